@@ -1,0 +1,78 @@
+#pragma once
+// The one art generator: every picture the application ships is drawn here, with
+// fixed seeds and no clock, so that regenerating gives the very same pixels.
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace art {
+
+// Small deterministic generator (splitmix64): the same seed gives the same
+// sequence on every machine, unlike the standard distributions.
+class Rng {
+ public:
+  explicit Rng(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next();
+  // Uniform in [0, 1).
+  double uniform();
+  double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
+  int below(int n) { return static_cast<int>(uniform() * n); }
+
+ private:
+  std::uint64_t state_;
+};
+
+// Smooth value noise in [0, 1], the same for the same seed and coordinates.
+double valueNoise(std::uint32_t seed, double x, double y);
+// Several octaves of value noise, normalised to [0, 1].
+double fractalNoise(std::uint32_t seed, double x, double y, int octaves);
+
+// Sketch-brush texture: grey pencil hatching and paper grain, mostly dark.
+QImage drawSketchBrush(int size = 1024);
+
+// Canvas controls.
+QImage drawUndo();
+QImage drawRedo();
+QImage drawLetterButton(QChar letter, bool selected);
+QImage drawBrushCircle();
+
+// Main screen.
+QImage drawWood();
+QImage drawMenuBar();
+QImage drawMenuButton();
+QImage drawListBackground();
+QImage drawAppIcon(int size = 256);
+
+// More-apps dialog.
+enum class PromoApp { Gimp, Krita, Inkscape };
+QImage drawPromoButton();
+QImage drawPromoIcon(PromoApp app);
+QImage drawPromoDemo(PromoApp app);
+
+// Style thumbnails: style 0 is the photo itself, 1..7 the engine's styles with
+// the texture stretched to the photo. The result is centre-cropped to 3:4 and
+// scaled to the thumbnail size. Nothing when the engine refuses the input.
+inline constexpr int kThumbnailWidth = 240;
+inline constexpr int kThumbnailHeight = 320;
+std::optional<QImage> drawStyleThumbnail(int style, const QImage& photo, const QImage& texture,
+                                         QString* error = nullptr);
+// Centre crop to the aspect w:h, then smooth scale to exactly w x h.
+QImage fitCentreCrop(const QImage& image, int w, int h);
+
+// One shipped picture: its file name and how to draw it.
+struct Piece {
+  QString name;
+  std::function<QImage()> draw;
+};
+std::vector<Piece> catalog();
+
+// Writes PNG (lossless) or JPEG (fixed quality) by the name's extension.
+bool writePicture(const QImage& image, const QString& path, QString* error = nullptr);
+// Draws every piece of the catalogue into outDir (created when missing).
+bool generateAll(const QString& outDir, QStringList* written = nullptr, QString* error = nullptr);
+
+}  // namespace art
