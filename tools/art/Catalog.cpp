@@ -12,6 +12,25 @@ namespace art {
 std::vector<Piece> catalog() {
   std::vector<Piece> pieces;
   pieces.push_back({"sketchbrush.png", [] { return drawSketchBrush(); }});
+  pieces.push_back({"undo.png", [] { return drawUndo(); }});
+  pieces.push_back({"redo.png", [] { return drawRedo(); }});
+  pieces.push_back({"A_UnSel.png", [] { return drawLetterButton('A', false); }});
+  pieces.push_back({"A_Sel.png", [] { return drawLetterButton('A', true); }});
+  pieces.push_back({"B_UnSel.png", [] { return drawLetterButton('B', false); }});
+  pieces.push_back({"B_Sel.png", [] { return drawLetterButton('B', true); }});
+  pieces.push_back({"circle.png", [] { return drawBrushCircle(); }});
+  pieces.push_back({"wood.jpg", [] { return drawWood(); }});
+  pieces.push_back({"MenuBar.png", [] { return drawMenuBar(); }});
+  pieces.push_back({"Menubtn.png", [] { return drawMenuButton(); }});
+  pieces.push_back({"listbk.jpg", [] { return drawListBackground(); }});
+  pieces.push_back({"vorlane.png", [] { return drawAppIcon(); }});
+  pieces.push_back({"BTN_4.png", [] { return drawPromoButton(); }});
+  const std::pair<const char*, PromoApp> promos[] = {
+      {"gimp", PromoApp::Gimp}, {"krita", PromoApp::Krita}, {"inkscape", PromoApp::Inkscape}};
+  for (const auto& [key, app] : promos) {
+    pieces.push_back({QString("more_%1_icon.png").arg(key), [app] { return drawPromoIcon(app); }});
+    pieces.push_back({QString("more_%1_demo.jpg").arg(key), [app] { return drawPromoDemo(app); }});
+  }
   return pieces;
 }
 
@@ -23,10 +42,11 @@ bool writePicture(const QImage& image, const QString& path, QString* error) {
     return false;
   }
   QImageWriter writer(path, jpeg ? "jpeg" : "png");
+  // PNG: Qt's compression scale is 0..100 (100 = smallest file); lossless either way.
   if (jpeg) {
     writer.setQuality(92);
   } else {
-    writer.setCompression(9);
+    writer.setCompression(100);
   }
   // JPEG has no alpha: flatten onto white rather than letting the writer pick.
   QImage toWrite = image;
