@@ -1,0 +1,44 @@
+#pragma once
+// Turns a photo file (or an already decoded picture) into the prepared photo
+// that the sketch styles work on: upright, opaque, and limited to the working
+// size. Decoding never crashes on bad input: failures come back as a short
+// lower-case reason such as "the file is not a picture".
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+// The photo's EXIF orientation tag (1..8) as an orientation value 0..7
+// (EXIF 1, 3, 8, 6, 2, 4, 5, 7 -> 0, 1, 2, 3, 4, 5, 6, 7); anything else -> 0.
+int orientationFromExif(int exifOrientation);
+
+struct PreparedPhoto {
+  QImage image;       // upright, opaque, Format_ARGB32_Premultiplied, within the working size
+  QSize uprightSize;  // the full-resolution upright size of the photo
+  int orientation = 0;
+};
+
+// Decodes the file, honours its orientation tag, composites transparency onto
+// white and applies the working-size rule. A JPEG that the rule shrinks is
+// decoded at a reduced size first, which is much faster and needs far less
+// memory; the result has exactly the size the rule gives for the full photo.
+std::optional<PreparedPhoto> preparePhoto(const QString& path, QString* reason = nullptr);
+
+// The same result by way of a full-size decode followed by scaling.
+std::optional<PreparedPhoto> preparePhotoFullDecode(const QString& path, QString* reason = nullptr);
+
+// For pictures that arrive decoded (camera capture, drops): orientation value
+// 0..7 as stored with the picture.
+std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString* reason = nullptr);
+
+// A plain full-size decode with the same guards against bad and oversized
+// files, without orientation or compositing (used for texture files).
+std::optional<QImage> readImageFile(const QString& path, QString* reason = nullptr);
+
+// Largest picture accepted, in pixels, judged from the file's header before any
+// pixel memory is allocated.
+constexpr qint64 kMaxPhotoPixels = qint64(12000) * 12000;
+
+}  // namespace platform
