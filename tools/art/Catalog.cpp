@@ -31,6 +31,19 @@ std::vector<Piece> catalog() {
     pieces.push_back({QString("more_%1_icon.png").arg(key), [app] { return drawPromoIcon(app); }});
     pieces.push_back({QString("more_%1_demo.jpg").arg(key), [app] { return drawPromoDemo(app); }});
   }
+  // The thumbnails share one drawing of the texture and one decode of the
+  // sample photo, made on first use.
+  struct Inputs {
+    QImage texture, photo;
+  };
+  auto inputs = std::make_shared<Inputs>();
+  for (int style = 0; style <= 7; ++style) {
+    pieces.push_back({QString("sketchtype%1.jpg").arg(style), [style, inputs] {
+                        if (inputs->texture.isNull()) inputs->texture = drawSketchBrush();
+                        if (inputs->photo.isNull()) inputs->photo = QImage(":/sample/astronaut.png");
+                        return drawStyleThumbnail(style, inputs->photo, inputs->texture).value_or(QImage());
+                      }});
+  }
   return pieces;
 }
 
