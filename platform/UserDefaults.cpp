@@ -119,7 +119,11 @@ void UserDefaults::write(const QString& key, const QVariant& value) {
     QFile::remove(aside);
     QFile::rename(file, aside);
     qCWarning(lcVorlane) << "settings file was damaged, moved to" << aside;
+    QVariantMap readable;
+    for (const QString& k : settings_->allKeys()) readable.insert(k, settings_->value(k));
     settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
+    // Whatever could still be read is carried over.
+    for (auto it = readable.cbegin(); it != readable.cend(); ++it) settings_->setValue(it.key(), it.value());
   }
   settings_->setValue(key, value);
   settings_->sync();

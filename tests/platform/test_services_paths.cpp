@@ -1,0 +1,56 @@
+// Folders of the application, the link opener seam.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+#include <vector>
+
+#include "TestSupport.h"
+#include "platform/Desktop.h"
+#include "platform/Paths.h"
+
+using namespace platform;
+
+TEST(Paths, DocumentsAndScratchFileLiveInTheAppDataFolder) {
+  const QString home = homeDirectory();
+  EXPECT_EQ(home, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  EXPECT_TRUE(home.startsWith(vorlane_test::testRoot())) << home.toStdString();
+
+  QDir(home + "/Documents").removeRecursively();
+  ASSERT_FALSE(QFileInfo::exists(home + "/Documents"));
+  EXPECT_EQ(documentsDirectory(), home + "/Documents");
+  EXPECT_TRUE(QFileInfo(home + "/Documents").isDir());
+
+  QDir(home + "/Documents").removeRecursively();
+  EXPECT_EQ(scratchFilePath(), home + "/Documents/tmpimg.png");
+  EXPECT_TRUE(QFileInfo(home + "/Documents").isDir());  // ready for the write
+}
+
+TEST(Paths, AlbumIsAVorlaneFolderInPictures) {
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  EXPECT_TRUE(pictures.startsWith(vorlane_test::testRoot())) << pictures.toStdString();
+  QDir(pictures + "/Vorlane").removeRecursively();
+  EXPECT_EQ(albumDirectory(), pictures + "/Vorlane");
+  EXPECT_TRUE(QFileInfo(pictures + "/Vorlane").isDir());
+}
+
+TEST(Desktop, InstalledOpenerReceivesLinksAndDecidesTheResult) {
+  std::vector<QUrl> opened;
+  bool answer = true;
+  setUrlOpener([&](const QUrl& url) {
+    opened.push_back(url);
+    return answer;
+  });
+  EXPECT_TRUE(openURL(QUrl("appstream://org.vorlane.Vorlane")));
+  answer = false;
+  EXPECT_FALSE(openURL(QUrl("https://example.org/app?id=1")));
+  // Nothing to open: refused before any opener sees it.
+  EXPECT_FALSE(openURL(QUrl()));
+  EXPECT_FALSE(openURL(QUrl("http://[broken")));
+  setUrlOpener({});
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], QUrl("appstream://org.vorlane.Vorlane"));
+  EXPECT_EQ(opened[1].query(), QString("id=1"));
+}
