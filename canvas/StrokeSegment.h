@@ -1,0 +1,13 @@
+#pragma once
+// One recorded piece of a brush stroke, in picture pixels.
+#include <cstdint>
+
+struct StrokeSegment {
+  float endX;
+  float endY;
+  float startX;
+  float startY;
+  float width;
+  bool mode;  // YES when painted in brush mode B
+  std::uint32_t stroke;
+};

@@ -1,0 +1,9 @@
+#pragma once
+// The canvas in the tablet profile.
+#include "canvas/VorlaneView.h"
+
+class VorlaneView_iPad : public VorlaneView {
+  Q_OBJECT
+ public:
+  explicit VorlaneView_iPad(const QRectF& frame, QWidget* parent = nullptr);
+};

@@ -1,0 +1,9 @@
+#pragma once
+// The canvas in the phone profile (frames from the screen height).
+#include "canvas/VorlaneView.h"
+
+class VorlaneView_iPhone : public VorlaneView {
+  Q_OBJECT
+ public:
+  explicit VorlaneView_iPhone(const QRectF& frame, QWidget* parent = nullptr);
+};
