@@ -1,0 +1,32 @@
+#pragma once
+// The eraser brush: a segment stroked in the clear blend mode with round caps and
+// antialiasing, so the erased band has soft edges. A segment whose ends coincide
+// is a round dot of its width.
+#include <QImage>
+#include <QRect>
+
+#include "canvas/StrokeSegment.h"
+
+class QPainter;
+
+namespace canvas {
+
+// Strokes seg with painter (which must be on a premultiplied image).
+void strokeSegment(QPainter& painter, const StrokeSegment& seg);
+
+// Paints seg in place onto image (Format_ARGB32_Premultiplied).
+void paintSegment(QImage& image, const StrokeSegment& seg);
+
+// The pixels that painting seg can change, padded for the antialiased edge and
+// clipped to bounds.
+QRect segmentRect(const StrokeSegment& seg, const QRect& bounds);
+
+// Puts patch (same format as target) back into target with its top-left corner
+// at topLeft; no blending.
+void putPixels(const QImage& patch, QImage& target, QPoint topLeft);
+
+// The specified full-image path: a new transparent picture of image's size, image
+// drawn into it, the segments stroked; returns that picture.
+QImage replaySegments(const QImage& base, const StrokeSegment* segments, int count);
+
+}  // namespace canvas
