@@ -1,0 +1,16 @@
+#pragma once
+// Where the time of one render pass went, in milliseconds.
+
+namespace screen {
+
+struct RenderBreakdown {
+  double extractMs = 0;  // photo raster out of the prepared photo
+  double textureMs = 0;  // sketch-brush texture at the photo's size
+  double styleMs = 0;    // grey conversion, style pass and texture blend
+  double imageMs = 0;    // result raster back into an image
+  double handoffMs = 0;  // pictures into the canvas, scratch file, canvas reset
+  int pipelineRuns = 0;
+  void clear() { *this = RenderBreakdown(); }
+};
+
+}  // namespace screen

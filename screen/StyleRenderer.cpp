@@ -1,0 +1,94 @@
+#include "screen/StyleRenderer.h"
+
+#include <QElapsedTimer>
+#include <string>
+
+#include "platform/ImageBridge.h"
+#include "platform/Resources.h"
+#include "sketch/StylePipeline.h"
+
+namespace screen {
+
+namespace {
+double msSince(const QElapsedTimer& t) {
+  return double(t.nsecsElapsed()) / 1e6;
+}
+}  // namespace
+
+void StyleRenderer::setTextureName(const QString& textureName) {
+  if (textureName == textureName_) return;
+  textureName_ = textureName;
+  textureLoaded_ = false;
+  textureSource_ = QImage();
+  texture_.reset();
+  textureSize_ = QSize();
+}
+
+const sketch::PixelBuffer* StyleRenderer::textureFor(QSize size, QString* error) {
+  if (texture_ && textureSize_ == size) return &*texture_;
+  if (!textureLoaded_) {
+    textureLoaded_ = true;
+    if (!textureName_.isEmpty()) textureSource_ = platform::imageWithContentsOfFile(textureName_);
+  }
+  if (textureSource_.isNull()) {
+    if (error) *error = QStringLiteral("the sketch texture is missing");
+    return nullptr;
+  }
+  const QImage scaled = platform::imageByScalingForSize(QSizeF(size), textureSource_);
+  if (scaled.isNull()) {
+    if (error) *error = QStringLiteral("the sketch texture could not be scaled");
+    return nullptr;
+  }
+  texture_ = platform::GetImageData(scaled);
+  if (!texture_) {
+    if (error) *error = QStringLiteral("the sketch texture raster could not be made");
+    return nullptr;
+  }
+  textureSize_ = size;
+  return &*texture_;
+}
+
+std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sketch::GrayPlane& plane,
+                                            QString* error, RenderBreakdown* breakdown) {
+  if (photo.isNull()) {
+    if (error) *error = QStringLiteral("there is no photo");
+    return std::nullopt;
+  }
+  // The prepared photo has a scale of 1: its size is its pixel size.
+  const QSize size(photo.width(), photo.height());
+  QElapsedTimer timer;
+  timer.start();
+  std::optional<sketch::PixelBuffer> raster = platform::GetImageData(photo);
+  if (breakdown) breakdown->extractMs += msSince(timer);
+  if (!raster) {
+    if (error) *error = QStringLiteral("the photo raster could not be made");
+    return std::nullopt;
+  }
+  timer.restart();
+  const sketch::PixelBuffer* texture = textureFor(size, error);
+  if (breakdown) breakdown->textureMs += msSince(timer);
+  if (!texture) return std::nullopt;
+
+  timer.restart();
+  std::string why;
+  std::optional<sketch::PixelBuffer> result =
+      sketch::runStylePipeline(std::move(*raster), style, *texture, plane, &why);
+  if (breakdown) {
+    breakdown->styleMs += msSince(timer);
+    ++breakdown->pipelineRuns;
+  }
+  if (!result) {
+    if (error) *error = QString::fromStdString(why);
+    return std::nullopt;
+  }
+  timer.restart();
+  QImage image = platform::toQImage(*result);
+  if (breakdown) breakdown->imageMs += msSince(timer);
+  if (image.isNull()) {
+    if (error) *error = QStringLiteral("the result image could not be made");
+    return std::nullopt;
+  }
+  return image;
+}
+
+}  // namespace screen

@@ -1,0 +1,23 @@
+#include "screen/viewController_iPhone.h"
+
+#include "canvas/VorlaneView_iPhone.h"
+#include "platform/DeviceProfile.h"
+#include "screen/FireElementCell.h"
+
+namespace screen {
+
+viewController_iPhone::viewController_iPhone(QWidget* parent) : MainViewController(parent) {}
+
+MainScreenProfile viewController_iPhone::makeProfile() const {
+  return phoneScreenProfile(platform::screenheight());
+}
+
+VorlaneView* viewController_iPhone::createCanvas(const QRectF& frame, QWidget* parent) const {
+  return new VorlaneView_iPhone(frame, parent);
+}
+
+FireElementCell* viewController_iPhone::createCell() const {
+  return new FireElementCell_IPhone();
+}
+
+}  // namespace screen
