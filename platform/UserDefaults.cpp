@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <limits>
+#include <optional>
 
 #include "platform/Log.h"
 

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "platform/PropertyList.h"
+#include "platform/Resources.h"
 
 using platform::parsePropertyList;
 using platform::readPropertyList;
@@ -169,4 +172,22 @@ TEST(PropertyList, ReadsFilesAndReportsMissingOnes) {
   EXPECT_FALSE(readPropertyList(empty, &error).isValid());
   EXPECT_TRUE(error.contains("empty"));
   EXPECT_FALSE(readPropertyList(dir.path()).isValid());  // a folder, no error pointer
+}
+
+TEST(PropertyList, EveryShippedListAndTheStringsTableParse) {
+  // The source tree's resource folder, found from this file's location.
+  const QDir resources(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../resources");
+  if (!resources.exists()) GTEST_SKIP() << "resource folder not found";
+  const QFileInfoList lists = QDir(resources.filePath("data")).entryInfoList({"*.plist"}, QDir::Files);
+  for (const QFileInfo& list : lists) {
+    QString error;
+    EXPECT_TRUE(readPropertyList(list.absoluteFilePath(), &error).isValid())
+        << list.fileName().toStdString() << ": " << error.toStdString();
+  }
+  QFile strings(resources.filePath("strings/Localizable.strings"));
+  if (strings.open(QIODevice::ReadOnly)) {
+    QString error;
+    platform::parseStringsTable(strings.readAll(), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+  }
 }
