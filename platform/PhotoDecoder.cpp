@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "platform/ImageBridge.h"
@@ -112,6 +113,20 @@ bool jpegIsComplete(const QByteArray& bytes) {
   return false;
 }
 
+// A PNG that stops short makes libpng print its own complaint straight to
+// stderr; a complete one has its chunks back to back up to the end chunk.
+bool pngIsComplete(const QByteArray& bytes) {
+  const auto* d = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+  const qint64 n = bytes.size();
+  qint64 i = 8;  // signature
+  while (i + 12 <= n) {
+    const qint64 length = qint64(d[i]) << 24 | qint64(d[i + 1]) << 16 | qint64(d[i + 2]) << 8 | d[i + 3];
+    if (std::memcmp(d + i + 4, "IEND", 4) == 0) return true;
+    i += 12 + length;
+  }
+  return false;
+}
+
 // The largest reduction libjpeg can do while decoding (M/8 of each side, as Qt
 // asks for it) that still leaves at least `need` pixels; the stored size when
 // no reduction fits. Sides are rounded down so that Qt settles on M itself.
@@ -150,6 +165,7 @@ class PhotoSource {
     if (qint64(storedSize_.width()) * storedSize_.height() > kMaxPhotoPixels) return fail(reason, kTooLarge);
     orientation_ = orientationFromExif(exifFromTransformation(reader_.transformation()));
     if (isJpeg() && !jpegIsComplete(bytes_)) return fail(reason, kDamaged);
+    if (format_ == "png" && !pngIsComplete(bytes_)) return fail(reason, kDamaged);
     return true;
   }
 

@@ -224,6 +224,7 @@ TEST_F(PhotoDecoderTest, BadFilesAreRefusedWithAReason) {
       {write("cut-after-header.jpg", jpeg.left(jpeg.indexOf("\xFF\xDA") + 12)),
        "the file is damaged or incomplete"},
       {write("cut.png", png.left(png.size() / 2)), "the file is damaged or incomplete"},
+      {write("no-end.png", png.left(png.size() - 12)), "the file is damaged or incomplete"},
       {write("huge.png", photo_files::pngClaimingSize(100000, 100000)), "the picture is too large"},
       {write("square.png", photo_files::pngClaimingSize(20000, 20000)), "the picture is too large"},
       {dir.path(), "the file is not a picture"},
@@ -260,6 +261,9 @@ TEST_F(PhotoDecoderTest, EndOfImageIsLookedForAfterTheMainScan) {
   const QByteArray jpeg = photo_files::encode(picture, "jpeg");
   QString reason;
   EXPECT_TRUE(platform::preparePhoto(write("trailing.jpg", jpeg + QByteArray(100, 'x')), &reason))
+      << qPrintable(reason);
+  EXPECT_TRUE(
+      platform::preparePhoto(write("trailing.png", photo_files::encode(picture, "png") + "xyz"), &reason))
       << qPrintable(reason);
 
   // An APP2 segment carrying a whole small JPEG (with its own scan and end marker).
