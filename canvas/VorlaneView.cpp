@@ -301,11 +301,15 @@ void VorlaneView::switchBrushMode(bool toB) {
     if (!size.isEmpty()) {
       // What is on screen becomes the new opaque work image and base picture.
       {
-        QImage flat(size, QImage::Format_ARGB32_Premultiplied);
-        flat.fill(Qt::transparent);
-        QPainter painter(&flat);
+        const QImage& sketch = sketch_.image();
         const QRectF all(0, 0, size.width(), size.height());
-        if (!sketch_.image().isNull()) painter.drawImage(all, sketch_.image());
+        // Photo B over a transparent picture is photo B itself: start from a copy.
+        const bool copySketch =
+            sketch.size() == size && sketch.format() == QImage::Format_ARGB32_Premultiplied;
+        QImage flat = copySketch ? sketch.copy() : QImage(size, QImage::Format_ARGB32_Premultiplied);
+        if (!copySketch) flat.fill(Qt::transparent);
+        QPainter painter(&flat);
+        if (!copySketch && !sketch.isNull()) painter.drawImage(all, sketch);
         if (!org_.isHidden()) painter.drawImage(all, org_.image());
         if (!work_.image().isNull()) painter.drawImage(all, work_.image());
         painter.end();
