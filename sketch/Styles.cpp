@@ -33,8 +33,8 @@ void runStyle(int style, int w, int h, const std::uint8_t* grey, std::uint8_t* p
               const std::uint32_t* texture, std::uint32_t* result) {
   std::vector<std::int16_t> scratch(2 * std::size_t(w));
   const StyleJob job{style, w, h, grey, plane, texture, result};
-  splitRows(h, std::size_t(w) * std::size_t(h), [&](int band, int y0, int y1) {
-    styleRows(job, y0, y1, scratch.data() + std::size_t(band) * w);
+  splitRows(h, std::size_t(w) * std::size_t(h), [&](int worker, int y0, int y1) {
+    styleRows(job, y0, y1, scratch.data() + std::size_t(worker) * w);
   });
 }
 
