@@ -1,10 +1,10 @@
 #include "platform/PhotoDecoder.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -20,8 +20,6 @@ namespace {
 // Enough for a full decode of the largest accepted picture in 32 bits per
 // pixel; Qt's own default (128 MB) would refuse ordinary 40-megapixel PNGs.
 constexpr int kAllocationLimitMb = 600;
-// Files are read whole; nothing that could be a photo comes near this.
-constexpr qint64 kMaxFileBytes = qint64(512) * 1024 * 1024;
 
 const QString kNotAPicture = QStringLiteral("the file is not a picture");
 const QString kDamaged = QStringLiteral("the file is damaged or incomplete");
@@ -85,43 +83,91 @@ QString reasonForReaderError(QImageReader::ImageReaderError error) {
   }
 }
 
+// Random access to a file's bytes for the completeness checks below, which
+// look only at segment headers and the file's end instead of reading it whole.
+class ByteSource {
+ public:
+  explicit ByteSource(const QString& path) : file_(path) { ok_ = file_.open(QIODevice::ReadOnly); }
+  bool ok() const { return ok_; }
+  qint64 size() const { return file_.size(); }
+  // n bytes at pos, or nothing when the file ends sooner.
+  bool read(qint64 pos, void* out, qint64 n) {
+    return pos >= 0 && file_.seek(pos) && file_.read(static_cast<char*>(out), n) == n;
+  }
+  // One byte (-1 past the end), through a window so that walking the file
+  // byte by byte stays cheap.
+  int byteAt(qint64 pos) {
+    if (pos < windowStart_ || pos >= windowStart_ + window_.size()) {
+      if (pos < 0 || pos >= size() || !file_.seek(pos)) return -1;
+      window_ = file_.read(64 * 1024);
+      windowStart_ = pos;
+      if (window_.isEmpty()) return -1;
+    }
+    return std::uint8_t(window_[pos - windowStart_]);
+  }
+  // Whether the two bytes a, b occur together at or after `from`, searching
+  // backwards from the end (where an end marker normally sits).
+  bool containsPairAfter(qint64 from, char a, char b) {
+    constexpr qint64 kChunk = 64 * 1024;
+    QByteArray chunk;
+    for (qint64 end = size(); end - from >= 2;) {
+      const qint64 begin = std::max(from, end - kChunk);
+      chunk.resize(end - begin);
+      if (!read(begin, chunk.data(), chunk.size())) return false;
+      for (qint64 i = chunk.size() - 2; i >= 0; --i)
+        if (chunk[i] == a && chunk[i + 1] == b) return true;
+      if (begin == from) break;
+      end = begin + 1;  // overlap one byte so that a pair across chunks is seen
+    }
+    return false;
+  }
+
+ private:
+  QFile file_;
+  bool ok_ = false;
+  QByteArray window_;
+  qint64 windowStart_ = 0;
+};
+
 // libjpeg decodes a cut-off file without complaint, filling the missing part
 // with grey. A complete file has an end-of-image marker after its first scan:
 // walk the marker segments (skipping embedded thumbnails in APPn segments) to
 // the first scan, then look for the marker after it.
-bool jpegIsComplete(const QByteArray& bytes) {
-  const auto* d = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-  const qsizetype n = bytes.size();
-  if (n < 4 || d[0] != 0xFF || d[1] != 0xD8) return false;
-  qsizetype i = 2;
+bool jpegIsComplete(ByteSource& in) {
+  const qint64 n = in.size();
+  if (in.byteAt(0) != 0xFF || in.byteAt(1) != 0xD8) return false;
+  qint64 i = 2;
   while (i < n) {
-    if (d[i] != 0xFF) {  // stray bytes between segments: libjpeg skips them too
+    if (in.byteAt(i) != 0xFF) {  // stray bytes between segments: libjpeg skips them too
       ++i;
       continue;
     }
-    while (i < n && d[i] == 0xFF) ++i;  // fill bytes
-    if (i >= n) return false;
-    const std::uint8_t marker = d[i++];
+    int marker = 0xFF;
+    while (marker == 0xFF) marker = in.byteAt(++i);  // fill bytes
+    if (marker < 0) return false;
+    ++i;
     if (marker == 0xD9) return true;
     if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length field
-    if (i + 2 > n) return false;
-    const qsizetype length = qsizetype(d[i]) << 8 | d[i + 1];
+    const int high = in.byteAt(i), low = in.byteAt(i + 1);
+    if (high < 0 || low < 0) return false;
+    const qint64 length = qint64(high) << 8 | low;
     if (length < 2) return false;
     i += length;
-    if (marker == 0xDA) return i <= n && bytes.indexOf("\xFF\xD9", i) >= 0;
+    if (marker == 0xDA) return i <= n && in.containsPairAfter(i, char(0xFF), char(0xD9));
   }
   return false;
 }
 
 // A PNG that stops short makes libpng print its own complaint straight to
 // stderr; a complete one has its chunks back to back up to the end chunk.
-bool pngIsComplete(const QByteArray& bytes) {
-  const auto* d = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-  const qint64 n = bytes.size();
+bool pngIsComplete(ByteSource& in) {
+  const qint64 n = in.size();
   qint64 i = 8;  // signature
   while (i + 12 <= n) {
-    const qint64 length = qint64(d[i]) << 24 | qint64(d[i + 1]) << 16 | qint64(d[i + 2]) << 8 | d[i + 3];
-    if (std::memcmp(d + i + 4, "IEND", 4) == 0) return true;
+    std::uint8_t head[8];
+    if (!in.read(i, head, 8)) return false;
+    const qint64 length = qint64(head[0]) << 24 | qint64(head[1]) << 16 | qint64(head[2]) << 8 | head[3];
+    if (std::memcmp(head + 4, "IEND", 4) == 0) return true;
     i += 12 + length;
   }
   return false;
@@ -139,7 +185,7 @@ QSize reducedDecodeSize(QSize stored, QSize need) {
   return stored;
 }
 
-// The file's bytes in memory, its decoder and what its header says.
+// The open file, its decoder and what its header says.
 class PhotoSource {
  public:
   bool open(const QString& path, QString* reason) {
@@ -147,16 +193,11 @@ class PhotoSource {
     const QFileInfo info(path);
     if (!info.exists()) return fail(reason, QStringLiteral("the file does not exist"));
     if (info.isDir()) return fail(reason, kNotAPicture);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(reason, QStringLiteral("the file cannot be read"));
-    if (file.size() == 0) return fail(reason, QStringLiteral("the file is empty"));
-    if (file.size() > kMaxFileBytes) return fail(reason, kTooLarge);
-    bytes_ = file.readAll();
-    if (bytes_.size() != file.size()) return fail(reason, QStringLiteral("the file cannot be read"));
-
-    buffer_.setBuffer(&bytes_);
-    buffer_.open(QIODevice::ReadOnly);
-    reader_.setDevice(&buffer_);
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly)) return fail(reason, QStringLiteral("the file cannot be read"));
+    if (file_.size() == 0) return fail(reason, QStringLiteral("the file is empty"));
+    reader_.setDevice(&file_);
+    reader_.setDecideFormatFromContent(true);  // a name ending in .jpg proves nothing
     reader_.setAutoTransform(false);
     if (!reader_.canRead()) return fail(reason, reasonForReaderError(reader_.error()));
     format_ = reader_.format();
@@ -164,8 +205,11 @@ class PhotoSource {
     if (!storedSize_.isValid() || storedSize_.isEmpty()) return fail(reason, kDamaged);
     if (qint64(storedSize_.width()) * storedSize_.height() > kMaxPhotoPixels) return fail(reason, kTooLarge);
     orientation_ = orientationFromExif(exifFromTransformation(reader_.transformation()));
-    if (isJpeg() && !jpegIsComplete(bytes_)) return fail(reason, kDamaged);
-    if (format_ == "png" && !pngIsComplete(bytes_)) return fail(reason, kDamaged);
+    if (isJpeg() || format_ == "png") {
+      ByteSource bytes(path);
+      if (!bytes.ok()) return fail(reason, QStringLiteral("the file cannot be read"));
+      if (!(isJpeg() ? jpegIsComplete(bytes) : pngIsComplete(bytes))) return fail(reason, kDamaged);
+    }
     return true;
   }
 
@@ -186,8 +230,7 @@ class PhotoSource {
   }
 
  private:
-  QByteArray bytes_;
-  QBuffer buffer_;
+  QFile file_;
   QImageReader reader_;
   QByteArray format_;
   QSize storedSize_;

@@ -265,6 +265,20 @@ TEST_F(PhotoDecoderTest, EndOfImageIsLookedForAfterTheMainScan) {
   EXPECT_TRUE(
       platform::preparePhoto(write("trailing.png", photo_files::encode(picture, "png") + "xyz"), &reason))
       << qPrintable(reason);
+  // The end marker is searched for backwards in blocks: far from the end, and
+  // straddling the boundary of the first block.
+  for (int junk : {200000, 65535, 65536, 65534}) {
+    EXPECT_TRUE(platform::preparePhoto(write("junk.jpg", jpeg + QByteArray(junk, 'x')), &reason))
+        << junk << ": " << qPrintable(reason);
+  }
+  QImage noisy(300, 300, QImage::Format_RGB32);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 300; ++x)
+      noisy.setPixel(x, y, qRgb((x * 7919 + y * 104729) % 251, (x * y) % 253, x ^ y));
+  const QByteArray big = photo_files::encode(noisy, "jpeg");
+  ASSERT_GT(big.size(), 64 * 1024);
+  EXPECT_FALSE(
+      platform::preparePhoto(write("big-cut.jpg", big.left(big.size() - 2) + QByteArray(70000, 'x'))));
 
   // An APP2 segment carrying a whole small JPEG (with its own scan and end marker).
   const QByteArray thumbnail = photo_files::encode(picture.scaled(8, 8), "jpeg");
