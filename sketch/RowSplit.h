@@ -2,44 +2,33 @@
 // Runs a row-range function over the rows of a raster on up to two threads.
 // Each row is computed by exactly one call and independently of the others, so
 // the result is the same bit for bit however the rows are shared out.
-#include <algorithm>
-#include <atomic>
 #include <cstddef>
-#include <system_error>
-#include <thread>
+#include <memory>
+#include <type_traits>
 
 namespace sketch::detail {
 
 // Below this many pixels a second thread costs more than it saves.
 constexpr std::size_t kSplitThreshold = std::size_t(1) << 16;
 
-// Calls f(worker, y0, y1) over consecutive chunks of rows, worker 0 on the
-// calling thread and worker 1 on a helper. Chunks are taken as each thread
-// gets to them, so a helper that starts late (a busy machine) does not hold the
-// caller up: the caller simply takes more of the rows.
+using RowRangeFn = void (*)(void* context, int worker, int y0, int y1);
+
+// Calls fn over consecutive chunks of [0, rows), worker 0 on the calling thread
+// and worker 1 on a helper thread kept for the life of the process. Chunks are
+// taken as each thread gets to them; the caller never waits for a helper that
+// has not started (a busy machine): it takes the remaining rows itself.
+void shareRows(int rows, RowRangeFn fn, void* context);
+
 template <class F>
 void splitRows(int rows, std::size_t pixels, F&& f) {
-  static const bool twoCores = std::thread::hardware_concurrency() >= 2;
-  if (rows < 2 || pixels < kSplitThreshold || !twoCores) {
+  if (rows < 2 || pixels < kSplitThreshold) {
     f(0, 0, rows);
     return;
   }
-  const int chunk = std::max(1, rows / 16);
-  std::atomic<int> next{0};
-  auto drain = [&](int worker) {
-    for (;;) {
-      const int y0 = next.fetch_add(chunk, std::memory_order_relaxed);
-      if (y0 >= rows) return;
-      f(worker, y0, std::min(rows, y0 + chunk));
-    }
-  };
-  std::jthread helper;
-  try {
-    helper = std::jthread([&drain] { drain(1); });
-  } catch (const std::system_error&) {
-    // No second thread: the caller does all of it.
-  }
-  drain(0);
+  using Fn = std::remove_reference_t<F>;
+  shareRows(
+      rows, [](void* context, int worker, int y0, int y1) { (*static_cast<Fn*>(context))(worker, y0, y1); },
+      const_cast<void*>(static_cast<const void*>(std::addressof(f))));
 }
 
 }  // namespace sketch::detail

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 #include "sketch/Styles.h"
 
@@ -243,4 +245,23 @@ TEST(TextureBlend, MismatchedTextureGivesNoResult) {
   sketch::textureBlend(plane, uniformRaster(3, 2, 0), result);
   EXPECT_TRUE(result.empty());
   EXPECT_EQ(result.width, 0);
+}
+
+TEST(StylePass, ConcurrentCallersGetTheSameResults) {
+  // Large enough to share rows with the helper thread; four callers contend.
+  const PixelBuffer grey = greyRaster(400, 300, 77);
+  GrayPlane expect[8];
+  for (int style = 1; style <= 7; ++style) ASSERT_TRUE(sketch::stylePassLiteral(style, grey, expect[style]));
+  std::vector<std::thread> callers;
+  std::atomic<int> mismatches{0};
+  for (int t = 0; t < 4; ++t)
+    callers.emplace_back([&, t] {
+      for (int round = 0; round < 10; ++round) {
+        const int style = 1 + (t + round) % 7;
+        GrayPlane plane;
+        if (!sketch::stylePass(style, grey, plane) || plane.data != expect[style].data) ++mismatches;
+      }
+    });
+  for (auto& caller : callers) caller.join();
+  EXPECT_EQ(mismatches.load(), 0);
 }
