@@ -8,7 +8,8 @@ namespace platform {
 
 namespace {
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
+    !defined(__SANITIZE_THREAD__)
 #define VORLANE_WIDE __attribute__((target_clones("avx2", "default")))
 #else
 #define VORLANE_WIDE
