@@ -65,6 +65,7 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
   int currenttype() const { return currenttype_; }
   int currentAtype() const { return currentAtype_; }
   bool imgchanged() const { return imgchanged_; }
+  void setImgchanged(bool changed) { imgchanged_ = changed; }
   const QImage& orgimg() const { return orgimg_; }
   void setOrgimg(const QImage& image) { orgimg_ = image; }
   const sketch::GrayPlane& grayimgdata() const { return grayimgdata_; }

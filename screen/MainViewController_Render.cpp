@@ -47,6 +47,7 @@ void MainViewController::dosketch() {
       planeWritten = true;
     }
   }
+  renderer_->releasePhotoRaster();
   if (!error.isEmpty()) {
     renderFailed(error);
     return;
@@ -62,10 +63,9 @@ void MainViewController::dosketch() {
     lastheight_ = orgimg_.height();
   }
 
+  // The canvas gives the work image pixels of its own before it paints on it.
   workview_->sketchimgview()->setImage(photoB);
-  // The work image is painted in place: give it pixels of its own so that the
-  // first stroke does not have to detach them from photo B.
-  workview_->workimgview()->setImage(photoB.copy());
+  workview_->workimgview()->setImage(photoB);
   workview_->orgimgview()->setImage(photoA);
 
   imgchanged_ = false;

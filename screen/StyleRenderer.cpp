@@ -48,6 +48,11 @@ const sketch::PixelBuffer* StyleRenderer::textureFor(QSize size, QString* error)
   return &*texture_;
 }
 
+void StyleRenderer::releasePhotoRaster() {
+  photoRaster_.reset();
+  photoKey_ = 0;
+}
+
 std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sketch::GrayPlane& plane,
                                             QString* error, RenderBreakdown* breakdown) {
   if (photo.isNull()) {
@@ -58,12 +63,17 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   const QSize size(photo.width(), photo.height());
   QElapsedTimer timer;
   timer.start();
-  std::optional<sketch::PixelBuffer> raster = platform::GetImageData(photo);
-  if (breakdown) breakdown->extractMs += msSince(timer);
-  if (!raster) {
+  if (!photoRaster_ || photoKey_ != photo.cacheKey()) {
+    photoRaster_ = platform::GetImageData(photo);
+    photoKey_ = photo.cacheKey();
+  }
+  if (!photoRaster_) {
+    if (breakdown) breakdown->extractMs += msSince(timer);
     if (error) *error = QStringLiteral("the photo raster could not be made");
     return std::nullopt;
   }
+  sketch::PixelBuffer raster = *photoRaster_;
+  if (breakdown) breakdown->extractMs += msSince(timer);
   timer.restart();
   const sketch::PixelBuffer* texture = textureFor(size, error);
   if (breakdown) breakdown->textureMs += msSince(timer);
@@ -72,7 +82,7 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   timer.restart();
   std::string why;
   std::optional<sketch::PixelBuffer> result =
-      sketch::runStylePipeline(std::move(*raster), style, *texture, plane, &why);
+      sketch::runStylePipeline(std::move(raster), style, *texture, plane, &why);
   if (breakdown) {
     breakdown->styleMs += msSince(timer);
     ++breakdown->pipelineRuns;

@@ -25,6 +25,10 @@ class StyleRenderer {
   std::optional<QImage> render(const QImage& photo, int style, sketch::GrayPlane& plane, QString* error,
                                RenderBreakdown* breakdown = nullptr);
 
+  // The photo's raster is kept between the two renders of one pass (a copy of
+  // it is cheaper than drawing the photo again); this lets it go.
+  void releasePhotoRaster();
+
  private:
   const sketch::PixelBuffer* textureFor(QSize size, QString* error);
 
@@ -33,6 +37,8 @@ class StyleRenderer {
   bool textureLoaded_ = false;
   QSize textureSize_;
   std::optional<sketch::PixelBuffer> texture_;
+  qint64 photoKey_ = 0;
+  std::optional<sketch::PixelBuffer> photoRaster_;
 };
 
 }  // namespace screen

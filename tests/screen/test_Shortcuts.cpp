@@ -37,9 +37,14 @@ TEST_F(ShortcutTest, UndoAndRedoFollowTheButtons) {
   VorlaneView* canvas = c->workview();
   key(Qt::Key_Z, Qt::ControlModifier);  // nothing to undo
   EXPECT_EQ(canvas->currentstep(), 0);
+  const QImage sketchBefore = canvas->sketchimgview()->image().copy();
+  const QImage workBefore = canvas->workimgview()->image().copy();
   paintStroke();
   const int painted = canvas->currentstep();
   ASSERT_GT(painted, 0);
+  // The stroke erased the work image only; photo B under it is untouched.
+  EXPECT_NE(canvas->workimgview()->image(), workBefore);
+  EXPECT_EQ(canvas->sketchimgview()->image(), sketchBefore);
   ASSERT_TRUE(canvas->undobtn()->isEnabled());
   key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_LT(canvas->currentstep(), painted);
