@@ -1,11 +1,13 @@
-// Frames of the more-apps dialog for the three screen sizes, and the widgets
-// that display them.
+// Frames of the more-apps dialog for the three screen sizes, the widgets that
+// display them, and the fonts chosen by device model.
 #include <gtest/gtest.h>
 
 #include <QRectF>
+#include <vector>
 
-#include "PromoTestSupport.h"
+#include "TestSupport.h"
 #include "platform/DeviceProfile.h"
+#include "platform/UserDefaults.h"
 #include "promo/MoreDialogLayout.h"
 #include "promo/UIGotoMoreView.h"
 
@@ -16,129 +18,93 @@ struct F {
 };
 
 // The frame model holds single-precision values: compare them as floats.
-void expectFrame(const QRectF& got, F want, const char* what) {
-  EXPECT_EQ(static_cast<float>(got.x()), want.x) << what;
-  EXPECT_EQ(static_cast<float>(got.y()), want.y) << what;
-  EXPECT_EQ(static_cast<float>(got.width()), want.w) << what;
-  EXPECT_EQ(static_cast<float>(got.height()), want.h) << what;
+void expectFrame(const QRectF& got, F want) {
+  EXPECT_EQ(static_cast<float>(got.x()), want.x);
+  EXPECT_EQ(static_cast<float>(got.y()), want.y);
+  EXPECT_EQ(static_cast<float>(got.width()), want.w);
+  EXPECT_EQ(static_cast<float>(got.height()), want.h);
 }
 
+// A widget's integer geometry is the float frame to within rounding.
+bool near(const QRect& shown, const QRectF& model) {
+  return std::abs(shown.left() - model.left()) <= 0.5 && std::abs(shown.top() - model.top()) <= 0.5 &&
+         std::abs(shown.left() + shown.width() - model.right()) <= 0.5 &&
+         std::abs(shown.top() + shown.height() - model.bottom()) <= 0.5;
+}
+
+std::vector<QString>* g_logLines = nullptr;
+void captureLog(QtMsgType, const QMessageLogContext& context, const QString& message) {
+  if (g_logLines && context.category && QByteArray(context.category) == "vorlane")
+    g_logLines->push_back(message);
+}
+
+// Frames: title, text area, icon, demonstration picture, "Get it", "More",
+// "Next time"; the picture's height is (W - 16) * 400 / 768: 475/3 and 1175/3.
+// Fonts (title, text, labels) follow the device model, not the frame.
 struct Case {
   float w, h;
-  F title, details, icon, demo, get, more, later;
+  const char* model;
+  int titleFont, textFont, labelFont;
+  F frames[7];
 };
-
-// The demonstration picture's height is (W - 16) * 400 / 768: 475/3 and 1175/3.
 const float kPhoneDemoH = static_cast<float>(475.0 / 3.0);
 const float kTabletDemoH = static_cast<float>(1175.0 / 3.0);
-
+// clang-format off
 const Case kCases[] = {
-    {320,
-     480,
-     {0, 38.4f, 320, 32},
-     {85, 72, 235, 160},
-     {8, 100.8f, 80, 80},
-     {8, 225.6f, 304, kPhoneDemoH},
-     {20, 412.8f, 80, 40},
-     {120, 412.8f, 80, 40},
-     {220, 412.8f, 80, 40}},
-    {320,
-     568,
-     {0, 45.44f, 320, 32},
-     {85, 85.2f, 235, 160},
-     {8, 119.28f, 80, 80},
-     {8, 266.96f, 304, kPhoneDemoH},
-     {20, 488.48f, 80, 40},
-     {120, 488.48f, 80, 40},
-     {220, 488.48f, 80, 40}},
-    {768,
-     1024,
-     {0, 81.92f, 768, 76.8f},
-     {197, 153.6f, 571, 384},
-     {8, 215.04f, 192, 192},
-     {8, 481.28f, 752, kTabletDemoH},
-     {48, 880.64f, 192, 96},
-     {288, 880.64f, 192, 96},
-     {528, 880.64f, 192, 96}},
+    {320, 480, "iPad", 38, 32, 34,
+     {{0, 38.4f, 320, 32}, {85, 72, 235, 160}, {8, 100.8f, 80, 80}, {8, 225.6f, 304, kPhoneDemoH},
+      {20, 412.8f, 80, 40}, {120, 412.8f, 80, 40}, {220, 412.8f, 80, 40}}},
+    {320, 568, "iPhone", 18, 16, 18,
+     {{0, 45.44f, 320, 32}, {85, 85.2f, 235, 160}, {8, 119.28f, 80, 80}, {8, 266.96f, 304, kPhoneDemoH},
+      {20, 488.48f, 80, 40}, {120, 488.48f, 80, 40}, {220, 488.48f, 80, 40}}},
+    {768, 1024, "iPhone", 18, 16, 18,
+     {{0, 81.92f, 768, 76.8f}, {197, 153.6f, 571, 384}, {8, 215.04f, 192, 192}, {8, 481.28f, 752, kTabletDemoH},
+      {48, 880.64f, 192, 96}, {288, 880.64f, 192, 96}, {528, 880.64f, 192, 96}}},
 };
+// clang-format on
 
-TEST(MoreDialogLayout, FramesOfTheThreeScreenSizes) {
+TEST(MoreDialogLayout, FramesOfTheThreeScreenSizesAndFontsOfTheDeviceModel) {
+  platform::UserDefaults::setStorageFile(vorlane_test::testRoot() + "/promo-layout.ini");
   for (const Case& c : kCases) {
-    SCOPED_TRACE(testing::Message() << c.w << " x " << c.h);
-    const promo::MoreDialogLayout l = promo::moreDialogLayout(c.w, c.h);
-    expectFrame(l.title, c.title, "title");
-    expectFrame(l.details, c.details, "text area");
-    expectFrame(l.appicon, c.icon, "icon");
-    expectFrame(l.demo, c.demo, "demonstration picture");
-    expectFrame(l.getbtn, c.get, "Get it");
-    expectFrame(l.morebtn, c.more, "More");
-    expectFrame(l.laterbtn, c.later, "Next time");
-  }
-}
-
-TEST(MoreDialogLayout, ShapesAndOverlaps) {
-  for (const Case& c : kCases) {
-    const promo::MoreDialogLayout l = promo::moreDialogLayout(c.w, c.h);
-    // The text area starts 3 points inside the icon's column.
-    EXPECT_FLOAT_EQ(static_cast<float>(l.appicon.right() - l.details.left()), 3.0f);
-    // The text area reaches the right edge; the buttons share one row.
-    EXPECT_FLOAT_EQ(static_cast<float>(l.details.right()), c.w);
-    EXPECT_EQ(l.getbtn.y(), l.morebtn.y());
-    EXPECT_EQ(l.getbtn.y(), l.laterbtn.y());
-    EXPECT_LT(l.getbtn.right(), l.morebtn.left());
-    EXPECT_LT(l.morebtn.right(), l.laterbtn.left());
-    EXPECT_LE(l.laterbtn.right(), c.w);
-  }
-}
-
-TEST(MoreDialogLayout, FontSizesByDeviceClass) {
-  const promo::MoreDialogFonts phone = promo::moreDialogFonts(false);
-  const promo::MoreDialogFonts tablet = promo::moreDialogFonts(true);
-  EXPECT_EQ(phone.title, 18);
-  EXPECT_EQ(phone.details, 16);
-  EXPECT_EQ(phone.label, 18);
-  EXPECT_EQ(tablet.title, 38);
-  EXPECT_EQ(tablet.details, 32);
-  EXPECT_EQ(tablet.label, 34);
-}
-
-// Widget geometry follows the model to within rounding; the model itself is
-// what the dialog reports.
-TEST(MoreDialogLayout, DialogKeepsTheModelAndDisplaysIt) {
-  promo_test::useFreshSettings();
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(testing::Message() << c.w << " x " << c.h);
+    SCOPED_TRACE(testing::Message() << c.w << " x " << c.h << " " << c.model);
+    platform::setDeviceModel(c.model);
+    std::vector<QString> lines;
+    g_logLines = &lines;
+    const QtMessageHandler previous = qInstallMessageHandler(captureLog);
     UIGotoMoreView view(QRectF(0, 0, c.w, c.h));
-    EXPECT_EQ(view.frame(), QRectF(0, 0, c.w, c.h));
-    EXPECT_EQ(view.geometry(), QRect(0, 0, static_cast<int>(c.w), static_cast<int>(c.h)));
-    expectFrame(view.titleFrame(), c.title, "title");
-    expectFrame(view.detailsFrame(), c.details, "text area");
-    expectFrame(view.appiconFrame(), c.icon, "icon");
-    expectFrame(view.demoFrame(), c.demo, "demonstration picture");
-    expectFrame(view.getbtnFrame(), c.get, "Get it");
-    expectFrame(view.morebtnFrame(), c.more, "More");
-    expectFrame(view.laterbtnFrame(), c.later, "Next time");
+    const bool tablet = view.checkDevice("iPad");
+    qInstallMessageHandler(previous);
+    g_logLines = nullptr;
+    EXPECT_EQ(tablet, QByteArray(c.model) == "iPad");
+    // One log line from construction, one from the call.
+    EXPECT_EQ(lines, std::vector<QString>(2, QStringLiteral("deviceType = ") + c.model));
+    EXPECT_EQ(view.title()->font().pixelSize(), c.titleFont);
+    EXPECT_EQ(view.details()->font().pixelSize(), c.textFont);
+    for (QLabel* label : {view.getlabel(), view.morelabel(), view.laterlabel()})
+      EXPECT_EQ(label->font().pixelSize(), c.labelFont);
 
-    const auto near = [](const QRect& shown, const QRectF& model) {
-      return std::abs(shown.left() - model.left()) <= 0.5 && std::abs(shown.top() - model.top()) <= 0.5 &&
-             std::abs(shown.left() + shown.width() - model.right()) <= 0.5 &&
-             std::abs(shown.top() + shown.height() - model.bottom()) <= 0.5;
-    };
-    EXPECT_TRUE(near(view.title()->geometry(), view.titleFrame()));
-    EXPECT_TRUE(near(view.details()->geometry(), view.detailsFrame()));
-    EXPECT_TRUE(near(view.appicon()->geometry(), view.appiconFrame()));
-    EXPECT_TRUE(near(view.getbtn()->geometry(), view.getbtnFrame()));
-    EXPECT_TRUE(near(view.morebtn()->geometry(), view.morebtnFrame()));
-    EXPECT_TRUE(near(view.laterbtn()->geometry(), view.laterbtnFrame()));
+    EXPECT_EQ(view.geometry(), QRect(0, 0, static_cast<int>(c.w), static_cast<int>(c.h)));
+    const promo::MoreDialogLayout l = promo::moreDialogLayout(c.w, c.h);
+    const QRectF model[] = {l.title, l.details, l.appicon, l.demo, l.getbtn, l.morebtn, l.laterbtn};
+    const QRectF held[] = {view.titleFrame(),  view.detailsFrame(), view.appiconFrame(), view.demoFrame(),
+                           view.getbtnFrame(), view.morebtnFrame(), view.laterbtnFrame()};
+    const QWidget* shown[] = {view.title(),  view.details(), view.appicon(), nullptr,
+                              view.getbtn(), view.morebtn(), view.laterbtn()};
+    for (int i = 0; i < 7; ++i) {
+      SCOPED_TRACE(i);
+      expectFrame(model[i], c.frames[i]);
+      expectFrame(held[i], c.frames[i]);
+      if (shown[i]) EXPECT_TRUE(near(shown[i]->geometry(), held[i]));
+    }
     // Each label lies over its button at the same frame.
     EXPECT_EQ(view.getlabel()->geometry(), view.getbtn()->geometry());
     EXPECT_EQ(view.morelabel()->geometry(), view.morebtn()->geometry());
     EXPECT_EQ(view.laterlabel()->geometry(), view.laterbtn()->geometry());
-    // The demonstration picture's widget leaves room for the shadow; the
-    // picture's own frame inside it is the model's.
+    // The picture's widget leaves room for the shadow; the picture inside it is the model's.
     EXPECT_TRUE(QRectF(view.demoiimgview0()->geometry()).contains(view.demoFrame()));
     EXPECT_EQ(view.demoiimgview0()->frameRect().translated(view.demoiimgview0()->pos()), view.demoFrame());
   }
+  platform::setDeviceModel("iPhone");
 }
 
 }  // namespace
