@@ -1,6 +1,7 @@
 #pragma once
 // A phone canvas (480-point screen) showing a 1280 x 960 photo, ready to paint:
 // photo B a flat grey, photo A a flat red, the work image a copy of photo B.
+// And the one-finger touch gestures that drive it.
 #include <QImage>
 #include <QPointingDevice>
 #include <QTest>
@@ -25,46 +26,36 @@ inline QPointingDevice* touchScreen() {
   return device;
 }
 
-// Renders pictures onto the canvas the way the render pass hands them over.
-inline void handOver(VorlaneView& view, const QImage& sketch, const QImage& photo) {
-  view.sketchimgview()->setImage(sketch);
-  view.orgimgview()->setImage(photo);
-  view.workimgview()->setImage(sketch);
-  view.setSketchready(true);
-  view.setImgready(true);
-  view.writeScratchFile();
-  view.resetBaseviewFrame();
-  view.resetHistory();
-}
-
-inline std::unique_ptr<VorlaneView_iPhone> makeCanvas(QSize photo = QSize(1280, 960)) {
+inline std::unique_ptr<VorlaneView_iPhone> makeCanvas() {
   platform::setScreenheight(480.0f);
   auto view = std::make_unique<VorlaneView_iPhone>(QRectF(0, 0, 320, 480));
   view->show();
   // The fit that photo acquisition computes for the 280 x 375 clipping frame.
-  const float c = 280.0f / 375.0f;
-  const float r = float(photo.width()) / float(photo.height());
-  if (r > c) {
-    view->setOffsetratio_x(0.0f);
-    view->setOffsetratio_y((1.0f - c / r) * 0.5f);
-    view->setBigwidth(true);
-  } else {
-    view->setOffsetratio_y(0.0f);
-    view->setOffsetratio_x((1.0f - r / c) * 0.5f);
-    view->setBigwidth(false);
-  }
+  const float c = 280.0f / 375.0f, r = 1280.0f / 960.0f;
+  view->setOffsetratio_x(0.0f);
+  view->setOffsetratio_y((1.0f - c / r) * 0.5f);
+  view->setBigwidth(true);
   view->setLinesize(128.0f);
-  handOver(*view, flat(kGrey, photo), flat(kRed, photo));
+  // The hand-over of the render pass.
+  view->sketchimgview()->setImage(flat(kGrey));
+  view->orgimgview()->setImage(flat(kRed));
+  view->workimgview()->setImage(flat(kGrey));
+  view->setSketchready(true);
+  view->setImgready(true);
+  view->writeScratchFile();
+  view->resetBaseviewFrame();
+  view->resetHistory();
   return view;
 }
 
-// The canvas point that shows picture pixel (x, y) at the creation zoom.
-inline QPoint canvasPointFor(const VorlaneView& view, float x, float y) {
-  const QRectF plate = view.baseviewFrame();
-  const QRectF clip = view.workviewFrame();
-  const float k = 280.0f / 1280.0f;
-  return QPoint(qRound(clip.x() + plate.x() + x * k),
-                qRound(clip.y() + plate.y() + plate.height() * 0.22 + y * k));
+// Press at from, move by step `moves` times, lift; with no moves, a tap.
+inline void drag(VorlaneView& view, QPoint from, QPoint step = {}, int moves = 0) {
+  QPoint p = from;
+  QTest::touchEvent(&view, touchScreen()).press(0, p);
+  for (int i = 0; i < moves; ++i) QTest::touchEvent(&view, touchScreen()).move(0, p += step);
+  QTest::touchEvent(&view, touchScreen()).release(0, p);
 }
+
+inline void tap(VorlaneView& view, QPoint p) { drag(view, p); }
 
 }  // namespace canvas_test

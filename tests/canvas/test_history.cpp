@@ -7,7 +7,6 @@
 #include <random>
 
 #include "CanvasTestSupport.h"
-#include "canvas/BrushPainter.h"
 #include "canvas/StrokeHistory.h"
 #include "platform/AsyncImageWriter.h"
 #include "platform/Paths.h"
@@ -19,28 +18,6 @@ using canvas::StrokeHistory;
 
 namespace {
 
-void drag(VorlaneView& view, QPoint from, QPoint step, int moves) {
-  QPoint p = from;
-  QTest::touchEvent(&view, touchScreen()).press(0, p);
-  for (int i = 0; i < moves; ++i) {
-    p += step;
-    QTest::touchEvent(&view, touchScreen()).move(0, p);
-  }
-  QTest::touchEvent(&view, touchScreen()).release(0, p);
-}
-
-void tap(VorlaneView& view, QPoint p) {
-  QTest::touchEvent(&view, touchScreen()).press(0, p);
-  QTest::touchEvent(&view, touchScreen()).release(0, p);
-}
-
-// Strokes of 5, 1 and 4 segments (numbers 0, 1, 2).
-void paintThreeStrokes(VorlaneView& view) {
-  drag(view, QPoint(60, 160), QPoint(12, 3), 5);
-  tap(view, QPoint(250, 250));
-  drag(view, QPoint(80, 300), QPoint(15, -4), 4);
-}
-
 QImage readScratch() {
   platform::AsyncImageWriter::shared().waitForIdle();
   return QImage(platform::scratchFilePath()).convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -48,70 +25,47 @@ QImage readScratch() {
 
 }  // namespace
 
-TEST(CanvasHistory, UndoAndRedoWholeStrokes) {
+TEST(CanvasHistory, UndoAndRedoWholeStrokesAndANewStrokeCutsTheHistory) {
   auto view = makeCanvas();
-  paintThreeStrokes(*view);
+  view->undo();  // nothing to undo or redo yet
+  view->redo();
+  EXPECT_EQ(view->currentstep(), 0);
+  EXPECT_EQ(view->workimgview()->image(), flat(kGrey));
+  // Strokes of 5, 1 and 4 segments (numbers 0, 1, 2).
+  drag(*view, QPoint(60, 160), QPoint(12, 3), 5);
+  tap(*view, QPoint(250, 250));
+  drag(*view, QPoint(80, 300), QPoint(15, -4), 4);
   ASSERT_EQ(view->currentstep(), 10);
   ASSERT_EQ(view->brushindex(), 3);
   const std::vector<unsigned> strokes{0, 0, 0, 0, 0, 1, 2, 2, 2, 2};
   for (size_t i = 0; i < strokes.size(); ++i) EXPECT_EQ(view->steparray()[i].stroke, strokes[i]);
   const QImage painted = view->workimgview()->image();
-
-  QTest::mouseClick(view->undobtn(), Qt::LeftButton);
-  EXPECT_EQ(view->currentstep(), 6);
-  EXPECT_TRUE(view->undobtn()->isEnabled());
-  EXPECT_TRUE(view->redobtn()->isEnabled());
-  EXPECT_EQ(view->workimgview()->image(), view->history().replay(6));
-  EXPECT_NE(view->workimgview()->image(), painted);
-
-  QTest::mouseClick(view->undobtn(), Qt::LeftButton);
-  EXPECT_EQ(view->currentstep(), 5);
-  EXPECT_EQ(view->workimgview()->image(), view->history().replay(5));
-  QTest::mouseClick(view->undobtn(), Qt::LeftButton);
-  EXPECT_EQ(view->currentstep(), 0);
-  EXPECT_FALSE(view->undobtn()->isEnabled());
-  EXPECT_EQ(view->workimgview()->image(), flat(kGrey));
-  EXPECT_EQ(view->steparray().size(), 10u);
-
-  QTest::mouseClick(view->redobtn(), Qt::LeftButton);
-  EXPECT_EQ(view->currentstep(), 5);
-  EXPECT_TRUE(view->redobtn()->isEnabled());
-  EXPECT_TRUE(view->undobtn()->isEnabled());
-  EXPECT_EQ(view->workimgview()->image(), view->history().replay(5));
-  QTest::mouseClick(view->redobtn(), Qt::LeftButton);
-  QTest::mouseClick(view->redobtn(), Qt::LeftButton);
+  view->redo();  // at the end: nothing to redo
   EXPECT_EQ(view->currentstep(), 10);
-  EXPECT_FALSE(view->redobtn()->isEnabled());
   EXPECT_EQ(view->workimgview()->image(), painted);
-}
 
-TEST(CanvasHistory, NothingToUndoOrRedoChangesNothing) {
-  auto view = makeCanvas();
-  view->undo();
-  view->redo();
-  EXPECT_EQ(view->currentstep(), 0);
-  EXPECT_EQ(view->workimgview()->image(), flat(kGrey));
-  tap(*view, QPoint(160, 242));
-  const QImage dotted = view->workimgview()->image();
-  view->redo();
-  EXPECT_EQ(view->currentstep(), 1);
-  EXPECT_EQ(view->workimgview()->image(), dotted);
-  view->undo();
-  view->undo();
-  EXPECT_EQ(view->currentstep(), 0);
-  EXPECT_TRUE(view->redobtn()->isEnabled());
-  view->redo();
-  view->redo();
-  EXPECT_EQ(view->currentstep(), 1);
-  EXPECT_EQ(view->workimgview()->image(), dotted);
-}
+  // Each click moves by one whole stroke: undo 10 -> 6 -> 5 -> 0, redo 0 -> 5 -> 6 -> 10.
+  struct Click {
+    bool undo;
+    int step;
+    bool undoEnabled, redoEnabled;
+  };
+  const Click clicks[] = {{true, 6, true, true},  {true, 5, true, true},  {true, 0, false, true},
+                          {true, 0, false, true}, {false, 5, true, true}, {false, 6, true, true},
+                          {false, 10, true, false}, {true, 6, true, true}, {true, 5, true, true}};
+  for (const Click& c : clicks) {
+    SCOPED_TRACE(testing::Message() << (c.undo ? "undo to " : "redo to ") << c.step);
+    QTest::mouseClick(c.undo ? view->undobtn() : view->redobtn(), Qt::LeftButton);
+    EXPECT_EQ(view->currentstep(), c.step);
+    EXPECT_EQ(view->undobtn()->isEnabled(), c.undoEnabled);
+    EXPECT_EQ(view->redobtn()->isEnabled(), c.redoEnabled);
+    EXPECT_EQ(view->steparray().size(), 10u);
+    EXPECT_EQ(view->workimgview()->image(), view->history().replay(c.step));
+    EXPECT_EQ(view->workimgview()->image() == painted, c.step == 10);
+  }
+  EXPECT_EQ(view->history().replay(0), flat(kGrey));
 
-TEST(CanvasHistory, NewStrokeAfterTwoUndosCutsTheHistory) {
-  auto view = makeCanvas();
-  paintThreeStrokes(*view);
-  view->undo();
-  view->undo();
-  ASSERT_EQ(view->currentstep(), 5);
+  // A new stroke at step 5 drops the undone strokes.
   drag(*view, QPoint(150, 330), QPoint(0, -10), 3);
   EXPECT_EQ(view->steparray().size(), 8u);
   EXPECT_EQ(view->currentstep(), 8);
@@ -142,6 +96,15 @@ TEST(CanvasHistory, UndoRebuildsFromTheBaseInMemoryWhenTheFileCannotBeWritten) {
 TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
   auto view = makeCanvas();
   tap(*view, QPoint(160, 242));
+  const QImage painted = view->workimgview()->image();
+  // Tapping the selected mode keeps the history and shows the brush-size controls.
+  QTest::mouseClick(view->Abtn(), Qt::LeftButton);
+  EXPECT_EQ(view->steparray().size(), 1u);
+  EXPECT_TRUE(view->undobtn()->isEnabled());
+  EXPECT_EQ(view->workimgview()->image(), painted);
+  EXPECT_FALSE(view->brushsizelabel()->isHidden());
+  EXPECT_FALSE(view->linesizeslider()->isHidden());
+
   const QPointF dot = view->fixPoint(QPointF(140, 187));
   QTest::mouseClick(view->Bbtn(), Qt::LeftButton);
   EXPECT_TRUE(view->Bbtn()->isSelected());
@@ -176,18 +139,6 @@ TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
   EXPECT_EQ(readScratch(), before);
 }
 
-TEST(CanvasHistory, TappingTheSelectedModeKeepsTheHistory) {
-  auto view = makeCanvas();
-  tap(*view, QPoint(160, 242));
-  const QImage painted = view->workimgview()->image();
-  QTest::mouseClick(view->Abtn(), Qt::LeftButton);
-  EXPECT_EQ(view->steparray().size(), 1u);
-  EXPECT_TRUE(view->undobtn()->isEnabled());
-  EXPECT_EQ(view->workimgview()->image(), painted);
-  EXPECT_FALSE(view->brushsizelabel()->isHidden());
-  EXPECT_FALSE(view->linesizeslider()->isHidden());
-}
-
 TEST(CanvasHistory, LiteralPathGivesTheSamePixels) {
   auto fast = makeCanvas();
   auto literal = makeCanvas();
@@ -195,24 +146,18 @@ TEST(CanvasHistory, LiteralPathGivesTheSamePixels) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> x(30, 290), y(60, 420), step(-30, 30);
   for (int stroke = 0; stroke < 12; ++stroke) {
-    const QPoint from(x(rng), y(rng));
-    const QPoint delta(step(rng), step(rng));
-    const int moves = stroke % 4;
-    fast->setLinesize(float(5 + stroke * 13));
-    literal->setLinesize(float(5 + stroke * 13));
-    drag(*fast, from, delta, moves);
-    drag(*literal, from, delta, moves);
+    const QPoint from(x(rng), y(rng)), delta(step(rng), step(rng));
+    for (VorlaneView* v : {fast.get(), literal.get()}) {
+      v->setLinesize(float(5 + stroke * 13));
+      drag(*v, from, delta, stroke % 4);
+    }
   }
   ASSERT_EQ(fast->steparray().size(), literal->steparray().size());
   EXPECT_EQ(fast->workimgview()->image(), literal->workimgview()->image());
-  for (int i = 0; i < 5; ++i) {
-    fast->undo();
-    literal->undo();
-    EXPECT_EQ(fast->workimgview()->image(), literal->workimgview()->image());
+  for (int i = 0; i < 6; ++i) {  // five undos, one redo
+    for (VorlaneView* v : {fast.get(), literal.get()}) i < 5 ? v->undo() : v->redo();
+    EXPECT_EQ(fast->workimgview()->image(), literal->workimgview()->image()) << "after move " << i;
   }
-  fast->redo();
-  literal->redo();
-  EXPECT_EQ(fast->workimgview()->image(), literal->workimgview()->image());
 }
 
 // A long random sequence of segments, undos, redos and new strokes: the work
@@ -221,43 +166,32 @@ class HistoryIdentity : public ::testing::TestWithParam<std::size_t> {};
 
 TEST_P(HistoryIdentity, MatchesAFullReplayFromTheBase) {
   QImage base(320, 240, QImage::Format_ARGB32_Premultiplied);
-  for (int yy = 0; yy < base.height(); ++yy)
-    for (int xx = 0; xx < base.width(); ++xx)
-      base.setPixel(xx, yy, qRgba(xx % 256, yy, (xx * yy) % 256, 255));
+  for (int y = 0; y < base.height(); ++y)
+    for (int x = 0; x < base.width(); ++x) base.setPixel(x, y, qRgba(x % 256, y, (x * y) % 256, 255));
   StrokeHistory history;
   history.setMemoryBudget(GetParam());
   history.setBase(base.copy());
   QImage work = base.copy();
   std::mt19937 rng(42);
   std::uniform_real_distribution<float> coord(-40.0f, 360.0f), width(0.0f, 90.0f), jitter(-12.0f, 12.0f);
-  std::uniform_int_distribution<int> action(0, 9);
+  std::uniform_int_distribution<int> action(0, 9);  // 0-5 segment, 6 lift, 7-8 undo, 9 redo
   float px = 100, py = 100;
   bool inStroke = false;
   int checks = 0;
   for (int n = 0; n < 600; ++n) {
     const int a = action(rng);
     if (a <= 5) {
-      if (!inStroke) {
-        px = coord(rng);
-        py = coord(rng);
-        inStroke = true;
-      }
+      if (!inStroke) px = coord(rng), py = coord(rng), inStroke = true;
       const bool dot = action(rng) == 0;
       const float nx = dot ? px : px + jitter(rng), ny = dot ? py : py + jitter(rng);
       history.push(StrokeSegment{nx, ny, px, py, width(rng), false, std::uint32_t(history.brushindex())},
                    &work);
-      px = nx;
-      py = ny;
-    } else if (a == 6) {
-      if (inStroke) history.finishStroke();
-      inStroke = false;
+      px = nx, py = ny;
     } else {
       if (inStroke) history.finishStroke();
       inStroke = false;
-      if (a <= 8)
-        history.undo(work);
-      else
-        history.redo(work);
+      if (a == 7 || a == 8) history.undo(work);
+      if (a == 9) history.redo(work);
     }
     if (n % 25 == 0 || a >= 7) {
       ASSERT_EQ(work, history.replay(history.currentstep())) << "after action " << n;
@@ -272,34 +206,3 @@ TEST_P(HistoryIdentity, MatchesAFullReplayFromTheBase) {
 
 // A large budget keeps every stroke's pixels; a tiny one forces replays.
 INSTANTIATE_TEST_SUITE_P(Budgets, HistoryIdentity, ::testing::Values(StrokeHistory::kDefaultBudget, 20000u));
-
-TEST(CanvasBrush, CoincidingPointsPaintARoundDot) {
-  QImage image = flat(kGrey, QSize(100, 100));
-  canvas::paintSegment(image, StrokeSegment{50, 50, 50, 50, 20, false, 0});
-  EXPECT_EQ(image.pixel(50, 50), 0u);
-  EXPECT_EQ(image.pixel(50, 42), 0u);
-  EXPECT_EQ(image.pixel(50, 62), kGrey);
-  EXPECT_EQ(image.pixel(58, 58), kGrey);  // outside the circle, inside its square
-  const QRect r = canvas::segmentRect(StrokeSegment{50, 50, 50, 50, 20, false, 0}, image.rect());
-  for (int y = 0; y < 100; ++y)
-    for (int x = 0; x < 100; ++x)
-      if (!r.contains(x, y)) {
-        ASSERT_EQ(image.pixel(x, y), kGrey);
-      }
-  // A segment far outside changes nothing.
-  QImage untouched = flat(kGrey, QSize(100, 100));
-  EXPECT_TRUE(
-      canvas::segmentRect(StrokeSegment{500, 500, 400, 400, 20, false, 0}, untouched.rect()).isEmpty());
-}
-
-TEST(CanvasBrush, EdgesAreSoft) {
-  QImage image = flat(kGrey, QSize(100, 100));
-  canvas::paintSegment(image, StrokeSegment{90, 50.3f, 10, 50.3f, 10.5f, false, 0});
-  int partial = 0;
-  for (int y = 40; y < 60; ++y) {
-    const int a = qAlpha(image.pixel(50, y));
-    if (a > 0 && a < 255) ++partial;
-  }
-  EXPECT_GT(partial, 0);
-  EXPECT_EQ(image.pixel(50, 50), 0u);
-}
