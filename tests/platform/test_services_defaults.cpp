@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <climits>
+#include <utility>
 
 #include "TestSupport.h"
 #include "platform/UserDefaults.h"
@@ -14,11 +15,6 @@
 using platform::UserDefaults;
 
 namespace {
-
-QByteArray fileText(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);
@@ -28,83 +24,51 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-TEST(UserDefaults, ValuesRoundTripAndAbsentKeysReadZero) {
+TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestart) {
   QTemporaryDir dir;
-  UserDefaults store(dir.filePath("settings.ini"));
+  const QString path = dir.filePath("nested/folder/settings.ini");
+  UserDefaults store(path);
   EXPECT_EQ(store.integerForKey("currenttype"), 0);
   EXPECT_FALSE(store.boolForKey("rated"));
   EXPECT_FALSE(store.hasKey("currenttype"));
 
   store.setIntegerForKey(7, "currenttype");
   store.setIntegerForKey(-3, "currentAtype");
-  store.setBoolForKey(true, "rated");
-  store.setBoolForKey(false, "helphint");
-  EXPECT_EQ(store.integerForKey("currenttype"), 7);
-  EXPECT_EQ(store.integerForKey("currentAtype"), -3);
-  EXPECT_TRUE(store.boolForKey("rated"));
-  EXPECT_FALSE(store.boolForKey("helphint"));
-  EXPECT_TRUE(store.hasKey("helphint"));
-  // Cross-typed reads: a bool reads as 1 / 0, a non-zero integer as true.
-  EXPECT_EQ(store.integerForKey("rated"), 1);
-  EXPECT_EQ(store.integerForKey("helphint"), 0);
-  EXPECT_TRUE(store.boolForKey("currentAtype"));
-  // Keys differ by case.
-  EXPECT_EQ(store.integerForKey("CurrentType"), 0);
-  EXPECT_TRUE(store.lastWriteSucceeded());
-
   store.setIntegerForKey(INT_MAX, "big");
   store.setIntegerForKey(INT_MIN, "small");
-  EXPECT_EQ(store.integerForKey("big"), INT_MAX);
-  EXPECT_EQ(store.integerForKey("small"), INT_MIN);
-  // Overwriting keeps the newest value.
-  store.setIntegerForKey(2, "currenttype");
-  EXPECT_EQ(store.integerForKey("currenttype"), 2);
-}
+  store.setBoolForKey(true, "rated");
+  store.setBoolForKey(false, "helphint");
+  store.setIntegerForKey(2, "currenttype");  // the newest value wins
+  EXPECT_TRUE(store.lastWriteSucceeded());
+  EXPECT_TRUE(store.hasKey("helphint"));
+  EXPECT_EQ(store.integerForKey("CurrentType"), 0);  // keys differ by case
+  EXPECT_TRUE(store.boolForKey("currentAtype"));      // a non-zero integer reads as true
 
-TEST(UserDefaults, EachWriteIsOnDiskAtOnceAndSeenByASecondStore) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("nested/folder/settings.ini");
-  UserDefaults first(path);
-  first.setIntegerForKey(5, "more_times");
-  first.setBoolForKey(true, "inited");
-  // No explicit flush: the file already holds both values.
-  const QByteArray text = fileText(path);
-  EXPECT_TRUE(text.contains("more_times=5")) << text.constData();
-  EXPECT_TRUE(text.contains("inited=true")) << text.constData();
-
-  UserDefaults second(path);  // a later run of the program
-  EXPECT_EQ(second.integerForKey("more_times"), 5);
-  EXPECT_TRUE(second.boolForKey("inited"));
-  EXPECT_FALSE(second.boolForKey("rated"));
-
-  second.setIntegerForKey(6, "more_times");
-  UserDefaults third(path);
-  EXPECT_EQ(third.integerForKey("more_times"), 6);
+  QFile file(path);  // each write is on disk at once, with no explicit flush
+  const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  EXPECT_TRUE(text.contains("currenttype=2") && text.contains("rated=true")) << text.constData();
+  UserDefaults later(path);  // a later run of the program
+  for (auto [key, value] : {std::pair{"currenttype", 2}, {"currentAtype", -3}, {"big", INT_MAX},
+                            {"small", INT_MIN}, {"rated", 1}, {"helphint", 0}})
+    EXPECT_EQ(later.integerForKey(key), value) << key;
 }
 
 TEST(UserDefaults, StandardStoreFollowsTheStorageFile) {
   QTemporaryDir dir;
-  const QString a = dir.filePath("a.ini");
-  const QString b = dir.filePath("b.ini");
+  const QString a = dir.filePath("a.ini"), b = dir.filePath("b.ini");
   UserDefaults::setStorageFile(a);
   UserDefaults& store = UserDefaults::standardUserDefaults();
-  EXPECT_EQ(&store, &UserDefaults::standardUserDefaults());
-  EXPECT_EQ(store.fileName(), a);
   store.setIntegerForKey(3, "currenttype");
-
   UserDefaults::setStorageFile(b);
-  // The same object, now on the other file.
-  EXPECT_EQ(&store, &UserDefaults::standardUserDefaults());
+  EXPECT_EQ(&store, &UserDefaults::standardUserDefaults());  // the same object on the other file
   EXPECT_EQ(store.fileName(), b);
   EXPECT_EQ(store.integerForKey("currenttype"), 0);
-
   UserDefaults::setStorageFile(a);
   EXPECT_EQ(store.integerForKey("currenttype"), 3);
 
   UserDefaults::setStorageFile({});
   const QString expected =
       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/settings.ini");
-  EXPECT_EQ(UserDefaults::storageFile(), expected);
   EXPECT_EQ(store.fileName(), expected);
   EXPECT_TRUE(expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
 }
@@ -112,35 +76,25 @@ TEST(UserDefaults, StandardStoreFollowsTheStorageFile) {
 TEST(UserDefaults, HandEditedValuesAreReadSensibly) {
   QTemporaryDir dir;
   const QString path = dir.filePath("settings.ini");
-  writeFile(path,
-            "[General]\nmore_times=3.0\nrated=yes\nhelphint=NO\ninited=1\nword=abc\nhuge=99999999999\n"
-            "negative=-12\nspaced= 4 \n");
+  writeFile(path, "[General]\na=3.0\nb=yes\nc=NO\nd=1\nword=abc\nhuge=99999999999\nneg=-12\nspaced= 4 \n");
   UserDefaults store(path);
-  EXPECT_EQ(store.integerForKey("more_times"), 3);
-  EXPECT_TRUE(store.boolForKey("rated"));
-  EXPECT_FALSE(store.boolForKey("helphint"));
-  EXPECT_TRUE(store.boolForKey("inited"));
-  EXPECT_EQ(store.integerForKey("word"), 0);
-  EXPECT_FALSE(store.boolForKey("word"));
-  EXPECT_TRUE(store.hasKey("word"));
-  EXPECT_EQ(store.integerForKey("huge"), INT_MAX);
-  EXPECT_EQ(store.integerForKey("negative"), -12);
-  EXPECT_EQ(store.integerForKey("spaced"), 4);
+  for (auto [key, value] : {std::pair{"a", 3}, {"word", 0}, {"huge", INT_MAX}, {"neg", -12}, {"spaced", 4}})
+    EXPECT_EQ(store.integerForKey(key), value) << key;
+  for (auto [key, value] : {std::pair{"b", true}, {"c", false}, {"d", true}, {"word", false}})
+    EXPECT_EQ(store.boolForKey(key), value) << key;
 }
 
 TEST(UserDefaults, DamagedFileReadsZeroAndStillAcceptsWrites) {
   QTemporaryDir dir;
   const QString path = dir.filePath("settings.ini");
-  QByteArray garbage;
+  QByteArray garbage("[General]\nmore_times=2\n");
   for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 97 + 13) & 0xFF));
-  garbage.prepend("[General]\nmore_times=2\n");
   garbage.append("\n[General\nrated=\"unterminated\n\x00\xff[[[", 30);
   writeFile(path, garbage);
 
   UserDefaults store(path);
   EXPECT_EQ(store.integerForKey("currenttype"), 0);
   EXPECT_FALSE(store.boolForKey("rated"));
-
   store.setBoolForKey(true, "rated");
   store.setIntegerForKey(4, "currenttype");
   EXPECT_TRUE(store.lastWriteSucceeded());
@@ -150,16 +104,15 @@ TEST(UserDefaults, DamagedFileReadsZeroAndStillAcceptsWrites) {
   EXPECT_EQ(reopened.integerForKey("currenttype"), 4);
 }
 
-TEST(UserDefaults, UnusableFileDoesNotCrashAndReportsFailedWrites) {
+TEST(UserDefaults, UnusableFileAndEmptyKeyReportFailedWrites) {
   QTemporaryDir dir;
-  // A folder where the file should be: it can be neither read nor written.
   const QString path = dir.filePath("settings.ini");
-  ASSERT_TRUE(QDir().mkpath(path));
+  ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
   UserDefaults store(path);
   EXPECT_EQ(store.integerForKey("currenttype"), 0);
   store.setIntegerForKey(9, "currenttype");
   EXPECT_FALSE(store.lastWriteSucceeded());
-  // An empty key is refused instead of being stored under "".
+
   UserDefaults good(dir.filePath("good.ini"));
   good.setIntegerForKey(1, "");
   EXPECT_FALSE(good.lastWriteSucceeded());

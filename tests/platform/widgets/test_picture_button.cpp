@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <cmath>
+#include <utility>
 
 #include "platform/widgets/FloatSlider.h"
 #include "platform/widgets/PictureButton.h"
@@ -30,54 +32,38 @@ TEST(PictureButton, SelectedIsItsOwnFlagAndPicksThePicture) {
   PictureButton button;
   button.resize(40, 40);
   button.setImage(filled(Qt::red));
-  button.setSelectedImage(filled(Qt::blue));
-  EXPECT_FALSE(button.isSelected());
-  EXPECT_EQ(centrePixel(button), qRgb(255, 0, 0));
   button.setSelected(true);
+  EXPECT_EQ(centrePixel(button), qRgb(255, 0, 0));  // no selected picture: the normal one
+  button.setSelectedImage(filled(Qt::blue));
   EXPECT_TRUE(button.isSelected());
   EXPECT_FALSE(button.isChecked());
   EXPECT_EQ(centrePixel(button), qRgb(0, 0, 255));
-  // A click does not toggle the flag: the owner decides.
-  button.show();
-  QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(20, 20));
-  EXPECT_TRUE(button.isSelected());
-}
-
-TEST(PictureButton, SelectedStateWithoutPictureShowsTheNormalOne) {
-  PictureButton button;
-  button.resize(40, 40);
-  button.setImage(filled(Qt::green));
-  button.setSelected(true);
-  EXPECT_EQ(centrePixel(button), qRgb(0, 255, 0));
-}
-
-TEST(PictureButton, DisabledButtonIsDimmedAndSilent) {
-  PictureButton button;
-  button.resize(40, 40);
-  button.setImage(filled(Qt::red));
-  button.show();
-  QSignalSpy clicks(&button, &QAbstractButton::clicked);
-  button.setEnabled(false);
-  EXPECT_NE(centrePixel(button), qRgb(255, 0, 0));
-  QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(20, 20));
-  EXPECT_EQ(clicks.count(), 0);
-  button.setEnabled(true);
+  button.setSelected(false);
   EXPECT_EQ(centrePixel(button), qRgb(255, 0, 0));
+  button.show();
   QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(20, 20));
-  EXPECT_EQ(clicks.count(), 1);
+  EXPECT_FALSE(button.isSelected());  // a click does not toggle the flag: the owner decides
 }
 
-TEST(PictureButton, ReleaseOutsideDoesNotClick) {
+TEST(PictureButton, ClicksOnlyWhenEnabledAndReleasedInside) {
   QWidget window;
   window.resize(200, 200);
   auto* button = new PictureButton(&window);
   button->setGeometry(10, 10, 40, 40);
+  button->setImage(filled(Qt::red));
   window.show();
   QSignalSpy clicks(button, &QAbstractButton::clicked);
+  button->setEnabled(false);
+  EXPECT_NE(centrePixel(*button), qRgb(255, 0, 0));  // dimmed
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 20));
+  button->setEnabled(true);
+  EXPECT_EQ(centrePixel(*button), qRgb(255, 0, 0));
   QTest::mousePress(button, Qt::LeftButton, {}, QPoint(20, 20));
   QTest::mouseMove(button, QPoint(150, 150));
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 150));
   EXPECT_EQ(clicks.count(), 0);
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST(PictureButton, LargePictureIsShrunkToFit) {
@@ -92,25 +78,18 @@ TEST(PictureButton, LargePictureIsShrunkToFit) {
   EXPECT_EQ(shot.pixel(27, 15), qRgb(255, 255, 255));
 }
 
-TEST(FloatSlider, SetValueKeepsTheExactFloatAndDoesNotSignal) {
+TEST(FloatSlider, SetValueKeepsTheExactFloatPinnedToRangeWithoutSignalling) {
   FloatSlider slider;
   QSignalSpy changes(&slider, &FloatSlider::valueChanged);
-  slider.setValue(0.5f);
-  EXPECT_EQ(slider.value(), 0.5f);
+  const std::pair<float, float> cases[] = {
+      {0.5f, 0.5f}, {0.1234567f, 0.1234567f}, {1.5f, 1.0f}, {-0.2f, 0.0f}, {std::nanf(""), 0.0f}};
+  for (auto [in, out] : cases) {
+    slider.setValue(in);
+    EXPECT_EQ(slider.value(), out) << in;
+  }
   slider.setValue(0.1234567f);
-  EXPECT_EQ(slider.value(), 0.1234567f);
   EXPECT_EQ(slider.slider()->value(), 1235);
   EXPECT_EQ(changes.count(), 0);
-}
-
-TEST(FloatSlider, OutOfRangeValuesArePinned) {
-  FloatSlider slider;
-  slider.setValue(1.5f);
-  EXPECT_EQ(slider.value(), 1.0f);
-  slider.setValue(-0.2f);
-  EXPECT_EQ(slider.value(), 0.0f);
-  slider.setValue(std::numeric_limits<float>::quiet_NaN());
-  EXPECT_EQ(slider.value(), 0.0f);
 }
 
 TEST(FloatSlider, UserChangesSignalTheNewValue) {
