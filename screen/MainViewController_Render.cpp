@@ -31,7 +31,9 @@ void MainViewController::dosketch() {
   if (error.isEmpty() && renderB) {
     if (currenttype_ == 0) {
       photoB = orgimg_;
-    } else if (auto image = renderer_->render(orgimg_, currenttype_, plane, &error, &breakdown_)) {
+    } else if (auto image =
+                   renderer_->render(orgimg_, currenttype_, plane, &error, &breakdown_,
+                                     !(renderA && currentAtype_ != 0 && currentAtype_ != currenttype_))) {
       photoB = *image;
       planeWritten = true;
     }
@@ -55,8 +57,12 @@ void MainViewController::dosketch() {
 
   QElapsedTimer handoff;
   handoff.start();
-  if (renderB) defaultsetting_->setIntegerForKey(currenttype_, QStringLiteral("currenttype"));
-  if (renderA) defaultsetting_->setIntegerForKey(currentAtype_, QStringLiteral("currentAtype"));
+  // Each write goes to disk at once; a number already stored needs none.
+  auto persist = [this](int value, int stored, const QString& key) {
+    if (value != stored || !defaultsetting_->hasKey(key)) defaultsetting_->setIntegerForKey(value, key);
+  };
+  if (renderB) persist(currenttype_, lastB, QStringLiteral("currenttype"));
+  if (renderA) persist(currentAtype_, lastA, QStringLiteral("currentAtype"));
   if (planeWritten) {
     grayimgdata_ = std::move(plane);
     lastwidth_ = orgimg_.width();

@@ -54,7 +54,7 @@ void StyleRenderer::releasePhotoRaster() {
 }
 
 std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sketch::GrayPlane& plane,
-                                            QString* error, RenderBreakdown* breakdown) {
+                                            QString* error, RenderBreakdown* breakdown, bool lastUse) {
   if (photo.isNull()) {
     if (error) *error = QStringLiteral("there is no photo");
     return std::nullopt;
@@ -72,7 +72,13 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
     if (error) *error = QStringLiteral("the photo raster could not be made");
     return std::nullopt;
   }
-  sketch::PixelBuffer raster = *photoRaster_;
+  sketch::PixelBuffer raster;
+  if (lastUse) {
+    raster = std::move(*photoRaster_);
+    releasePhotoRaster();
+  } else {
+    raster = *photoRaster_;
+  }
   if (breakdown) breakdown->extractMs += msSince(timer);
   timer.restart();
   const sketch::PixelBuffer* texture = textureFor(size, error);

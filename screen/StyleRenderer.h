@@ -22,8 +22,10 @@ class StyleRenderer {
   // plane. Nothing comes back (and plane is left alone) when the photo is empty,
   // its raster cannot be made, the texture is missing or the style is unknown;
   // error then says why.
+  // lastUse: no further render of this photo follows in the pass, so its kept
+  // raster can be handed over instead of copied.
   std::optional<QImage> render(const QImage& photo, int style, sketch::GrayPlane& plane, QString* error,
-                               RenderBreakdown* breakdown = nullptr);
+                               RenderBreakdown* breakdown = nullptr, bool lastUse = true);
 
   // The photo's raster is kept between the two renders of one pass (a copy of
   // it is cheaper than drawing the photo again); this lets it go.
