@@ -4,12 +4,9 @@
 // any size, and pictures stored turned so that their tag makes them upright.
 #include <QBuffer>
 #include <QByteArray>
-#include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
-#include <QSize>
-#include <QString>
 #include <QtEndian>
 #include <array>
 #include <cstdint>
@@ -31,51 +28,33 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// An APP1 "Exif" segment holding a little-endian TIFF header and an IFD0 with
-// the one Orientation entry (tag 0x0112, SHORT), spliced in right after SOI.
-inline QByteArray withExifOrientation(const QByteArray& jpeg, int exifOrientation) {
-  QByteArray tiff;
-  tiff.append("II\x2A\x00", 4);
-  tiff.append("\x08\x00\x00\x00", 4);  // IFD0 right after the header
-  tiff.append("\x01\x00", 2);          // one entry
-  tiff.append("\x12\x01", 2);          // Orientation
-  tiff.append("\x03\x00", 2);          // SHORT
-  tiff.append("\x01\x00\x00\x00", 4);  // one value
-  tiff.append(char(exifOrientation & 0xFF));
-  tiff.append("\x00\x00\x00", 3);
-  tiff.append("\x00\x00\x00\x00", 4);  // no next IFD
-  QByteArray payload("Exif\0\0", 6);
-  payload += tiff;
+// Splices a segment (marker FF type, its length, the payload) in right after SOI.
+inline QByteArray withSegment(const QByteArray& jpeg, char type, const QByteArray& payload) {
   const int length = int(payload.size()) + 2;
-  QByteArray segment("\xFF\xE1", 2);
-  segment.append(char(length >> 8));
-  segment.append(char(length & 0xFF));
-  segment += payload;
-  QByteArray out = jpeg;
-  out.insert(2, segment);
-  return out;
+  const char head[] = {'\xFF', type, char(length >> 8), char(length & 0xFF)};
+  return QByteArray(jpeg).insert(2, QByteArray(head, 4) + payload);
 }
 
-inline std::uint32_t crc32(const QByteArray& bytes) {
-  std::uint32_t crc = 0xFFFFFFFFu;
-  for (char c : bytes) {
-    crc ^= std::uint8_t(c);
-    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return ~crc;
+// An APP1 "Exif" segment: a little-endian TIFF header and an IFD0 holding the
+// one Orientation entry (tag 0x0112, SHORT, one value), no next IFD.
+inline QByteArray withExifOrientation(const QByteArray& jpeg, int exifOrientation) {
+  const char tiff[] = {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 0x2A, 0, 8, 0, 0, 0, 1, 0, 0x12, 1, 3, 0,
+                       1,   0,   0,   0,   char(exifOrientation & 0xFF), 0, 0, 0, 0, 0, 0, 0};
+  return withSegment(jpeg, '\xE1', QByteArray(tiff, sizeof tiff));
 }
 
 inline QByteArray pngChunk(const char* type, const QByteArray& data) {
-  QByteArray chunk;
-  std::array<uchar, 4> be{};
+  const QByteArray typed = QByteArray(type, 4) + data;
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (char c : typed) {
+    crc ^= std::uint8_t(c);
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  std::array<uchar, 8> be{};
   qToBigEndian<quint32>(quint32(data.size()), be.data());
-  chunk.append(reinterpret_cast<const char*>(be.data()), 4);
-  QByteArray typed(type, 4);
-  typed += data;
-  chunk += typed;
-  qToBigEndian<quint32>(crc32(typed), be.data());
-  chunk.append(reinterpret_cast<const char*>(be.data()), 4);
-  return chunk;
+  qToBigEndian<quint32>(~crc, be.data() + 4);
+  return QByteArray(reinterpret_cast<const char*>(be.data()), 4) + typed +
+         QByteArray(reinterpret_cast<const char*>(be.data()) + 4, 4);
 }
 
 // A well-formed PNG signature and header claiming width x height RGBA pixels,
@@ -86,48 +65,31 @@ inline QByteArray pngClaimingSize(quint32 width, quint32 height) {
   qToBigEndian<quint32>(height, header.data() + 4);
   header[8] = 8;  // bits per channel
   header[9] = 6;  // RGBA
-  QByteArray zlib = qCompress(QByteArray(64, '\0')).mid(4);
-  QByteArray png("\x89PNG\r\n\x1A\n", 8);
-  png += pngChunk("IHDR", header);
-  png += pngChunk("IDAT", zlib);
-  png += pngChunk("IEND", {});
-  return png;
+  return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", header) +
+         pngChunk("IDAT", qCompress(QByteArray(64, '\0')).mid(4)) + pngChunk("IEND", {});
 }
 
-// Where the stored pixel (x, y) of a Ws x Hs raster lands in the upright picture
-// for each orientation value.
-inline QPoint landing(int orientation, int x, int y, int ws, int hs) {
-  switch (orientation) {
-    case 1:
-      return {ws - 1 - x, hs - 1 - y};
-    case 2:
-      return {y, ws - 1 - x};
-    case 3:
-      return {hs - 1 - y, x};
-    case 4:
-      return {ws - 1 - x, y};
-    case 5:
-      return {x, hs - 1 - y};
-    case 6:
-      return {y, x};
-    case 7:
-      return {hs - 1 - y, ws - 1 - x};
-  }
-  return {x, y};
-}
-
-// The raster to store so that the orientation value turns it into `upright`.
+// The raster to store so that the orientation value turns it into `upright`:
+// the stored pixel (x, y) of a ws x hs raster lands at landing(x, y).
 inline QImage storedFor(const QImage& upright, int orientation) {
   const bool swap = orientation == 2 || orientation == 3 || orientation == 6 || orientation == 7;
   const QSize size = swap ? upright.size().transposed() : upright.size();
-  QImage stored(size, QImage::Format_RGB32);
-  for (int y = 0; y < size.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(stored.scanLine(y));
-    for (int x = 0; x < size.width(); ++x) {
-      const QPoint p = landing(orientation, x, y, size.width(), size.height());
-      line[x] = upright.pixel(p);
+  const int ws = size.width(), hs = size.height();
+  auto landing = [&](int x, int y) -> QPoint {
+    switch (orientation) {
+      case 1: return {ws - 1 - x, hs - 1 - y};
+      case 2: return {y, ws - 1 - x};
+      case 3: return {hs - 1 - y, x};
+      case 4: return {ws - 1 - x, y};
+      case 5: return {x, hs - 1 - y};
+      case 6: return {y, x};
+      case 7: return {hs - 1 - y, ws - 1 - x};
     }
-  }
+    return {x, y};
+  };
+  QImage stored(size, QImage::Format_RGB32);
+  for (int y = 0; y < hs; ++y)
+    for (int x = 0; x < ws; ++x) stored.setPixel(x, y, upright.pixel(landing(x, y)));
   return stored;
 }
 
@@ -136,26 +98,19 @@ inline QImage storedFor(const QImage& upright, int orientation) {
 inline const std::array<QRgb, 4> kQuadrantColours = {qRgb(230, 20, 20), qRgb(20, 200, 30), qRgb(30, 40, 220),
                                                      qRgb(240, 230, 20)};
 
-inline QImage quadrants(int width, int height) {
+// quadrants: the four colours; gradient: a smooth photo-like picture (no flat
+// areas) for comparing two ways of producing the same prepared photo.
+inline QImage picture(int width, int height, bool quadrants) {
   QImage image(width, height, QImage::Format_RGB32);
   for (int y = 0; y < height; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < width; ++x)
-      line[x] = kQuadrantColours[(y >= height / 2 ? 2 : 0) + (x >= width / 2 ? 1 : 0)];
+      line[x] = quadrants ? kQuadrantColours[(y >= height / 2 ? 2 : 0) + (x >= width / 2 ? 1 : 0)]
+                          : qRgb(255 * x / width, 255 * y / height, 128 + 100 * (x - y) / (width + height));
   }
   return image;
 }
-
-// A smooth photo-like picture (gradients, no flat areas) for comparing two
-// ways of producing the same prepared photo.
-inline QImage gradient(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x)
-      line[x] = qRgb(255 * x / width, 255 * y / height, 128 + 100 * (x - y) / (width + height));
-  }
-  return image;
-}
+inline QImage quadrants(int width, int height) { return picture(width, height, true); }
+inline QImage gradient(int width, int height) { return picture(width, height, false); }
 
 }  // namespace photo_files

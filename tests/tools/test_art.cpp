@@ -5,43 +5,15 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <vector>
 
 #include "tools/art/Art.h"
 
 namespace {
-
-QImage asArgb(const QImage& image) {
-  return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-// Empty when equal, else where and how they first differ.
-QString firstDifference(const QImage& a, const QImage& b) {
-  if (a.size() != b.size())
-    return QString("size %1x%2 vs %3x%4").arg(a.width()).arg(a.height()).arg(b.width()).arg(b.height());
-  const QImage x = asArgb(a), y = asArgb(b);
-  for (int row = 0; row < x.height(); ++row) {
-    const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
-    const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
-    for (int col = 0; col < x.width(); ++col)
-      if (p[col] != q[col])
-        return QString("pixel (%1, %2): %3 vs %4").arg(col).arg(row).arg(p[col], 8, 16).arg(q[col], 8, 16);
-  }
-  return {};
-}
-
-TEST(ArtResources, CompiledInUnderTheirPrefixes) {
-  for (const char* path : {":/images/sketchbrush.png", ":/data/AppDataList.plist", ":/data/maillink.plist",
-                           ":/strings/Localizable.strings", ":/sample/astronaut.png"})
-    EXPECT_TRUE(QFile(path).exists()) << path;
-  EXPECT_FALSE(QFile(":/images/no-such-picture.png").exists());
-  const QImage sample(":/sample/astronaut.png");
-  EXPECT_EQ(sample.size(), QSize(512, 512));
-}
 
 TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
   QTemporaryDir out;
@@ -49,24 +21,22 @@ TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
   QStringList written;
   QString error;
   ASSERT_TRUE(art::generateAll(out.path(), &written, &error)) << error.toStdString();
-
   QSet<QString> generated;
   for (const art::Piece& piece : art::catalog()) {
+    SCOPED_TRACE(piece.name.toStdString());
     generated.insert(piece.name);
     const QString fresh = QDir(out.path()).filePath(piece.name);
-    ASSERT_TRUE(written.contains(fresh)) << piece.name.toStdString();
+    ASSERT_TRUE(written.contains(fresh));
     const QImage now(fresh), committed(":/images/" + piece.name);
-    ASSERT_FALSE(now.isNull()) << piece.name.toStdString();
-    ASSERT_FALSE(committed.isNull()) << piece.name.toStdString() << " is not committed";
-    EXPECT_EQ(firstDifference(now, committed).toStdString(), "")
-        << piece.name.toStdString() << " differs: run the regenerate-art target and commit";
+    ASSERT_FALSE(now.isNull());
+    ASSERT_FALSE(committed.isNull()) << "not committed";
+    EXPECT_TRUE(now.convertToFormat(QImage::Format_ARGB32) == committed.convertToFormat(QImage::Format_ARGB32))
+        << "differs: run the regenerate-art target and commit";
   }
   // Nothing stale: every shipped picture comes from the generator.
-  QDirIterator it(":/images");
-  while (it.hasNext()) {
-    it.next();
-    EXPECT_TRUE(generated.contains(it.fileName())) << it.fileName().toStdString() << " is not drawn";
-  }
+  for (QDirIterator it(":/images"); it.hasNext();)
+    EXPECT_TRUE(generated.contains(QFileInfo(it.next()).fileName())) << it.fileName().toStdString() << " is not drawn";
+  EXPECT_EQ(QImage(":/sample/astronaut.png").size(), QSize(512, 512));  // the sample photo is compiled in too
 }
 
 TEST(ArtGenerator, RefusesUnknownPictureTypesAndUnwritableFolders) {
@@ -98,24 +68,20 @@ TEST(ArtGenerator, JpegIsFlattenedOntoWhite) {
 }
 
 TEST(ArtTexture, GreyMostlyDarkWithLighterStrokes) {
-  const QImage texture = asArgb(QImage(":/images/sketchbrush.png"));
+  const QImage texture = QImage(":/images/sketchbrush.png").convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(texture.size(), QSize(1024, 1024));
   std::vector<int> histogram(256, 0);
   double sum = 0;
-  for (int y = 0; y < texture.height(); ++y) {
-    const QRgb* row = reinterpret_cast<const QRgb*>(texture.constScanLine(y));
+  for (int y = 0; y < texture.height(); ++y)
     for (int x = 0; x < texture.width(); ++x) {
-      ASSERT_EQ(qRed(row[x]), qBlue(row[x])) << x << "," << y;
-      ASSERT_EQ(qGreen(row[x]), qBlue(row[x])) << x << "," << y;
-      ASSERT_EQ(qAlpha(row[x]), 255);
-      ++histogram[qBlue(row[x])];
-      sum += qBlue(row[x]);
+      const QRgb p = texture.pixel(x, y);
+      ASSERT_TRUE(qRed(p) == qBlue(p) && qGreen(p) == qBlue(p) && qAlpha(p) == 255) << x << "," << y;
+      ++histogram[qBlue(p)];
+      sum += qBlue(p);
     }
-  }
   const double n = 1024.0 * 1024.0;
-  const double mean = sum / n;
-  EXPECT_GT(mean, 25.0);
-  EXPECT_LT(mean, 45.0);
+  EXPECT_GT(sum / n, 25.0);
+  EXPECT_LT(sum / n, 45.0);
   // Quantiles: most of the sheet is dark, strokes reach well above it, nothing near white.
   auto quantile = [&](double q) {
     double seen = 0;

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QUrl>
 #include <QVariant>
 #include <map>
 
@@ -15,63 +14,39 @@
 
 namespace {
 
-QImage committed(const QString& name) {
-  return QImage(":/images/" + name).convertToFormat(QImage::Format_ARGB32);
-}
+QImage committed(const QString& name) { return QImage(":/images/" + name).convertToFormat(QImage::Format_ARGB32); }
 
 TEST(ArtPictures, EachHasTheSizeOfItsFrameAtTwiceOrMore) {
-  const std::map<QString, QSize> sizes = {{"undo.png", {132, 132}},
-                                          {"redo.png", {132, 132}},
-                                          {"A_UnSel.png", {119, 132}},
-                                          {"A_Sel.png", {119, 132}},
-                                          {"B_UnSel.png", {119, 132}},
-                                          {"B_Sel.png", {119, 132}},
-                                          {"circle.png", {256, 256}},
-                                          {"wood.jpg", {768, 1024}},
-                                          {"MenuBar.png", {768, 110}},
-                                          {"Menubtn.png", {200, 200}},
-                                          {"listbk.jpg", {140, 900}},
-                                          {"vorlane.png", {256, 256}},
-                                          {"BTN_4.png", {192, 96}},
-                                          {"more_gimp_icon.png", {192, 192}},
-                                          {"more_gimp_demo.jpg", {768, 400}},
-                                          {"more_krita_icon.png", {192, 192}},
-                                          {"more_krita_demo.jpg", {768, 400}},
-                                          {"more_inkscape_icon.png", {192, 192}},
-                                          {"more_inkscape_demo.jpg", {768, 400}},
-                                          {"sketchbrush.png", {1024, 1024}}};
+  const std::map<QString, QSize> sizes = {
+      {"undo.png", {132, 132}},        {"redo.png", {132, 132}},    {"A_UnSel.png", {119, 132}},
+      {"A_Sel.png", {119, 132}},       {"B_UnSel.png", {119, 132}}, {"B_Sel.png", {119, 132}},
+      {"circle.png", {256, 256}},      {"wood.jpg", {768, 1024}},   {"MenuBar.png", {768, 110}},
+      {"Menubtn.png", {200, 200}},     {"listbk.jpg", {140, 900}},  {"vorlane.png", {256, 256}},
+      {"BTN_4.png", {192, 96}},        {"sketchbrush.png", {1024, 1024}}};
   for (const auto& [name, size] : sizes) EXPECT_EQ(committed(name).size(), size) << name.toStdString();
 }
 
 TEST(ArtPictures, BrushIndicatorIsARingWithAClearSurround) {
   const QImage circle = committed("circle.png");
   ASSERT_EQ(circle.size(), QSize(256, 256));
-  for (const QPoint corner : {QPoint(0, 0), QPoint(255, 0), QPoint(0, 255), QPoint(255, 255), QPoint(30, 30)})
-    EXPECT_EQ(qAlpha(circle.pixel(corner)), 0) << corner.x() << "," << corner.y();
-  // The ring is opaque on all four sides; just outside it is clear.
-  for (const QPoint ring : {QPoint(248, 128), QPoint(8, 128), QPoint(128, 8), QPoint(128, 248)})
-    EXPECT_EQ(qAlpha(circle.pixel(ring)), 255) << ring.x() << "," << ring.y();
-  EXPECT_EQ(qAlpha(circle.pixel(255, 128)), 0);
+  // Clear corners and just outside the ring; the ring opaque on all four sides.
+  for (auto [x, y, alpha] : {std::array{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0}, {30, 30, 0}, {255, 128, 0},
+                             {248, 128, 255}, {8, 128, 255}, {128, 8, 255}, {128, 248, 255}})
+    EXPECT_EQ(qAlpha(circle.pixel(x, y)), alpha) << x << "," << y;
   // The interior lets the picture show through.
-  const int inside = qAlpha(circle.pixel(128, 128));
-  EXPECT_GT(inside, 10);
-  EXPECT_LT(inside, 128);
+  EXPECT_GT(qAlpha(circle.pixel(128, 128)), 10);
+  EXPECT_LT(qAlpha(circle.pixel(128, 128)), 128);
 }
 
-TEST(ArtPictures, RedoIsUndoMirrored) {
+TEST(ArtPictures, RedoIsUndoMirroredAndSelectedBrushButtonsAreFilledDark) {
   const QImage undo = committed("undo.png"), redo = committed("redo.png");
-  ASSERT_EQ(undo.size(), redo.size());
   EXPECT_EQ(undo.mirrored(true, false), redo);
   EXPECT_NE(undo, redo);  // the arrow is not symmetric: the two buttons are told apart
-}
-
-TEST(ArtPictures, SelectedBrushButtonsAreFilledDark) {
   for (const QString letter : {"A", "B"}) {
     const QImage off = committed(letter + "_UnSel.png"), on = committed(letter + "_Sel.png");
     // A point on the plate away from the letter.
-    const QColor plateOff = off.pixelColor(18, 66), plateOn = on.pixelColor(18, 66);
-    EXPECT_GT(plateOff.lightness(), 180) << letter.toStdString();
-    EXPECT_LT(plateOn.lightness(), 110) << letter.toStdString();
+    EXPECT_GT(off.pixelColor(18, 66).lightness(), 180) << letter.toStdString();
+    EXPECT_LT(on.pixelColor(18, 66).lightness(), 110) << letter.toStdString();
     EXPECT_EQ(qAlpha(off.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(on.pixel(0, 0)), 0);
   }
@@ -79,8 +54,8 @@ TEST(ArtPictures, SelectedBrushButtonsAreFilledDark) {
 }
 
 TEST(ArtPictures, PlatesHaveTransparentCornersAndBackgroundsAreOpaque) {
-  for (const char* plate : {"Menubtn.png", "BTN_4.png", "vorlane.png", "more_gimp_icon.png",
-                            "more_krita_icon.png", "more_inkscape_icon.png"}) {
+  for (const char* plate : {"Menubtn.png", "BTN_4.png", "vorlane.png", "more_gimp_icon.png", "more_krita_icon.png",
+                            "more_inkscape_icon.png"}) {
     const QImage image = committed(plate);
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << plate;
     EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255) << plate;
@@ -101,29 +76,24 @@ TEST(ArtData, MoreAppsListNamesDrawnPicturesAndHomePages) {
   const QStringList links = {"https://www.gimp.org/", "https://krita.org/", "https://inkscape.org/"};
   for (int i = 0; i < entries.size(); ++i) {
     const QVariantMap entry = entries[i].toMap();
-    for (const char* key : {"title", "info", "icon", "demoimg", "link"})
-      EXPECT_FALSE(entry.value(key).toString().isEmpty()) << i << " " << key;
+    for (const char* key : {"title", "icon", "demoimg"}) EXPECT_FALSE(entry.value(key).toString().isEmpty()) << i << key;
     EXPECT_EQ(entry.value("link").toString(), links[i]);
-    EXPECT_TRUE(QUrl(entry.value("link").toString()).isValid());
+    EXPECT_TRUE(entry.value("info").toString().endsWith('.')) << i;
     EXPECT_EQ(committed(entry.value("icon").toString()).size(), QSize(192, 192)) << i;
     EXPECT_EQ(committed(entry.value("demoimg").toString()).size(), QSize(768, 400)) << i;
-    EXPECT_TRUE(entry.value("info").toString().endsWith('.')) << i;
   }
 }
 
-TEST(ArtData, MailLinkAddresses) {
+TEST(ArtData, MailLinkAndTheEnglishStringsTable) {
   const QVariantMap mail = platform::readPropertyList(":/data/maillink.plist").toMap();
   EXPECT_EQ(mail.value("to").toString(), "hello@vorlane.org");
   EXPECT_EQ(mail.value("cc").toStringList(), QStringList({"friends@vorlane.org", "share@vorlane.org"}));
-}
-
-TEST(ArtData, EnglishStringsTableLetsEveryKeyStandForItself) {
+  // Every key stands for itself.
   QFile file(":/strings/Localizable.strings");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   QString error;
-  const QHash<QString, QString> table = platform::parseStringsTable(file.readAll(), &error);
+  EXPECT_TRUE(platform::parseStringsTable(file.readAll(), &error).isEmpty());
   EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-  EXPECT_TRUE(table.isEmpty());
   EXPECT_EQ(platform::localizedString("more.plist", ""), "more.plist");
   EXPECT_EQ(platform::localizedString("Next time", ""), "Next time");
 }

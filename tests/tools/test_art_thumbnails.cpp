@@ -17,15 +17,19 @@ QImage solid(int w, int h, QColor colour) {
   return image;
 }
 
-// Counts pixels whose red clearly dominates (the marked margins below).
-int redPixels(const QImage& image) {
-  int count = 0;
+// A green picture with red margins of the given widths at left/right or top/bottom.
+QImage marked(int w, int h, QRect first, QRect second) {
+  QImage image = solid(w, h, Qt::green);
+  QPainter(&image).fillRect(first, Qt::red);
+  QPainter(&image).fillRect(second, Qt::red);
+  return image;
+}
+
+bool anyRed(const QImage& image) {
   for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (c.red() > 100 && c.green() < 100) ++count;
-    }
-  return count;
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y).red() > 100 && image.pixelColor(x, y).green() < 100) return true;
+  return false;
 }
 
 double meanGrey(const QImage& image) {
@@ -36,65 +40,46 @@ double meanGrey(const QImage& image) {
 }
 
 TEST(ArtThumbnails, CentreCropDropsTheMarginsOfWideAndTallPictures) {
-  // Square 400 x 400: a 3:4 crop is 300 wide, so 50 columns go on each side.
-  QImage wide = solid(400, 400, Qt::green);
-  QPainter(&wide).fillRect(QRect(0, 0, 49, 400), Qt::red);
-  QPainter(&wide).fillRect(QRect(351, 0, 49, 400), Qt::red);
-  const QImage a = art::fitCentreCrop(wide, 240, 320);
-  EXPECT_EQ(a.size(), QSize(240, 320));
-  EXPECT_EQ(redPixels(a), 0);
-  // One column more of red on the left would show.
-  QPainter(&wide).fillRect(QRect(0, 0, 60, 400), Qt::red);
-  EXPECT_GT(redPixels(art::fitCentreCrop(wide, 240, 320)), 0);
-
-  // Tall 300 x 800: the 3:4 crop is 400 high, 200 rows go at top and bottom.
-  QImage tall = solid(300, 800, Qt::green);
-  QPainter(&tall).fillRect(QRect(0, 0, 300, 199), Qt::red);
-  QPainter(&tall).fillRect(QRect(0, 601, 300, 199), Qt::red);
-  const QImage b = art::fitCentreCrop(tall, 240, 320);
-  EXPECT_EQ(b.size(), QSize(240, 320));
-  EXPECT_EQ(redPixels(b), 0);
-
+  // Square 400 x 400: a 3:4 crop is 300 wide, so 50 columns go on each side;
+  // tall 300 x 800: the crop is 400 high, 200 rows go at top and bottom.
+  const QImage wide = marked(400, 400, {0, 0, 49, 400}, {351, 0, 49, 400});
+  const QImage tall = marked(300, 800, {0, 0, 300, 199}, {0, 601, 300, 199});
+  for (const QImage& picture : {wide, tall}) {
+    const QImage crop = art::fitCentreCrop(picture, 240, 320);
+    EXPECT_EQ(crop.size(), QSize(240, 320));
+    EXPECT_FALSE(anyRed(crop));
+  }
+  // A red margin reaching into the crop shows.
+  EXPECT_TRUE(anyRed(art::fitCentreCrop(marked(400, 400, {0, 0, 60, 400}, {}), 240, 320)));
   EXPECT_TRUE(art::fitCentreCrop(QImage(), 240, 320).isNull());
   EXPECT_TRUE(art::fitCentreCrop(tall, 0, 320).isNull());
 }
 
-TEST(ArtThumbnails, StyleZeroIsThePhotoItself) {
-  const QImage photo = solid(120, 160, QColor(200, 40, 10));
-  const QImage thumb = art::drawStyleThumbnail(0, photo, solid(8, 8, Qt::black)).value();
-  EXPECT_EQ(thumb.size(), QSize(art::kThumbnailWidth, art::kThumbnailHeight));
-  EXPECT_EQ(thumb.pixelColor(120, 160), QColor(200, 40, 10));
-}
-
 TEST(ArtThumbnails, StylesRenderThroughTheEngineWithTheTextureBlend) {
   // Uniform grey 100 under a black texture: style 1 keeps c, the blend gives
-  // floor(255 * 100 / 256) = 99; style 3 gives 255 -> 254; style 4 gives 0.
+  // floor(255 * 100 / 256) = 99; style 3 gives 255 -> 254; style 4 gives 0. A
+  // white texture lifts every style to 254. Style 0 is the photo itself.
   const QImage photo = solid(120, 160, QColor(100, 100, 100));
-  const QImage black = solid(64, 64, Qt::black);
-  const std::pair<int, int> expected[] = {{1, 99}, {3, 254}, {4, 0}, {6, 127}};
-  for (const auto& [style, value] : expected) {
-    const QImage thumb = art::drawStyleThumbnail(style, photo, black).value();
-    ASSERT_EQ(thumb.size(), QSize(240, 320));
-    const QColor c = thumb.pixelColor(120, 160);
-    EXPECT_EQ(c.red(), value) << "style " << style;
-    EXPECT_EQ(c.green(), value) << "style " << style;
-    EXPECT_EQ(c.blue(), value) << "style " << style;
+  const QImage black = solid(64, 64, Qt::black), white = solid(64, 64, Qt::white);
+  const std::tuple<int, QImage, int> cases[] = {
+      {1, black, 99}, {3, black, 254}, {4, black, 0}, {6, black, 127}, {4, white, 254}};
+  for (const auto& [style, texture, value] : cases) {
+    const auto thumb = art::drawStyleThumbnail(style, photo, texture);
+    ASSERT_TRUE(thumb) << style;
+    ASSERT_EQ(thumb->size(), QSize(240, 320));
+    EXPECT_EQ(thumb->pixelColor(120, 160), QColor(value, value, value)) << "style " << style;
   }
-  // A white texture lifts every style to 254, whatever the photo.
-  const QImage white = solid(64, 64, Qt::white);
-  EXPECT_EQ(art::drawStyleThumbnail(4, photo, white).value().pixelColor(120, 160), QColor(254, 254, 254));
+  EXPECT_EQ(art::drawStyleThumbnail(0, solid(120, 160, QColor(200, 40, 10)), black)->pixelColor(120, 160),
+            QColor(200, 40, 10));
 }
 
 TEST(ArtThumbnails, RefusesWhatTheEngineRefuses) {
-  QString error;
-  EXPECT_FALSE(art::drawStyleThumbnail(8, solid(32, 32, Qt::gray), solid(8, 8, Qt::black), &error));
-  EXPECT_FALSE(error.isEmpty());
-  error.clear();
-  EXPECT_FALSE(art::drawStyleThumbnail(1, QImage(), solid(8, 8, Qt::black), &error));
-  EXPECT_FALSE(error.isEmpty());
-  error.clear();
-  EXPECT_FALSE(art::drawStyleThumbnail(2, solid(32, 32, Qt::gray), QImage(), &error));
-  EXPECT_FALSE(error.isEmpty());
+  const QImage grey = solid(32, 32, Qt::gray), black = solid(8, 8, Qt::black);
+  for (const auto& [style, photo, texture] : {std::tuple{8, grey, black}, {1, QImage(), black}, {2, grey, QImage()}}) {
+    QString error;
+    EXPECT_FALSE(art::drawStyleThumbnail(style, photo, texture, &error)) << style;
+    EXPECT_FALSE(error.isEmpty()) << style;
+  }
 }
 
 TEST(ArtThumbnails, ShippedListNamesOneThumbnailPerStyle) {
@@ -116,8 +101,7 @@ TEST(ArtThumbnails, ShippedThumbnailsLookLikeTheirStyles) {
   int coloured = 0;
   const QImage photo = load(0);
   for (int y = 0; y < photo.height(); y += 4)
-    for (int x = 0; x < photo.width(); x += 4)
-      if (photo.pixelColor(x, y).hsvSaturation() > 100) ++coloured;
+    for (int x = 0; x < photo.width(); x += 4) coloured += photo.pixelColor(x, y).hsvSaturation() > 100;
   EXPECT_GT(coloured, 500);
   for (int style = 1; style <= 7; ++style) {
     const QImage image = load(style);
