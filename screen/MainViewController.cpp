@@ -10,6 +10,7 @@
 
 #include "canvas/VorlaneView.h"
 #include "platform/DeviceProfile.h"
+#include "platform/NotificationCenter.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
@@ -118,7 +119,10 @@ void MainViewController::viewDidLoad() {
   scrollListToRow(sketchtypetableview_, currenttype_);
   scrollListToRow(photoAtypetableview_, currentAtype_);
 
-  // The more-apps schedule and its two notification observers join here.
+  moreTimer_ = new QTimer(this);
+  moreTimer_->setSingleShot(true);
+  connect(moreTimer_, &QTimer::timeout, this, &MainViewController::doshowmoredlg);
+  showmoredlgafter(kMoreFirstDelayS);
 
   rateTimer_ = new QTimer(this);
   rateTimer_->setSingleShot(true);
@@ -129,6 +133,10 @@ void MainViewController::viewDidLoad() {
   helpTimer_->setSingleShot(true);
   connect(helpTimer_, &QTimer::timeout, this, &MainViewController::helpbtnclicked);
   if (!defaultsetting_->boolForKey(QStringLiteral("helphint"))) helpTimer_->start(kHelpDelayMs);
+
+  platform::NotificationCenter& center = platform::NotificationCenter::defaultCenter();
+  center.addObserver(this, QStringLiteral("kGotoMore"), [this](const QVariant& object) { gotomore(object); });
+  center.addObserver(this, QStringLiteral("kKillMore"), [this](const QVariant&) { killmore(); });
 
   installShortcuts();
 }

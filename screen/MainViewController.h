@@ -22,7 +22,9 @@
 #include "sketch/PixelBuffer.h"
 
 class QListWidget;
+class QThreadPool;
 class QTimer;
+class UIGotoMoreView;
 class QShortcut;
 class QGraphicsOpacityEffect;
 
@@ -112,6 +114,22 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
   QTimer* helpTimer() const { return helpTimer_; }
   QTimer* rateTimer() const { return rateTimer_; }
 
+  // --- More-apps dialog -------------------------------------------------------
+  static constexpr int kMoreFirstDelayS = 30;
+  static constexpr int kMoreAgainDelayS = 300;
+  // Schedules a showing after `seconds` when the counter allows and none is pending.
+  void showmoredlgafter(int seconds);
+  // Puts a new dialog on screen, over everything else of the main screen.
+  void doshowmoredlg();
+  // "Get it" ("kGotoMore"): object is the index of the entry shown.
+  void gotomore(const QVariant& object);
+  // "Next time" ("kKillMore").
+  void killmore();
+  // The dialog while it is on screen, else null.
+  UIGotoMoreView* gotomoreview() const;
+  // The pending showing's timer (single shot, interval in ms).
+  QTimer* moreTimer() const { return moreTimer_; }
+
   // --- Style lists ------------------------------------------------------------
   int numberOfRowsInSection(int tag) const;
   float heightForRow(int tag, int row) const;
@@ -162,6 +180,12 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
   // Emitted at the end of every render pass; ok is false when the pass kept the
   // previous pictures because rendering failed.
   void renderPassFinished(bool ok);
+  // Emitted when a save has ended and its alert is up: ok with the new file's
+  // path, or not ok with the reason shown.
+  void saveFinished(bool ok, const QString& pathOrReason);
+  // Emitted when a share has handed the picture on: with the attachment's path
+  // when a mail program was started, with an empty path when the mail link opened.
+  void shareHandedOn(const QString& attachmentPath);
 
  protected:
   MainViewController(QWidget* parent = nullptr);
@@ -264,6 +288,16 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
   QTimer* helpTimer_ = nullptr;
   QTimer* rateTimer_ = nullptr;
   QList<QShortcut*> shortcuts_;
+
+  // Save and share: the picture is written off the main thread, one job at a time.
+  bool finalPictureOrAlert(QImage* picture);
+  void shareByMailLink();
+  QThreadPool* saveThreads_ = nullptr;
+
+  // More-apps dialog.
+  void closeMoreDialog();
+  QPointer<UIGotoMoreView> gotomoreview_;
+  QTimer* moreTimer_ = nullptr;
 };
 
 }  // namespace screen

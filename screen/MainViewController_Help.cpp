@@ -13,6 +13,7 @@
 #include "platform/widgets/CameraCapture.h"
 #include "platform/widgets/FloatSlider.h"
 #include "platform/widgets/PictureButton.h"
+#include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
 
 namespace screen {
@@ -27,8 +28,9 @@ const char* const kHelpText =
     "2. Move photo by two-finger move.\n"
     "3. Zooming in and out by two-finger pinching.";
 
-// The desktop's software centre, on this application's page.
-const char* const kRatingLink = "appstream://org.vorlane.Vorlane";
+// The desktop's software centre, on this application's page. The id is all
+// lower case because URL hosts are case-insensitive and get lower-cased.
+const char* const kRatingLink = "appstream://" VORLANE_APP_ID;
 
 constexpr float kSliderStep = 0.05f;
 
@@ -65,16 +67,12 @@ void MainViewController::alertViewDidDismissWithButtonIndex(platform::AlertView*
   }
 }
 
-// The picture goes to the album and to mail in the next step of the work; the
-// buttons are in place and do nothing yet.
-void MainViewController::savebtnclicked() {}
-void MainViewController::sharebtnclicked() {}
-
 bool MainViewController::canvasCovered() const {
   if (!platform::AlertView::visibleAlerts().isEmpty()) return true;
   if (showsketchtypeview_ || showphotoAtypeview_) return true;
   if (albumDialog_ && albumDialog_->isVisible()) return true;
   if (cameraView_ && cameraView_->isVisible()) return true;
+  if (gotomoreview_ && gotomoreview_->isVisible()) return true;
   return QApplication::activeModalWidget() != nullptr;
 }
 
@@ -106,6 +104,7 @@ void MainViewController::installShortcuts() {
   add(QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
     if (albumbtn()->isEnabled()) albumbtnclicked();
   });
+  add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savebtnclicked(); });
   add(QKeySequence(Qt::CTRL | Qt::Key_Z),
       [this, clickCanvasButton] { clickCanvasButton(workview_->undobtn()); });
   add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),

@@ -1,0 +1,187 @@
+#include "screen/SaveShare.h"
+
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QVariantMap>
+
+#include "canvas/PlateView.h"
+#include "canvas/VorlaneView.h"
+#include "platform/PropertyList.h"
+#include "platform/Resources.h"
+
+namespace screen {
+
+namespace {
+
+// Qt's error strings start with a capital; the alert puts them after a colon.
+QString phrase(QString text) {
+  if (text.isEmpty()) return QStringLiteral("unknown error");
+  if (text.size() > 1 && text.at(1).isLower()) text[0] = text.at(0).toLower();
+  while (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text;
+}
+
+bool opaque(const QImage& image) {
+  if (!image.hasAlphaChannel()) return true;
+  const QImage argb =
+      image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_ARGB32
+          ? image
+          : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x)
+      if (qAlpha(line[x]) != 255) return false;
+  }
+  return true;
+}
+
+bool encode(const QImage& image, const char* format, int quality, QByteArray* bytes, QString* reason) {
+  QBuffer buffer(bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  if (quality >= 0) writer.setQuality(quality);
+  if (writer.write(image)) return true;
+  *reason = phrase(writer.errorString());
+  return false;
+}
+
+bool makeFolder(const QString& folder, QString* reason) {
+  if (QDir().mkpath(folder)) return true;
+  *reason = QStringLiteral("the folder %1 could not be made").arg(QDir::toNativeSeparators(folder));
+  return false;
+}
+
+}  // namespace
+
+QImage renderFinalPicture(VorlaneView& canvas) {
+  const QSize size = canvas.orgimgview()->image().size();
+  if (size.isEmpty()) return {};
+  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // The plate as it would be laid out at one pixel per point: the layers fill it
+  // as they fill the plate on screen.
+  const QRectF plate(0, 0, size.width(), size.height());
+  for (ImageLayer* layer : {canvas.sketchimgview(), canvas.orgimgview(), canvas.workimgview()}) {
+    if (layer->isHidden() || layer->image().isNull()) continue;
+    painter.drawImage(canvas::PlateView::fitRect(plate, QSizeF(layer->image().size())), layer->image());
+  }
+  if (!canvas.democircleHidden()) {
+    const QImage circle = platform::imageNamed(QStringLiteral("circle.png"));
+    if (!circle.isNull()) painter.drawImage(canvas.democircleFrame(), circle);
+  }
+  return picture;
+}
+
+QString albumFileBaseName(const QDateTime& when) {
+  return QStringLiteral("Vorlane ") + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+}
+
+AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QString& baseName) {
+  AlbumWrite result;
+  if (picture.isNull()) {
+    result.reason = QStringLiteral("there is no picture");
+    return result;
+  }
+  if (!makeFolder(folder, &result.reason)) return result;
+
+  // A photo-based picture is opaque: without the alpha channel the file is smaller.
+  const QImage image = opaque(picture) ? picture.convertToFormat(QImage::Format_RGB32) : picture;
+  QByteArray bytes;
+  if (!encode(image, "png", -1, &bytes, &result.reason)) return result;
+
+  // Written under a temporary name and renamed when complete; the rename never
+  // replaces an existing file, so a name taken meanwhile moves on to the next.
+  QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".vorlane-XXXXXX.part")));
+  if (!file.open()) {
+    result.reason = phrase(file.errorString());
+    return result;
+  }
+  if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+    result.reason = phrase(file.errorString());
+    return result;
+  }
+  for (int n = 1; n < 10000; ++n) {
+    const QString name =
+        n == 1 ? baseName + QStringLiteral(".png") : QStringLiteral("%1 (%2).png").arg(baseName).arg(n);
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo::exists(path)) continue;
+    if (file.rename(path)) {
+      file.setAutoRemove(false);
+      result.ok = true;
+      result.path = path;
+      return result;
+    }
+    if (!QFileInfo::exists(path)) {
+      result.reason = phrase(file.errorString());
+      return result;
+    }
+  }
+  result.reason = QStringLiteral("no free file name is left");
+  return result;
+}
+
+AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent) {
+  AlbumWrite result;
+  if (picture.isNull()) {
+    result.reason = QStringLiteral("there is no picture");
+    return result;
+  }
+  if (!makeFolder(parent, &result.reason)) return result;
+  // Earlier attachments have long been read by their mail program.
+  const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+  for (const QFileInfo& old : QDir(parent).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+    if (old.lastModified() < dayAgo) QDir(old.filePath()).removeRecursively();
+
+  // JPEG has no alpha: compose onto white rather than let transparency go black.
+  QImage flat(picture.size(), QImage::Format_RGB32);
+  flat.fill(Qt::white);
+  {
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, picture);
+  }
+  QByteArray bytes;
+  if (!encode(flat, "jpeg", 85, &bytes, &result.reason)) return result;
+
+  QTemporaryDir folder(QDir(parent).filePath(QStringLiteral("XXXXXX")));
+  if (!folder.isValid()) {
+    result.reason = phrase(folder.errorString());
+    return result;
+  }
+  folder.setAutoRemove(false);
+  const QString path = folder.filePath(QStringLiteral("heart"));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    result.reason = phrase(file.errorString());
+    folder.remove();
+    return result;
+  }
+  result.ok = true;
+  result.path = path;
+  return result;
+}
+
+QUrl mailLink() {
+  const QVariantMap addresses =
+      platform::readPropertyList(platform::resourceRoot() + QStringLiteral("/data/maillink.plist")).toMap();
+  QStringList cc;
+  for (const QVariant& address : addresses.value(QStringLiteral("cc")).toList()) cc << address.toString();
+  const QString text = QStringLiteral("mailto:") + addresses.value(QStringLiteral("to")).toString() +
+                       QStringLiteral("?cc=") + cc.join(QLatin1Char(',')) +
+                       QStringLiteral("&subject=@Hello!") + QStringLiteral("&body=@Hello!");
+  // Characters that may stand in a link stay as they are; the rest are escaped
+  // as UTF-8.
+  return QUrl::fromEncoded(QUrl::toPercentEncoding(text, QByteArrayLiteral("!#$&'()*+,/:;=?@[]~")),
+                           QUrl::StrictMode);
+}
+
+}  // namespace screen
