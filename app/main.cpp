@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "app/Launch.h"
 #include "app/LaunchOptions.h"
@@ -19,6 +20,13 @@ const char* const kUsage =
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Help must work without a display, so it is answered before Qt starts.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+  }
   // Qt reads its scale factor once, when the application object is made.
   if (const double scale = app::scaleFromArgv(argc, argv); scale > 0)
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
@@ -26,7 +34,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Vorlane"));
   QApplication::setApplicationName(QStringLiteral("vorlane"));
-  QApplication::setDesktopFileName(QStringLiteral("org.vorlane.Vorlane"));
+  QApplication::setDesktopFileName(QStringLiteral(VORLANE_APP_ID));
 
   const app::LaunchOptions options = app::parseLaunchOptions(QApplication::arguments().mid(1));
   if (!options.error.isEmpty()) {

@@ -19,6 +19,17 @@ TEST(Executable, ShowsItsWindowAndQuitsWhenAskedAndRejectsABadCommandLine) {
   EXPECT_EQ(p.exitCode(), 2);
   const QByteArray err = p.readAllStandardError();
   EXPECT_TRUE(err.contains("--profile") && err.contains("usage:")) << err.toStdString();
+
+  // Help needs no display at all.
+  QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+  bare.insert("QT_QPA_PLATFORM", "xcb");
+  bare.remove("DISPLAY");
+  bare.remove("WAYLAND_DISPLAY");
+  p.setProcessEnvironment(bare);
+  p.start(VORLANE_EXE, {"--help"});
+  ASSERT_TRUE(p.waitForFinished(60000));
+  EXPECT_EQ(p.exitCode(), 0);
+  EXPECT_TRUE(p.readAllStandardOutput().startsWith("usage: vorlane"));
 }
 
 TEST(DesktopEntry, OpensImagesWithTheApplicationId) {
@@ -31,7 +42,7 @@ TEST(DesktopEntry, OpensImagesWithTheApplicationId) {
     if (line.indexOf('=') > 0) entry.insert(line.section('=', 0, 0), line.section('=', 1));
   EXPECT_EQ(entry.value("Type"), QStringLiteral("Application"));
   EXPECT_EQ(entry.value("Name"), QStringLiteral("Vorlane"));
-  EXPECT_EQ(entry.value("Icon"), QStringLiteral("org.vorlane.Vorlane"));
+  EXPECT_EQ(entry.value("Icon"), QStringLiteral("org.vorlane.vorlane"));
   EXPECT_TRUE(entry.value("Exec").startsWith("vorlane ") && entry.value("Exec").contains("%f"));
   const QStringList mime = entry.value("MimeType").split(';', Qt::SkipEmptyParts);
   for (const char* type : {"image/jpeg", "image/png", "image/bmp", "image/webp"})

@@ -39,7 +39,10 @@ TEST(LaunchOptions, BadValuesAreErrors) {
 TEST(ChooseProfile, ByAvailableScreenUnlessExplicit) {
   const Profile A = Profile::Automatic, P = Profile::Phone, T = Profile::Tablet;
   const struct {
-    app::LaunchOptions options;
+    struct {
+      Profile profile;
+      int screenHeight;
+    } options;
     QSize screen;
     Profile want;
     int height;
@@ -51,7 +54,10 @@ TEST(ChooseProfile, ByAvailableScreenUnlessExplicit) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
-    const app::ChosenProfile chosen = app::chooseProfile(c.options, c.screen);
+    app::LaunchOptions options;
+    options.profile = c.options.profile;
+    options.screenHeight = c.options.screenHeight;
+    const app::ChosenProfile chosen = app::chooseProfile(options, c.screen);
     EXPECT_EQ(chosen.profile, c.want);
     EXPECT_EQ(chosen.screenHeight, c.height);
     EXPECT_EQ(chosen.windowSize(), c.want == T ? QSize(768, 1024) : QSize(320, c.height));

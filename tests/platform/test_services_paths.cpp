@@ -36,12 +36,12 @@ TEST(Desktop, InstalledOpenerReceivesLinksAndDecidesTheResult) {
     opened.push_back(url);
     return answer;
   });
-  EXPECT_TRUE(openURL(QUrl("appstream://org.vorlane.Vorlane")));
+  EXPECT_TRUE(openURL(QUrl("appstream://org.vorlane.vorlane")));
   answer = false;
   EXPECT_FALSE(openURL(QUrl("https://example.org/app?id=1")));
   EXPECT_FALSE(openURL(QUrl()));  // nothing to open: refused before any opener sees it
   EXPECT_FALSE(openURL(QUrl("http://[broken")));
   setUrlOpener({});
   EXPECT_EQ(opened,
-            (std::vector<QUrl>{QUrl("appstream://org.vorlane.Vorlane"), QUrl("https://example.org/app?id=1")}));
+            (std::vector<QUrl>{QUrl("appstream://org.vorlane.vorlane"), QUrl("https://example.org/app?id=1")}));
 }

@@ -69,7 +69,8 @@ TEST_F(HelpRatingTest, AcceptedRatingStoresTheFlagAndOpensTheStorePage) {
   EXPECT_TRUE(defaults().boolForKey("rated"));
   EXPECT_EQ(c->rate_kick(), 0);
   ASSERT_EQ(opened_.size(), 1);
-  EXPECT_EQ(opened_.first(), QUrl("appstream://org.vorlane.Vorlane"));
+  // The link must name the installed desktop entry's id to the letter.
+  EXPECT_EQ(opened_.first().toString(), QStringLiteral("appstream://" VORLANE_APP_ID));
 
   // Later starts ask no more.
   controller_.reset();
