@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# The whole run as a user makes it: start vorlane with a photo in a virtual X
+# display, check that nothing covers the canvas, save once (the untouched
+# sketch), paint one stroke with real pointer events, save again, and check
+# both files in the album.
+#   paint_and_save.sh VORLANE E2E_MAKE_PHOTO E2E_CHECK_PICTURE
+set -euo pipefail
+app=$1 make_photo=$2 check=$3
+
+for tool in Xvfb xdotool; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/deps.sh installs it)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+xvfb_pid="" app_pid=""
+cleanup() {
+  local status=$?
+  set +e
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  rm -rf "$work"
+  exit "$status"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*" >&2
+  [ -f "$work/app.log" ] && { echo "--- application output:" >&2; tail -n 40 "$work/app.log" >&2; }
+  exit 1
+}
+
+# Polls a command every 0.2 s for at most $1 seconds.
+wait_for() {
+  local seconds=$1
+  shift
+  local end=$((SECONDS + seconds))
+  until "$@"; do
+    [ $SECONDS -ge $end ] && return 1
+    sleep 0.2
+  done
+}
+
+# A display of its own: Xvfb picks a free number and tells it when it is ready.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+# A home of its own: settings, data and Pictures all live in the temporary folder.
+home="$work/home"
+mkdir -p "$home/.config/Vorlane/vorlane" "$home/.local/share" "$home/.cache" "$home/Pictures" "$work/runtime"
+chmod 700 "$work/runtime"
+# A user who has seen the help, answered the rating prompt and every recommendation.
+cat >"$home/.config/Vorlane/vorlane/settings.ini" <<'INI'
+[General]
+inited=true
+currenttype=1
+currentAtype=0
+helphint=true
+rated=true
+more_times=1000000
+INI
+album="$home/Pictures/Vorlane"
+
+photo="$work/photo.png"
+width=640 height=480
+"$make_photo" "$photo" $width $height || fail "could not make the photo"
+
+env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+  XDG_CACHE_HOME="$home/.cache" XDG_PICTURES_DIR="$home/Pictures" XDG_RUNTIME_DIR="$work/runtime" \
+  QT_QPA_PLATFORM=xcb "$app" "$photo" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlane$' | head -n 1) ||
+  fail "the window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+echo "window $wid: ${WIDTH}x${HEIGHT}"
+
+# The profile's frames, in window coordinates: the Save button and the canvas's
+# clipping frame (painting stays clear of its control strip and the panels).
+if [ "$WIDTH" -ge 768 ]; then
+  save_x=385 save_y=55 clip_x=60 clip_y=110 clip_w=648 clip_h=848
+else
+  save_x=161 save_y=27 clip_x=20 clip_y=55 clip_w=280 clip_h=$((HEIGHT - 105))
+fi
+
+visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l; }
+# Nothing but the main window: no alert, dialog or prompt over the canvas.
+check_uncovered() {
+  local n
+  n=$(visible_windows)
+  [ "$n" -eq 1 ] || {
+    for w in $(xdotool search --onlyvisible --pid "$app_pid"); do xdotool getwindowname "$w" >&2; done
+    fail "$n windows are showing, expected the main window alone"
+  }
+}
+# The help would come up half a second after the start.
+sleep 2
+check_uncovered
+
+pictures() { find "$album" -maxdepth 1 -name '*.png' 2>/dev/null | sort; }
+count_pictures() { pictures | wc -l; }
+alert_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+has_alert() { [ -n "$(alert_named "$1")" ]; }
+no_alert() { [ -z "$(alert_named "$1")" ]; }
+at_least_pictures() { [ "$(count_pictures)" -ge "$1" ]; }
+saved_or_refused() { at_least_pictures 1 || has_alert 'No Picture'; }
+dismiss() {
+  local w
+  w=$(alert_named "$1")
+  [ -n "$w" ] || return 1
+  xdotool windowfocus --sync "$w" key --clearmodifiers Return 2>/dev/null || xdotool key Return
+  wait_for 10 no_alert "$1"
+}
+click_save() { xdotool mousemove --window "$wid" $save_x $save_y click 1; }
+
+# First save, as soon as the photo is rendered: until then Save says "No Picture".
+end=$((SECONDS + 60))
+while [ "$(count_pictures)" -eq 0 ]; do
+  [ $SECONDS -ge $end ] && fail "no picture was saved"
+  click_save
+  wait_for 5 saved_or_refused || true
+  if has_alert 'No Picture'; then
+    dismiss 'No Picture' || fail "could not close No Picture"
+    sleep 0.5
+  fi
+done
+wait_for 20 has_alert 'Image Saved!' || fail "no Image Saved! after the first save"
+dismiss 'Image Saved!' || fail "could not close Image Saved!"
+first=$(pictures | head -n 1)
+"$check" "$first" $width $height sketch || fail "the first picture is not the sketch"
+check_uncovered
+
+# One stroke across the middle of the canvas with the left button held.
+y=$((clip_y + clip_h / 2))
+x0=$((clip_x + clip_w / 4)) x1=$((clip_x + clip_w * 3 / 4))
+xdotool mousemove --window "$wid" $x0 $y mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove --window "$wid" $((x0 + (x1 - x0) * step / 8)) $((y + step % 2))
+  sleep 0.05
+done
+xdotool mouseup 1
+
+click_save
+wait_for 20 at_least_pictures 2 || fail "the painted picture was not saved"
+wait_for 20 has_alert 'Image Saved!' || fail "no Image Saved! after the second save"
+second=$(pictures | grep -vxF "$first" | head -n 1)
+echo "saved: $(basename "$first"), $(basename "$second")"
+"$check" "$second" $width $height stroke || fail "the painted picture is wrong"
+echo "PASSED"
