@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "sketch/Orientation.h"
 
 using sketch::fixOrientation;
@@ -18,27 +16,23 @@ PixelBuffer numbered(int w, int h) {
 
 }  // namespace
 
-TEST(Orientation, UpAndUnknownValuesReturnTheSameBuffer) {
+TEST(Orientation, UpAndUnknownValuesReturnTheSameBufferAndTinyRastersSurvive) {
   for (int value : {0, 8, -1, 100}) {
     PixelBuffer b = numbered(5, 3);
     const std::uint32_t* memory = b.pixels.data();
-    const std::vector<std::uint32_t> before = b.pixels;
-    PixelBuffer out = fixOrientation(std::move(b), value);
+    const PixelBuffer out = fixOrientation(std::move(b), value);
     EXPECT_EQ(out.pixels.data(), memory) << value;  // moved, not copied
-    EXPECT_EQ(out.pixels, before);
-    EXPECT_EQ(out.width, 5);
-    EXPECT_EQ(out.height, 3);
+    EXPECT_EQ(out.pixels, numbered(5, 3).pixels);
+    EXPECT_EQ(std::pair(out.width, out.height), std::pair(5, 3));
   }
+  const PixelBuffer one = numbered(1, 1);
+  for (int value = 1; value <= 7; ++value) EXPECT_EQ(fixOrientation(one, value).pixels, one.pixels);
+  EXPECT_TRUE(fixOrientation(PixelBuffer{}, 3).empty());
 }
 
-TEST(Orientation, CornersLandWhereEachValueSays) {
-  // Stored 3 x 2 raster with corners a (top-left), b (top-right), c (bottom-left).
-  const PixelBuffer src = numbered(3, 2);
-  const std::uint32_t a = src.at(0, 0), b = src.at(2, 0), c = src.at(0, 1);
-  const struct Expect {
-    int value, w, h;
-    int ax, ay, bx, by, cx, cy;
-  } table[] = {
+TEST(Orientation, EveryPixelLandsWhereEachValueSays) {
+  // Where the corners a (top-left), b (top-right), c (bottom-left) of a stored 3 x 2 raster land.
+  const struct Expect { int value, w, h, ax, ay, bx, by, cx, cy; } table[] = {
       {1, 3, 2, 2, 1, 0, 1, 2, 0},  // half turn
       {2, 2, 3, 0, 2, 0, 0, 1, 2},  // counter-clockwise: top-left goes to bottom-left
       {3, 2, 3, 1, 0, 1, 2, 0, 0},  // clockwise: top-left to top-right, bottom row to left column
@@ -47,36 +41,17 @@ TEST(Orientation, CornersLandWhereEachValueSays) {
       {6, 2, 3, 0, 0, 0, 2, 1, 0},  // transpose
       {7, 2, 3, 1, 2, 1, 0, 0, 2},  // anti-diagonal mirror
   };
-  for (const Expect& e : table) {
-    SCOPED_TRACE(e.value);
-    PixelBuffer out = fixOrientation(src, e.value);
-    ASSERT_EQ(out.width, e.w);
-    ASSERT_EQ(out.height, e.h);
-    EXPECT_EQ(out.at(e.ax, e.ay), a);
-    EXPECT_EQ(out.at(e.bx, e.by), b);
-    EXPECT_EQ(out.at(e.cx, e.cy), c);
-  }
-}
-
-TEST(Orientation, EveryPixelMovesOnceAndTurnsCompose) {
-  // Larger than one tile, odd sizes: every word appears exactly once.
-  const PixelBuffer src = numbered(131, 77);
-  for (int value = 1; value <= 7; ++value) {
-    std::vector<std::uint32_t> sorted = fixOrientation(src, value).pixels;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, src.pixels) << value;
-  }
-  // Mirrors and the half turn undo themselves; a left turn undoes a right turn.
-  for (int value : {1, 4, 5, 6, 7})
-    EXPECT_EQ(fixOrientation(fixOrientation(src, value), value).pixels, src.pixels);
-  EXPECT_EQ(fixOrientation(fixOrientation(src, 2), 3).pixels, src.pixels);
-  EXPECT_EQ(fixOrientation(fixOrientation(src, 3), 2).pixels, src.pixels);
-  // Two clockwise quarter turns are a half turn.
-  EXPECT_EQ(fixOrientation(fixOrientation(src, 3), 3).pixels, fixOrientation(src, 1).pixels);
-}
-
-TEST(Orientation, SinglePixelAndEmptyRasters) {
-  PixelBuffer one = numbered(1, 1);
-  for (int value = 1; value <= 7; ++value) EXPECT_EQ(fixOrientation(one, value).pixels, one.pixels);
-  EXPECT_TRUE(fixOrientation(PixelBuffer{}, 3).empty());
+  // The 3 x 2 raster itself, then one larger than a tile with odd sizes: unit steps from a's corner.
+  for (const PixelBuffer& in : {numbered(3, 2), numbered(131, 77)})
+    for (const Expect& e : table) {
+      SCOPED_TRACE(testing::Message() << "value " << e.value << " width " << in.width);
+      const PixelBuffer out = fixOrientation(in, e.value);
+      ASSERT_EQ(std::pair(out.width, out.height),
+                e.w == 3 ? std::pair(in.width, in.height) : std::pair(in.height, in.width));
+      const int xx = (e.bx - e.ax) / 2, xy = (e.by - e.ay) / 2, yx = e.cx - e.ax, yy = e.cy - e.ay;
+      const int ox = e.ax ? out.width - 1 : 0, oy = e.ay ? out.height - 1 : 0;
+      for (int y = 0; y < in.height; ++y)
+        for (int x = 0; x < in.width; ++x)
+          ASSERT_EQ(out.at(ox + x * xx + y * yx, oy + x * xy + y * yy), in.at(x, y)) << x << "," << y;
+    }
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <cmath>
 
 #include "sketch/WorkingSize.h"
 
@@ -8,68 +8,41 @@ using sketch::SizeF;
 using sketch::wholePixelSize;
 using sketch::workingSize;
 
-namespace {
-
-// The landscape height as single precision gives it, step by step.
-float landscapeHeight(float w, float h) {
-  volatile float product = h * 1280.0f;
-  return product / w;
-}
-
-}  // namespace
-
-TEST(WorkingSize, ExampleTargets) {
-  ASSERT_NEAR(landscapeHeight(2592, 1936), 956.0494f, 0.0001f);  // unrounded, not 956
-  ASSERT_NEAR(landscapeHeight(1281, 1280), 1279.0007f, 0.0001f);
+TEST(WorkingSize, ExampleTargetsAndNoTargetForSmallOrBadSizes) {
+  // The landscape height stays unrounded as single precision gives it: 956.0494, not 956; 1279.0007.
+  volatile float p1 = 1936 * 1280.0f, p2 = 1280 * 1280.0f;
+  const float h1 = p1 / 2592.0f, h2 = p2 / 1281.0f;
   const struct Case {
     float w, h, tw, th;
   } cases[] = {
-      // Landscape: width 1280, the height unrounded; at least one row.
-      {3264, 2448, 1280, 960}, {2592, 1936, 1280, landscapeHeight(2592, 1936)},
-      {1281, 1280, 1280, landscapeHeight(1281, 1280)}, {4000, 1, 1280, 1},
+      // Landscape: width 1280, at least one row.
+      {3264, 2448, 1280, 960}, {2592, 1936, 1280, h1}, {1281, 1280, 1280, h2}, {4000, 1, 1280, 1},
       // Portrait: the width rounds down to a multiple of 256.
       {2448, 3264, 768, 1024}, {1936, 2592, 768, 1028}, {1200, 1300, 1024, 1109}, {1280, 1281, 1024, 1024},
       {2000, 2000, 1280, 1280}, {4000, 6000, 768, 1152},
       // Too narrow for 256: the truncated width, at least 1; 4 * 2000 / 7 -> 1142.
       {300, 2000, 192, 1280}, {1, 2000, 1, 1280}, {7, 2000, 4, 1142}, {400, 2000, 256, 1280}};
   for (const Case& k : cases) {
-    SCOPED_TRACE(testing::Message() << k.w << " x " << k.h);
     auto t = workingSize(k.w, k.h);
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->width, k.tw);
-    EXPECT_EQ(t->height, k.th);
+    ASSERT_TRUE(t) << k.w << " x " << k.h;
+    EXPECT_EQ(std::pair(t->width, t->height), std::pair(k.tw, k.th)) << k.w << " x " << k.h;
   }
-}
-
-TEST(WorkingSize, SmallPhotosTheLimitAndBadSizesGiveNoTarget) {
-  const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
-  for (auto [w, h] : {std::pair{640.f, 480.f}, {1280.f, 1280.f}, {960.f, 1280.f}, {1000.f, 1200.f}, {1280.f, 1.f},
-                      {1.f, 1280.f}, {1.f, 1.f}, {0.f, 2000.f}, {2000.f, 0.f}, {-3000.f, 2000.f}, {nan, 2000.f},
-                      {inf, 2000.f}})
+  for (auto [w, h] : {std::pair{640.f, 480.f}, {1280.f, 1280.f}, {960.f, 1280.f}, {1000.f, 1200.f},
+                      {1280.f, 1.f}, {1.f, 1280.f}, {1.f, 1.f}, {0.f, 2000.f}, {2000.f, 0.f},
+                      {-3000.f, 2000.f}, {NAN, 2000.f}, {INFINITY, 2000.f}})
     EXPECT_FALSE(workingSize(w, h)) << w << " x " << h;
 }
 
-TEST(WorkingSize, EveryTargetFitsTheLimitAndIsNeverEmpty) {
-  for (int w = 1; w <= 5000; w += 37) {
+TEST(WorkingSize, EveryTargetFitsTheLimitAndIsNeverEmptyAndWholePixelsTruncate) {
+  for (int w = 1; w <= 5000; w += 37)
     for (int h = 1; h <= 5000; h += 41) {
-      SCOPED_TRACE(testing::Message() << w << " x " << h);
-      auto t = workingSize(float(w), float(h));
-      if (!t) {
-        EXPECT_LE(std::max(w, h), 1280);
-        continue;
-      }
-      EXPECT_LE(std::max(t->width, t->height), 1280.0f);
-      const auto whole = wholePixelSize(*t);
-      EXPECT_GE(std::min(whole.width, whole.height), 1);
+      const auto t = workingSize(float(w), float(h));
+      const SizeF size = t ? *t : SizeF{float(w), float(h)};  // no target: the photo itself fits
+      const auto whole = wholePixelSize(size);
+      EXPECT_LE(std::max(size.width, size.height), 1280.0f) << w << " x " << h;
+      EXPECT_GE(std::min(whole.width, whole.height), 1) << w << " x " << h;
     }
-  }
-}
-
-TEST(WholePixelSize, TruncatesTowardZero) {
-  for (auto [in, w, h] : {std::tuple{SizeF{1280.0f, 956.0494f}, 1280, 956}, {SizeF{0.999f, 1279.9999f}, 0, 1279},
-                          {SizeF{-2.5f, std::numeric_limits<float>::quiet_NaN()}, 0, 0}}) {
-    const auto out = wholePixelSize(in);
-    EXPECT_EQ(out.width, w);
-    EXPECT_EQ(out.height, h);
-  }
+  for (auto [in, w, h] : {std::tuple{SizeF{1280.0f, 956.0494f}, 1280, 956},
+                          {SizeF{0.999f, 1279.9999f}, 0, 1279}, {SizeF{-2.5f, NAN}, 0, 0}})
+    EXPECT_EQ(std::pair(wholePixelSize(in).width, wholePixelSize(in).height), std::pair(w, h));
 }
