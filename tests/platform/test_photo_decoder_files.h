@@ -1,12 +1,9 @@
 #pragma once
-// Builds photo files for the decoder and command-line tests: JPEGs carrying an
-// EXIF orientation tag (Qt's writer never writes one), PNGs whose header claims
-// any size, and pictures stored turned so that their tag makes them upright.
+// Photo files for the decoder and command-line tests: JPEGs with an EXIF orientation tag (Qt never
+// writes one), PNGs claiming any size, pictures stored turned so that their tag makes them upright.
 #include <QBuffer>
-#include <QByteArray>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QtEndian>
 #include <array>
 #include <cstdint>
@@ -16,10 +13,7 @@ namespace photo_files {
 inline QByteArray encode(const QImage& image, const char* format, int quality = 95) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, format);
-  writer.setQuality(quality);
-  writer.write(image);
+  image.save(&buffer, format, quality);  // opens the buffer for writing
   return bytes;
 }
 
@@ -35,8 +29,7 @@ inline QByteArray withSegment(const QByteArray& jpeg, char type, const QByteArra
   return QByteArray(jpeg).insert(2, QByteArray(head, 4) + payload);
 }
 
-// An APP1 "Exif" segment: a little-endian TIFF header and an IFD0 holding the
-// one Orientation entry (tag 0x0112, SHORT, one value), no next IFD.
+// APP1 "Exif": a little-endian TIFF header, IFD0 with one Orientation entry (0x0112, SHORT).
 inline QByteArray withExifOrientation(const QByteArray& jpeg, int exifOrientation) {
   const char tiff[] = {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 0x2A, 0, 8, 0, 0, 0, 1, 0, 0x12, 1, 3, 0,
                        1,   0,   0,   0,   char(exifOrientation & 0xFF), 0, 0, 0, 0, 0, 0, 0};
@@ -50,21 +43,18 @@ inline QByteArray pngChunk(const char* type, const QByteArray& data) {
     crc ^= std::uint8_t(c);
     for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
   }
-  std::array<uchar, 8> be{};
+  QByteArray be(8, '\0');
   qToBigEndian<quint32>(quint32(data.size()), be.data());
   qToBigEndian<quint32>(~crc, be.data() + 4);
-  return QByteArray(reinterpret_cast<const char*>(be.data()), 4) + typed +
-         QByteArray(reinterpret_cast<const char*>(be.data()) + 4, 4);
+  return be.left(4) + typed + be.mid(4);
 }
 
-// A well-formed PNG signature and header claiming width x height RGBA pixels,
-// followed by a few bytes of image data and the end chunk.
+// A well-formed PNG header claiming width x height RGBA pixels, a little data and the end chunk.
 inline QByteArray pngClaimingSize(quint32 width, quint32 height) {
   QByteArray header(13, '\0');
   qToBigEndian<quint32>(width, header.data());
   qToBigEndian<quint32>(height, header.data() + 4);
-  header[8] = 8;  // bits per channel
-  header[9] = 6;  // RGBA
+  header[8] = 8, header[9] = 6;  // 8 bits per channel, RGBA
   return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", header) +
          pngChunk("IDAT", qCompress(QByteArray(64, '\0')).mid(4)) + pngChunk("IEND", {});
 }
@@ -77,12 +67,9 @@ inline QImage storedFor(const QImage& upright, int orientation) {
   const int ws = size.width(), hs = size.height();
   auto landing = [&](int x, int y) -> QPoint {
     switch (orientation) {
-      case 1: return {ws - 1 - x, hs - 1 - y};
-      case 2: return {y, ws - 1 - x};
-      case 3: return {hs - 1 - y, x};
-      case 4: return {ws - 1 - x, y};
-      case 5: return {x, hs - 1 - y};
-      case 6: return {y, x};
+      case 1: return {ws - 1 - x, hs - 1 - y};  case 2: return {y, ws - 1 - x};
+      case 3: return {hs - 1 - y, x};           case 4: return {ws - 1 - x, y};
+      case 5: return {x, hs - 1 - y};           case 6: return {y, x};
       case 7: return {hs - 1 - y, ws - 1 - x};
     }
     return {x, y};
@@ -93,21 +80,16 @@ inline QImage storedFor(const QImage& upright, int orientation) {
   return stored;
 }
 
-// Four flat quadrants: red top left, green top right, blue bottom left, yellow
-// bottom right. Any turn or mirror of it shows.
-inline const std::array<QRgb, 4> kQuadrantColours = {qRgb(230, 20, 20), qRgb(20, 200, 30), qRgb(30, 40, 220),
-                                                     qRgb(240, 230, 20)};
+// Quadrants red, green / blue, yellow: any turn or mirror shows.
+inline const std::array<QRgb, 4> kQuadrantColours = {qRgb(230, 20, 20), qRgb(20, 200, 30), qRgb(30, 40, 220), qRgb(240, 230, 20)};
 
-// quadrants: the four colours; gradient: a smooth photo-like picture (no flat
-// areas) for comparing two ways of producing the same prepared photo.
+// quadrants: the four colours; gradient: smooth and photo-like, with no flat areas.
 inline QImage picture(int width, int height, bool quadrants) {
   QImage image(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+  for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      line[x] = quadrants ? kQuadrantColours[(y >= height / 2 ? 2 : 0) + (x >= width / 2 ? 1 : 0)]
-                          : qRgb(255 * x / width, 255 * y / height, 128 + 100 * (x - y) / (width + height));
-  }
+      image.setPixel(x, y, quadrants ? kQuadrantColours[(y >= height / 2 ? 2 : 0) + (x >= width / 2 ? 1 : 0)]
+                                     : qRgb(255 * x / width, 255 * y / height, 128 + 100 * (x - y) / (width + height)));
   return image;
 }
 inline QImage quadrants(int width, int height) { return picture(width, height, true); }

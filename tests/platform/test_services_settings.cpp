@@ -1,0 +1,140 @@
+// The user-defaults store (values survive a restart, unreadable ones read 0 / false, damage does not stop
+// saving), the application's folders, the link opener seam and the notification centre.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <climits>
+#include <functional>
+#include <memory>
+
+#include "TestSupport.h"
+#include "platform/Desktop.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Paths.h"
+#include "platform/UserDefaults.h"
+
+using namespace platform;
+
+TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesReportFailure) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("nested/folder/settings.ini");
+  UserDefaults store(path);
+  EXPECT_TRUE(store.integerForKey("currenttype") == 0 && !store.boolForKey("rated") && !store.hasKey("currenttype"));
+  for (auto [value, key] : {std::pair{7, "currenttype"}, {INT_MIN, "currentAtype"}}) store.setIntegerForKey(value, key);
+  store.setBoolForKey(true, "rated");
+  store.setBoolForKey(false, "helphint");
+  store.setIntegerForKey(2, "currenttype");  // the newest value wins
+  EXPECT_TRUE(store.lastWriteSucceeded() && store.hasKey("helphint") &&  // keys differ by case; non-zero is true
+              store.integerForKey("CurrentType") == 0 && store.boolForKey("currentAtype"));
+  QFile file(path);  // each write is on disk at once, with no explicit flush
+  const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  EXPECT_TRUE(text.contains("currenttype=2") && text.contains("rated=true")) << text.constData();
+  UserDefaults later(path);  // a later run of the program
+  for (auto [key, value] : {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
+    EXPECT_EQ(later.integerForKey(key), value) << key;
+  later.setIntegerForKey(1, "");
+  EXPECT_TRUE(!later.lastWriteSucceeded() && !later.hasKey(""));
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("folder.ini")));  // a folder where the file should be
+  UserDefaults unusable(dir.filePath("folder.ini"));
+  unusable.setIntegerForKey(9, "currenttype");
+  EXPECT_FALSE(unusable.lastWriteSucceeded());
+  // The standard store follows the storage file.
+  UserDefaults::setStorageFile(dir.filePath("a.ini"));
+  UserDefaults& standard = UserDefaults::standardUserDefaults();
+  standard.setIntegerForKey(3, "currenttype");
+  UserDefaults::setStorageFile(dir.filePath("b.ini"));  // the same object on the other file
+  EXPECT_TRUE(&standard == &UserDefaults::standardUserDefaults() && standard.integerForKey("currenttype") == 0);
+  UserDefaults::setStorageFile(dir.filePath("a.ini"));
+  EXPECT_EQ(standard.integerForKey("currenttype"), 3);
+  UserDefaults::setStorageFile({});
+  const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
+  EXPECT_TRUE(standard.fileName() == expected && expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
+}
+
+TEST(UserDefaults, HandEditedAndDamagedFilesReadSensiblyAndStillAcceptWrites) {
+  QTemporaryDir dir;
+  QByteArray text("[General]\na=3.0\nb=yes\nc=NO\nd=1\nword=abc\nhuge=99999999999\nneg=-12\nspaced= 4 \n");
+  for (int i = 0; i < 4096; ++i) text.append(static_cast<char>((i * 97 + 13) & 0xFF));
+  text.append("\n[General\nrated=\"unterminated\n\x00\xff[[[", 30);
+  QFile file(dir.filePath("settings.ini"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush());
+  UserDefaults store(file.fileName());
+  for (auto [key, value] : {std::pair{"a", 3}, {"word", 0}, {"huge", INT_MAX}, {"neg", -12}, {"spaced", 4}})
+    EXPECT_EQ(store.integerForKey(key), value) << key;
+  for (auto [key, value] : {std::pair{"b", true}, {"c", false}, {"d", true}, {"word", false}, {"rated", false}})
+    EXPECT_EQ(store.boolForKey(key), value) << key;
+  store.setBoolForKey(true, "rated");
+  ASSERT_TRUE(store.lastWriteSucceeded());
+  UserDefaults reopened(file.fileName());  // what was readable survives
+  EXPECT_TRUE(reopened.integerForKey("neg") == -12 && reopened.boolForKey("rated"));
+}
+
+TEST(Paths, FoldersAreMadeOnDemandAndLinksGoToTheInstalledOpener) {
+  const QString home = homeDirectory(), pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  EXPECT_EQ(home, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  EXPECT_TRUE(home.startsWith(vorlane_test::testRoot()) && pictures.startsWith(vorlane_test::testRoot()));
+  const std::pair<std::function<QString()>, QString> cases[] = {{documentsDirectory, home + "/Documents"},
+      {[] { return QFileInfo(scratchFilePath()).path(); }, home + "/Documents"}, {albumDirectory, pictures + "/Vorlane"}};
+  for (const auto& [made, folder] : cases)  // made again, ready for the write
+    EXPECT_TRUE(QDir(folder).removeRecursively() && made() == folder && QDir(folder).exists()) << folder.toStdString();
+  EXPECT_EQ(scratchFilePath(), home + "/Documents/tmpimg.png");
+  // The installed link opener receives links and decides the result.
+  QList<QUrl> opened;
+  setUrlOpener([&](const QUrl& url) { return opened.append(url), url.scheme() == "appstream"; });
+  EXPECT_TRUE(openURL(QUrl("appstream://org.vorlane.vorlane")));
+  EXPECT_FALSE(openURL(QUrl("https://example.org/app?id=1")));
+  EXPECT_FALSE(openURL(QUrl()) || openURL(QUrl("appstream://[broken")));  // refused before any opener sees them
+  setUrlOpener({});
+  EXPECT_EQ(opened, (QList<QUrl>{QUrl("appstream://org.vorlane.vorlane"), QUrl("https://example.org/app?id=1")}));
+}
+
+static QString calls;
+static NotificationCenter::Handler note(const QString& mark) {
+  return [mark](const QVariant& payload) { calls += mark + (payload.isValid() ? payload.toString() : ""); };
+}
+
+TEST(NotificationCenter, DeliversInOrderUntilRemovedOrDestroyedAndHandlersMayChangeThings) {
+  QObject keeper;  // outlives the centre: its destroyed signal must not reach the dead centre
+  NotificationCenter center;
+  QObject a, b;
+  auto doomed = std::make_unique<QObject>();
+  calls.clear();
+  for (auto [observer, name, mark] : {std::tuple<QObject*, const char*, const char*>{&a, "kGotoMore", "a"},
+           {&b, "kGotoMore", "b"}, {&a, "kKillMore", "k"}, {doomed.get(), "kGotoMore", "d"}, {doomed.get(), "m", "d"},
+           {&keeper, "kGotoMore", "K"}, {nullptr, "kKillMore", "?"}})  // the last is refused: no observer
+    center.addObserver(observer, name, note(mark));
+  center.addObserver(&a, "kKillMore", {});               // refused: no handler
+  EXPECT_EQ(center.observerCount(), 6);
+  center.postNotificationName("kGotoMore", QVariant(2));
+  center.postNotificationName("kKillMore");
+  center.postNotificationName("kgotomore", 1);  // names are exact
+  EXPECT_EQ(calls, QString("a2b2d2K2k"));
+  center.removeObserver(&a), center.removeObserver(&a), center.removeObserver(nullptr);  // twice is harmless
+  doomed.reset();
+  EXPECT_EQ(center.observerCount(), 2);
+  center.postNotificationName("kGotoMore"), center.postNotificationName("m");
+  EXPECT_EQ(calls, QString("a2b2d2K2kbK"));
+  // Changes and posts from inside a handler are safe.
+  QObject first, second, late, self, other;
+  auto victim = std::make_unique<QObject>();
+  calls.clear();
+  // first removes second, deletes victim and adds late while the post runs;
+  // self removes itself and posts another name from its handler.
+  center.addObserver(&first, "n", [&](const QVariant&) {
+    calls += "F", center.removeObserver(&second), victim.reset(), center.addObserver(&late, "n", note("L"));
+  });
+  center.addObserver(&second, "n", note("S"));
+  center.addObserver(victim.get(), "n", note("V"));
+  center.addObserver(&self, "n", [&](const QVariant&) {
+    calls += "self", center.removeObserver(&self), center.postNotificationName("echo");
+  });
+  center.addObserver(&other, "echo", note("-echo"));
+  center.postNotificationName("n");
+  EXPECT_EQ(calls, QString("Fself-echo"));
+  center.postNotificationName("n");  // first runs again and adds late once more
+  EXPECT_EQ(calls, QString("Fself-echoFL"));
+}
