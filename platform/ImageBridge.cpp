@@ -23,6 +23,10 @@ VORLANE_WIDE void swapWords(const std::uint32_t* __restrict in, std::uint32_t* _
   for (std::size_t i = 0; i < n; ++i) out[i] = __builtin_bswap32(in[i]) | orMask;
 }
 
+VORLANE_WIDE void swapWordsInPlace(std::uint32_t* words, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) words[i] = __builtin_bswap32(words[i]);
+}
+
 void complain(const char* message) {
   std::fputs(message, stderr);
   std::fflush(stderr);
@@ -31,12 +35,22 @@ void complain(const char* message) {
 }  // namespace
 
 std::optional<sketch::PixelBuffer> GetImageData(const QImage& image) {
+  sketch::PixelBuffer buffer;
+  if (!fillImageData(image, buffer)) return std::nullopt;
+  return buffer;
+}
+
+bool fillImageData(const QImage& image, sketch::PixelBuffer& buffer) {
   if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
     complain("Context not created!");
-    return std::nullopt;
+    return false;
   }
-  std::optional<sketch::PixelBuffer> buffer = sketch::PixelBuffer::allocate(image.width(), image.height());
-  if (!buffer) return std::nullopt;
+  if (buffer.width != image.width() || buffer.height != image.height() ||
+      buffer.pixels.size() != std::size_t(image.width()) * std::size_t(image.height())) {
+    std::optional<sketch::PixelBuffer> fresh = sketch::PixelBuffer::allocate(image.width(), image.height());
+    if (!fresh) return false;
+    buffer = std::move(*fresh);
+  }
 
   // Drawing over a cleared raster with source-over leaves exactly the image's
   // premultiplied pixels; other formats are converted to that first.
@@ -48,14 +62,22 @@ std::optional<sketch::PixelBuffer> GetImageData(const QImage& image) {
     source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (source.isNull() || source.size() != image.size()) {
       complain("Context not created!");
-      return std::nullopt;
+      return false;
     }
   }
-  const std::size_t w = std::size_t(buffer->width);
-  for (int y = 0; y < buffer->height; ++y)
+  const std::size_t w = std::size_t(buffer.width);
+  for (int y = 0; y < buffer.height; ++y)
     swapWords(reinterpret_cast<const std::uint32_t*>(source.constScanLine(y)),
-              buffer->pixels.data() + std::size_t(y) * w, w, orMask);
-  return buffer;
+              buffer.pixels.data() + std::size_t(y) * w, w, orMask);
+  return true;
+}
+
+bool rasterWordsToImage(QImage& image) {
+  if (image.isNull() || image.format() != QImage::Format_ARGB32_Premultiplied) return false;
+  const std::size_t w = std::size_t(image.width());
+  for (int y = 0; y < image.height(); ++y)
+    swapWordsInPlace(reinterpret_cast<std::uint32_t*>(image.scanLine(y)), w);
+  return true;
 }
 
 QImage toQImage(const sketch::PixelBuffer& buffer) {

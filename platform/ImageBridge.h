@@ -13,6 +13,15 @@ namespace platform {
 // (no usable image) or "Memory not allocated!" is written to stderr.
 std::optional<sketch::PixelBuffer> GetImageData(const QImage& image);
 
+// The same into buffer, reusing its memory when it already has the image's
+// size; false (buffer possibly changed) where GetImageData gives nothing.
+bool fillImageData(const QImage& image, sketch::PixelBuffer& buffer);
+
+// A Format_ARGB32_Premultiplied image whose words were written as raster words
+// (bytes A, R, G, B) becomes that raster's image, in place: the result equals
+// toQImage of the raster. False, and nothing changed, for any other format.
+bool rasterWordsToImage(QImage& image);
+
 // A deep copy of the raster as a Format_ARGB32_Premultiplied image; a null
 // image for an empty or inconsistent raster.
 QImage toQImage(const sketch::PixelBuffer& buffer);
