@@ -31,9 +31,7 @@ void MainViewController::dosketch() {
   if (error.isEmpty() && renderB) {
     if (currenttype_ == 0) {
       photoB = orgimg_;
-    } else if (auto image =
-                   renderer_->render(orgimg_, currenttype_, plane, &error, &breakdown_,
-                                     !(renderA && currentAtype_ != 0 && currentAtype_ != currenttype_))) {
+    } else if (auto image = renderer_->render(orgimg_, currenttype_, plane, &error, &breakdown_)) {
       photoB = *image;
       planeWritten = true;
     }
@@ -49,7 +47,6 @@ void MainViewController::dosketch() {
       planeWritten = true;
     }
   }
-  renderer_->releasePhotoRaster();
   if (!error.isEmpty()) {
     renderFailed(error);
     return;

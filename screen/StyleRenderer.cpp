@@ -48,13 +48,8 @@ const sketch::PixelBuffer* StyleRenderer::textureFor(QSize size, QString* error)
   return &*texture_;
 }
 
-void StyleRenderer::releasePhotoRaster() {
-  photoRaster_.reset();
-  photoKey_ = 0;
-}
-
 std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sketch::GrayPlane& plane,
-                                            QString* error, RenderBreakdown* breakdown, bool lastUse) {
+                                            QString* error, RenderBreakdown* breakdown) {
   if (photo.isNull()) {
     if (error) *error = QStringLiteral("there is no photo");
     return std::nullopt;
@@ -63,21 +58,16 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   const QSize size(photo.width(), photo.height());
   QElapsedTimer timer;
   timer.start();
-  if (!photoRaster_ || photoKey_ != photo.cacheKey()) {
-    photoRaster_ = platform::GetImageData(photo);
+  // The raster is drawn once per prepared photo and only read by the renders;
+  // its memory serves the next photo of the same size.
+  if (photoKey_ != photo.cacheKey()) {
+    photoKey_ = 0;
+    if (!platform::fillImageData(photo, photoRaster_)) {
+      if (breakdown) breakdown->extractMs += msSince(timer);
+      if (error) *error = QStringLiteral("the photo raster could not be made");
+      return std::nullopt;
+    }
     photoKey_ = photo.cacheKey();
-  }
-  if (!photoRaster_) {
-    if (breakdown) breakdown->extractMs += msSince(timer);
-    if (error) *error = QStringLiteral("the photo raster could not be made");
-    return std::nullopt;
-  }
-  sketch::PixelBuffer raster;
-  if (lastUse) {
-    raster = std::move(*photoRaster_);
-    releasePhotoRaster();
-  } else {
-    raster = *photoRaster_;
   }
   if (breakdown) breakdown->extractMs += msSince(timer);
   timer.restart();
@@ -85,25 +75,28 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   if (breakdown) breakdown->textureMs += msSince(timer);
   if (!texture) return std::nullopt;
 
+  // The pipeline writes its raster words straight into the image's memory,
+  // which are then turned into the image's byte order in place.
   timer.restart();
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull() || image.bytesPerLine() != qsizetype(size.width()) * 4) {
+    if (error) *error = QStringLiteral("the result image could not be made");
+    return std::nullopt;
+  }
   std::string why;
-  std::optional<sketch::PixelBuffer> result =
-      sketch::runStylePipeline(std::move(raster), style, *texture, plane, &why);
+  const bool rendered = sketch::runStylePipeline(photoRaster_, style, *texture, plane,
+                                                 reinterpret_cast<std::uint32_t*>(image.bits()), grey_, &why);
   if (breakdown) {
     breakdown->styleMs += msSince(timer);
     ++breakdown->pipelineRuns;
   }
-  if (!result) {
+  if (!rendered) {
     if (error) *error = QString::fromStdString(why);
     return std::nullopt;
   }
   timer.restart();
-  QImage image = platform::toQImage(*result);
+  platform::rasterWordsToImage(image);
   if (breakdown) breakdown->imageMs += msSince(timer);
-  if (image.isNull()) {
-    if (error) *error = QStringLiteral("the result image could not be made");
-    return std::nullopt;
-  }
   return image;
 }
 

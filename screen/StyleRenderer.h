@@ -2,11 +2,14 @@
 // Renders the prepared photo in one sketch style: photo raster, grey plane,
 // style pass, blend with the sketch-brush texture scaled to the photo's size.
 // The texture is decoded once and kept at the last size asked for; that changes
-// no pixel, it only spares the work of redoing the same scaling.
+// no pixel, it only spares the work of redoing the same scaling. Likewise the
+// photo's raster is drawn once per prepared photo.
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "screen/RenderBreakdown.h"
 #include "sketch/PixelBuffer.h"
@@ -22,14 +25,8 @@ class StyleRenderer {
   // plane. Nothing comes back (and plane is left alone) when the photo is empty,
   // its raster cannot be made, the texture is missing or the style is unknown;
   // error then says why.
-  // lastUse: no further render of this photo follows in the pass, so its kept
-  // raster can be handed over instead of copied.
   std::optional<QImage> render(const QImage& photo, int style, sketch::GrayPlane& plane, QString* error,
-                               RenderBreakdown* breakdown = nullptr, bool lastUse = true);
-
-  // The photo's raster is kept between the two renders of one pass (a copy of
-  // it is cheaper than drawing the photo again); this lets it go.
-  void releasePhotoRaster();
+                               RenderBreakdown* breakdown = nullptr);
 
  private:
   const sketch::PixelBuffer* textureFor(QSize size, QString* error);
@@ -39,8 +36,11 @@ class StyleRenderer {
   bool textureLoaded_ = false;
   QSize textureSize_;
   std::optional<sketch::PixelBuffer> texture_;
+  // The raster of the last photo rendered (by its cache key) and the grey
+  // scratch, kept so that passes reuse their memory.
   qint64 photoKey_ = 0;
-  std::optional<sketch::PixelBuffer> photoRaster_;
+  sketch::PixelBuffer photoRaster_;
+  std::vector<std::uint8_t> grey_;
 };
 
 }  // namespace screen
