@@ -46,7 +46,9 @@ TEST(FillImageData, EqualsGetImageDataAndReusesMemoryOfTheSameSize) {
     ASSERT_TRUE(fillImageData(image, buffer)) << image.format();
     EXPECT_EQ(buffer.pixels, GetImageData(image).value().pixels) << image.format();
     EXPECT_EQ(buffer.pixels.data(), memory) << image.format();
-    if (image.format() == QImage::Format_RGB32) EXPECT_EQ(buffer.pixels[0], makePixel(255, 0x40, 0x60, 0x80));
+    if (image.format() == QImage::Format_RGB32) {
+      EXPECT_EQ(buffer.pixels[0], makePixel(255, 0x40, 0x60, 0x80));
+    }
   }
 
   // Another size takes a raster of that size; a width and height that multiply
