@@ -4,128 +4,117 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QImage>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
+#include <QTimer>
 
 #include "canvas/VorlaneView.h"
+#include "platform/Desktop.h"
 #include "platform/DeviceProfile.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
+#include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/AlertView.h"
+#include "platform/widgets/FloatSlider.h"
+#include "platform/widgets/PictureButton.h"
+#include "platform/widgets/ShadowLabel.h"
 #include "screen/MainViewController.h"
 #include "screen/viewController_iPad.h"
 #include "screen/viewController_iPhone.h"
 
-namespace screen_test {
-
-// A photo with smooth colour and some edges, so every style yields a picture
-// different from the photo.
+// Smooth colour and square edges, so every style yields a picture unlike the photo.
 inline QImage makePhoto(int w, int h) {
   QImage image(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const bool square = ((x / 40) + (y / 40)) % 2 == 0;
-      image.setPixel(x, y, qRgb((x * 255) / w, (y * 255) / h, square ? 200 : 40));
-    }
+    for (int x = 0; x < w; ++x)
+      image.setPixel(x, y, qRgb((x * 255) / w, (y * 255) / h, ((x / 40) + (y / 40)) % 2 ? 40 : 200));
   return image;
 }
 
 class ScreenTest : public ::testing::Test {
  protected:
+  using Screen = screen::MainViewController;
+  // A user who has seen the help and answered the rating prompt (fresh() forgets them).
   void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    platform::UserDefaults::setStorageFile(dir_.filePath(QStringLiteral("settings.ini")));
     platform::setResourceRoot(QStringLiteral(":"));
-  }
-  void TearDown() override {
-    closeAlerts();
-    controller_.reset();
-    platform::UserDefaults::setStorageFile(QString());
-    platform::setResourceRoot(QStringLiteral(":"));
-  }
-
-  platform::UserDefaults& defaults() { return platform::UserDefaults::standardUserDefaults(); }
-
-  // Settings of a user who has seen the help and answered the rating prompt, so
-  // that no prompt comes up during a test about something else.
-  void quietSettings() {
+    fresh(QStringLiteral("settings.ini"));
     defaults().setBoolForKey(true, QStringLiteral("helphint"));
     defaults().setBoolForKey(true, QStringLiteral("rated"));
+    platform::setUrlOpener([this](const QUrl& url) { return opened_ << url, true; });
   }
+  void TearDown() override { closeAlerts(), controller_.reset(), platform::setUrlOpener({}); }
+  void fresh(const QString& name) { platform::UserDefaults::setStorageFile(dir_.filePath(name)); }
+  platform::UserDefaults& defaults() { return platform::UserDefaults::standardUserDefaults(); }
 
-  screen::MainViewController* startPhone(int viewHeight = 480) {
-    auto* c = new screen::viewController_iPhone();
-    c->resize(320, viewHeight);
-    return start(c);
-  }
-  screen::MainViewController* startTablet() {
-    auto* c = new screen::viewController_iPad();
-    c->resize(768, 1024);
-    return start(c);
-  }
-  screen::MainViewController* start(screen::MainViewController* c) {
+  Screen* startPhone(int h = 480) { return start(new screen::viewController_iPhone, {320, h}); }
+  Screen* startTablet() { return start(new screen::viewController_iPad, {768, 1024}); }
+  Screen* start(Screen* c, QSize size) {
     controller_.reset(c);
+    renders_ = std::make_unique<QSignalSpy>(c, &Screen::renderPassFinished), seen_ = 0;
+    c->resize(size);
     c->loadViewIfNeeded();
     c->show();
     QApplication::setActiveWindow(c);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(c));
     return c;
   }
-
-  QString writePhoto(const QString& name, int w, int h, const char* format = "PNG") {
-    const QString path = dir_.filePath(name);
-    EXPECT_TRUE(makePhoto(w, h).save(path, format));
+  // Writes bytes to a file (under the test folder unless the path is absolute), making its folder.
+  QString writeFile(const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(dir_.path()).filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+                file.write(bytes) == bytes.size());
     return path;
   }
-
-  // Picks the file and waits for the render pass that the pick schedules.
-  bool pickAndRender(const QString& path) {
-    QSignalSpy done(controller_.get(), &screen::MainViewController::renderPassFinished);
-    if (!controller_->pickPhotoFile(path)) return false;
-    if (!done.wait(20000)) return false;
-    return done.last().at(0).toBool();
+  QString writePhoto(const QString& name, int w, int h, const char* format = "PNG") {
+    return makePhoto(w, h).save(dir_.filePath(name), format) ? dir_.filePath(name) : QString();
   }
-
-  bool waitForRender(bool* ok = nullptr) {
-    QSignalSpy done(controller_.get(), &screen::MainViewController::renderPassFinished);
-    if (!done.wait(20000)) return false;
-    if (ok) *ok = done.last().at(0).toBool();
-    return true;
+  // Waits for the next render pass unless it has ended already; true if it ended well.
+  bool waitForRender() {
+    if (renders_->count() == seen_ && !renders_->wait(20000)) return false;
+    return seen_ = renders_->count(), renders_->last().at(0).toBool();
   }
+  bool pickAndRender(const QString& path) { return controller_->pickPhotoFile(path) && waitForRender(); }
 
+  static platform::AlertView* onlyAlert() {
+    const auto alerts = platform::AlertView::visibleAlerts();
+    return alerts.size() == 1 ? alerts.first() : nullptr;
+  }
   static void closeAlerts() {
     for (platform::AlertView* alert : platform::AlertView::visibleAlerts())
       if (QMessageBox* box = alert->messageBox()) box->reject();
     QCoreApplication::processEvents();
   }
-
-  // Clicks the alert's button with the given title, as the user would.
-  static void clickAlertButton(platform::AlertView* alert, const QString& title) {
-    QMessageBox* box = alert->messageBox();
-    ASSERT_NE(box, nullptr);
-    for (QAbstractButton* b : box->buttons())
-      if (b->text() == title) {
-        QTest::mouseClick(b, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        return;
-      }
+  // Clicks the only alert's button with the given title, as the user would.
+  static void clickAlertButton(const QString& title) {
+    platform::AlertView* alert = onlyAlert();
+    ASSERT_NE(alert, nullptr);
+    for (QAbstractButton* b : alert->messageBox()->buttons())
+      if (b->text() == title) return QTest::mouseClick(b, Qt::LeftButton), QCoreApplication::processEvents();
     FAIL() << "no button " << title.toStdString();
   }
-
   static void clickRow(QListWidget* list, int row) {
-    const QRect r = list->visualItemRect(list->item(row));
-    ASSERT_TRUE(list->viewport()->rect().intersects(r)) << "row " << row << " not visible";
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
   }
 
   QTemporaryDir dir_;
-  std::unique_ptr<screen::MainViewController> controller_;
+  std::unique_ptr<Screen> controller_;
+  std::unique_ptr<QSignalSpy> renders_;  // every render pass of the current screen
+  qsizetype seen_ = 0;
+  QList<QUrl> opened_;  // links the screen asked the desktop to open
 };
 
-}  // namespace screen_test
+// Checks the only visible alert: title, whole message and button titles.
+#define EXPECT_ALERT(t, m, ...)                                \
+  do {                                                         \
+    platform::AlertView* a_ = ScreenTest::onlyAlert();         \
+    ASSERT_NE(a_, nullptr);                                    \
+    EXPECT_EQ(a_->title(), QString(t));                        \
+    EXPECT_EQ(a_->message(), QString(m));                      \
+    EXPECT_EQ(a_->buttonTitles(), (QStringList{__VA_ARGS__})); \
+  } while (0)

@@ -1,183 +1,93 @@
-// The more-apps dialog over the main screen: when it comes, which entry it
-// shows, and how its buttons move the counter "more_times".
-#include <QTimer>
+// The more-apps dialog: when it comes, which entry, and how its buttons move "more_times".
 
 #include "ScreenFixture.h"
-#include "platform/Desktop.h"
 #include "platform/NotificationCenter.h"
 #include "promo/UIGotoMoreView.h"
-
-using namespace screen_test;
 
 class MoreAppsTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
-    quietSettings();
-    // A list of two entries, in a resource folder of its own.
-    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("res/data")));
-    QFile list(dir_.filePath(QStringLiteral("res/data/more.plist")));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><plist version=\"1.0\"><array>"
-        "<dict><key>title</key><string>First</string><key>link</key><string>https://one.example/</string></"
-        "dict>"
-        "<dict><key>title</key><string>Second</string><key>link</key><string>https://two.example/</string></"
-        "dict>"
-        "</array></plist>");
-    list.close();
+    writeFile("res/data/more.plist",  // two entries, in a resource folder of its own
+              "<plist version=\"1.0\"><array>"
+              "<dict><key>title</key><string>First</string><key>link</key><string>https://a/</string></dict>"
+              "<dict><key>title</key><string>Second</string><key>link</key><string>https://b/</string></dict>"
+              "</array></plist>");
     platform::setResourceRoot(dir_.filePath(QStringLiteral("res")));
-    platform::setUrlOpener([this](const QUrl& url) {
-      opened_ << url.toString();
-      return true;
-    });
   }
-  void TearDown() override {
-    platform::setUrlOpener({});
-    ScreenTest::TearDown();
-  }
-
   int counter() { return defaults().integerForKey(QStringLiteral("more_times")); }
 
-  // Lets the pending showing happen now instead of after its delay.
-  UIGotoMoreView* fire() {
+  // Checks the next showing is due after `delay` ms (0: none is), lets it happen
+  // now, and checks the dialog covers the screen and takes the taps.
+  UIGotoMoreView* fire(int delay) {
     auto* c = controller_.get();
-    EXPECT_TRUE(c->moreTimer()->isActive());
-    if (!c->moreTimer()->isActive()) return nullptr;
+    EXPECT_EQ(c->gotomoreview(), nullptr);  // none is showing
+    EXPECT_EQ(c->moreTimer()->isActive() ? c->moreTimer()->interval() : 0, delay);
+    EXPECT_EQ(c->more_kick(), delay ? 1 : 0);
+    if (!delay || !c->moreTimer()->isActive()) return nullptr;
     c->moreTimer()->start(0);
     for (int i = 0; i < 500 && !c->gotomoreview(); ++i) QTest::qWait(10);
     UIGotoMoreView* dialog = c->gotomoreview();
-    EXPECT_NE(dialog, nullptr);
-    if (!dialog) return nullptr;
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->geometry(), c->rect());
-    // Topmost: a tap anywhere lands on the dialog, not on the screen below it.
-    EXPECT_TRUE(dialog == c->childAt(160, 30) || dialog->isAncestorOf(c->childAt(160, 30)));
+    EXPECT_TRUE(dialog && dialog->isVisible() && dialog->geometry() == c->rect());
+    EXPECT_TRUE(dialog && (dialog == c->childAt(160, 30) || dialog->isAncestorOf(c->childAt(160, 30))));
     return dialog;
   }
-
-  // Clicks the dialog's buttons: G "Get it", M "More", L "Next time".
-  void click(UIGotoMoreView* dialog, char button) {
-    QAbstractButton* b = button == 'G'   ? static_cast<QAbstractButton*>(dialog->getbtn())
-                         : button == 'M' ? static_cast<QAbstractButton*>(dialog->morebtn())
-                                         : static_cast<QAbstractButton*>(dialog->laterbtn());
-    QTest::mouseClick(b, Qt::LeftButton);
-    QCoreApplication::processEvents();
-  }
-
-  // After a closing: the dialog is gone and the next showing is (or is not) due
-  // in 300 s.
-  void expectClosed(bool scheduledAgain) {
-    auto* c = controller_.get();
-    EXPECT_EQ(c->gotomoreview(), nullptr);
-    EXPECT_EQ(c->moreTimer()->isActive(), scheduledAgain);
-    if (scheduledAgain) {
-      EXPECT_EQ(c->moreTimer()->interval(), 300000);
-    }
-    EXPECT_EQ(c->more_kick(), scheduledAgain ? 1 : 0);
-  }
-
-  QStringList opened_;
 };
 
-TEST_F(MoreAppsTest, EachEntryThreeTimesThenRetiredForGood) {
-  auto* c = startPhone();
-  EXPECT_EQ(c->gotomoreview(), nullptr);
-  EXPECT_TRUE(c->moreTimer()->isActive());
-  EXPECT_EQ(c->moreTimer()->interval(), 30000);
-  EXPECT_EQ(c->more_kick(), 1);
-  // Scheduling twice never makes a second showing.
-  c->showmoredlgafter(1);
-  EXPECT_EQ(c->moreTimer()->interval(), 30000);
-
-  for (int times = 1; times <= 3; ++times) {
-    UIGotoMoreView* dialog = fire();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->moreidx(), 0);
-    EXPECT_EQ(dialog->title()->text(), QStringLiteral("First"));
-    click(dialog, 'L');
-    EXPECT_EQ(counter(), times);
-    expectClosed(true);
-  }
-  UIGotoMoreView* dialog = fire();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->title()->text(), QStringLiteral("Second"));
-  click(dialog, 'G');
-  EXPECT_EQ(opened_, QStringList{QStringLiteral("https://two.example/")});
-  EXPECT_EQ(counter(), 6);
-  expectClosed(false);
-
-  // A later run schedules nothing.
-  c = startPhone();
-  EXPECT_FALSE(c->moreTimer()->isActive());
-  EXPECT_EQ(c->more_kick(), 0);
-}
-
 TEST_F(MoreAppsTest, ButtonsMoveTheCounterAsTheyShould) {
-  struct Case {
-    int start;
-    const char* clicks;
-    int counter;       // after the clicks
-    const char* link;  // opened, or null
-    int nextEntry;     // shown next time; -1: no more showings
-  } cases[] = {
-      {0, "G", 3, "https://one.example/", 1},   // "Get it" at once: on to entry 1
-      {0, "MG", 1, "https://two.example/", 0},  // flipped first: one step only
-      {3, "ML", 4, "", 1},                      // "More" on the last entry wraps to entry 0
-      {2, "L", 3, "", 1},
-      {5, "L", 6, "", -1},
-      {6, "", 6, "", -1},    // past the end: never shown
-      {-1, "", -1, "", -1},  // a negative counter counts as huge
-  };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(std::to_string(k.start) + " " + k.clicks);
-    defaults().setIntegerForKey(k.start, QStringLiteral("more_times"));
+  // The counter before, the clicks (G "Get it", M "More", L "Next time"), the counter after,
+  // the link opened, and the entry shown next time (-1: no more showings).
+  for (auto [start, clicks, after, link, next] :
+       std::initializer_list<std::tuple<int, const char*, int, const char*, int>>{
+           {0, "G", 3, "https://a/", 1},   // "Get it" at once: on to entry 1
+           {0, "MG", 1, "https://b/", 0},  // flipped first: one step only
+           {3, "ML", 4, "", 1},            // "More" on the last entry wraps to entry 0
+           {2, "L", 3, "", 1},             // each entry three times...
+           {3, "G", 6, "https://b/", -1},
+           {5, "L", 6, "", -1},      // ...then retired for good
+           {6, "", 6, "", -1},       // past the end: never shown
+           {-1, "", -1, "", -1}}) {  // a negative counter counts as huge
+    SCOPED_TRACE(std::to_string(start) + " " + clicks);
+    defaults().setIntegerForKey(start, QStringLiteral("more_times"));
     opened_.clear();
     auto* c = startPhone(568);
-    if (*k.clicks == '\0') {
-      EXPECT_FALSE(c->moreTimer()->isActive());
-      EXPECT_EQ(c->more_kick(), 0);
-      EXPECT_EQ(counter(), k.counter);
-      continue;
-    }
-    UIGotoMoreView* dialog = fire();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->geometry(), QRect(0, 0, 320, 568));
-    EXPECT_EQ(dialog->moreidx(), k.start / 3);
-    for (const char* b = k.clicks; *b; ++b) {
-      if (*b == 'M') {
-        const int before = dialog->moreidx();
-        click(dialog, 'M');
-        EXPECT_EQ(dialog->moreidx(), (before + 1) % 2);
-        EXPECT_EQ(counter(), k.start);
-      } else {
-        click(dialog, *b);
+    c->showmoredlgafter(1);  // scheduling twice never makes a second showing
+    UIGotoMoreView* dialog = fire(*clicks ? 30000 : 0);
+    EXPECT_EQ(counter(), start);
+    if (!dialog) continue;
+    EXPECT_EQ(dialog->moreidx(), start / 3);
+    EXPECT_EQ(dialog->title()->text(), start < 3 ? "First" : "Second");
+    for (const char* b = clicks; *b; ++b) {
+      const int before = dialog->moreidx();
+      QTest::mouseClick(
+          QList{dialog->getbtn(), dialog->morebtn(), dialog->laterbtn()}[QByteArray("GML").indexOf(*b)],
+          Qt::LeftButton);
+      QCoreApplication::processEvents();
+      if (*b == 'M') {  // flips the entry, counts nothing
+        EXPECT_EQ(dialog->moreidx(), 1 - before);
+        EXPECT_EQ(counter(), start);
       }
     }
-    EXPECT_EQ(counter(), k.counter);
-    EXPECT_EQ(opened_, *k.link ? QStringList{QString::fromLatin1(k.link)} : QStringList());
-    expectClosed(k.nextEntry >= 0);
-    if (k.nextEntry >= 0) {
-      dialog = fire();
-      ASSERT_NE(dialog, nullptr);
-      EXPECT_EQ(dialog->moreidx(), k.nextEntry);
+    EXPECT_EQ(counter(), after);
+    EXPECT_EQ(opened_, *link ? QList<QUrl>{QUrl(link)} : QList<QUrl>());
+    if ((dialog = fire(next >= 0 ? 300000 : 0))) {
+      EXPECT_EQ(dialog->moreidx(), next);
     }
   }
 }
 
-TEST_F(MoreAppsTest, AnIndexThatNamesNoEntryOpensNothing) {
-  const QVariant objects[] = {QVariant(2), QVariant(-1), QVariant(QStringLiteral("one")), QVariant()};
+TEST_F(MoreAppsTest, AnIndexThatNamesNoEntryOpensNothingButCounts) {
   int expected = 1;
   defaults().setIntegerForKey(expected, QStringLiteral("more_times"));
   auto* c = startPhone();
-  for (const QVariant& object : objects) {
+  for (const QVariant& object : {QVariant(2), QVariant(-1), QVariant(QStringLiteral("one")), QVariant()}) {
     SCOPED_TRACE(object.toString().toStdString());
-    ASSERT_NE(fire(), nullptr);
+    ASSERT_NE(fire(expected == 1 ? 30000 : 300000), nullptr);
     platform::NotificationCenter::defaultCenter().postNotificationName(QStringLiteral("kGotoMore"), object);
     QCoreApplication::processEvents();
     EXPECT_TRUE(opened_.isEmpty());
     EXPECT_EQ(counter(), ++expected);
     EXPECT_EQ(c->more_times(), expected);
-    expectClosed(expected < 6);
   }
+  fire(300000);
 }
