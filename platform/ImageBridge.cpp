@@ -1,5 +1,6 @@
 #include "platform/ImageBridge.h"
 
+#include "sketch/WideDispatch.h"
 #include <cstdio>
 
 #include "platform/Log.h"
@@ -8,12 +9,6 @@ namespace platform {
 
 namespace {
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
-    !defined(__SANITIZE_THREAD__)
-#define VORLANE_WIDE __attribute__((target_clones("avx2", "default")))
-#else
-#define VORLANE_WIDE
-#endif
 
 // On little-endian machines Qt's premultiplied ARGB word is B, G, R, A in
 // memory and the raster's word is A, R, G, B: the two are byte-swaps of each

@@ -1,18 +1,11 @@
 #include "sketch/StyleKernels.h"
 
+#include "sketch/WideDispatch.h"
 #include <algorithm>
 #include <cstring>
 
 #include "sketch/Styles.h"
 
-// Hot loops get an AVX2 clone chosen at load time; the default clone keeps the
-// binary running on any x86-64.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__) && \
-    !defined(__SANITIZE_THREAD__)
-#define VORLANE_WIDE __attribute__((target_clones("avx2", "default")))
-#else
-#define VORLANE_WIDE
-#endif
 #define VORLANE_INLINE inline __attribute__((always_inline))
 
 namespace sketch::detail {
