@@ -1,18 +1,30 @@
 #pragma once
-// Bringing the application up: the delegate of the chosen profile, its window
-// shown with the main screen, and the first photo opened.
+// Bringing the application up: the window of the chosen profile shown with its
+// main screen (the phone and tablet through their delegates, the desktop as its
+// main window).
+#include <QWidget>
 #include <memory>
 
 #include "app/LaunchOptions.h"
 #include "app/UniversalTestAppDelegate.h"
+#include "desktop/DesktopWindow.h"
+
+namespace screen {
+class SketchDocument;
+}
 
 namespace app {
 
-// Creates the delegate of the profile, finishes the launch (window shown with
-// the controller as root) and returns it.
-std::unique_ptr<UniversalTestAppDelegate> launch(const ChosenProfile& profile);
+struct Launched {
+  std::unique_ptr<UniversalTestAppDelegate> delegate;  // phone and tablet
+  std::unique_ptr<desktop::DesktopWindow> desktop;     // desktop
+  // The shown window and the document it works on.
+  QWidget* window() const;
+  screen::SketchDocument* document() const;
+};
 
-// The photo opened at start when none is given.
-inline constexpr const char* kSamplePhoto = ":/sample/astronaut.png";
+// Creates the profile's window, finishes the launch (window shown, start-up
+// sequence run) and returns it.
+Launched launch(const ChosenProfile& profile);
 
 }  // namespace app

@@ -1,30 +1,54 @@
-// The `vorlane` executable: one portrait window with the main screen of the
-// phone or tablet profile.
+// The `vorlane` executable: the desktop window, or the phone or tablet screen.
 #include <QApplication>
-#include <QFileOpenEvent>
-#include <QGuiApplication>
+#include <QCommandLineParser>
+#include <QInputDevice>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 
 #include "app/Launch.h"
 #include "app/LaunchOptions.h"
-#include "screen/MainViewController.h"
 #include "screen/SketchDocument.h"
 
 namespace {
 
-const char* const kUsage =
-    "usage: vorlane [--profile phone|tablet] [--screen-height 480|568] [--scale F] [PHOTO]\n";
+void setIdentity() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Vorlane"));
+  QCoreApplication::setApplicationName(QStringLiteral("vorlane"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(VORLANE_VERSION));
+}
+
+bool touchScreenAttached() {
+  for (const QInputDevice* device : QInputDevice::devices())
+    if (device->type() == QInputDevice::DeviceType::TouchScreen) return true;
+  return false;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Help must work without a display, so it is answered before Qt starts.
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::fputs(kUsage, stdout);
+  {
+    // Help, the version and errors are answered before a display is needed.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const app::LaunchOptions options = app::parseLaunchOptions(arguments);
+    if (options.help || options.version || !options.error.isEmpty()) {
+      QCoreApplication core(argc, argv);
+      setIdentity();
+      QCommandLineParser parser;
+      app::addLaunchOptions(parser);
+      if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "vorlane: %s\nTry 'vorlane --help'.\n", qPrintable(options.error));
+        return 2;
+      }
+      if (options.help) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+      } else {
+        std::printf(
+            "vorlane %s\nLicence GPL-3.0-or-later: GNU GPL version 3 or later "
+            "<https://gnu.org/licenses/gpl.html>.\n",
+            VORLANE_VERSION);
+      }
       return 0;
     }
   }
@@ -33,31 +57,25 @@ int main(int argc, char** argv) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 
   QApplication application(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Vorlane"));
-  QApplication::setApplicationName(QStringLiteral("vorlane"));
+  setIdentity();
   QApplication::setDesktopFileName(QStringLiteral(VORLANE_APP_ID));
 
   const app::LaunchOptions options = app::parseLaunchOptions(QApplication::arguments().mid(1));
-  if (!options.error.isEmpty()) {
-    std::fprintf(stderr, "vorlane: %s\n%s", qPrintable(options.error), kUsage);
-    return 2;
-  }
-  QSize available(768 + 200, 1024 + 200);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) available = screen->availableGeometry().size();
-  const app::ChosenProfile profile = app::chooseProfile(options, available);
+  app::ScreenFacts facts;
+  facts.available = QSize(1280, 800);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    facts.available = screen->availableGeometry().size();
+  facts.touch = touchScreenAttached();
+  const app::Launched launched = app::launch(app::chooseProfile(options, facts));
 
-  std::unique_ptr<app::UniversalTestAppDelegate> delegate = app::launch(profile);
-  screen::MainViewController* controller = delegate->mainViewController();
-
-  QTimer::singleShot(0, controller, [&options, controller] {
+  QTimer::singleShot(0, launched.window(), [&options, &launched] {
     if (options.quitAfterShow) {
       std::printf("shown\n");
       std::fflush(stdout);
       QCoreApplication::quit();
       return;
     }
-    controller->document()->pickPhotoFile(options.photo.isEmpty() ? QString::fromLatin1(app::kSamplePhoto)
-                                                                  : options.photo);
+    if (!options.photo.isEmpty()) launched.document()->pickPhotoFile(options.photo);
   });
   return application.exec();
 }

@@ -95,14 +95,17 @@ FrameF CanvasModel::baseFrame() const {
 
 FrameF CanvasModel::settled(const FrameF& plate) const {
   if (rule_ == PlateRule::FixedFrame) return canvas::settle(plate, {clip_.width, clip_.height});
-  // Never smaller than the fitted picture; an axis the clip is wider than is
-  // centred, on the others no gap is left at either edge.
+  // Never smaller than the fitted picture, or than its actual pixels where
+  // those are smaller; an axis the clip is wider than is centred, on the others
+  // no gap is left at either edge.
   const FrameF fitted = baseFrame();
+  const float actual = static_cast<float>(org_.image().width() / devicePixelRatio_);
+  const float least = std::min(fitted.width, actual);
   FrameF f = plate;
   PointF k = plate.center();
-  if (fitted.width > 0.0f && f.width < fitted.width) {
-    f.width = fitted.width;
-    f.height = fitted.height;
+  if (least > 0.0f && f.width < least) {
+    f.height = f.height * (least / f.width);
+    f.width = least;
   }
   auto axis = [](float centre, float side, float clip) {
     const float h = side * 0.5f;
@@ -442,6 +445,10 @@ void CanvasModel::actualPixels(double devicePixelRatio) {
   const PointF centre{clip_.width * 0.5f, clip_.height * 0.5f};
   setPlate(settled(canvas::zoomAbout(plate_, factor, centre)), false);
   framechanged_ = false;
+}
+
+void CanvasModel::setDevicePixelRatio(double ratio) {
+  if (ratio > 0.0) devicePixelRatio_ = ratio;
 }
 
 double CanvasModel::zoomFactor() const {

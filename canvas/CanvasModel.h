@@ -155,6 +155,9 @@ class CanvasModel : public QObject {
   void zoomBy(float factor);
   void fitToClip();
   void actualPixels(double devicePixelRatio);
+  // Device pixels per clip point of the view (the desktop lets a picture that is
+  // smaller than its window show at one picture pixel per device pixel).
+  void setDevicePixelRatio(double ratio);
   // Clip points per picture pixel at the current zoom (0 without a picture).
   double zoomFactor() const;
 
@@ -227,6 +230,7 @@ class CanvasModel : public QObject {
   bool held_ = false;
   bool reference_ = false;
   bool logsUndo_ = false;
+  double devicePixelRatio_ = 1.0;
 };
 
 }  // namespace canvas

@@ -58,6 +58,12 @@ bool PlateView::settlingAnimationRunning() const {
   return settleAnimation_->state() == QAbstractAnimation::Running;
 }
 
+void PlateView::setCompare(bool compare) {
+  if (compare_ == compare) return;
+  compare_ = compare;
+  update();
+}
+
 void PlateView::plateChanged(bool animate) {
   const QRectF target = model_->baseviewFrame();
   settleAnimation_->stop();
@@ -110,7 +116,8 @@ void PlateView::paintEvent(QPaintEvent* event) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const QRectF plate = displayed_;
   for (const ImageLayer* layer : {model_->sketchimgview(), model_->orgimgview(), model_->workimgview()}) {
-    if (layer->isHidden() || layer->image().isNull()) continue;
+    const bool shown = compare_ ? layer == model_->orgimgview() : !layer->isHidden();
+    if (!shown || layer->image().isNull()) continue;
     painter.drawImage(CanvasModel::fitRect(plate, QSizeF(layer->image().size())), layer->image());
   }
   if (!model_->democircleHidden() && !circleImage_.isNull())
@@ -162,7 +169,10 @@ void PlateView::leaveEvent(QEvent* event) {
 void PlateView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // An interactive view is its own clip: the plate follows the new size.
-  if (mode_ == Mode::Interactive) model_->setClipFrame(QRectF(rect()));
+  if (mode_ == Mode::Interactive) {
+    model_->setDevicePixelRatio(devicePixelRatioF());
+    model_->setClipFrame(QRectF(rect()));
+  }
 }
 
 }  // namespace canvas

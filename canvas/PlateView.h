@@ -33,6 +33,9 @@ class PlateView : public QWidget {
   QRect widgetRectForPicture(const QRect& pictureRect) const;
   // The brush outline under the pointer (interactive views), in widget pixels.
   std::optional<QRectF> hoverOutline() const;
+  // Compare: photo A alone on the plate, whatever the brush mode; display only.
+  void setCompare(bool compare);
+  bool compare() const { return compare_; }
 
   static constexpr int kAnimationMs = 200;
 
@@ -59,6 +62,7 @@ class PlateView : public QWidget {
   std::unique_ptr<PointerInput> input_;
   std::optional<QPointF> hover_;
   QRect shownOutline_;
+  bool compare_ = false;
 };
 
 }  // namespace canvas

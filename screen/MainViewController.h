@@ -36,8 +36,6 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
   // List tags: which style list a callback is about.
   static constexpr int kSketchTypeTag = 1;
   static constexpr int kPhotoATypeTag = 2;
-  // The rating prompt's alert tag.
-  static constexpr int kRateAlertTag = 2;
 
   ~MainViewController() override;
 

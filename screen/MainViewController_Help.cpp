@@ -5,11 +5,11 @@
 #include <QShortcut>
 
 #include "canvas/VorlaneView.h"
-#include "platform/Resources.h"
 #include "platform/widgets/PictureButton.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
 #include "screen/PromptSchedule.h"
+#include "screen/Prompts.h"
 #include "screen/SketchDocument.h"
 
 namespace screen {
@@ -20,20 +20,11 @@ constexpr float kSliderStep = 0.05f;
 
 void MainViewController::helpbtnclicked() {
   schedule_->helpShown();
-  auto* alert =
-      new platform::AlertView(QStringLiteral("How to"), platform::localizedString(QStringLiteral("HelpText")),
-                              this, QStringLiteral("OK"));
-  alert->show(this);
+  newHelpAlert(this, QStringLiteral("HelpText"))->show(this);
 }
 
 void MainViewController::showratedialog() {
-  auto* alert = new platform::AlertView(QStringLiteral("Rate?"),
-                                        QStringLiteral("Could you give us a rate and some suggestions to "
-                                                       "improve this App?"),
-                                        this, QStringLiteral("No"));
-  alert->addButtonWithTitle(QStringLiteral("Yes"));
-  alert->setTag(kRateAlertTag);
-  alert->show(this);
+  newRateAlert(this)->show(this);
 }
 
 void MainViewController::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {

@@ -20,35 +20,72 @@ using app::Profile;
 TEST(LaunchOptions, GoodAndBadCommandLines) {
   const auto o =
       app::parseLaunchOptions({"--profile", "phone", "--screen-height=568", "--scale", "1.5", "a.jpg"});
-  EXPECT_TRUE(o.error.isEmpty() && o.profile == Profile::Phone && o.screenHeight == 568 && !o.quitAfterShow);
-  EXPECT_TRUE(o.scale == 1.5 && o.photo == QStringLiteral("a.jpg"));
+  EXPECT_TRUE(o.error.isEmpty()) << o.error.toStdString();
+  EXPECT_EQ(o.profile, Profile::Phone);
+  EXPECT_EQ(o.screenHeight, 568);
+  EXPECT_EQ(o.scale, 1.5);
+  EXPECT_EQ(o.photo, QStringLiteral("a.jpg"));
+  EXPECT_FALSE(o.quitAfterShow);
   const auto t = app::parseLaunchOptions({"--profile=tablet", "--quit-after-show"});
-  EXPECT_TRUE(t.error.isEmpty() && t.profile == Profile::Tablet && t.quitAfterShow && t.photo.isEmpty());
-  for (const QStringList& args :
-       {QStringList{"--profile", "watch"}, QStringList{"--screen-height", "500"}, QStringList{"--scale", "0"},
-        QStringList{"--scale", "x"}, QStringList{"--profile"}, QStringList{"--frobnicate"},
-        QStringList{"a.jpg", "b.jpg"}, QStringList{"--profile", "tablet", "--screen-height", "568"}})
-    EXPECT_FALSE(app::parseLaunchOptions(args).error.isEmpty()) << args.join(' ').toStdString();
+  EXPECT_EQ(t.profile, Profile::Tablet);
+  EXPECT_TRUE(t.quitAfterShow);
+  EXPECT_TRUE(t.photo.isEmpty());
+  EXPECT_EQ(app::parseLaunchOptions({"--profile", "desktop"}).profile, Profile::Desktop);
+  EXPECT_TRUE(app::parseLaunchOptions({"--version"}).version);
+  EXPECT_TRUE(app::parseLaunchOptions({"-h"}).help);
+  // Each bad line is refused with a message naming what is wrong.
+  for (const auto& [args, named] : std::initializer_list<std::pair<QStringList, const char*>>{
+           {{"--profile", "watch"}, "watch"},
+           {{"--screen-height", "500"}, "500"},
+           {{"--scale", "0"}, "--scale"},
+           {{"--scale", "x"}, "--scale"},
+           {{"--profile"}, "profile"},
+           {{"--frobnicate"}, "frobnicate"},
+           {{"a.jpg", "b.jpg"}, "one photo"},
+           {{"--profile", "tablet", "--screen-height", "568"}, "phone profile only"},
+           {{"--profile", "desktop", "--screen-height", "480"}, "phone profile only"}}) {
+    const QString error = app::parseLaunchOptions(args).error;
+    EXPECT_TRUE(error.contains(named)) << args.join(' ').toStdString() << ": " << error.toStdString();
+  }
   char prog[] = "vorlane", s[] = "--scale", v[] = "2", bad[] = "--bogus", *argv[] = {prog, s, v, bad};
-  EXPECT_TRUE(app::scaleFromArgv(3, argv) == 2.0 && app::scaleFromArgv(4, argv) == 0.0 &&
-              app::scaleFromArgv(1, argv) == 0.0);
+  EXPECT_EQ(app::scaleFromArgv(3, argv), 2.0);
+  EXPECT_EQ(app::scaleFromArgv(4, argv), 0.0);
+  EXPECT_EQ(app::scaleFromArgv(1, argv), 0.0);
 }
 
-// Automatic: the tablet where 768 x 1024 plus the frame (16 x 48) fits, else
-// the phone, 568 high where 568 + 48 fits, else 480. Explicit options win.
-TEST(ChooseProfile, ByAvailableScreenUnlessExplicit) {
-  const Profile A = Profile::Automatic, P = Profile::Phone, T = Profile::Tablet;
-  const std::tuple<Profile, int, QSize, Profile, int> cases[] = {
-      {A, 0, {784, 1072}, T, 1024},  {A, 0, {784, 1071}, P, 568},    {A, 0, {1024, 616}, P, 568},
-      {A, 0, {1024, 615}, P, 480},   {P, 480, {4000, 3000}, P, 480}, {T, 0, {800, 600}, T, 1024},
-      {A, 568, {4000, 3000}, P, 568}};
-  for (const auto& [profile, height, screen, want, wantHeight] : cases) {
+// Automatic: the phone, maximised, on a portrait touch screen narrower than 600
+// pixels; the desktop everywhere else. Explicit options win; the phone is 568
+// high where that fits (with a 48-pixel frame unless maximised), else 480.
+TEST(ChooseProfile, PhoneOnlyOnAPhoneScreenUnlessExplicit) {
+  const Profile A = Profile::Automatic, P = Profile::Phone, T = Profile::Tablet, D = Profile::Desktop;
+  struct Case {
+    Profile asked;
+    int height;
+    QSize screen;
+    bool touch;
+    Profile want;
+    int wantHeight;
+    bool maximised;
+  };
+  const Case cases[] = {
+      {A, 0, {1920, 1050}, false, D, 568, false}, {A, 0, {1920, 1050}, true, D, 568, false},
+      {A, 0, {360, 690}, true, P, 568, true},     {A, 0, {599, 900}, true, P, 568, true},
+      {A, 0, {600, 900}, true, D, 568, false},    {A, 0, {360, 690}, false, D, 568, false},
+      {A, 0, {690, 360}, true, D, 480, false},    {A, 0, {320, 567}, true, P, 480, true},
+      {A, 0, {320, 568}, true, P, 568, true},     {P, 0, {1024, 616}, false, P, 568, false},
+      {P, 0, {1024, 615}, false, P, 480, false},  {P, 480, {4000, 3000}, false, P, 480, false},
+      {T, 0, {800, 600}, false, T, 1024, false},  {A, 568, {4000, 3000}, false, P, 568, false},
+      {D, 0, {360, 690}, true, D, 568, false}};
+  for (const Case& c : cases) {
     app::LaunchOptions options;
-    options.profile = profile, options.screenHeight = height;
-    const app::ChosenProfile chosen = app::chooseProfile(options, screen);
-    EXPECT_TRUE(chosen.profile == want && chosen.screenHeight == wantHeight)
-        << screen.width() << "," << height;
-    EXPECT_EQ(chosen.windowSize(), want == T ? QSize(768, 1024) : QSize(320, wantHeight));
+    options.profile = c.asked, options.screenHeight = c.height;
+    const app::ChosenProfile chosen = app::chooseProfile(options, {c.screen, c.touch});
+    SCOPED_TRACE(testing::Message() << c.screen.width() << "x" << c.screen.height() << " touch " << c.touch);
+    EXPECT_EQ(chosen.profile, c.want);
+    EXPECT_EQ(chosen.maximised, c.maximised);
+    if (c.want != D) {
+      EXPECT_EQ(chosen.screenHeight, c.want == T ? 1024 : c.wantHeight);
+    }
   }
 }
 
@@ -61,9 +98,11 @@ TEST(Delegates, LaunchInstallsTheProfilesControllerAsRootAndKeepsItAcrossBackgro
                                                {Profile::Phone, 568, "iPhone"},
                                                {Profile::Tablet, 1024, "iPad"}}) {
     SCOPED_TRACE(height);
-    auto delegate = app::launch(app::ChosenProfile{profile, height});
-    auto* phone = dynamic_cast<app::UniversalTestAppDelegate_iPhone*>(delegate.get());
-    auto* tablet = dynamic_cast<app::UniversalTestAppDelegate_iPad*>(delegate.get());
+    const app::Launched launched = app::launch(app::ChosenProfile{profile, height});
+    app::UniversalTestAppDelegate* delegate = launched.delegate.get();
+    EXPECT_EQ(launched.window(), delegate->window());
+    auto* phone = dynamic_cast<app::UniversalTestAppDelegate_iPhone*>(delegate);
+    auto* tablet = dynamic_cast<app::UniversalTestAppDelegate_iPad*>(delegate);
     ASSERT_TRUE(profile == Profile::Tablet ? tablet && !phone : phone && !tablet);
     screen::MainViewController* controller =
         phone ? static_cast<screen::MainViewController*>(phone->viewController()) : tablet->viewController();
@@ -94,13 +133,20 @@ TEST(Executable, ShowsItsWindowAndQuitsRejectsABadCommandLineAndHelpsWithoutADis
   EXPECT_EQ(p.readAllStandardOutput().trimmed(), QByteArray("shown"));
   EXPECT_EQ(run({"--profile", "watch"}), 2);
   const QByteArray err = p.readAllStandardError();
-  EXPECT_TRUE(err.contains("--profile") && err.contains("usage:")) << err.toStdString();
+  EXPECT_TRUE(err.contains("watch")) << err.toStdString();
+  EXPECT_TRUE(err.contains("vorlane --help")) << err.toStdString();
   QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
   bare.insert("QT_QPA_PLATFORM", "xcb");
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) bare.remove(name);
   p.setProcessEnvironment(bare);
   EXPECT_EQ(run({"--help"}), 0);
-  EXPECT_TRUE(p.readAllStandardOutput().startsWith("usage: vorlane"));
+  const QByteArray help = p.readAllStandardOutput();
+  EXPECT_TRUE(help.startsWith("Usage: ")) << help.toStdString();
+  for (const char* option : {"--profile <desktop|phone|tablet>", "--screen-height", "--scale", "--version"})
+    EXPECT_TRUE(help.contains(option)) << option;
+  EXPECT_FALSE(help.contains("quit-after-show"));
+  EXPECT_EQ(run({"--version"}), 0);
+  EXPECT_TRUE(p.readAllStandardOutput().startsWith("vorlane " VORLANE_VERSION "\n"));
 }
 
 TEST(DesktopEntry, OpensImagesWithTheApplicationId) {

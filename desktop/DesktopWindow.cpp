@@ -1,0 +1,320 @@
+#include "desktop/DesktopWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSlider>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "canvas/CanvasModel.h"
+#include "canvas/PlateView.h"
+#include "platform/Desktop.h"
+#include "platform/Resources.h"
+#include "platform/UserDefaults.h"
+#include "platform/widgets/ActivityIndicator.h"
+#include "screen/Acquisition.h"
+#include "screen/PromptSchedule.h"
+#include "screen/Prompts.h"
+#include "screen/SketchDocument.h"
+
+namespace desktop {
+
+// The central area: the canvas filling it, the hint shown before any photo,
+// and the busy indicator centred over both.
+class CanvasArea : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QWidget* plate = nullptr;
+  QWidget* hint = nullptr;
+  QWidget* busy = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    plate->setGeometry(rect());
+    hint->setGeometry(rect());
+    const QSize side = busy->size();
+    busy->move((width() - side.width()) / 2, (height() - side.height()) / 2);
+  }
+};
+
+namespace {
+
+constexpr int kBusySide = 72;
+constexpr int kThumbnailWidth = 60;
+constexpr int kThumbnailHeight = 80;
+
+// Window geometry and dock layout live beside the other settings.
+QSettings windowSettings() {
+  return QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat);
+}
+
+}  // namespace
+
+DesktopWindow::DesktopWindow(QWidget* parent)
+    : QMainWindow(parent),
+      document_(new screen::SketchDocument(this)),
+      schedule_(new screen::PromptSchedule(this)),
+      model_(new canvas::CanvasModel(canvas::PlateRule::FitPicture, QRectF(0, 0, 1, 1), QRectF(), this)) {
+  setWindowTitle(QStringLiteral("Vorlane"));
+  setWindowIcon(QIcon(QStringLiteral(":/images/vorlane.png")));
+  setMinimumSize(kMinimumSize);
+  setAcceptDrops(true);
+  // The desktop fits each photo to its own shape and reports saves in the
+  // status bar.
+  document_->setCanvas(model_, 0.0f);
+  document_->setConfirmsSaves(false);
+
+  area_ = new CanvasArea(this);
+  area_->setAutoFillBackground(true);
+  QPalette palette = area_->palette();
+  palette.setColor(QPalette::Window, QColor(64, 64, 64));
+  area_->setPalette(palette);
+  // The canvas is there from the start, so its clip is always the real one; the
+  // hint covers it until the first photo.
+  plate_ = new canvas::PlateView(model_, canvas::PlateView::Mode::Interactive, area_);
+  emptyHint_ = new QLabel(area_);
+  emptyHint_->setAlignment(Qt::AlignCenter);
+  emptyHint_->setWordWrap(true);
+  emptyHint_->setText(
+      QStringLiteral("<p style='font-size:x-large'>Open a photo to begin.</p>"
+                     "<p>File &rsaquo; Open&hellip; (Ctrl+O), or drop a photo here.</p>"));
+  QPalette hintPalette = emptyHint_->palette();
+  hintPalette.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  hintPalette.setColor(QPalette::Window, palette.color(QPalette::Window));
+  emptyHint_->setPalette(hintPalette);
+  emptyHint_->setAutoFillBackground(true);
+  busy_ = new platform::ActivityIndicator(area_);
+  busy_->resize(kBusySide, kBusySide);
+  busy_->setHidden(true);
+  area_->plate = plate_;
+  area_->hint = emptyHint_;
+  area_->busy = busy_;
+  setCentralWidget(area_);
+
+  buildActions();
+  buildMenus();
+  buildToolBar();
+  buildStyleDock();
+  buildStatusBar();
+  qApp->installEventFilter(this);
+}
+
+DesktopWindow::~DesktopWindow() {
+  qApp->removeEventFilter(this);
+}
+
+void DesktopWindow::start() {
+  if (started_) return;
+  started_ = true;
+  document_->load();
+  bind();
+
+  QSettings settings = windowSettings();
+  const QByteArray geometry = settings.value(QStringLiteral("desktop/geometry")).toByteArray();
+  if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    const QSize size = (available.size() * 0.8).expandedTo(kMinimumSize).boundedTo(available.size());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
+  }
+  restoreState(settings.value(QStringLiteral("desktop/windowState")).toByteArray());
+
+  schedule_->start();
+  updateActions();
+  updateStatus();
+}
+
+void DesktopWindow::buildStyleDock() {
+  auto* dock = new QDockWidget(QStringLiteral("Styles"), this);
+  dock->setObjectName(QStringLiteral("styles"));
+  dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  auto* panel = new QWidget(dock);
+  auto* layout = new QVBoxLayout(panel);
+  auto makeList = [this, panel, layout](const QString& title, auto select) {
+    auto* label = new QLabel(title, panel);
+    layout->addWidget(label);
+    auto* list = new QListWidget(panel);
+    list->setIconSize(QSize(kThumbnailWidth, kThumbnailHeight));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    label->setBuddy(list);
+    layout->addWidget(list, 1);
+    connect(list, &QListWidget::itemClicked, this, [this, list, select](QListWidgetItem* item) {
+      (document_->*select)(list->row(item));
+      document_->renderIfChanged();
+    });
+    return list;
+  };
+  sketchList_ = makeList(QStringLiteral("&Sketch (photo B)"), &screen::SketchDocument::selectSketchStyle);
+  colourList_ = makeList(QStringLiteral("&Colour (photo A)"), &screen::SketchDocument::selectPhotoAStyle);
+  dock->setWidget(panel);
+  addDockWidget(Qt::RightDockWidgetArea, dock);
+}
+
+void DesktopWindow::buildStatusBar() {
+  savedNote_ = new QWidget(this);
+  auto* row = new QHBoxLayout(savedNote_);
+  row->setContentsMargins(0, 0, 0, 0);
+  savedText_ = new QLabel(savedNote_);
+  auto* show = new QPushButton(QStringLiteral("Show in Folder"), savedNote_);
+  show->setObjectName(QStringLiteral("showInFolder"));
+  connect(show, &QPushButton::clicked, this,
+          [this] { platform::openURL(QUrl::fromLocalFile(QFileInfo(savedPath_).absolutePath())); });
+  row->addWidget(savedText_);
+  row->addWidget(show);
+  savedNote_->setHidden(true);
+  statusBar()->addWidget(savedNote_);
+
+  photoLabel_ = new QLabel(this);
+  zoomLabel_ = new QLabel(this);
+  brushLabel_ = new QLabel(this);
+  for (QLabel* label : {photoLabel_, zoomLabel_, brushLabel_}) statusBar()->addPermanentWidget(label);
+}
+
+void DesktopWindow::bind() {
+  // The lists: a thumbnail per style, the current choice selected.
+  const QStringList thumbnails = document_->sketchtypearray();
+  for (QListWidget* list : {sketchList_, colourList_}) {
+    for (int row = 0; row < thumbnails.size(); ++row) {
+      const QString name = row == 0 ? QStringLiteral("Photo") : QStringLiteral("Style %1").arg(row);
+      auto* item = new QListWidgetItem(
+          QIcon(QPixmap::fromImage(platform::imageWithContentsOfFile(thumbnails.at(row)))), name, list);
+      item->setSizeHint(QSize(kThumbnailWidth * 3, kThumbnailHeight + 8));
+    }
+  }
+  auto showSelection = [this] {
+    sketchList_->setCurrentRow(document_->currenttype());
+    colourList_->setCurrentRow(document_->currentAtype());
+  };
+  showSelection();
+  connect(document_, &screen::SketchDocument::selectionChanged, this, showSelection);
+
+  connect(document_, &screen::SketchDocument::alertRequested, this,
+          [this](const screen::SourceAlertTexts& a) { showAlert(a.title, a.message, a.button); });
+  connect(document_, &screen::SketchDocument::busyChanged, this, &DesktopWindow::showBusy);
+  connect(document_, &screen::SketchDocument::photoPicked, this, [this] {
+    if (openDialog_) openDialog_->close();
+    savedNote_->setHidden(true);
+    updateStatus();
+  });
+  connect(document_, &screen::SketchDocument::renderPassFinished, this, [this](bool ok) {
+    if (ok) emptyHint_->setHidden(true);
+    updateActions();
+    updateStatus();
+  });
+  connect(document_, &screen::SketchDocument::saveFinished, this,
+          [this](bool ok, const QString& pathOrReason) {
+            if (ok) showSaved(pathOrReason);
+          });
+
+  connect(model_, &canvas::CanvasModel::historyChanged, this, &DesktopWindow::updateActions);
+  connect(model_, &canvas::CanvasModel::readyChanged, this, &DesktopWindow::updateActions);
+  connect(model_, &canvas::CanvasModel::brushModeChanged, this, &DesktopWindow::updateActions);
+  connect(model_, &canvas::CanvasModel::plateChanged, this, &DesktopWindow::updateStatus);
+  connect(model_, &canvas::CanvasModel::brushSizeChanged, this, &DesktopWindow::updateStatus);
+  connect(model_, &canvas::CanvasModel::pointerHeldChanged, schedule_, &screen::PromptSchedule::setHeld);
+
+  connect(schedule_, &screen::PromptSchedule::helpDue, this, &DesktopWindow::showHelp);
+  connect(schedule_, &screen::PromptSchedule::rateDue, this,
+          [this] { screen::newRateAlert(this)->show(this); });
+  connect(schedule_, &screen::PromptSchedule::moreDue, this, &DesktopWindow::showMoreDialog);
+  connect(schedule_, &screen::PromptSchedule::moreDismissed, this, &DesktopWindow::closeMoreDialog);
+}
+
+void DesktopWindow::updateStatus() {
+  const QImage& photo = model_->orgimgview()->image();
+  if (document_->photoName().isEmpty() || photo.isNull()) {
+    photoLabel_->setText(QStringLiteral("No photo"));
+    zoomLabel_->clear();
+    brushLabel_->clear();
+  } else {
+    photoLabel_->setText(QStringLiteral("%1  %2 \u00d7 %3 px")
+                             .arg(document_->photoName())
+                             .arg(photo.width())
+                             .arg(photo.height()));
+    const double zoom = model_->zoomFactor() * plate_->devicePixelRatioF() * 100.0;
+    zoomLabel_->setText(QStringLiteral("Zoom %1%").arg(qRound(zoom)));
+    brushLabel_->setText(QStringLiteral("Brush %1 px").arg(qRound(model_->linesize())));
+  }
+  brushValue_->setText(photo.isNull() ? QString() : QStringLiteral("%1 px").arg(qRound(model_->linesize())));
+  const int slider = qRound(model_->sliderValue() * 100.0f);
+  if (brushSlider_->value() != slider) {
+    const QSignalBlocker quiet(brushSlider_);
+    brushSlider_->setValue(slider);
+  }
+}
+
+void DesktopWindow::showBusy(bool busy) {
+  // Input to the canvas waits while a photo is prepared or rendered.
+  plate_->setEnabled(!busy);
+  busy_->setHidden(!busy);
+  busy_->raise();
+  if (busy) {
+    busy_->startAnimating();
+    area_->setCursor(Qt::BusyCursor);
+  } else {
+    busy_->stopAnimating();
+    area_->unsetCursor();
+    plate_->setCursor(Qt::CrossCursor);
+  }
+  updateActions();
+}
+
+void DesktopWindow::showSaved(const QString& path) {
+  savedPath_ = path;
+  savedText_->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+  savedNote_->setHidden(false);
+}
+
+void DesktopWindow::showAlert(const QString& title, const QString& message, const QString& button) {
+  auto* alert = new platform::AlertView(title, message, this, button);
+  alert->show(this);
+}
+
+void DesktopWindow::closeEvent(QCloseEvent* event) {
+  QSettings settings = windowSettings();
+  settings.setValue(QStringLiteral("desktop/geometry"), saveGeometry());
+  settings.setValue(QStringLiteral("desktop/windowState"), saveState());
+  settings.sync();
+  QMainWindow::closeEvent(event);
+}
+
+void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!dialogOpen() && screen::canTakeDrop(event->mimeData())) event->acceptProposedAction();
+}
+
+void DesktopWindow::dropEvent(QDropEvent* event) {
+  if (!dialogOpen() && screen::pickDrop(event->mimeData(), document_)) event->acceptProposedAction();
+}
+
+bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Compare while the backslash key is held, wherever the focus is in this window.
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Backslash && key->modifiers() == Qt::NoModifier) {
+      if (!key->isAutoRepeat()) setCompare(event->type() == QEvent::KeyPress && model_->touchesActive());
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void DesktopWindow::setCompare(bool compare) {
+  plate_->setCompare(compare && model_->touchesActive());
+}
+
+}  // namespace desktop

@@ -1,0 +1,131 @@
+#pragma once
+// The desktop layout: a resizable main window with menus, a toolbar, a style
+// dock and a status bar around a canvas that fills it. It is one more view of
+// the same document, prompt schedule and canvas model as the phone and tablet
+// screens; every command goes to them.
+#include <QMainWindow>
+#include <QPointer>
+
+#include "platform/widgets/AlertView.h"
+
+class QAction;
+class QActionGroup;
+class QDialog;
+class QFileDialog;
+class QLabel;
+class QListWidget;
+class QSlider;
+class QToolButton;
+
+namespace canvas {
+class CanvasModel;
+class PlateView;
+}  // namespace canvas
+namespace platform {
+class ActivityIndicator;
+class CameraCapture;
+}  // namespace platform
+namespace screen {
+class PromptSchedule;
+class SketchDocument;
+}  // namespace screen
+
+namespace desktop {
+
+class CanvasArea;
+
+class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
+  Q_OBJECT
+ public:
+  static constexpr QSize kMinimumSize{800, 600};
+  // One step of Zoom In and Zoom Out.
+  static constexpr float kZoomStep = 1.25f;
+  static constexpr float kBrushStep = 0.05f;
+
+  explicit DesktopWindow(QWidget* parent = nullptr);
+  ~DesktopWindow() override;
+
+  // Reads the settings and lists, restores the window's geometry (or takes
+  // about 80 % of the available screen, centred, on the first start), and
+  // starts the prompt schedule. Once, before the window is shown.
+  void start();
+
+  screen::SketchDocument* document() const { return document_; }
+  screen::PromptSchedule* schedule() const { return schedule_; }
+  canvas::CanvasModel* canvasModel() const { return model_; }
+  canvas::PlateView* canvasView() const { return plate_; }
+  // The menus' and toolbar's actions by name ("open", "save", "undo", ...).
+  QAction* action(const QString& name) const;
+  QSlider* brushSlider() const { return brushSlider_; }
+  QToolButton* compareButton() const { return compareButton_; }
+  QListWidget* sketchList() const { return sketchList_; }
+  QListWidget* colourList() const { return colourList_; }
+  platform::ActivityIndicator* busyIndicator() const { return busy_; }
+  QLabel* emptyHint() const { return emptyHint_; }
+  // The status bar's permanent fields.
+  QLabel* photoLabel() const { return photoLabel_; }
+  QLabel* zoomLabel() const { return zoomLabel_; }
+  QLabel* brushLabel() const { return brushLabel_; }
+  // The note after a save, with its "Show in Folder" button (hidden until then).
+  QWidget* savedNote() const { return savedNote_; }
+  QDialog* moreDialog() const;
+
+  void alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) override;
+
+ public slots:
+  void openPhoto();
+  void takePhoto();
+  void showHelp();
+  void showAbout();
+  void setCompare(bool compare);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAction* makeAction(const QString& name, const QString& text, const QString& tip, const QString& icon,
+                      const QList<QKeySequence>& keys);
+  void buildActions();
+  void buildMenus();
+  void buildToolBar();
+  void buildStyleDock();
+  void buildStatusBar();
+  void bind();
+  void updateActions();
+  void updateStatus();
+  void showBusy(bool busy);
+  void showSaved(const QString& path);
+  void showAlert(const QString& title, const QString& message, const QString& button);
+  void showMoreDialog();
+  void closeMoreDialog();
+  bool dialogOpen() const;
+
+  screen::SketchDocument* document_ = nullptr;
+  screen::PromptSchedule* schedule_ = nullptr;
+  canvas::CanvasModel* model_ = nullptr;
+  CanvasArea* area_ = nullptr;
+  canvas::PlateView* plate_ = nullptr;
+  platform::ActivityIndicator* busy_ = nullptr;
+  QLabel* emptyHint_ = nullptr;
+  QSlider* brushSlider_ = nullptr;
+  QLabel* brushValue_ = nullptr;
+  QToolButton* compareButton_ = nullptr;
+  QActionGroup* brushModes_ = nullptr;
+  QListWidget* sketchList_ = nullptr;
+  QListWidget* colourList_ = nullptr;
+  QLabel* photoLabel_ = nullptr;
+  QLabel* zoomLabel_ = nullptr;
+  QLabel* brushLabel_ = nullptr;
+  QWidget* savedNote_ = nullptr;
+  QLabel* savedText_ = nullptr;
+  QString savedPath_;
+  QPointer<QFileDialog> openDialog_;
+  QPointer<platform::CameraCapture> camera_;
+  QPointer<QDialog> moreDialog_;
+  bool started_ = false;
+};
+
+}  // namespace desktop

@@ -1,0 +1,259 @@
+// The desktop window's commands: actions with their keys, tips and icons, the
+// menus and the toolbar built from them, and the dialogs they open.
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "canvas/CanvasModel.h"
+#include "canvas/PlateView.h"
+#include "desktop/DesktopWindow.h"
+#include "platform/widgets/CameraCapture.h"
+#include "promo/UIGotoMoreView.h"
+#include "screen/Acquisition.h"
+#include "screen/PromptSchedule.h"
+#include "screen/Prompts.h"
+#include "screen/SketchDocument.h"
+
+namespace desktop {
+
+namespace {
+
+// The more-apps dialog keeps the phone's layout, which fits the smallest window.
+constexpr QSize kMoreDialogSize{320, 480};
+
+}  // namespace
+
+QAction* DesktopWindow::makeAction(const QString& name, const QString& text, const QString& tip,
+                                   const QString& icon, const QList<QKeySequence>& keys) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(name);
+  action->setToolTip(tip);
+  action->setStatusTip(tip);
+  if (!icon.isEmpty()) action->setIcon(QIcon(QStringLiteral(":/images/%1.png").arg(icon)));
+  action->setShortcuts(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  addAction(action);
+  return action;
+}
+
+QAction* DesktopWindow::action(const QString& name) const {
+  return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void DesktopWindow::buildActions() {
+  using K = QKeySequence;
+  canvas::CanvasModel* model = model_;
+  connect(makeAction("open", "&Open...", "Open a photo from a file", "tb_open", {K::Open}),
+          &QAction::triggered, this, &DesktopWindow::openPhoto);
+  connect(makeAction("takePhoto", "&Take Photo...", "Take a photo with the camera", "tb_camera", {}),
+          &QAction::triggered, this, &DesktopWindow::takePhoto);
+  connect(makeAction("save", "&Save", "Save the painting to the Vorlane folder in Pictures", "tb_save",
+                     {K::Save}),
+          &QAction::triggered, document_, &screen::SketchDocument::save);
+  connect(makeAction("share", "Share by &Mail...", "Send the painting as a mail attachment", "tb_share", {}),
+          &QAction::triggered, document_, &screen::SketchDocument::share);
+  connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
+          this, &QWidget::close);
+
+  connect(makeAction("undo", "&Undo", "Undo the last stroke", "tb_undo", {K::Undo}), &QAction::triggered,
+          model, &canvas::CanvasModel::undo);
+  connect(makeAction("redo", "&Redo", "Redo the stroke undone last", "tb_redo",
+                     {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)}),
+          &QAction::triggered, model, &canvas::CanvasModel::redo);
+
+  connect(makeAction("zoomIn", "Zoom &In", "Show the picture larger", "tb_zoom_in",
+                     {K::ZoomIn, K(Qt::CTRL | Qt::Key_Equal)}),
+          &QAction::triggered, this, [model] { model->zoomBy(kZoomStep); });
+  connect(makeAction("zoomOut", "Zoom &Out", "Show the picture smaller", "tb_zoom_out", {K::ZoomOut}),
+          &QAction::triggered, this, [model] { model->zoomBy(1.0f / kZoomStep); });
+  connect(makeAction("fit", "&Fit to Window", "Show the whole picture as large as the window allows",
+                     "tb_fit", {K(Qt::CTRL | Qt::Key_0)}),
+          &QAction::triggered, model, &canvas::CanvasModel::fitToClip);
+  connect(makeAction("actualPixels", "&Actual Pixels", "Show one picture pixel per screen pixel", "tb_actual",
+                     {K(Qt::CTRL | Qt::Key_1)}),
+          &QAction::triggered, this, [this] { model_->actualPixels(plate_->devicePixelRatioF()); });
+  QAction* compare =
+      makeAction("compare", "&Compare", "Show photo A alone (or hold the \\ key)", "tb_compare", {});
+  compare->setCheckable(true);
+  connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
+
+  brushModes_ = new QActionGroup(this);
+  brushModes_->setExclusive(true);
+  QAction* paint = makeAction("brushA", "&Paint Colour", "Brush A: paint the colour of photo A back",
+                              "tb_brush_a", {K(Qt::Key_A)});
+  QAction* restore =
+      makeAction("brushB", "&Restore Sketch", "Brush B: bring the sketch back", "tb_brush_b", {K(Qt::Key_B)});
+  for (QAction* mode : {paint, restore}) {
+    mode->setCheckable(true);
+    brushModes_->addAction(mode);
+  }
+  paint->setChecked(true);
+  connect(paint, &QAction::triggered, model, &canvas::CanvasModel::AbtnClicked);
+  connect(restore, &QAction::triggered, model, &canvas::CanvasModel::BbtnClicked);
+  connect(makeAction("biggerBrush", "&Bigger Brush", "Make the brush larger", "", {K(Qt::Key_BracketRight)}),
+          &QAction::triggered, this, [model] { model->stepSlider(kBrushStep); });
+  connect(
+      makeAction("smallerBrush", "&Smaller Brush", "Make the brush smaller", "", {K(Qt::Key_BracketLeft)}),
+      &QAction::triggered, this, [model] { model->stepSlider(-kBrushStep); });
+
+  connect(makeAction("help", "Vorlane &Help", "How to paint, zoom and move the picture", "tb_help",
+                     {K::HelpContents}),
+          &QAction::triggered, this, &DesktopWindow::showHelp);
+  connect(makeAction("about", "&About Vorlane", "Version, licence and credits", "", {}), &QAction::triggered,
+          this, &DesktopWindow::showAbout);
+}
+
+void DesktopWindow::buildMenus() {
+  auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+      if (*name)
+        menu->addAction(action(QString::fromLatin1(name)));
+      else
+        menu->addSeparator();
+    }
+  };
+  add(menuBar()->addMenu(QStringLiteral("&File")), {"open", "takePhoto", "", "save", "share", "", "quit"});
+  add(menuBar()->addMenu(QStringLiteral("&Edit")), {"undo", "redo"});
+  add(menuBar()->addMenu(QStringLiteral("&View")),
+      {"zoomIn", "zoomOut", "fit", "actualPixels", "", "compare"});
+  add(menuBar()->addMenu(QStringLiteral("&Brush")), {"brushA", "brushB", "", "biggerBrush", "smallerBrush"});
+  add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "about"});
+}
+
+void DesktopWindow::buildToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+  bar->setObjectName(QStringLiteral("tools"));
+  bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  for (const char* name :
+       {"open", "takePhoto", "save", "share", "", "undo", "redo", "", "brushA", "brushB"}) {
+    if (*name)
+      bar->addAction(action(QString::fromLatin1(name)));
+    else
+      bar->addSeparator();
+  }
+  auto* sizeLabel = new QLabel(QStringLiteral(" Brush size "), bar);
+  bar->addWidget(sizeLabel);
+  brushSlider_ = new QSlider(Qt::Horizontal, bar);
+  brushSlider_->setObjectName(QStringLiteral("brushSize"));
+  brushSlider_->setRange(0, 100);
+  brushSlider_->setValue(qRound(model_->sliderValue() * 100.0f));
+  brushSlider_->setFixedWidth(140);
+  brushSlider_->setToolTip(QStringLiteral("Brush size ([ and ])"));
+  sizeLabel->setBuddy(brushSlider_);
+  connect(brushSlider_, &QSlider::valueChanged, this, [this](int value) {
+    model_->setSliderValue(float(value) / 100.0f);
+    model_->linesizechanged();
+  });
+  bar->addWidget(brushSlider_);
+  brushValue_ = new QLabel(bar);
+  brushValue_->setMinimumWidth(brushValue_->fontMetrics().horizontalAdvance(QStringLiteral(" 0000 px ")));
+  bar->addWidget(brushValue_);
+  bar->addSeparator();
+  bar->addAction(action(QStringLiteral("fit")));
+  // Held down, not toggled: photo A shows while the button is pressed.
+  compareButton_ = new QToolButton(bar);
+  compareButton_->setObjectName(QStringLiteral("compareButton"));
+  compareButton_->setText(QStringLiteral("Compare"));
+  compareButton_->setIcon(action(QStringLiteral("compare"))->icon());
+  compareButton_->setToolTip(QStringLiteral("Hold to show photo A alone"));
+  compareButton_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  connect(compareButton_, &QToolButton::pressed, this, [this] { setCompare(true); });
+  connect(compareButton_, &QToolButton::released, this, [this] { setCompare(false); });
+  bar->addWidget(compareButton_);
+}
+
+void DesktopWindow::updateActions() {
+  const bool picture = model_->imgready() && !document_->busy();
+  const bool acts = picture && model_->touchesActive();
+  for (const char* name : {"save", "share", "zoomIn", "zoomOut", "fit", "actualPixels", "compare", "brushA",
+                           "brushB", "biggerBrush", "smallerBrush"})
+    action(QString::fromLatin1(name))->setEnabled(acts);
+  action(QStringLiteral("undo"))->setEnabled(acts && model_->canUndo());
+  action(QStringLiteral("redo"))->setEnabled(acts && model_->canRedo());
+  action(model_->brushModeB() ? QStringLiteral("brushB") : QStringLiteral("brushA"))->setChecked(true);
+  brushSlider_->setEnabled(acts);
+  compareButton_->setEnabled(acts);
+}
+
+bool DesktopWindow::dialogOpen() const {
+  return QApplication::activeModalWidget() != nullptr || !platform::AlertView::visibleAlerts().isEmpty();
+}
+
+void DesktopWindow::openPhoto() {
+  if (openDialog_) {
+    openDialog_->raise();
+    return;
+  }
+  QString folder = screen::SketchDocument::albumStartFolder();
+  openDialog_ = screen::openPhotoDialog(this, document_, folder);
+}
+
+void DesktopWindow::takePhoto() {
+  if (!platform::CameraCapture::isAvailable()) {
+    showAlert(QStringLiteral("No Camera"), QStringLiteral("No camera was found on this computer."),
+              QStringLiteral("OK"));
+    return;
+  }
+  if (camera_) camera_->deleteLater();
+  camera_ = screen::openCamera(centralWidget(), document_);
+}
+
+void DesktopWindow::showHelp() {
+  schedule_->helpShown();
+  screen::newHelpAlert(this, QStringLiteral("HelpTextDesktop"))->show(this);
+}
+
+void DesktopWindow::showAbout() {
+  QMessageBox::about(
+      this, QStringLiteral("About Vorlane"),
+      QStringLiteral(
+          "<h3>Vorlane %1</h3>"
+          "<p>Turns a photo into a pencil sketch and lets you paint the colour back.</p>"
+          "<p>Vorlane is free software: you can redistribute it and/or modify it under the terms of the "
+          "GNU General Public License, version 3 or (at your option) any later version.</p>"
+          "<p>Sample photo: astronaut Eileen Collins, NASA (public domain).</p>")
+          .arg(QCoreApplication::applicationVersion()));
+}
+
+void DesktopWindow::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
+  if (alertView && alertView->tag() == screen::kRateAlertTag) schedule_->rateAnswered(buttonIndex);
+}
+
+QDialog* DesktopWindow::moreDialog() const {
+  return moreDialog_.data();
+}
+
+void DesktopWindow::showMoreDialog() {
+  closeMoreDialog();
+  auto* dialog = new QDialog(this);
+  dialog->setWindowTitle(QStringLiteral("More Apps"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setFixedSize(kMoreDialogSize);
+  auto* view = new UIGotoMoreView(QRectF(QPointF(0, 0), QSizeF(kMoreDialogSize)), dialog);
+  view->show();
+  // Closing the window counts as "Next time", as the dialog's own button does.
+  connect(dialog, &QDialog::rejected, schedule_, &screen::PromptSchedule::killmore);
+  dialog->setWindowModality(Qt::WindowModal);
+  moreDialog_ = dialog;
+  dialog->open();
+}
+
+void DesktopWindow::closeMoreDialog() {
+  if (!moreDialog_) return;
+  QDialog* dialog = moreDialog_;
+  moreDialog_ = nullptr;
+  // The dialog's own buttons lead here: it goes once their handlers return.
+  disconnect(dialog, &QDialog::rejected, schedule_, nullptr);
+  dialog->hide();
+  dialog->deleteLater();
+}
+
+}  // namespace desktop

@@ -1,0 +1,338 @@
+// The desktop window driven through its shortcuts, menus, toolbar and canvas with
+// real events: opening, resizing, the View commands, brushes, undo and redo,
+// Compare, busy and save feedback, and prompts that wait for a stroke to end.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <optional>
+
+#include "canvas/CanvasModel.h"
+#include "canvas/PlateView.h"
+#include "desktop/DesktopWindow.h"
+#include "platform/Desktop.h"
+#include "platform/Resources.h"
+#include "platform/UserDefaults.h"
+#include "platform/widgets/ActivityIndicator.h"
+#include "platform/widgets/AlertView.h"
+#include "screen/PromptSchedule.h"
+#include "screen/SketchDocument.h"
+
+namespace {
+
+constexpr QRgb kRed = 0xffd02020;
+
+// A flat red photo: photo A is red, every sketch style is grey.
+QString writePhoto(const QTemporaryDir& dir, const QString& name, int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(kRed);
+  for (int y = 0; y < h; y += 16) image.setPixel(w / 2, y, qRgb(20, 20, 20));  // some edges for the styles
+  const QString path = dir.filePath(name);
+  return image.save(path) ? path : QString();
+}
+
+// The plate is a single-precision model: frames agree to float precision.
+::testing::AssertionResult same(const QRectF& a, const QRectF& b) {
+  const double e = 1e-3;
+  if (std::abs(a.x() - b.x()) < e && std::abs(a.y() - b.y()) < e && std::abs(a.width() - b.width()) < e &&
+      std::abs(a.height() - b.height()) < e)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "(" << a.x() << ", " << a.y() << ", " << a.width() << " x " << a.height() << ") vs (" << b.x()
+         << ", " << b.y() << ", " << b.width() << " x " << b.height() << ")";
+}
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::setResourceRoot(QStringLiteral(":"));
+    platform::UserDefaults::setStorageFile(dir_.filePath("settings.ini"));
+    auto& d = platform::UserDefaults::standardUserDefaults();
+    d.setBoolForKey(true, "helphint");
+    d.setBoolForKey(true, "rated");
+    d.setIntegerForKey(1000000, "more_times");
+  }
+  void TearDown() override {
+    for (platform::AlertView* alert : platform::AlertView::visibleAlerts())
+      if (QMessageBox* box = alert->messageBox()) box->reject();
+    window_.reset();
+    platform::UserDefaults::setStorageFile(QString());
+  }
+
+  // size: the window's size after the start (none: what the start chose).
+  desktop::DesktopWindow* start(std::optional<QSize> size = QSize(1280, 800)) {
+    window_ = std::make_unique<desktop::DesktopWindow>();
+    window_->start();
+    if (size) window_->resize(*size);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    return window_.get();
+  }
+  desktop::DesktopWindow* w() { return window_.get(); }
+  canvas::CanvasModel* model() { return window_->canvasModel(); }
+  canvas::PlateView* plate() { return window_->canvasView(); }
+  void key(QKeyCombination k) {
+    QTest::keyClick(window_.get(), k.key(), k.keyboardModifiers());
+    QCoreApplication::processEvents();
+  }
+  // Opens a photo the way a user does: Ctrl+O, the file chosen in the dialog.
+  bool open(const QString& path) {
+    QSignalSpy done(window_->document(), &screen::SketchDocument::renderPassFinished);
+    key(Qt::CTRL | Qt::Key_O);
+    auto* dialog = window_->findChild<QFileDialog*>();
+    if (!dialog || !dialog->isVisible()) return false;
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    if (!name) return false;
+    name->setText(path);  // typed whole, as a user may
+    QTest::keyClick(name, Qt::Key_Return);
+    const bool ok = done.wait(20000) && done.last().at(0).toBool();
+    QApplication::setActiveWindow(window_.get());  // the window manager's part when a dialog closes
+    return ok;
+  }
+  // A left-button stroke between two canvas points.
+  void stroke(QPoint from, QPoint to, int steps = 6) {
+    QTest::mousePress(plate(), Qt::LeftButton, {}, from);
+    for (int i = 1; i <= steps; ++i) QTest::mouseMove(plate(), from + (to - from) * i / steps);
+    QTest::mouseRelease(plate(), Qt::LeftButton, {}, to);
+  }
+  QRectF pictureOnScreen() {
+    return canvas::CanvasModel::fitRect(model()->baseviewFrame(),
+                                        QSizeF(model()->orgimgview()->image().size()));
+  }
+  // The picture point shown at a canvas point.
+  QPointF pictureAt(QPointF p) {
+    const QRectF r = pictureOnScreen();
+    const QSize s = model()->orgimgview()->image().size();
+    return QPointF((p.x() - r.x()) * s.width() / r.width(), (p.y() - r.y()) * s.height() / r.height());
+  }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<desktop::DesktopWindow> window_;
+};
+
+TEST_F(DesktopTest, StartsEmptyResizableWithMenusAndEveryActionExplained) {
+  start();
+  EXPECT_TRUE(w()->emptyHint()->isVisible());
+  EXPECT_EQ(w()->emptyHint()->geometry(), plate()->geometry());  // covering the empty canvas
+  EXPECT_FALSE(model()->imgready());
+  EXPECT_EQ(w()->minimumSize(), QSize(800, 600));
+  EXPECT_EQ(w()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  QStringList menus;
+  for (QAction* menu : w()->menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Brush", "&Help"}));
+  for (QAction* action : w()->actions()) {
+    EXPECT_FALSE(action->toolTip().isEmpty()) << action->objectName().toStdString();
+    EXPECT_EQ(action->statusTip(), action->toolTip()) << action->objectName().toStdString();
+  }
+  // The standard keys where the desktop has them.
+  using K = QKeySequence;
+  for (auto [name, keys] : std::initializer_list<std::pair<const char*, QList<K>>>{
+           {"open", {K(Qt::CTRL | Qt::Key_O)}},
+           {"save", {K(Qt::CTRL | Qt::Key_S)}},
+           {"quit", {K(Qt::CTRL | Qt::Key_Q)}},
+           {"undo", {K(Qt::CTRL | Qt::Key_Z)}},
+           {"redo", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)}},
+           {"zoomIn", {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)}},
+           {"zoomOut", {K(Qt::CTRL | Qt::Key_Minus)}},
+           {"fit", {K(Qt::CTRL | Qt::Key_0)}},
+           {"actualPixels", {K(Qt::CTRL | Qt::Key_1)}},
+           {"brushA", {K(Qt::Key_A)}},
+           {"brushB", {K(Qt::Key_B)}},
+           {"biggerBrush", {K(Qt::Key_BracketRight)}},
+           {"smallerBrush", {K(Qt::Key_BracketLeft)}},
+           {"help", {K(Qt::Key_F1)}}})
+    EXPECT_EQ(w()->action(name)->shortcuts(), keys) << name;
+  // Nothing to save, undo or zoom before a photo.
+  for (const char* name : {"save", "share", "undo", "redo", "zoomIn", "fit", "brushB"})
+    EXPECT_FALSE(w()->action(name)->isEnabled()) << name;
+  key(Qt::CTRL | Qt::Key_S);
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+  EXPECT_EQ(w()->photoLabel()->text(), QStringLiteral("No photo"));
+}
+
+TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRendered) {
+  start();
+  QSignalSpy busy(w()->document(), &screen::SketchDocument::busyChanged);
+  ASSERT_TRUE(open(writePhoto(dir_, "wide.png", 640, 480)));
+  ASSERT_GE(busy.count(), 2);
+  EXPECT_TRUE(busy.first().at(0).toBool());  // busy from the pick ...
+  EXPECT_FALSE(busy.last().at(0).toBool());  // ... until the pass has run
+  EXPECT_TRUE(plate()->isVisible());
+  EXPECT_TRUE(plate()->isEnabled());
+  EXPECT_FALSE(w()->busyIndicator()->isVisible());
+  EXPECT_FALSE(w()->emptyHint()->isVisible());
+  EXPECT_EQ(w()->photoLabel()->text(), QStringLiteral("wide.png  640 \u00d7 480 px"));
+  EXPECT_EQ(model()->orgimgview()->image().size(), QSize(640, 480));
+  // The plate is the picture fitted into the canvas, centred.
+  EXPECT_TRUE(same(model()->baseviewFrame(),
+                   canvas::CanvasModel::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
+  // The brush follows the slider as in every layout: a fifth of value x width.
+  EXPECT_FLOAT_EQ(model()->linesize(), float(double(0.5f * 640.0f) * 0.2));
+
+  // While the next photo is prepared the canvas waits and the indicator shows.
+  ASSERT_TRUE(w()->document()->pickPhotoFile(writePhoto(dir_, "tall.png", 300, 400)));
+  EXPECT_TRUE(w()->busyIndicator()->isVisible());
+  EXPECT_TRUE(w()->busyIndicator()->isAnimating());
+  EXPECT_FALSE(plate()->isEnabled());
+  EXPECT_FALSE(w()->action("save")->isEnabled());
+  QSignalSpy done(w()->document(), &screen::SketchDocument::renderPassFinished);
+  ASSERT_TRUE(done.wait(20000));
+  EXPECT_TRUE(plate()->isEnabled());
+  EXPECT_FALSE(w()->busyIndicator()->isVisible());
+}
+
+TEST_F(DesktopTest, ResizeKeepsZoomAndCentreAndFitAndActualPixelsSetExactFrames) {
+  start(QSize(1280, 800));
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 640, 480)));
+  for (int i = 0; i < 3; ++i) key(Qt::CTRL | Qt::Key_Equal);  // zoomed in well past the window
+  const QSizeF zoomed = model()->baseviewFrame().size();
+  EXPECT_GT(zoomed.width(), plate()->width());
+  const QPointF centreBefore = pictureAt(QRectF(plate()->rect()).center());
+  w()->resize(1400, 900);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(model()->clipFrame(), QRectF(plate()->rect()));
+  EXPECT_EQ(model()->baseviewFrame().size(), zoomed);
+  const QPointF centreAfter = pictureAt(QRectF(plate()->rect()).center());
+  EXPECT_NEAR(centreAfter.x(), centreBefore.x(), 0.01);
+  EXPECT_NEAR(centreAfter.y(), centreBefore.y(), 0.01);
+
+  key(Qt::CTRL | Qt::Key_0);
+  EXPECT_TRUE(same(model()->baseviewFrame(),
+                   canvas::CanvasModel::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
+  key(Qt::CTRL | Qt::Key_1);
+  const double dpr = plate()->devicePixelRatioF();
+  EXPECT_NEAR(pictureOnScreen().width(), 640.0 / dpr, 1e-3);
+  EXPECT_NEAR(pictureOnScreen().height(), 480.0 / dpr, 1e-3);
+  // A picture smaller than the canvas is centred in it.
+  EXPECT_NEAR(pictureOnScreen().center().x(), plate()->width() / 2.0, 1e-3);
+  EXPECT_EQ(w()->zoomLabel()->text(), QStringLiteral("Zoom 100%"));
+  // Zooming out stops at the fit or at the actual pixels, whichever is smaller
+  // (here the photo is smaller than the window), centred.
+  for (int i = 0; i < 8; ++i) key(Qt::CTRL | Qt::Key_Minus);
+  const QSizeF actual(640.0 / dpr, 480.0 / dpr);
+  EXPECT_TRUE(same(model()->baseviewFrame(), QRectF(QPointF((plate()->width() - actual.width()) / 2,
+                                                            (plate()->height() - actual.height()) / 2),
+                                                    actual)));
+}
+
+TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 640, 480)));
+  const QRectF picture = pictureOnScreen();
+  const QPoint a = picture.topLeft().toPoint() + QPoint(int(picture.width() / 4), int(picture.height() / 2));
+  const QPoint b = a + QPoint(int(picture.width() / 2), 0);
+  EXPECT_FALSE(w()->action("undo")->isEnabled());
+  stroke(a, b);
+  EXPECT_GT(model()->currentstep(), 0);
+  EXPECT_TRUE(w()->action("undo")->isEnabled());
+  EXPECT_FALSE(w()->action("redo")->isEnabled());
+  // The work image is cleared under the stroke: photo A shows there.
+  const QPointF mid = pictureAt((a + b) / 2);
+  EXPECT_EQ(qAlpha(model()->workimgview()->image().pixel(mid.toPoint())), 0);
+  key(Qt::CTRL | Qt::Key_Z);
+  EXPECT_EQ(model()->currentstep(), 0);
+  EXPECT_FALSE(w()->action("undo")->isEnabled());
+  EXPECT_TRUE(w()->action("redo")->isEnabled());
+  key(Qt::CTRL | Qt::Key_Y);
+  EXPECT_GT(model()->currentstep(), 0);
+  EXPECT_FALSE(w()->action("redo")->isEnabled());
+
+  key(Qt::Key_B);
+  EXPECT_TRUE(model()->brushModeB());
+  EXPECT_TRUE(w()->action("brushB")->isChecked());
+  EXPECT_FALSE(w()->action("brushA")->isChecked());
+  EXPECT_TRUE(model()->orgimgview()->isHidden());
+  EXPECT_FALSE(w()->action("undo")->isEnabled());  // the switch starts a new history
+  key(Qt::Key_A);
+  EXPECT_FALSE(model()->brushModeB());
+  EXPECT_TRUE(w()->action("brushA")->isChecked());
+
+  key(Qt::Key_BracketRight);
+  EXPECT_EQ(w()->brushSlider()->value(), 55);
+  EXPECT_FLOAT_EQ(model()->linesize(), float(double(0.55f * 640.0f) * 0.2));
+  EXPECT_EQ(w()->brushLabel()->text(), QStringLiteral("Brush 70 px"));
+  key(Qt::Key_BracketLeft);
+  key(Qt::Key_BracketLeft);
+  EXPECT_EQ(w()->brushSlider()->value(), 45);
+
+  // Compare: photo A alone while the key (or the toolbar button) is held.
+  const QPoint untouched = picture.topLeft().toPoint() + QPoint(int(picture.width() / 2), 5);
+  auto shown = [&] { return plate()->grab().toImage().pixel(untouched * 1); };
+  EXPECT_NE(shown(), kRed);
+  QTest::keyPress(w(), Qt::Key_Backslash);
+  EXPECT_TRUE(plate()->compare());
+  EXPECT_EQ(shown(), kRed);
+  QTest::keyRelease(w(), Qt::Key_Backslash);
+  EXPECT_FALSE(plate()->compare());
+  EXPECT_NE(shown(), kRed);
+  QTest::mousePress(w()->compareButton(), Qt::LeftButton);
+  EXPECT_TRUE(plate()->compare());
+  QTest::mouseRelease(w()->compareButton(), Qt::LeftButton);
+  EXPECT_FALSE(plate()->compare());
+}
+
+TEST_F(DesktopTest, APromptDueDuringAStrokeWaitsForTheRelease) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 640, 480)));
+  const QPoint at = pictureOnScreen().center().toPoint();
+  QTest::mousePress(plate(), Qt::LeftButton, {}, at);
+  QTest::mouseMove(plate(), at + QPoint(20, 0));
+  w()->schedule()->helpTimer()->start(0);
+  w()->schedule()->showratedialog();
+  QTest::qWait(50);
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+  QTest::mouseRelease(plate(), Qt::LeftButton, {}, at + QPoint(20, 0));
+  QCoreApplication::processEvents();
+  const auto alerts = platform::AlertView::visibleAlerts();
+  ASSERT_EQ(alerts.size(), 2);
+  EXPECT_EQ(alerts[0]->title(), QStringLiteral("How to"));
+  EXPECT_EQ(alerts[0]->message(), platform::localizedString("HelpTextDesktop"));
+  EXPECT_EQ(alerts[1]->title(), QStringLiteral("Rate?"));
+  // Window-modal over the main window and no larger than it.
+  for (platform::AlertView* alert : alerts) {
+    EXPECT_EQ(alert->messageBox()->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(alert->messageBox()->parentWidget(), w());
+  }
+  EXPECT_TRUE(platform::UserDefaults::standardUserDefaults().boolForKey("helphint"));
+}
+
+TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime) {
+  start(QSize(1000, 700));
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  QSignalSpy saved(w()->document(), &screen::SketchDocument::saveFinished);
+  key(Qt::CTRL | Qt::Key_S);
+  ASSERT_TRUE(saved.wait(20000));
+  ASSERT_TRUE(saved.first().at(0).toBool());
+  const QString path = saved.first().at(1).toString();
+  EXPECT_EQ(QImage(path).size(), QSize(320, 240));
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());  // no alert for a save that worked
+  EXPECT_TRUE(w()->savedNote()->isVisible());
+  EXPECT_TRUE(w()->savedNote()->findChild<QLabel*>()->text().contains(QFileInfo(path).fileName()));
+  QList<QUrl> opened;
+  platform::setUrlOpener([&opened](const QUrl& url) { return opened << url, true; });
+  QTest::mouseClick(w()->savedNote()->findChild<QPushButton*>("showInFolder"), Qt::LeftButton);
+  platform::setUrlOpener({});
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened.first(), QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+
+  w()->resize(1100, 750);
+  w()->close();
+  start(std::nullopt);  // a new start: the last geometry comes back
+  EXPECT_EQ(w()->size(), QSize(1100, 750));
+}
+
+}  // namespace
