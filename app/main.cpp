@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
 
   QTimer::singleShot(0, launched.window(), [&options, &launched] {
     if (options.quitAfterShow) {
+      // The first frame is painted before the time is taken.
+      launched.window()->repaint();
       std::printf("shown\n");
       std::fflush(stdout);
       QCoreApplication::quit();

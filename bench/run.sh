@@ -22,12 +22,12 @@ awk -F': ' '
     split("style_render_1_ms style_render_2_ms style_render_3_ms style_render_4_ms style_render_5_ms style_render_6_ms style_render_7_ms", s, " ")
     if ("memcpy_floor_ms" in v && v["memcpy_floor_ms"] > 0)
       for (i in s) if (s[i] in v) printf "ratio_%s_over_memcpy_floor: %.2f\n", s[i], v[s[i]] / v["memcpy_floor_ms"]
-    if (("literal_style2_ms" in v) && ("style_render_2_ms" in v) && v["style_render_2_ms"] > 0)
-      printf "speedup_style2_over_literal: %.2f\n", v["literal_style2_ms"] / v["style_render_2_ms"]
+    if (("reference_style2_ms" in v) && ("style_render_2_ms" in v) && v["style_render_2_ms"] > 0)
+      printf "speedup_style2_over_reference: %.2f\n", v["reference_style2_ms"] / v["style_render_2_ms"]
     if (("prepare_12mp_full_decode_ms" in v) && ("prepare_12mp_ms" in v) && v["prepare_12mp_ms"] > 0)
       printf "speedup_prepare_12mp_over_full_decode: %.2f\n", v["prepare_12mp_full_decode_ms"] / v["prepare_12mp_ms"]
-    if (("move_event_literal_us" in v) && ("move_event_us" in v) && v["move_event_us"] > 0)
-      printf "speedup_move_event_over_literal: %.2f\n", v["move_event_literal_us"] / v["move_event_us"]
+    if (("move_event_reference_us" in v) && ("move_event_us" in v) && v["move_event_us"] > 0)
+      printf "speedup_move_event_over_reference: %.2f\n", v["move_event_reference_us"] / v["move_event_us"]
     if (("undo_10000_us" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_10000_over_undo_100: %.2f\n", v["undo_10000_us"] / v["undo_100_us"]
   }' "$out"

@@ -29,8 +29,26 @@ PointF toPointF(QPointF p) {
 
 }  // namespace
 
+namespace {
+
+bool allOpaque(const QImage& image) {
+  if (image.isNull()) return false;
+  if (!image.hasAlphaChannel()) return true;
+  if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_ARGB32)
+    return false;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(line[x]) != 255) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void ImageLayer::setImage(const QImage& image) {
   image_ = image;
+  opaque_ = allOpaque(image_);
   if (changed_) changed_();
 }
 
@@ -227,6 +245,7 @@ void CanvasModel::paintAndRecord(PointF start, PointF end) {
                           org_.isHidden(),
                           static_cast<std::uint32_t>(history_.brushindex())};
   ensureWorkImage();
+  work_.opaque_ = false;
   QRect changed;
   if (reference_) {
     // The whole picture copied and recomposed for each segment.
@@ -254,6 +273,7 @@ void CanvasModel::undo() {
   // Nothing in effect: nothing to read or rebuild.
   if (!history_.canUndo()) return;
   ensureWorkImage();
+  work_.opaque_ = false;
   const QRect changed = history_.undo(work_.image_);
   if (!changed.isEmpty()) emit workChanged(changed);
   emit historyChanged();
@@ -263,6 +283,7 @@ void CanvasModel::undo() {
 void CanvasModel::redo() {
   if (!history_.canRedo()) return;
   ensureWorkImage();
+  work_.opaque_ = false;
   const QRect changed = history_.redo(work_.image_);
   if (!changed.isEmpty()) emit workChanged(changed);
   emit historyChanged();

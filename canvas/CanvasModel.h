@@ -27,11 +27,15 @@ class ImageLayer {
   void setImage(const QImage& image);
   bool isHidden() const { return hidden_; }
   void setHidden(bool hidden);
+  // Every pixel of the picture is opaque (known when the picture is set): what
+  // lies under it need not be painted.
+  bool isOpaque() const { return opaque_; }
 
  private:
   friend class CanvasModel;  // paints in place on the work image
   QImage image_;
   bool hidden_ = false;
+  bool opaque_ = false;
   std::function<void()> changed_;
 };
 

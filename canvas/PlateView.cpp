@@ -115,10 +115,21 @@ void PlateView::paintEvent(QPaintEvent* event) {
   painter.setClipRegion(event->region());
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const QRectF plate = displayed_;
-  for (const ImageLayer* layer : {model_->sketchimgview(), model_->orgimgview(), model_->workimgview()}) {
-    const bool shown = compare_ ? layer == model_->orgimgview() : !layer->isHidden();
-    if (!shown || layer->image().isNull()) continue;
-    painter.drawImage(CanvasModel::fitRect(plate, QSizeF(layer->image().size())), layer->image());
+  const ImageLayer* layers[] = {model_->sketchimgview(), model_->orgimgview(), model_->workimgview()};
+  auto shown = [this](const ImageLayer* layer) {
+    return (compare_ ? layer == model_->orgimgview() : !layer->isHidden()) && !layer->image().isNull();
+  };
+  // Layers of the picture's size under an opaque one cannot show: start there.
+  int first = 0;
+  for (int i = 2; i > 0 && first == 0; --i) {
+    bool covers = shown(layers[i]) && layers[i]->isOpaque();
+    for (int below = 0; covers && below < i; ++below)
+      covers = layers[below]->image().isNull() || layers[below]->image().size() == layers[i]->image().size();
+    if (covers) first = i;
+  }
+  for (int i = first; i < 3; ++i) {
+    if (!shown(layers[i])) continue;
+    painter.drawImage(CanvasModel::fitRect(plate, QSizeF(layers[i]->image().size())), layers[i]->image());
   }
   if (!model_->democircleHidden() && !circleImage_.isNull())
     painter.drawImage(model_->democircleFrame().translated(plate.topLeft()), circleImage_);

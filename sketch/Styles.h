@@ -55,10 +55,6 @@ void grayConvert(PixelBuffer& photo);
 // 1..7 or an empty raster.
 bool stylePass(int style, const PixelBuffer& grey, GrayPlane& plane);
 
-// The same result computed the plain way: the 25 values of every neighbourhood
-// summed one by one, style 5 in double precision. The reference for stylePass.
-bool stylePassLiteral(int style, const PixelBuffer& grey, GrayPlane& plane);
-
 // result = opaque grey pixels v = (255t + (255 - t)p) >> 8, t the blue byte of
 // the texture. The result is re-sized to the plane's size; it is left empty when
 // the texture or the plane is empty or of another size.

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <memory>
 
+#include "CanvasFixture.h"
 #include "canvas/VorlaneView_iPhone.h"
 #include "platform/AsyncImageWriter.h"
 #include "platform/DeviceProfile.h"
@@ -16,79 +17,20 @@ using namespace canvas;
 
 namespace {
 
-QImage flat(QRgb colour) {
-  QImage image(1280, 960, QImage::Format_ARGB32_Premultiplied);
-  image.fill(colour);
-  return image;
-}
-
 std::unique_ptr<VorlaneView_iPhone> makeCanvas() {
-  platform::setScreenheight(480.0f);
-  auto view = std::make_unique<VorlaneView_iPhone>(QRectF(0, 0, 320, 480));
-  view->show();
-  const float c = 280.0f / 375.0f, r = 1280.0f / 960.0f;
-  view->model()->setOffsetratio_y((1.0f - c / r) * 0.5f);
-  view->model()->setBigwidth(true);
-  view->sketchimgview()->setImage(flat(0xff808080));
-  view->orgimgview()->setImage(flat(0xffc04020));
-  view->workimgview()->setImage(view->sketchimgview()->image());
-  view->model()->setSketchready(true);
-  view->model()->setImgready(true);
-  view->model()->writeScratchFile();
-  view->model()->resetBaseviewFrame();
-  view->model()->resetHistory();
-  view->model()->setLinesize(128.0f);
-  QApplication::processEvents();
+  auto view = fixture::makePhoneCanvas();
+  view->orgimgview()->setImage(fixture::flat(0xffc04020));
   return view;
 }
 
-// Canvas point of picture pixel (x, y) at the creation zoom.
-QPointF canvasPoint(float x, float y) {
-  const float k = 280.0f / 1280.0f;
-  return QPointF(20.0 + x * k, 55.0 + 82.5 + y * k);
+fixture::StrokeDriver driverFor(VorlaneView* view) {
+  return fixture::StrokeDriver(view, fixture::phoneCanvasPoint);
 }
 
-void send(QWidget* w, QEvent::Type type, QPointF pos, Qt::MouseButton button) {
-  const Qt::MouseButtons buttons =
-      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-  QMouseEvent event(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
-  QCoreApplication::sendEvent(w, &event);
-}
-
-// Strokes of 100 moves of 8 picture pixels, one row after another.
-class StrokeDriver {
- public:
-  explicit StrokeDriver(VorlaneView* view) : view_(view) {}
-  bool atStrokeStart() const { return moves_ == 0; }
-  void begin() {
-    x_ = 200.0f;
-    y_ = 100.0f + float((row_++ * 37) % 760);
-    send(view_, QEvent::MouseButtonPress, canvasPoint(x_, y_), Qt::LeftButton);
-  }
-  void move() {
-    x_ += 8.0f;
-    send(view_, QEvent::MouseMove, canvasPoint(x_, y_), Qt::NoButton);
-    if (++moves_ == 100) {
-      moves_ = -1;
-    }
-  }
-  bool strokeDone() const { return moves_ < 0; }
-  void end() {
-    send(view_, QEvent::MouseButtonRelease, canvasPoint(x_, y_), Qt::LeftButton);
-    moves_ = 0;
-  }
-
- private:
-  VorlaneView* view_;
-  float x_ = 0, y_ = 0;
-  int row_ = 0;
-  int moves_ = 0;
-};
-
-void runMoves(benchmark::State& state, bool literal) {
+void runMoves(benchmark::State& state, bool reference) {
   auto view = makeCanvas();
-  view->model()->setReferencePainting(literal);
-  StrokeDriver driver(view.get());
+  view->model()->setReferencePainting(reference);
+  fixture::StrokeDriver driver = driverFor(view.get());
   for (auto _ : state) {
     if (driver.atStrokeStart()) {
       state.PauseTiming();
@@ -110,13 +52,13 @@ void runMoves(benchmark::State& state, bool literal) {
 void move_event_us(benchmark::State& state) {
   runMoves(state, false);
 }
-void move_event_literal_us(benchmark::State& state) {
+void move_event_reference_us(benchmark::State& state) {
   runMoves(state, true);
 }
 
 void runUndo(benchmark::State& state, int strokes) {
   auto view = makeCanvas();
-  StrokeDriver driver(view.get());
+  fixture::StrokeDriver driver = driverFor(view.get());
   for (int s = 0; s < strokes; ++s) {
     driver.begin();
     while (!driver.strokeDone()) driver.move();
@@ -159,7 +101,7 @@ void modeswitch_ms(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(move_event_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
-BENCHMARK(move_event_literal_us)->Unit(benchmark::kMicrosecond)->Iterations(300);
+BENCHMARK(move_event_reference_us)->Unit(benchmark::kMicrosecond)->Iterations(300);
 BENCHMARK(undo_100_us)->Unit(benchmark::kMicrosecond)->Iterations(50);
 BENCHMARK(undo_10000_us)->Unit(benchmark::kMicrosecond)->Iterations(50);
 BENCHMARK(modeswitch_ms)->Unit(benchmark::kMillisecond)->Iterations(20);

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "ReferenceStyles.h"
 #include "platform/ImageBridge.h"
 #include "sketch/StylePipeline.h"
 #include "sketch/Styles.h"
@@ -65,7 +66,7 @@ void styleRender(benchmark::State& state, int style) {
   }
 }
 
-void literalStyle2(benchmark::State& state) {
+void referenceStyle2(benchmark::State& state) {
   const sketch::PixelBuffer& source = photo();
   const sketch::PixelBuffer& tex = texture();
   sketch::GrayPlane plane;
@@ -73,7 +74,7 @@ void literalStyle2(benchmark::State& state) {
   for (auto _ : state) {
     grey = source;
     sketch::grayConvert(grey);
-    sketch::stylePassLiteral(2, grey, plane);
+    reference::stylePassReference(2, grey, plane);
     sketch::textureBlend(plane, tex, result);
     QImage image = platform::toQImage(result);
     benchmark::DoNotOptimize(image.constBits());
@@ -102,7 +103,7 @@ const bool registered = [] {
                                  [style](benchmark::State& state) { styleRender(state, style); })
         ->UseRealTime()
         ->MinTime(0.5);
-  benchmark::RegisterBenchmark("literal_style2_ms", literalStyle2)->UseRealTime()->MinTime(0.5);
+  benchmark::RegisterBenchmark("reference_style2_ms", referenceStyle2)->UseRealTime()->MinTime(0.5);
   return true;
 }();
 

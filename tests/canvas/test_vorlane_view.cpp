@@ -7,6 +7,7 @@
 #include <cmath>
 #include <random>
 
+#include "CanvasFixture.h"
 #include "canvas/PlateView.h"
 #include "canvas/StrokeHistory.h"
 #include "canvas/VorlaneView_iPad.h"
@@ -21,13 +22,9 @@ using namespace canvas;
 
 namespace {
 
-constexpr QRgb kGrey = 0xff808080, kRed = 0xffff0000;
-
-QImage flat(QRgb colour) {
-  QImage image(1280, 960, QImage::Format_ARGB32_Premultiplied);
-  image.fill(colour);
-  return image;
-}
+using fixture::flat;
+using fixture::kGrey;
+using fixture::kRed;
 
 QPointingDevice* touchScreen() {
   static QPointingDevice* device = QTest::createTouchDevice();
@@ -38,22 +35,8 @@ QTest::QTouchEventWidgetSequence touch(VorlaneView& view) {
   return QTest::touchEvent(&view, touchScreen());
 }
 
-// A phone canvas fitting a 1280 x 960 photo: B (and the work image) flat grey, A flat red.
 std::unique_ptr<VorlaneView_iPhone> makeCanvas() {
-  platform::setScreenheight(480.0f);
-  auto view = std::make_unique<VorlaneView_iPhone>(QRectF(0, 0, 320, 480));
-  view->show();
-  view->model()->setOffsetratio_y((1.0f - (280.0f / 375.0f) / (1280.0f / 960.0f)) * 0.5f);
-  view->model()->setLinesize(128.0f);
-  view->sketchimgview()->setImage(flat(kGrey));
-  view->orgimgview()->setImage(flat(kRed));
-  view->workimgview()->setImage(flat(kGrey));
-  view->model()->setSketchready(true);
-  view->model()->setImgready(true);
-  view->model()->writeScratchFile();
-  view->model()->resetBaseviewFrame();
-  view->model()->resetHistory();
-  return view;
+  return fixture::makePhoneCanvas();
 }
 
 // Press at from, move by step `moves` times, lift; with no moves, a tap.

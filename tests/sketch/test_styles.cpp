@@ -5,6 +5,7 @@
 #include <random>
 #include <thread>
 
+#include "ReferenceStyles.h"
 #include "sketch/StylePipeline.h"
 #include "sketch/Styles.h"
 
@@ -74,18 +75,18 @@ TEST(Relief, IntegerFormEqualsTheDoubleFormForEveryInput) {
     EXPECT_EQ(sketch::reliefValue(c, r, d), v) << c << " " << r << " " << d;
 }
 
-TEST(StylePass, FastPathEqualsTheLiteralSum) {
+TEST(StylePass, FastPathEqualsTheReferenceSum) {
   std::uint32_t seed = 1;
-  for (auto [w, h] : {std::pair{1, 1}, {1, 9}, {9, 1}, {2, 2}, {3, 3}, {4, 4}, {4, 11}, {5, 5}, {5, 4},
-                      {4, 5}, {6, 5}, {7, 7}, {15, 6}, {17, 13}, {31, 9}, {33, 33}, {65, 10}, {97, 23},
-                      {301, 257}, {258, 300}})
+  for (auto [w, h] : {std::pair{1, 1}, {1, 9},   {9, 1},   {2, 2},   {3, 3},     {4, 4},    {4, 11},
+                      {5, 5},          {5, 4},   {4, 5},   {6, 5},   {7, 7},     {15, 6},   {17, 13},
+                      {31, 9},         {33, 33}, {65, 10}, {97, 23}, {301, 257}, {258, 300}})
     for (int style = 1; style <= 7; ++style)
       for (auto [lo, hi, scale] : {std::array<std::uint32_t, 3>{0, 255, 1}, {0, 1, 255}, {100, 140, 1}}) {
         SCOPED_TRACE(testing::Message() << "style " << style << " size " << w << " x " << h << " top " << hi);
         const PixelBuffer grey = raster(w, h, ++seed, lo, hi, scale);
-        GrayPlane fast, literal;
-        ASSERT_TRUE(sketch::stylePass(style, grey, fast) && sketch::stylePassLiteral(style, grey, literal));
-        ASSERT_EQ(std::tuple(fast.width, fast.height, fast.data), std::tuple(w, h, literal.data));
+        GrayPlane fast, slow;
+        ASSERT_TRUE(sketch::stylePass(style, grey, fast) && reference::stylePassReference(style, grey, slow));
+        ASSERT_EQ(std::tuple(fast.width, fast.height, fast.data), std::tuple(w, h, slow.data));
       }
 }
 
@@ -145,7 +146,8 @@ TEST(StylePass, ConcurrentCallersGetTheSameResults) {
   // Large enough to share rows with the helper thread; four callers contend.
   const PixelBuffer grey = raster(400, 300, 77);
   GrayPlane expect[8];
-  for (int style = 1; style <= 7; ++style) ASSERT_TRUE(sketch::stylePassLiteral(style, grey, expect[style]));
+  for (int style = 1; style <= 7; ++style)
+    ASSERT_TRUE(reference::stylePassReference(style, grey, expect[style]));
   std::atomic<int> mismatches{0};
   std::vector<std::thread> callers;
   for (int t = 0; t < 4; ++t)
@@ -168,7 +170,7 @@ TEST(StylePipeline, EqualsTheStagesOneByOne) {
       SCOPED_TRACE(testing::Message() << "style " << style << " " << w << " x " << h);
       GrayPlane expectPlane, plane;
       sketch::grayConvert(grey = photo);
-      ASSERT_TRUE(sketch::stylePassLiteral(style, grey, expectPlane));
+      ASSERT_TRUE(reference::stylePassReference(style, grey, expectPlane));
       sketch::textureBlend(expectPlane, texture, expect);
       std::string error;
       auto result = sketch::runStylePipeline(photo, style, texture, plane, &error);
@@ -185,8 +187,10 @@ TEST(StylePipeline, ReplacesAPlaneOfAnotherSizeAndKeepsItOnBadInput) {
   ASSERT_TRUE(sketch::runStylePipeline(photo, 3, texture, plane));
   ASSERT_EQ(std::tuple(plane.width, plane.height, plane.data.size()), std::tuple(6, 9, 54u));
   const std::vector<std::uint8_t> kept = plane.data;
-  for (auto [style, p, t, says] : {std::tuple{0, photo, texture, "style 0"}, {8, photo, texture, "style 8"},
-                                   {2, PixelBuffer{}, texture, ""}, {2, photo, raster(6, 7, 3), "6 x 7"},
+  for (auto [style, p, t, says] : {std::tuple{0, photo, texture, "style 0"},
+                                   {8, photo, texture, "style 8"},
+                                   {2, PixelBuffer{}, texture, ""},
+                                   {2, photo, raster(6, 7, 3), "6 x 7"},
                                    {2, photo, PixelBuffer{}, ""}}) {
     std::string error;
     EXPECT_FALSE(sketch::runStylePipeline(p, style, t, plane, &error)) << style << " " << says;
@@ -196,7 +200,7 @@ TEST(StylePipeline, ReplacesAPlaneOfAnotherSizeAndKeepsItOnBadInput) {
   PixelBuffer broken = grey;  // the style pass alone refuses the same and a raster shorter than its size
   broken.pixels.pop_back();
   for (int style : {0, 8, -1})
-    EXPECT_FALSE(sketch::stylePass(style, grey, plane) || sketch::stylePassLiteral(style, grey, plane));
+    EXPECT_FALSE(sketch::stylePass(style, grey, plane) || reference::stylePassReference(style, grey, plane));
   EXPECT_FALSE(sketch::stylePass(2, PixelBuffer{}, plane) || sketch::stylePass(2, broken, plane));
   EXPECT_EQ(std::tuple(plane.width, plane.height, plane.data), std::tuple(6, 9, kept));
 }

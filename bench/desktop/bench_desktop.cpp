@@ -1,0 +1,94 @@
+// The desktop window's costs, offscreen: a resize from 1280 x 800 to 1920 x 1080
+// with a 1280 x 960 photo on the canvas until the next frame is painted, and one
+// one-finger move on the full-window canvas at 1920 x 1080.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "CanvasFixture.h"
+#include "canvas/CanvasModel.h"
+#include "canvas/PlateView.h"
+#include "desktop/DesktopWindow.h"
+#include "platform/AsyncImageWriter.h"
+#include "platform/UserDefaults.h"
+#include "screen/SketchDocument.h"
+
+namespace {
+
+QImage makePhoto(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < w; ++x)
+      row[x] = qRgb((x * 7 + y) & 255, (y * 3) & 255, ((x / 32 + y / 32) % 2) * 180 + 40);
+  }
+  return image;
+}
+
+// A desktop window showing a rendered 1280 x 960 photo, with its own settings.
+struct Desktop {
+  QTemporaryDir dir;
+  std::unique_ptr<desktop::DesktopWindow> window;
+  explicit Desktop(QSize size) {
+    platform::UserDefaults::setStorageFile(dir.filePath("settings.ini"));
+    auto& d = platform::UserDefaults::standardUserDefaults();
+    d.setBoolForKey(true, "helphint");
+    d.setBoolForKey(true, "rated");
+    d.setIntegerForKey(1000000, "more_times");
+    window = std::make_unique<desktop::DesktopWindow>();
+    window->start();
+    window->resize(size);
+    window->show();
+    QApplication::processEvents();
+    window->document()->pickImage(makePhoto(1280, 960), QStringLiteral("bench"));
+    window->document()->dosketch();
+    platform::AsyncImageWriter::shared().waitForIdle();
+    QApplication::processEvents();
+  }
+};
+
+void resize_relayout_ms(benchmark::State& state) {
+  Desktop d(QSize(1280, 800));
+  for (auto _ : state) {
+    d.window->resize(1920, 1080);
+    QApplication::processEvents();  // layout, the canvas's new clip, and the frame
+    d.window->repaint();
+    state.PauseTiming();
+    d.window->resize(1280, 800);
+    QApplication::processEvents();
+    d.window->repaint();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(resize_relayout_ms)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+void move_event_desktop_us(benchmark::State& state) {
+  Desktop d(QSize(1920, 1080));
+  canvas::CanvasModel* model = d.window->canvasModel();
+  model->setLinesize(128.0f);
+  const QRectF shown = canvas::CanvasModel::fitRect(model->baseviewFrame(), QSizeF(1280, 960));
+  fixture::StrokeDriver driver(d.window->canvasView(), [shown](float x, float y) {
+    return QPointF(shown.x() + x * shown.width() / 1280.0, shown.y() + y * shown.height() / 960.0);
+  });
+  for (auto _ : state) {
+    if (driver.atStrokeStart()) {
+      state.PauseTiming();
+      driver.begin();
+      QApplication::processEvents();
+      state.ResumeTiming();
+    }
+    driver.move();
+    QApplication::processEvents();  // the repaint
+    if (driver.strokeDone()) {
+      state.PauseTiming();
+      driver.end();
+      QApplication::processEvents();
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(move_event_desktop_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+}  // namespace
