@@ -84,7 +84,8 @@ TEST(StylePass, FastPathEqualsTheLiteralSum) {
         SCOPED_TRACE(testing::Message() << "style " << style << " size " << w << " x " << h << " top " << hi);
         const PixelBuffer grey = raster(w, h, ++seed, lo, hi, scale);
         GrayPlane fast, literal;
-        ASSERT_TRUE(sketch::stylePass(style, grey, fast) && sketch::stylePassLiteral(style, grey, literal));
+        ASSERT_TRUE(sketch::stylePass(style, grey, fast));
+        ASSERT_TRUE(sketch::stylePassLiteral(style, grey, literal));
         ASSERT_EQ(std::tuple(fast.width, fast.height, fast.data), std::tuple(w, h, literal.data));
       }
 }
@@ -138,7 +139,8 @@ TEST(TextureBlend, ScreenScaledBy256AndAMismatchGivesNothing) {
   sketch::textureBlend(plane, PixelBuffer{300, 260, std::vector<std::uint32_t>(78000, 0xFFFFFFFFu)}, result);
   EXPECT_EQ(result.pixels, std::vector<std::uint32_t>(78000, 0xFEFEFEFFu));
   sketch::textureBlend(plane, raster(300, 259, 1), result);
-  EXPECT_TRUE(result.empty() && result.width == 0);
+  EXPECT_TRUE(result.empty());
+  EXPECT_EQ(result.width, 0);
 }
 
 TEST(StylePass, ConcurrentCallersGetTheSameResults) {
@@ -172,7 +174,8 @@ TEST(StylePipeline, EqualsTheStagesOneByOne) {
       sketch::textureBlend(expectPlane, texture, expect);
       std::string error;
       auto result = sketch::runStylePipeline(photo, style, texture, plane, &error);
-      ASSERT_TRUE(result && error.empty()) << error;
+      ASSERT_TRUE(result) << error;
+      EXPECT_EQ(error, "");
       EXPECT_EQ(std::tuple(plane.width, plane.height, plane.data), std::tuple(w, h, expectPlane.data));
       EXPECT_EQ(std::tuple(result->width, result->height, result->pixels), std::tuple(w, h, expect.pixels));
     }
@@ -190,13 +193,17 @@ TEST(StylePipeline, ReplacesAPlaneOfAnotherSizeAndKeepsItOnBadInput) {
                                    {2, photo, PixelBuffer{}, ""}}) {
     std::string error;
     EXPECT_FALSE(sketch::runStylePipeline(p, style, t, plane, &error)) << style << " " << says;
-    EXPECT_TRUE(!error.empty() && error.find(says) != std::string::npos) << error;
+    EXPECT_FALSE(error.empty());
+    EXPECT_NE(error.find(says), std::string::npos) << error;
   }
   EXPECT_FALSE(sketch::runStylePipeline(photo, 2, PixelBuffer{}, plane));  // no place for the reason
   PixelBuffer broken = grey;  // the style pass alone refuses the same and a raster shorter than its size
   broken.pixels.pop_back();
-  for (int style : {0, 8, -1})
-    EXPECT_FALSE(sketch::stylePass(style, grey, plane) || sketch::stylePassLiteral(style, grey, plane));
-  EXPECT_FALSE(sketch::stylePass(2, PixelBuffer{}, plane) || sketch::stylePass(2, broken, plane));
+  for (int style : {0, 8, -1}) {
+    EXPECT_FALSE(sketch::stylePass(style, grey, plane)) << style;
+    EXPECT_FALSE(sketch::stylePassLiteral(style, grey, plane)) << style;
+  }
+  EXPECT_FALSE(sketch::stylePass(2, PixelBuffer{}, plane));
+  EXPECT_FALSE(sketch::stylePass(2, broken, plane));
   EXPECT_EQ(std::tuple(plane.width, plane.height, plane.data), std::tuple(6, 9, kept));
 }
