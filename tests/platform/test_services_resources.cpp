@@ -161,8 +161,8 @@ TEST(PropertyList, ReadsEveryTypeRefusesBadTextWithAMessageAndReadsShippedFiles)
   EXPECT_FALSE(readPropertyList(dir.filePath("absent.plist"), &error).isValid());
   EXPECT_TRUE(error.contains("absent.plist")) << error.toStdString();
   EXPECT_FALSE(readPropertyList(dir.path()).isValid());  // a folder, no error pointer
-  // The source tree's resource folder, found from this file's location.
-  const QDir resources(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../resources");
+  // The source tree's resource folder.
+  const QDir resources(QStringLiteral(VORLANE_RESOURCES_DIR));
   const QFileInfoList lists = QDir(resources.filePath("data")).entryInfoList({"*.plist"}, QDir::Files);
   ASSERT_FALSE(lists.isEmpty());
   for (const QFileInfo& list : lists)
