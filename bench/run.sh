@@ -5,12 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
 build=build-bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLANE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" >/dev/null
 out=$(mktemp)
-trap 'rm -f "$out"' EXIT
-# Diagnostic log lines (undo and redo report the history size) would drown the figures.
-export QT_LOGGING_RULES="vorlane.debug=false;vorlane.info=false"
+log=$(mktemp)
+trap 'rm -f "$out" "$log"' EXIT
+# The build's chatter would drown the figures; its errors must not be lost.
+if ! { cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLANE_BUILD_TESTS=OFF &&
+  cmake --build "$build"; } >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "bench/run.sh: the benchmark build failed (its output is above)" >&2
+  exit 1
+fi
 for exe in "$build"/bench/*/bench_*; do
   [ -f "$exe" ] && [ -x "$exe" ] || continue
   QT_QPA_PLATFORM=offscreen "$exe" "$@" | tee -a "$out"

@@ -266,7 +266,7 @@ void CanvasModel::setReferencePainting(bool reference) {
 }
 
 void CanvasModel::logHistory() const {
-  qCDebug(lcVorlane, "Array count: %d, currentstep: %d", history_.count(), history_.currentstep());
+  qCDebug(lcVorlaneDiag, "Array count: %d, currentstep: %d", history_.count(), history_.currentstep());
 }
 
 void CanvasModel::undo() {

@@ -7,6 +7,7 @@
 #include "canvas/PlateView.h"
 #include "canvas/PointerInput.h"
 #include "platform/Resources.h"
+#include "platform/widgets/FittedLabel.h"
 #include "platform/widgets/FloatSlider.h"
 #include "platform/widgets/PictureButton.h"
 
@@ -46,7 +47,8 @@ void VorlaneView::buildViews() {
   controlview_ = new QWidget(this);
   controlview_->setGeometry(wholePixels(profile_.controlview));
 
-  brushsizelabel_ = new QLabel(QString::fromUtf8("Brush Size\xEF\xBC\x9A"), controlview_);
+  brushsizelabel_ = new platform::FittedLabel(controlview_);
+  brushsizelabel_->setText(QString::fromUtf8("Brush Size\xEF\xBC\x9A"));
   brushsizelabel_->setGeometry(wholePixels(profile_.brushsizelabel));
   brushsizelabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   brushsizelabel_->setAttribute(Qt::WA_TranslucentBackground);

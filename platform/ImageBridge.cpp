@@ -1,14 +1,13 @@
 #include "platform/ImageBridge.h"
 
-#include "sketch/WideDispatch.h"
 #include <cstdio>
 
 #include "platform/Log.h"
+#include "sketch/WideDispatch.h"
 
 namespace platform {
 
 namespace {
-
 
 // On little-endian machines Qt's premultiplied ARGB word is B, G, R, A in
 // memory and the raster's word is A, R, G, B: the two are byte-swaps of each
@@ -47,8 +46,9 @@ bool fillImageData(const QImage& image, sketch::PixelBuffer& buffer) {
     buffer = std::move(*fresh);
   }
 
-  // Drawing over a cleared raster with source-over leaves exactly the image's
-  // premultiplied pixels; other formats are converted to that first.
+  // The raster takes the image's premultiplied pixels word by word, byte-swapped:
+  // premultiplied ARGB32 as it is, RGB32 with its alpha byte forced opaque, and
+  // any other format converted to premultiplied ARGB32 first.
   QImage source = image;
   std::uint32_t orMask = 0;
   if (source.format() == QImage::Format_RGB32) {

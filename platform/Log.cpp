@@ -1,3 +1,5 @@
 #include "platform/Log.h"
 
 Q_LOGGING_CATEGORY(lcVorlane, "vorlane")
+// Messages below warning are off until a logging rule enables them.
+Q_LOGGING_CATEGORY(lcVorlaneDiag, "vorlane.diagnostic", QtWarningMsg)

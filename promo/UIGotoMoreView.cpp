@@ -124,12 +124,15 @@ QColor UIGotoMoreView::textColor() {
 
 bool UIGotoMoreView::checkDevice(const QString& name) const {
   const QString model = platform::deviceModel();
-  qCInfo(lcVorlane, "deviceType = %s", qUtf8Printable(model));
+  qCInfo(lcVorlaneDiag, "deviceType = %s", qUtf8Printable(model));
   return model.contains(name);
 }
 
-QLabel* UIGotoMoreView::makeLabel(const QRectF& frame, int pixelSize, Qt::Alignment alignment) {
-  auto* label = new QLabel(this);
+platform::FittedLabel* UIGotoMoreView::makeLabel(const QRectF& frame, int pixelSize,
+                                                 Qt::Alignment alignment) {
+  // Titles come from the list and button labels from the strings table: a text
+  // wider than its frame is drawn smaller rather than cut off.
+  auto* label = new platform::FittedLabel(this);
   label->setGeometry(displayRect(frame));
   label->setFont(fontOfSize(label->font(), pixelSize));
   label->setAlignment(alignment);
@@ -141,7 +144,8 @@ QLabel* UIGotoMoreView::makeLabel(const QRectF& frame, int pixelSize, Qt::Alignm
 }
 
 promo::MoreButton* UIGotoMoreView::makeButton(const QRectF& frame, const QString& key,
-                                              void (UIGotoMoreView::*action)(), QLabel** label) {
+                                              void (UIGotoMoreView::*action)(),
+                                              platform::FittedLabel** label) {
   auto* button = new promo::MoreButton(this);
   button->setGeometry(displayRect(frame));
   button->setImage(platform::imageNamed(QStringLiteral("BTN_4.png")));

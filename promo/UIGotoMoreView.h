@@ -7,13 +7,13 @@
 //   "Get it"    posts "kGotoMore" with the shown entry's index (int),
 //   "Next time" posts "kKillMore" with no object,
 //   "More"      flips to the next entry inside the dialog (counter untouched).
-#include <QLabel>
 #include <QRectF>
 #include <QString>
 #include <QTextEdit>
 #include <QVariantList>
 #include <QWidget>
 
+#include "platform/widgets/FittedLabel.h"
 #include "promo/MoreButton.h"
 #include "promo/MoreDialogLayout.h"
 #include "promo/MoreImageView.h"
@@ -32,7 +32,8 @@ class UIGotoMoreView : public QWidget {
   // Path of the shipped list: the data file named by the localised "more.plist".
   static QString defaultListPath();
 
-  // True when the device model name contains name; logs "deviceType = <model>".
+  // True when the device model name contains name; logs "deviceType = <model>" as
+  // a diagnostic line (off unless enabled by a logging rule).
   bool checkDevice(const QString& name) const;
 
   // The float model of the dialog's frame and of its elements (in the dialog).
@@ -47,15 +48,15 @@ class UIGotoMoreView : public QWidget {
   promo::MoreDialogFonts fonts() const { return fonts_; }
 
   QTextEdit* details() const { return details_; }
-  QLabel* title() const { return title_; }
+  platform::FittedLabel* title() const { return title_; }
   promo::MoreImageView* appicon() const { return appicon_; }
   promo::MoreImageView* demoiimgview0() const { return demoiimgview0_; }
   promo::MoreButton* getbtn() const { return getbtn_; }
   promo::MoreButton* morebtn() const { return morebtn_; }
   promo::MoreButton* laterbtn() const { return laterbtn_; }
-  QLabel* getlabel() const { return getlabel_; }
-  QLabel* morelabel() const { return morelabel_; }
-  QLabel* laterlabel() const { return laterlabel_; }
+  platform::FittedLabel* getlabel() const { return getlabel_; }
+  platform::FittedLabel* morelabel() const { return morelabel_; }
+  platform::FittedLabel* laterlabel() const { return laterlabel_; }
 
   int moreidx() const { return moreidx_; }
   const QVariantList& more_array() const { return more_array_; }
@@ -79,9 +80,9 @@ class UIGotoMoreView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  QLabel* makeLabel(const QRectF& frame, int pixelSize, Qt::Alignment alignment);
+  platform::FittedLabel* makeLabel(const QRectF& frame, int pixelSize, Qt::Alignment alignment);
   promo::MoreButton* makeButton(const QRectF& frame, const QString& key, void (UIGotoMoreView::*action)(),
-                                QLabel** label);
+                                platform::FittedLabel** label);
   void fillEntry(int index);
 
   QRectF frame_;
@@ -89,15 +90,15 @@ class UIGotoMoreView : public QWidget {
   promo::MoreDialogFonts fonts_{};
 
   QTextEdit* details_ = nullptr;
-  QLabel* title_ = nullptr;
+  platform::FittedLabel* title_ = nullptr;
   promo::MoreImageView* appicon_ = nullptr;
   promo::MoreImageView* demoiimgview0_ = nullptr;
   promo::MoreButton* getbtn_ = nullptr;
   promo::MoreButton* morebtn_ = nullptr;
   promo::MoreButton* laterbtn_ = nullptr;
-  QLabel* getlabel_ = nullptr;
-  QLabel* morelabel_ = nullptr;
-  QLabel* laterlabel_ = nullptr;
+  platform::FittedLabel* getlabel_ = nullptr;
+  platform::FittedLabel* morelabel_ = nullptr;
+  platform::FittedLabel* laterlabel_ = nullptr;
   int moreidx_ = 0;
   QVariantList more_array_;
 };

@@ -2,8 +2,11 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include "platform/TextFit.h"
 
 namespace platform {
 namespace {
@@ -94,6 +97,10 @@ void ShadowLabel::setShadowRadius(qreal radius) {
   changed();
 }
 
+int ShadowLabel::drawnPixelSize() const {
+  return fittedPixelSize(font(), text_, size(), fontPixelSize_, alignment_);
+}
+
 QImage ShadowLabel::renderContent(qreal dpr) const {
   const QSize pixels(static_cast<int>(width() * dpr), static_cast<int>(height() * dpr));
   if (pixels.isEmpty()) return {};
@@ -104,7 +111,7 @@ QImage ShadowLabel::renderContent(qreal dpr) const {
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(dpr, dpr);
     QFont f = font();
-    f.setPixelSize(fontPixelSize_);
+    f.setPixelSize(drawnPixelSize());
     p.setFont(f);
     p.setPen(textColor_);
     p.drawText(QRectF(rect()), static_cast<int>(alignment_ | Qt::AlignVCenter | Qt::TextSingleLine), text_);
@@ -153,6 +160,11 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
 void ShadowLabel::resizeEvent(QResizeEvent* event) {
   cache_ = QImage();
   QWidget::resizeEvent(event);
+}
+
+void ShadowLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) changed();
+  QWidget::changeEvent(event);
 }
 
 }  // namespace platform

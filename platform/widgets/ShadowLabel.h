@@ -1,7 +1,9 @@
 #pragma once
 // A one-line label painted by hand so that it can carry both a view alpha and a
 // blurred drop shadow of its glyphs (a widget takes only one graphics effect).
-// Mouse events pass through it to the widget underneath.
+// The text keeps its font pixel size while it fits the label and otherwise is
+// drawn at the largest size that fits, so it is never cut off. Mouse events pass
+// through it to the widget underneath.
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -18,8 +20,11 @@ class ShadowLabel : public QWidget {
 
   QString text() const { return text_; }
   void setText(const QString& text);
+  // The size asked for, and the size the text is drawn at in the label's current
+  // size and font.
   int fontPixelSize() const { return fontPixelSize_; }
   void setFontPixelSize(int pixels);
+  int drawnPixelSize() const;
   QColor textColor() const { return textColor_; }
   void setTextColor(const QColor& colour);
   // Horizontal part: left, centre or right; the text is always centred vertically.
@@ -46,6 +51,7 @@ class ShadowLabel : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void changed();

@@ -1,9 +1,8 @@
-// The command line, the choice of profile, the delegates' windows, the executable, the desktop entry.
+// The command line, the choice of profile, the delegates' windows and the executable.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "app/Launch.h"
@@ -147,16 +146,4 @@ TEST(Executable, ShowsItsWindowAndQuitsRejectsABadCommandLineAndHelpsWithoutADis
   EXPECT_FALSE(help.contains("quit-after-show"));
   EXPECT_EQ(run({"--version"}), 0);
   EXPECT_TRUE(p.readAllStandardOutput().startsWith("vorlane " VORLANE_VERSION "\n"));
-}
-
-TEST(DesktopEntry, OpensImagesWithTheApplicationId) {
-  QFile file(VORLANE_DESKTOP_FILE);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-  const QString text = QString::fromUtf8(file.readAll());
-  EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
-  QStringList want{"Type=Application", "Name=Vorlane", "Icon=org\\.vorlane\\.vorlane", "Exec=vorlane .*%f.*"};
-  for (const char* type : {"jpeg", "png", "bmp", "webp"})
-    want << QString("MimeType=(.*;)?image/%1(;.*)?").arg(type);
-  for (const QString& line : want)
-    EXPECT_TRUE(QRegularExpression("(?m)^" + line + "$").match(text).hasMatch()) << line.toStdString();
 }

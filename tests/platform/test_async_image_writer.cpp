@@ -26,10 +26,13 @@ TEST(AsyncImageWriter, WritesLosslesslyInPlaceTheLastWriteWinsAndFailuresLeaveTh
     if (i == 9) writer.write(pattern(4), b);  // between two queued writes to a
   }
   writer.waitForIdle();
-  EXPECT_TRUE(writer.lastWriteSucceeded(a) && writer.lastWriteSucceeded(b));
-  EXPECT_TRUE(readBack(a) == pattern(19, QSize(300, 200)) && readBack(b) == pattern(4));
+  EXPECT_TRUE(writer.lastWriteSucceeded(a));
+  EXPECT_TRUE(writer.lastWriteSucceeded(b));
+  EXPECT_TRUE(readBack(a) == pattern(19, QSize(300, 200)));
+  EXPECT_TRUE(readBack(b) == pattern(4));
   // Older queued pictures may be dropped, never written after a newer one.
-  EXPECT_TRUE(writer.completedWrites() >= 2 && writer.completedWrites() <= 21) << writer.completedWrites();
+  EXPECT_GE(writer.completedWrites(), 2);
+  EXPECT_LE(writer.completedWrites(), 21);
   // Written aside and moved into place: nothing else is left in the folder.
   EXPECT_EQ(QDir(dir.filePath("sub")).entryList(QDir::Files), (QStringList{"a.png", "b.png"}));
   // Failures are reported and leave the old file.
@@ -41,6 +44,7 @@ TEST(AsyncImageWriter, WritesLosslesslyInPlaceTheLastWriteWinsAndFailuresLeaveTh
   QFile(dir.filePath("file")).open(QIODevice::WriteOnly);  // a file where the folder should be
   writer.write(pattern(8), bad);
   writer.waitForIdle();
-  EXPECT_FALSE(writer.lastWriteSucceeded(path) || writer.lastWriteSucceeded(bad));
+  EXPECT_FALSE(writer.lastWriteSucceeded(path));
+  EXPECT_FALSE(writer.lastWriteSucceeded(bad));
   EXPECT_EQ(readBack(path), pattern(7));
 }

@@ -8,6 +8,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include "TestSupport.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
 
@@ -23,7 +24,12 @@ struct ResourcesTest : testing::Test {
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(colour);
     QFile f(at(sub));
-    EXPECT_TRUE(bytes.isEmpty() ? image.save(at(sub), "PNG") : f.open(QIODevice::WriteOnly) && f.write(bytes));
+    if (bytes.isEmpty()) {
+      EXPECT_TRUE(image.save(at(sub), "PNG")) << sub.toStdString();
+    } else {
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << sub.toStdString();
+      EXPECT_EQ(f.write(bytes), bytes.size()) << sub.toStdString();
+    }
   }
   QTemporaryDir dir;
 };
@@ -38,10 +44,14 @@ TEST_F(ResourcesTest, ImageNamedIsCachedWhileContentsOfFileIsReadAfreshAndMisses
   EXPECT_EQ(imageWithContentsOfFile(at("images/undo.png")).size(), QSize(5, 5));  // absolute paths as they are
   setResourceRoot(dir.path());  // changing the root empties the cache
   EXPECT_EQ(imageNamed("undo").pixel(0, 0), qRgb(0, 0, 255));  // found without its extension
-  for (const char* name : {"absent.png", ""}) EXPECT_TRUE(imageNamed(name).isNull() && imageWithContentsOfFile(name).isNull());
+  for (const char* name : {"absent.png", ""}) {
+    EXPECT_TRUE(imageNamed(name).isNull()) << name;
+    EXPECT_TRUE(imageWithContentsOfFile(name).isNull()) << name;
+  }
   put("images/broken.png", "\x89PNG\r\n\x1a\nnot really");
   put("outside.png");  // names cannot climb out of the resource folders
-  EXPECT_TRUE(imageNamed("broken.png").isNull() && imageNamed("../outside.png").isNull());
+  EXPECT_TRUE(imageNamed("broken.png").isNull());
+  EXPECT_TRUE(imageNamed("../outside.png").isNull());
   EXPECT_TRUE(pathForResource("../outside", "png").isEmpty());
   put("images/absent.png");
   EXPECT_FALSE(imageNamed("absent.png").isNull());  // a miss is not remembered
@@ -85,7 +95,8 @@ TEST(StringsTable, ParsesCommentsEscapesBareWordsEveryEncodingAndStopsAtASyntaxE
   for (const auto& [text, kept, where] : cases) {
     QString error = "stale";
     const auto table = parseStringsTable(text, &error);
-    EXPECT_TRUE(table.size() == kept && table.value("a") == (kept ? "1" : "")) << text.constData();
+    EXPECT_EQ(table.size(), kept) << text.constData();
+    EXPECT_EQ(table.value("a"), kept ? "1" : "") << text.constData();
     EXPECT_TRUE(*where ? error.contains(where) : error.isEmpty()) << text.constData() << " -> " << error.toStdString();
   }
 }
@@ -106,12 +117,16 @@ TEST(PropertyList, ReadsEveryTypeRefusesBadTextWithAMessageAndReadsShippedFiles)
   </array></dict>)");
   QString error = "stale";
   const QVariantMap root = parsePropertyList(text, &error).toMap();
-  EXPECT_TRUE(error.isEmpty() && root.size() == 11) << error.toStdString();
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(root.size(), 11);
   EXPECT_EQ(root["sketchbrush"].toList(), (QVariantList{"a.png", "b.png"}));
   const std::pair<const char*, QVariant> scalars[] = {{"count", -42LL}, {"big", 9000000000LL}, {"ratio", 0.75},
       {"on", true}, {"off", false}, {"blob", QByteArray("Hello")}, {"empty", QString("")},
       {"escaped", QString("a & b <c>")}, {"when", QDateTime(QDate(2013, 5, 1), QTime(12, 30), Qt::UTC)}};
-  for (const auto& [key, want] : scalars) EXPECT_TRUE(root[key].typeId() == want.typeId() && root[key] == want) << key;
+  for (const auto& [key, want] : scalars) {
+    EXPECT_EQ(root[key].typeId(), want.typeId()) << key;
+    EXPECT_EQ(root[key], want) << key;
+  }
   EXPECT_EQ(root["entries"].toList(),
             (QVariantList{QVariantMap{{"title", "One"}, {"link", "https://example.org/1"}}, QVariantMap{}, QVariantList{}}));
   EXPECT_EQ(parsePropertyList(plist("<string>only</string>")).toString(), QString("only"));
@@ -135,17 +150,19 @@ TEST(PropertyList, ReadsEveryTypeRefusesBadTextWithAMessageAndReadsShippedFiles)
   for (const auto& [text, fragment] : cases) {
     QString error;
     EXPECT_FALSE(parsePropertyList(text, &error).isValid()) << text.left(80).constData();
-    EXPECT_TRUE(!error.isEmpty() && error.contains(fragment)) << error.toStdString();
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(error.contains(fragment)) << error.toStdString();
   }
   QVariant v = parsePropertyList(nested(50));
   for (int i = 0; i < 50; ++i) v = v.toList().value(0);  // deep, yet not too deep
   EXPECT_EQ(v, QVariant(true));
   // Files: a missing one is named in the message, and every shipped list parses.
   QTemporaryDir dir;
-  EXPECT_TRUE(!readPropertyList(dir.filePath("absent.plist"), &error).isValid() && error.contains("absent.plist"));
+  EXPECT_FALSE(readPropertyList(dir.filePath("absent.plist"), &error).isValid());
+  EXPECT_TRUE(error.contains("absent.plist")) << error.toStdString();
   EXPECT_FALSE(readPropertyList(dir.path()).isValid());  // a folder, no error pointer
-  // The source tree's resource folder, found from this file's location.
-  const QDir resources(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../resources");
+  // The source tree's resource folder.
+  const QDir resources(QStringLiteral(VORLANE_RESOURCES_DIR));
   const QFileInfoList lists = QDir(resources.filePath("data")).entryInfoList({"*.plist"}, QDir::Files);
   ASSERT_FALSE(lists.isEmpty());
   for (const QFileInfo& list : lists)

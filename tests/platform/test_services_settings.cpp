@@ -23,21 +23,27 @@ TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesRepor
   QTemporaryDir dir;
   const QString path = dir.filePath("nested/folder/settings.ini");
   UserDefaults store(path);
-  EXPECT_TRUE(store.integerForKey("currenttype") == 0 && !store.boolForKey("rated") && !store.hasKey("currenttype"));
+  EXPECT_EQ(store.integerForKey("currenttype"), 0);
+  EXPECT_FALSE(store.boolForKey("rated"));
+  EXPECT_FALSE(store.hasKey("currenttype"));
   for (auto [value, key] : {std::pair{7, "currenttype"}, {INT_MIN, "currentAtype"}}) store.setIntegerForKey(value, key);
   store.setBoolForKey(true, "rated");
   store.setBoolForKey(false, "helphint");
   store.setIntegerForKey(2, "currenttype");  // the newest value wins
-  EXPECT_TRUE(store.lastWriteSucceeded() && store.hasKey("helphint") &&  // keys differ by case; non-zero is true
-              store.integerForKey("CurrentType") == 0 && store.boolForKey("currentAtype"));
+  EXPECT_TRUE(store.lastWriteSucceeded());
+  EXPECT_TRUE(store.hasKey("helphint"));
+  EXPECT_EQ(store.integerForKey("CurrentType"), 0);  // keys differ by case
+  EXPECT_TRUE(store.boolForKey("currentAtype"));     // non-zero is true
   QFile file(path);  // each write is on disk at once, with no explicit flush
   const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  EXPECT_TRUE(text.contains("currenttype=2") && text.contains("rated=true")) << text.constData();
+  EXPECT_TRUE(text.contains("currenttype=2")) << text.constData();
+  EXPECT_TRUE(text.contains("rated=true")) << text.constData();
   UserDefaults later(path);  // a later run of the program
   for (auto [key, value] : {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
     EXPECT_EQ(later.integerForKey(key), value) << key;
   later.setIntegerForKey(1, "");
-  EXPECT_TRUE(!later.lastWriteSucceeded() && !later.hasKey(""));
+  EXPECT_FALSE(later.lastWriteSucceeded());
+  EXPECT_FALSE(later.hasKey(""));
   ASSERT_TRUE(QDir().mkpath(dir.filePath("folder.ini")));  // a folder where the file should be
   UserDefaults unusable(dir.filePath("folder.ini"));
   unusable.setIntegerForKey(9, "currenttype");
@@ -47,12 +53,14 @@ TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesRepor
   UserDefaults& standard = UserDefaults::standardUserDefaults();
   standard.setIntegerForKey(3, "currenttype");
   UserDefaults::setStorageFile(dir.filePath("b.ini"));  // the same object on the other file
-  EXPECT_TRUE(&standard == &UserDefaults::standardUserDefaults() && standard.integerForKey("currenttype") == 0);
+  EXPECT_EQ(&standard, &UserDefaults::standardUserDefaults());
+  EXPECT_EQ(standard.integerForKey("currenttype"), 0);
   UserDefaults::setStorageFile(dir.filePath("a.ini"));
   EXPECT_EQ(standard.integerForKey("currenttype"), 3);
   UserDefaults::setStorageFile({});
   const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
-  EXPECT_TRUE(standard.fileName() == expected && expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
+  EXPECT_EQ(standard.fileName(), expected);
+  EXPECT_TRUE(expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
 }
 
 TEST(UserDefaults, HandEditedAndDamagedFilesReadSensiblyAndStillAcceptWrites) {
@@ -61,7 +69,9 @@ TEST(UserDefaults, HandEditedAndDamagedFilesReadSensiblyAndStillAcceptWrites) {
   for (int i = 0; i < 4096; ++i) text.append(static_cast<char>((i * 97 + 13) & 0xFF));
   text.append("\n[General\nrated=\"unterminated\n\x00\xff[[[", 30);
   QFile file(dir.filePath("settings.ini"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(text), text.size());
+  ASSERT_TRUE(file.flush());
   UserDefaults store(file.fileName());
   for (auto [key, value] : {std::pair{"a", 3}, {"word", 0}, {"huge", INT_MAX}, {"neg", -12}, {"spaced", 4}})
     EXPECT_EQ(store.integerForKey(key), value) << key;
@@ -70,24 +80,30 @@ TEST(UserDefaults, HandEditedAndDamagedFilesReadSensiblyAndStillAcceptWrites) {
   store.setBoolForKey(true, "rated");
   ASSERT_TRUE(store.lastWriteSucceeded());
   UserDefaults reopened(file.fileName());  // what was readable survives
-  EXPECT_TRUE(reopened.integerForKey("neg") == -12 && reopened.boolForKey("rated"));
+  EXPECT_EQ(reopened.integerForKey("neg"), -12);
+  EXPECT_TRUE(reopened.boolForKey("rated"));
 }
 
 TEST(Paths, FoldersAreMadeOnDemandAndLinksGoToTheInstalledOpener) {
   const QString home = homeDirectory(), pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   EXPECT_EQ(home, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  EXPECT_TRUE(home.startsWith(vorlane_test::testRoot()) && pictures.startsWith(vorlane_test::testRoot()));
+  EXPECT_TRUE(home.startsWith(vorlane_test::testRoot())) << home.toStdString();
+  EXPECT_TRUE(pictures.startsWith(vorlane_test::testRoot())) << pictures.toStdString();
   const std::pair<std::function<QString()>, QString> cases[] = {{documentsDirectory, home + "/Documents"},
       {[] { return QFileInfo(scratchFilePath()).path(); }, home + "/Documents"}, {albumDirectory, pictures + "/Vorlane"}};
-  for (const auto& [made, folder] : cases)  // made again, ready for the write
-    EXPECT_TRUE(QDir(folder).removeRecursively() && made() == folder && QDir(folder).exists()) << folder.toStdString();
+  for (const auto& [made, folder] : cases) {  // made again, ready for the write
+    ASSERT_TRUE(QDir(folder).removeRecursively()) << folder.toStdString();
+    EXPECT_EQ(made(), folder);
+    EXPECT_TRUE(QDir(folder).exists()) << folder.toStdString();
+  }
   EXPECT_EQ(scratchFilePath(), home + "/Documents/tmpimg.png");
   // The installed link opener receives links and decides the result.
   QList<QUrl> opened;
   setUrlOpener([&](const QUrl& url) { return opened.append(url), url.scheme() == "appstream"; });
   EXPECT_TRUE(openURL(QUrl("appstream://org.vorlane.vorlane")));
   EXPECT_FALSE(openURL(QUrl("https://example.org/app?id=1")));
-  EXPECT_FALSE(openURL(QUrl()) || openURL(QUrl("appstream://[broken")));  // refused before any opener sees them
+  EXPECT_FALSE(openURL(QUrl()));  // refused before any opener sees them
+  EXPECT_FALSE(openURL(QUrl("appstream://[broken")));
   setUrlOpener({});
   EXPECT_EQ(opened, (QList<QUrl>{QUrl("appstream://org.vorlane.vorlane"), QUrl("https://example.org/app?id=1")}));
 }

@@ -1,7 +1,11 @@
 // The more-apps dialog: frames, fonts, entries, real clicks, bad counters and lists, and its look.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -89,7 +93,8 @@ void expectShows(const UIGotoMoreView& view, const QVariantList& list, int index
   EXPECT_EQ(view.details()->toPlainText(), e.value("info").toString());
   EXPECT_EQ(view.appicon()->image(), platform::imageWithContentsOfFile(e.value("icon").toString()));
   EXPECT_EQ(view.demoiimgview0()->image(), platform::imageWithContentsOfFile(e.value("demoimg").toString()));
-  EXPECT_EQ(e.isEmpty(), view.title()->text().isEmpty() && view.appicon()->image().isNull());
+  EXPECT_EQ(e.isEmpty(), view.title()->text().isEmpty());
+  EXPECT_EQ(e.isEmpty(), view.appicon()->image().isNull());
 }
 
 // Three entries: red 40 x 80 and 80 x 40 pictures, and a text longer than its area.
@@ -102,7 +107,8 @@ class MoreDialog : public testing::Test {
     const QString red = vorlane_test::testRoot() + "/tall.png", wide = vorlane_test::testRoot() + "/wide.png";
     QImage picture(40, 80, QImage::Format_ARGB32);
     picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(red) && picture.transformed(QTransform().rotate(90)).save(wide));
+    ASSERT_TRUE(picture.save(red));
+    ASSERT_TRUE(picture.transformed(QTransform().rotate(90)).save(wide));
     QStringList words;
     for (int i = 0; i < 400; ++i) words << QStringLiteral("word%1").arg(i);
     path_ = write("three.plist", {},
@@ -123,7 +129,8 @@ TEST_F(MoreDialog, ShippedListShowsTheEntryOfTheCounter) {
     setCounter(counter);
     UIGotoMoreView view(QRectF(0, 0, 320, 480));
     expectShows(view, list, entry);
-    EXPECT_FALSE(view.title()->text().isEmpty() || view.demoiimgview0()->image().isNull()) << counter;
+    EXPECT_FALSE(view.title()->text().isEmpty()) << counter;
+    EXPECT_FALSE(view.demoiimgview0()->image().isNull()) << counter;
   }
 }
 
@@ -166,7 +173,9 @@ TEST_F(MoreDialog, ButtonsFlipAndPostWhileNothingElseReacts) {
   ASSERT_EQ(gotos.got, (std::vector<QVariant>{1, 0}));
   EXPECT_EQ(gotos.got[0].typeId(), QMetaType::Int);
   click(view->laterbtnFrame());
-  EXPECT_TRUE(kills.got.size() == 1 && !kills.got[0].isValid() && gotos.got.size() == 2);
+  ASSERT_EQ(kills.got.size(), 1u);
+  EXPECT_FALSE(kills.got[0].isValid());
+  EXPECT_EQ(gotos.got.size(), 2u);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(view.isNull());
   EXPECT_EQ(UserDefaults::standardUserDefaults().integerForKey("more_times"), 4) << "left to the owner";
@@ -207,11 +216,67 @@ TEST_F(MoreDialog, PaintsWhiteWithTextColouredLabelsAndFittedRoundedPictures) {
   const auto isWhite = [&](int x, int y) { return s.pixel(x, y) == qRgb(255, 255, 255); };
   EXPECT_EQ(view.morelabel()->palette().color(QPalette::WindowText).rgb(), qRgb(0, 174, 241));
   EXPECT_EQ(view.morelabel()->text(), platform::localizedString("More"));
-  EXPECT_TRUE(!platform::imageNamed("BTN_4.png").isNull() &&
-              view.getbtn()->image() == platform::imageNamed("BTN_4.png"));
-  EXPECT_TRUE(isRed(48, 140) && isRed(9, 140) && isRed(86, 140) && isWhite(9, 102) && isWhite(86, 179));
-  EXPECT_TRUE(isRed(160, 305) && isRed(122, 305) && isRed(198, 305) && isRed(121, 240) && !isRed(121, 226));
-  EXPECT_TRUE(isWhite(6, 140) && isWhite(2, 2) && isWhite(110, 305) && isWhite(210, 305));
+  EXPECT_FALSE(platform::imageNamed("BTN_4.png").isNull());
+  EXPECT_TRUE(view.getbtn()->image() == platform::imageNamed("BTN_4.png"));
+  // The icon, and the demonstration picture from x 120.42 to 199.58 and y 225.6 down.
+  for (auto [x, y] :
+       {std::pair{48, 140}, {9, 140}, {86, 140}, {160, 305}, {122, 305}, {198, 305}, {121, 240}})
+    EXPECT_TRUE(isRed(x, y)) << x << "," << y;
+  EXPECT_FALSE(isRed(121, 226));
+  // The icon's cut corners, and white around the pictures.
+  for (auto [x, y] : {std::pair{9, 102}, {86, 179}, {6, 140}, {2, 2}, {110, 305}, {210, 305}})
+    EXPECT_TRUE(isWhite(x, y)) << x << "," << y;
+}
+
+// Every label of every button, and every title of the shipped list, fits its frame in both
+// profiles with the fonts of scripts/deps.sh; only "Next time" on the phone needs a smaller size.
+TEST(MoreDialogLabels, FitTheirFramesInBothProfiles) {
+  ASSERT_EQ(QFontInfo(QApplication::font()).family(), "DejaVu Sans") << "the font scripts/deps.sh installs";
+  UserDefaults::setStorageFile(vorlane_test::testRoot() + "/promo-labels.ini");
+  const auto fits = [](const platform::FittedLabel* label, int size) {
+    QFont font = label->font();
+    font.setPixelSize(size);
+    return QFontMetricsF(font).horizontalAdvance(label->text()) <= label->width() &&
+           vorlane_test::drawTextUnclipped(font, label->text(), label->size(), Qt::AlignHCenter)
+                   .outsideAlpha == 0;
+  };
+  for (const auto& [w, h, model] :
+       {std::tuple{320, 480, "iPhone"}, {320, 568, "iPhone"}, {768, 1024, "iPad"}}) {
+    platform::setDeviceModel(model);
+    UIGotoMoreView view(QRectF(0, 0, w, h));
+    const bool phone = QByteArray(model) == "iPhone";
+    const std::pair<const platform::FittedLabel*, bool> labels[] = {
+        {view.getlabel(), true}, {view.morelabel(), true}, {view.laterlabel(), !phone}};
+    for (const auto& [label, kept] : labels) {
+      SCOPED_TRACE(testing::Message() << label->text().toStdString() << " " << w << " x " << h);
+      const int asked = label->font().pixelSize(), drawn = label->drawnPixelSize();
+      EXPECT_EQ(drawn == asked, kept) << drawn;
+      EXPECT_TRUE(fits(label, drawn));
+      EXPECT_EQ(fits(label, drawn + 1), drawn == asked && fits(label, drawn + 1))
+          << "the largest size that fits";
+    }
+    for (int entry = 0; entry < view.more_array().size(); ++entry, view.moremorebtnclicked())
+      EXPECT_TRUE(fits(view.title(), view.title()->drawnPixelSize())) << view.title()->text().toStdString();
+  }
+}
+
+// The dialog names the device it found only when a logging rule asks for diagnostics.
+TEST(MoreDialogLog, DeviceTypeIsADiagnosticLineOffByDefault) {
+  static QStringList lines;
+  lines.clear();
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext& c, const QString& m) {
+        lines << QString::fromLatin1(c.category) + ": " + m;
+      });
+  UserDefaults::setStorageFile(vorlane_test::testRoot() + "/promo-log.ini");
+  platform::setDeviceModel("iPad");
+  { UIGotoMoreView quiet(QRectF(0, 0, 768, 1024)); }
+  EXPECT_EQ(lines, QStringList());
+  QLoggingCategory::setFilterRules("vorlane.diagnostic=true");
+  { UIGotoMoreView told(QRectF(0, 0, 768, 1024)); }
+  QLoggingCategory::setFilterRules(QString());
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(lines, QStringList{"vorlane.diagnostic: deviceType = iPad"});
 }
 
 }  // namespace

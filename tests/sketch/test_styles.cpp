@@ -85,7 +85,8 @@ TEST(StylePass, FastPathEqualsTheReferenceSum) {
         SCOPED_TRACE(testing::Message() << "style " << style << " size " << w << " x " << h << " top " << hi);
         const PixelBuffer grey = raster(w, h, ++seed, lo, hi, scale);
         GrayPlane fast, slow;
-        ASSERT_TRUE(sketch::stylePass(style, grey, fast) && reference::stylePassReference(style, grey, slow));
+        ASSERT_TRUE(sketch::stylePass(style, grey, fast));
+        ASSERT_TRUE(reference::stylePassReference(style, grey, slow));
         ASSERT_EQ(std::tuple(fast.width, fast.height, fast.data), std::tuple(w, h, slow.data));
       }
 }
@@ -139,7 +140,8 @@ TEST(TextureBlend, ScreenScaledBy256AndAMismatchGivesNothing) {
   sketch::textureBlend(plane, PixelBuffer{300, 260, std::vector<std::uint32_t>(78000, 0xFFFFFFFFu)}, result);
   EXPECT_EQ(result.pixels, std::vector<std::uint32_t>(78000, 0xFEFEFEFFu));
   sketch::textureBlend(plane, raster(300, 259, 1), result);
-  EXPECT_TRUE(result.empty() && result.width == 0);
+  EXPECT_TRUE(result.empty());
+  EXPECT_EQ(result.width, 0);
 }
 
 TEST(StylePass, ConcurrentCallersGetTheSameResults) {
@@ -174,7 +176,8 @@ TEST(StylePipeline, EqualsTheStagesOneByOne) {
       sketch::textureBlend(expectPlane, texture, expect);
       std::string error;
       auto result = sketch::runStylePipeline(photo, style, texture, plane, &error);
-      ASSERT_TRUE(result && error.empty()) << error;
+      ASSERT_TRUE(result) << error;
+      EXPECT_EQ(error, "");
       EXPECT_EQ(std::tuple(plane.width, plane.height, plane.data), std::tuple(w, h, expectPlane.data));
       EXPECT_EQ(std::tuple(result->width, result->height, result->pixels), std::tuple(w, h, expect.pixels));
     }
@@ -194,13 +197,17 @@ TEST(StylePipeline, ReplacesAPlaneOfAnotherSizeAndKeepsItOnBadInput) {
                                    {2, photo, PixelBuffer{}, ""}}) {
     std::string error;
     EXPECT_FALSE(sketch::runStylePipeline(p, style, t, plane, &error)) << style << " " << says;
-    EXPECT_TRUE(!error.empty() && error.find(says) != std::string::npos) << error;
+    EXPECT_FALSE(error.empty());
+    EXPECT_NE(error.find(says), std::string::npos) << error;
   }
   EXPECT_FALSE(sketch::runStylePipeline(photo, 2, PixelBuffer{}, plane));  // no place for the reason
   PixelBuffer broken = grey;  // the style pass alone refuses the same and a raster shorter than its size
   broken.pixels.pop_back();
-  for (int style : {0, 8, -1})
-    EXPECT_FALSE(sketch::stylePass(style, grey, plane) || reference::stylePassReference(style, grey, plane));
-  EXPECT_FALSE(sketch::stylePass(2, PixelBuffer{}, plane) || sketch::stylePass(2, broken, plane));
+  for (int style : {0, 8, -1}) {
+    EXPECT_FALSE(sketch::stylePass(style, grey, plane)) << style;
+    EXPECT_FALSE(reference::stylePassReference(style, grey, plane)) << style;
+  }
+  EXPECT_FALSE(sketch::stylePass(2, PixelBuffer{}, plane));
+  EXPECT_FALSE(sketch::stylePass(2, broken, plane));
   EXPECT_EQ(std::tuple(plane.width, plane.height, plane.data), std::tuple(6, 9, kept));
 }

@@ -48,7 +48,8 @@ struct VorlaneSketchTest : testing::Test {
   // Runs with success expected and reads OUTPUT back as stored (no EXIF turn).
   QImage render(const QStringList& args, const QString& out) const {
     const Outcome o = run(args + QStringList{out});
-    EXPECT_TRUE(o.exitCode == 0 && o.err.isEmpty()) << qPrintable(args.join(' ')) << ": " << qPrintable(o.err);
+    EXPECT_EQ(o.exitCode, 0) << qPrintable(args.join(' '));
+    EXPECT_EQ(o.err, "") << qPrintable(args.join(' '));
     QImageReader reader(out);
     reader.setAutoTransform(false);
     return reader.read();
@@ -57,7 +58,11 @@ struct VorlaneSketchTest : testing::Test {
 
 TEST_F(VorlaneSketchTest, HelpSucceedsAndUsageErrorsExitTwoWithTheUsageAndWriteNothing) {
   const Outcome help = run({"--help"}), h = run({"-h"});
-  EXPECT_TRUE(help.exitCode == 0 && help.err.isEmpty() && h.exitCode == 0 && h.err.isEmpty() && h.out == help.out);
+  for (const Outcome& o : {help, h}) {
+    EXPECT_EQ(o.exitCode, 0);
+    EXPECT_EQ(o.err, "");
+  }
+  EXPECT_EQ(h.out, help.out);
   EXPECT_TRUE(help.out.startsWith("Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT"));
   const QString in = png("in.png", 8, 8, qRgb(50, 50, 50)), out = path("out.png");
   for (const QStringList& args : QList<QStringList>{
@@ -66,7 +71,8 @@ TEST_F(VorlaneSketchTest, HelpSucceedsAndUsageErrorsExitTwoWithTheUsageAndWriteN
            {"--texture", in, out, "--texture"}, {"-x", in, out}, {in, path("out.bmp")}, {in, path("out")}}) {
     const Outcome o = run(args);
     EXPECT_EQ(o.exitCode, 2) << qPrintable(args.join(' '));
-    EXPECT_TRUE(o.err.contains("Usage: vorlane-sketch") && o.out.isEmpty()) << qPrintable(o.err);
+    EXPECT_TRUE(o.err.contains("Usage: vorlane-sketch")) << qPrintable(o.err);
+    EXPECT_EQ(o.out, "") << qPrintable(args.join(' '));
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"in.png"});
 }
@@ -89,13 +95,18 @@ TEST_F(VorlaneSketchTest, BadInputsOutputsAndTexturesFailWithOneLineAndWriteNoth
     for (const QString& style : args.contains("--texture") ? QStringList{"1"} : QStringList{"0", "1"}) {
       const Outcome o = run(QStringList{"--style", style} + args);
       EXPECT_EQ(o.exitCode, 1) << qPrintable(args.join(' ') + " style " + style);
-      EXPECT_TRUE(o.err.startsWith("vorlane-sketch: " + line) && o.err.count('\n') == 1) << qPrintable(o.err);
+      EXPECT_TRUE(o.err.startsWith("vorlane-sketch: " + line)) << qPrintable(o.err);
+      EXPECT_EQ(o.err.count('\n'), 1) << qPrintable(o.err);
       // Exactly that line, except that the OS may add why a file cannot be written.
-      EXPECT_TRUE(line.endsWith("written") || o.err == "vorlane-sketch: " + line + "\n") << qPrintable(o.err);
+      if (!line.endsWith("written")) {
+        EXPECT_EQ(o.err, "vorlane-sketch: " + line + "\n");
+      }
     }
   QFile file(out);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "previous contents");
-  EXPECT_FALSE(QFile::exists(path("new.png")) || QFile::exists(nowhere));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "previous contents");
+  EXPECT_FALSE(QFile::exists(path("new.png")));
+  EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 // A flat grey photo (grey c) under a texture of blue byte t gives, for a style plane p,
@@ -144,7 +155,11 @@ TEST_F(VorlaneSketchTest, WritesByExtensionHonoursOrientationKeepsTinyAndStripPh
     if (style != 1) continue;
     std::set<QRgb> seen;  // under the built-in texture: grey, no lighter than 254, not all one value
     for (int i = 0; i < 3600; ++i) seen.insert(image.pixel(i % 3, i / 3));
-    for (QRgb p : seen) EXPECT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) <= 254) << p;
+    for (QRgb p : seen) {
+      EXPECT_EQ(qGreen(p), qRed(p)) << std::hex << p;
+      EXPECT_EQ(qBlue(p), qRed(p)) << std::hex << p;
+      EXPECT_LE(qRed(p), 254) << std::hex << p;
+    }
     EXPECT_GT(seen.size(), 1u);
   }
 }
@@ -163,7 +178,8 @@ TEST_F(VorlaneSketchTest, TwelveMegapixelPhotoStaysWithinAHundredMegabytes) {
   rusage usage{};
   ASSERT_EQ(posix_spawn(&pid, exe.constData(), nullptr, nullptr, argv, environ), 0);
   ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  ASSERT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(QImageReader(out).size(), QSize(1280, 960));
   EXPECT_LE(usage.ru_maxrss, 100L * 1024) << "peak resident set " << usage.ru_maxrss << " KB";
 #endif

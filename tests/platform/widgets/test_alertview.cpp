@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include "TestSupport.h"
 #include "platform/widgets/AlertView.h"
 
 using platform::AlertView;
@@ -39,15 +40,21 @@ TEST_F(AlertViewTest, IndicesFollowCreationOrderAndArriveOnceTheAlertIsGone) {
   const QStringList titles{"Cancel", "First", "Second", "Third"};
   for (int target = 0; target < 4; ++target) {
     QPointer<AlertView> alert(new AlertView("Rate?", "message", this, "Cancel", {"First", "Second"}));
-    EXPECT_TRUE(alert->addButtonWithTitle("Third") == 3 && alert->cancelButtonIndex() == 0);
+    EXPECT_EQ(alert->addButtonWithTitle("Third"), 3);
+    EXPECT_EQ(alert->cancelButtonIndex(), 0);
     alert->setTag(10 + target);
     alert->show(&window);
     QMessageBox* box = alert->messageBox();
-    EXPECT_TRUE(box->isVisible() && box->parentWidget() == &window && box->windowModality() == Qt::WindowModal);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->parentWidget(), &window);
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
     click(alert, titles[target]);
     ASSERT_EQ(calls.size(), std::size_t(target + 1)) << target;
     const Dismissal& told = calls.back();  // already off screen when told
-    EXPECT_TRUE(told.index == target && told.tag == 10 + target && told.title == "Rate?" && !told.stillListed) << target;
+    EXPECT_EQ(told.index, target);
+    EXPECT_EQ(told.tag, 10 + target);
+    EXPECT_EQ(told.title, "Rate?");
+    EXPECT_FALSE(told.stillListed) << target;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alert.isNull());
   }
@@ -68,7 +75,10 @@ TEST_F(AlertViewTest, EscapeAndClosingCountAsCancelAndAlertsStayListedUntilDismi
   EXPECT_EQ(AlertView::visibleAlerts(), QList<AlertView*>{first});
   QTest::keyClick(first->messageBox(), Qt::Key_Escape);
   ASSERT_EQ(calls.size(), 2u);
-  EXPECT_TRUE(calls[0].index == 0 && calls[0].title == "Title" && calls[1].index == 0 && calls[1].tag == 5);
+  EXPECT_EQ(calls[0].index, 0);
+  EXPECT_EQ(calls[0].title, "Title");
+  EXPECT_EQ(calls[1].index, 0);
+  EXPECT_EQ(calls[1].tag, 5);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(lone.isNull());
 }
@@ -86,5 +96,6 @@ TEST_F(AlertViewTest, WindowOrAlertDeletedWhileShownGoesWithoutACallback) {
   delete alert;  // takes its box along
   EXPECT_TRUE(box.isNull());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(orphan.isNull() && calls.empty());
+  EXPECT_TRUE(orphan.isNull());
+  EXPECT_TRUE(calls.empty());
 }

@@ -15,18 +15,22 @@ TEST(ActivityIndicator, GreyBackdropAlwaysWhiteTicksOnlyWhileTurning) {
   host.setAutoFillBackground(true);
   host.show();
   platform::ActivityIndicator indicator(&host);
-  EXPECT_TRUE(indicator.size() == QSize(20, 20) && !indicator.isAnimating());
+  EXPECT_EQ(indicator.size(), QSize(20, 20));
+  EXPECT_FALSE(indicator.isAnimating());
   EXPECT_NEAR(qRed(grabbed(indicator).pixel(10, 3)), 96, 1);  // no tick while stopped
   indicator.hide();
   indicator.startAnimating();
   EXPECT_TRUE(indicator.isVisible());
   const QImage turning = grabbed(indicator);
   // The top tick is white over the grey (255 x 0.75 = 191 at its core); the corners stay grey.
-  EXPECT_TRUE(qRed(turning.pixel(10, 3)) > 140 && qRed(turning.pixel(10, 3)) <= 192 && std::abs(qRed(turning.pixel(0, 0)) - 96) <= 1);
+  EXPECT_GT(qRed(turning.pixel(10, 3)), 140);
+  EXPECT_LE(qRed(turning.pixel(10, 3)), 192);
+  EXPECT_NEAR(qRed(turning.pixel(0, 0)), 96, 1);
   const int start = indicator.phase();
   QTRY_VERIFY(indicator.phase() != start);
   indicator.stopAnimating();
-  EXPECT_TRUE(!indicator.isAnimating() && indicator.isVisible());  // hiding is the caller's decision
+  EXPECT_FALSE(indicator.isAnimating());
+  EXPECT_TRUE(indicator.isVisible());  // hiding is the caller's decision
   indicator.setViewAlpha(1.0);
   EXPECT_NEAR(qRed(grabbed(indicator).pixel(0, 0)), 128, 1);
 }
@@ -63,7 +67,9 @@ TEST(ShadowLabel, TextAndShadowColoursAtTheirPixelsFadedAlikeByViewAlphaAndTapsP
       EXPECT_NEAR(qAlpha(faint.pixel(x, y)), kind ? 76 : 0, 2) << x << "," << y;
       EXPECT_LE(kind ? std::abs(qRed(faint.pixel(x, y)) - qRed(want)) : 0, 2) << x << "," << y;
     }
-  EXPECT_TRUE(counts[0] > 1000 && counts[1] > 100 && counts[2] > 50);
+  EXPECT_GT(counts[0], 1000);  // empty
+  EXPECT_GT(counts[1], 100);   // text
+  EXPECT_GT(counts[2], 50);    // shadow
   int clicks = 0;
   QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
   // Through the window, so that Qt picks the widget under the point.

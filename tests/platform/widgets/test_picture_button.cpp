@@ -20,10 +20,13 @@ TEST(PictureButton, SelectedPicksThePictureAndClicksCountOnlyWhenEnabledAndRelea
   button->setImage(image);
   button->setSelected(true);
   const auto at = [&](int x) { return button->grab().toImage().pixel(x, 15); };
-  EXPECT_TRUE(at(3) == qRgb(0, 0, 0) && at(27) == qRgb(255, 255, 255));  // no selected picture: the normal one
+  EXPECT_EQ(at(3), qRgb(0, 0, 0));  // no selected picture: the normal one
+  EXPECT_EQ(at(27), qRgb(255, 255, 255));
   button->setSelectedImage(image.mirrored(true, false));
-  EXPECT_TRUE(button->isSelected() && !button->isChecked());
-  EXPECT_TRUE(at(3) == qRgb(255, 255, 255) && at(27) == qRgb(0, 0, 0));
+  EXPECT_TRUE(button->isSelected());
+  EXPECT_FALSE(button->isChecked());
+  EXPECT_EQ(at(3), qRgb(255, 255, 255));
+  EXPECT_EQ(at(27), qRgb(0, 0, 0));
   button->setSelected(false);
   EXPECT_EQ(at(3), qRgb(0, 0, 0));
   window.show();
@@ -46,12 +49,15 @@ TEST(FloatSlider, SetValueKeepsTheExactFloatPinnedToRangeSilentlyAndUserChangesS
   QSignalSpy changes(&slider, &platform::FloatSlider::valueChanged);
   for (auto [in, out] : {std::pair{1.5f, 1.0f}, {-0.2f, 0.0f}, {std::nanf(""), 0.0f}, {0.1234567f, 0.1234567f}})
     EXPECT_EQ((slider.setValue(in), slider.value()), out) << in;
-  EXPECT_TRUE(slider.slider()->value() == 1235 && changes.isEmpty());
+  EXPECT_EQ(slider.slider()->value(), 1235);
+  EXPECT_TRUE(changes.isEmpty());
   slider.setValue(0.5f);
   slider.resize(200, 40);
   slider.show();
   QTest::mouseClick(slider.slider(), Qt::LeftButton, {}, QPoint(195, 20));  // near the right end: moves right
   ASSERT_GE(changes.count(), 1);
   const float reported = changes.last().at(0).toFloat();
-  EXPECT_TRUE(reported > 0.5f && reported <= 1.0f && slider.value() == reported) << reported;
+  EXPECT_GT(reported, 0.5f);
+  EXPECT_LE(reported, 1.0f);
+  EXPECT_EQ(slider.value(), reported);
 }
