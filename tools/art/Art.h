@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace art {
@@ -52,6 +53,15 @@ enum class PromoApp { Gimp, Krita, Inkscape };
 QImage drawPromoButton();
 QImage drawPromoIcon(PromoApp app);
 QImage drawPromoDemo(PromoApp app);
+
+// Desktop toolbar and menu icons ("tb_open", ...): one design drawn at any
+// pixel size. Shipped at 24 ("tb_open.png"), 36 ("tb_open@1.5x.png") and 48
+// ("tb_open@2x.png"); Qt finds the @2x file by itself only when the
+// application's ratio exceeds 1, so icons should add all three files.
+// Null for an unknown name or a size outside 16..512.
+QStringList toolbarIconNames();
+std::vector<std::pair<QString, int>> toolbarIconSizes();
+QImage drawToolbarIcon(const QString& name, int size);
 
 // Style thumbnails: style 0 is the photo itself, 1..7 the engine's styles with
 // the texture stretched to the photo. The result is centre-cropped to 3:4 and

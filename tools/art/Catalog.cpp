@@ -31,6 +31,10 @@ std::vector<Piece> catalog() {
     pieces.push_back({QString("more_%1_icon.png").arg(key), [app] { return drawPromoIcon(app); }});
     pieces.push_back({QString("more_%1_demo.jpg").arg(key), [app] { return drawPromoDemo(app); }});
   }
+  for (const QString& icon : toolbarIconNames())
+    for (const auto& variant : toolbarIconSizes())
+      pieces.push_back({icon + variant.first + ".png",
+                        [icon, size = variant.second] { return drawToolbarIcon(icon, size); }});
   // The thumbnails share one drawing of the texture and one decode of the
   // sample photo, made on first use.
   struct Inputs {
