@@ -37,7 +37,14 @@ QAction* DesktopWindow::makeAction(const QString& name, const QString& text, con
   action->setObjectName(name);
   action->setToolTip(tip);
   action->setStatusTip(tip);
-  if (!icon.isEmpty()) action->setIcon(QIcon(QStringLiteral(":/images/%1.png").arg(icon)));
+  if (!icon.isEmpty()) {
+    // Each size drawn for its ratio: Qt finds none of them by itself once the
+    // window moves to another screen, and would enlarge the smallest at 1.5.
+    QIcon picture(QStringLiteral(":/images/%1.png").arg(icon));
+    for (const char* scale : {"@1.5x", "@2x"})
+      picture.addFile(QStringLiteral(":/images/%1%2.png").arg(icon, QLatin1String(scale)));
+    action->setIcon(picture);
+  }
   action->setShortcuts(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   addAction(action);
