@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <numeric>
@@ -38,7 +39,63 @@ TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
   }
   // Nothing stale: every shipped picture comes from the generator.
   for (QDirIterator it(":/images"); it.hasNext();)
-    EXPECT_TRUE(generated.contains(it.next().section('/', -1))) << it.fileName().toStdString() << " is not drawn";
+    EXPECT_TRUE(generated.contains(it.next().section('/', -1)))
+        << it.fileName().toStdString() << " is not drawn";
+}
+
+// The desktop icon's other sizes: committed exactly as drawn, nothing stale; the SVG, drawn by Qt's own
+// (SVG Tiny) renderer, shows the raster icon: close on average, and no region of another colour.
+TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRasterOne) {
+  QTemporaryDir out;
+  QStringList written;
+  QString error;
+  ASSERT_TRUE(art::generateIcons(out.path(), &written, &error)) << error.toStdString();
+  const QDir icons(VORLANE_ICONS_DIR);
+  QStringList names;
+  for (const QString& path : written) names << path.section('/', -1);
+  EXPECT_EQ(icons.entryList(QDir::Files, QDir::Name),
+            QStringList({"128x128.png", "48x48.png", "64x64.png", "scalable.svg"}));
+  EXPECT_EQ(names, QStringList({"48x48.png", "64x64.png", "128x128.png", "scalable.svg"}));
+  for (int size : art::kIconSizes) {
+    const QString name = QString("%1x%1.png").arg(size);
+    const QImage now = QImage(out.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(now.size(), QSize(size, size)) << size;
+    // One level apart at most: Qt's raster engine rounds antialiased edges by processor.
+    const QImage was = QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    int most = was.size() == now.size() ? 0 : 256;
+    for (int i = 0; most < 256 && i < size * size; ++i)
+      for (int shift : {0, 8, 16, 24})
+        most = std::max(most, std::abs(int(now.pixel(i % size, i / size) >> shift & 0xff) -
+                                       int(was.pixel(i % size, i / size) >> shift & 0xff)));
+    EXPECT_LE(most, 1) << name.toStdString() << " differs: run regenerate-art, commit";
+  }
+  QFile svgNow(out.filePath("scalable.svg")), svgCommitted(icons.filePath("scalable.svg"));
+  ASSERT_TRUE(svgNow.open(QIODevice::ReadOnly) && svgCommitted.open(QIODevice::ReadOnly));
+  const QByteArray svg = svgNow.readAll();
+  EXPECT_TRUE(svg == svgCommitted.readAll()) << "scalable.svg differs: run regenerate-art, commit";
+  EXPECT_FALSE(svg.contains("clipPath"));
+
+  QSvgRenderer renderer(svg);
+  ASSERT_TRUE(renderer.isValid());
+  EXPECT_EQ(renderer.defaultSize(), QSize(256, 256));
+  QImage rendered(256, 256, QImage::Format_ARGB32_Premultiplied);
+  rendered.fill(Qt::transparent);
+  QPainter painter(&rendered);
+  renderer.render(&painter);
+  painter.end();
+  const QImage a = rendered.convertToFormat(QImage::Format_ARGB32),
+               b = art::drawAppIcon(256).convertToFormat(QImage::Format_ARGB32);
+  double total = 0;
+  int far = 0;
+  for (int i = 0; i < 256 * 256; ++i) {
+    const QRgb p = a.pixel(i % 256, i / 256), q = b.pixel(i % 256, i / 256);
+    const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                            std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+    total += d;
+    far += d > 48;
+  }
+  EXPECT_LT(total / (256 * 256), 0.5);  // 0.17 when written
+  EXPECT_LT(far, 64) << "pixels far apart";
 }
 
 TEST(ArtGenerator, JpegIsFlattenedOntoWhiteAndBadTypesOrFoldersAreRefused) {
@@ -135,7 +192,8 @@ TEST(ArtThumbnails, CentreCropDropsTheMarginsOfWideAndTallPictures) {
 
 TEST(ArtThumbnails, StylesRenderThroughTheEngineAndRefuseWhatItRefuses) {
   // Uniform grey 100 under a black texture: style 1 keeps c, the blend gives floor(255 * 100 / 256) = 99;
-  // style 3 gives 255 -> 254; style 4 gives 0. A white texture lifts every style to 254. Style 0 is the photo.
+  // style 3 gives 255 -> 254; style 4 gives 0. A white texture lifts every style to 254. Style 0 is the
+  // photo.
   const QImage photo = solid(120, 160, QColor(100, 100, 100)), black = solid(64, 64, Qt::black);
   for (auto [style, texture, value] : {std::tuple{1, black, 99}, {3, black, 254}, {4, black, 0}, {6, black, 127},
                                        {4, solid(64, 64, Qt::white), 254}}) {
