@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -79,6 +81,29 @@ int renameNoReplace(const QString& from, const QString& to) {
   if (::link(src.constData(), dst.constData()) != 0) return errno;
   ::unlink(src.constData());
   return 0;
+}
+
+QString systemReason(int error) {
+  return "the file cannot be written (" + QString::fromLocal8Bit(std::strerror(error)) + ")";
+}
+
+// Gives a whole file the first free name among path, "path (2)", ...; publish
+// names it and returns 0, EEXIST when the name is taken, or another errno.
+bool publishUnderFreeName(const QString& path, const std::function<int(const QString&)>& publish,
+                          QString* writtenPath, QString* failure) {
+  for (int n = 1; n < 10000; ++n) {
+    const QString name = n == 1 ? path : numberedName(path, n);
+    const int result = publish(name);
+    if (result == EEXIST) continue;
+    if (result != 0) {
+      *failure = name + ": " + systemReason(result);
+      return false;
+    }
+    *writtenPath = name;
+    return true;
+  }
+  *failure = path + ": the file cannot be written (every numbered name is taken)";
+  return false;
 }
 
 }  // namespace
@@ -184,8 +209,48 @@ bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* 
     return true;
   }
 
-  // Written beside its name under a hidden temporary name, then moved onto the
-  // name only if nothing is there: never a partial file, never a replaced one.
+  return writeNew(image, path, writtenPath, failure);
+}
+
+bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* writtenPath,
+                             QString* failure) {
+  QString error;
+  const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+  const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    // An unnamed file in the folder that gets its name only once it is whole:
+    // nothing is left behind even when the program is killed.
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+      return false;
+    }
+    if (!encode(image, &file, settings_, &error)) {
+      *failure = path + ": the picture cannot be encoded (" + error + ")";
+      return false;
+    }
+    if (!file.flush() || ::fdatasync(fd) != 0) {
+      *failure = path + ": " + systemReason(errno);
+      return false;
+    }
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return publishUnderFreeName(
+        path,
+        [&](const QString& name) {
+          return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, QFile::encodeName(name).constData(),
+                          AT_SYMLINK_FOLLOW) == 0
+                     ? 0
+                     : errno;
+        },
+        writtenPath, failure);
+  }
+  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+    *failure = path + ": " + systemReason(errno);
+    return false;
+  }
+
+  // A file system without unnamed files: a hidden temporary name beside it.
   const QFileInfo info(path);
   QTemporaryFile file(info.dir().filePath("." + info.fileName() + ".XXXXXX"));
   if (!file.open()) {
@@ -196,25 +261,16 @@ bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* 
     *failure = path + ": the picture cannot be encoded (" + error + ")";
     return false;
   }
-  if (!file.flush() || ::fdatasync(file.handle()) != 0) {
-    *failure = path + ": the file cannot be written (" + QString::fromLocal8Bit(std::strerror(errno)) + ")";
+  // A temporary file is private; a picture is not.
+  if (!file.flush() || ::fchmod(file.handle(), 0644) != 0 || ::fdatasync(file.handle()) != 0) {
+    *failure = path + ": " + systemReason(errno);
     return false;
   }
-  for (int n = 1; n < 10000; ++n) {
-    const QString name = n == 1 ? path : numberedName(path, n);
-    const int result = renameNoReplace(file.fileName(), name);
-    if (result == EEXIST) continue;
-    if (result != 0) {
-      *failure =
-          name + ": the file cannot be written (" + QString::fromLocal8Bit(std::strerror(result)) + ")";
-      return false;
-    }
-    file.setAutoRemove(false);  // it is the output now
-    *writtenPath = name;
-    return true;
-  }
-  *failure = path + ": the file cannot be written (every numbered name is taken)";
-  return false;
+  const bool named = publishUnderFreeName(
+      path, [&](const QString& name) { return renameNoReplace(file.fileName(), name); }, writtenPath,
+      failure);
+  file.setAutoRemove(!named);
+  return named;
 }
 
 }  // namespace vorlane_sketch

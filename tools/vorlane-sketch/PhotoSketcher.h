@@ -59,6 +59,7 @@ class PhotoSketcher {
  private:
   bool render(const QString& input, int style, QSize size, QImage* image, QString* failure);
   bool write(const QImage& image, const QString& path, QString* writtenPath, QString* failure);
+  bool writeNew(const QImage& image, const QString& path, QString* writtenPath, QString* failure);
 
   const Texture* texture_;
   OutputSettings settings_;
