@@ -11,6 +11,7 @@
 #include "app/Launch.h"
 #include "app/LaunchOptions.h"
 #include "screen/MainViewController.h"
+#include "screen/SketchDocument.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ int main(int argc, char** argv) {
       QCoreApplication::quit();
       return;
     }
-    controller->pickPhotoFile(options.photo.isEmpty() ? QString::fromLatin1(app::kSamplePhoto)
-                                                      : options.photo);
+    controller->document()->pickPhotoFile(options.photo.isEmpty() ? QString::fromLatin1(app::kSamplePhoto)
+                                                                  : options.photo);
   });
   return application.exec();
 }

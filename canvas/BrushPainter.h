@@ -25,7 +25,7 @@ QRect segmentRect(const StrokeSegment& seg, const QRect& bounds);
 // at topLeft; no blending.
 void putPixels(const QImage& patch, QImage& target, QPoint topLeft);
 
-// The specified full-image path: a new transparent picture of image's size, image
+// The full-image path, kept as the reference: a new transparent picture of image's size, image
 // drawn into it, the segments stroked; returns that picture.
 QImage replaySegments(const QImage& base, const StrokeSegment* segments, int count);
 

@@ -2,27 +2,83 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QVariantAnimation>
 
-#include "canvas/VorlaneView.h"
+#include "canvas/CanvasModel.h"
+#include "canvas/PointerInput.h"
+#include "platform/Resources.h"
 
 namespace canvas {
 
-PlateView::PlateView(VorlaneView* canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-  // Input goes to the canvas, which decides between brush and gestures.
-  setAttribute(Qt::WA_TransparentForMouseEvents);
+PlateView::PlateView(CanvasModel* model, Mode mode, QWidget* parent)
+    : QWidget(parent), model_(model), mode_(mode) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
+  displayed_ = model_->baseviewFrame();
+  circleImage_ = platform::imageNamed(QStringLiteral("circle.png"));
+  if (mode_ == Mode::Display) {
+    // Input goes to the canvas around it, which decides between brush and gestures.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  } else {
+    input_ = std::make_unique<PointerInput>(model_);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    setMouseTracking(true);
+    setCursor(Qt::CrossCursor);
+  }
+
+  settleAnimation_ = new QVariantAnimation(this);
+  settleAnimation_->setDuration(kAnimationMs);
+  settleAnimation_->setEasingCurve(QEasingCurve::InOutQuad);
+  connect(settleAnimation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+    displayed_ = value.toRectF();
+    update();
+  });
+
+  connect(model_, &CanvasModel::layersChanged, this, qOverload<>(&QWidget::update));
+  connect(model_, &CanvasModel::readyChanged, this, qOverload<>(&QWidget::update));
+  connect(model_, &CanvasModel::plateChanged, this, &PlateView::plateChanged);
+  connect(model_, &CanvasModel::workChanged, this, [this](const QRect& pictureRect) {
+    if (model_->referencePainting())
+      update();
+    else
+      update(widgetRectForPicture(pictureRect));
+  });
+  connect(model_, &CanvasModel::democircleChanged, this, [this](const QRectF& before, bool wasHidden) {
+    if (!wasHidden) update(circleArea(before));
+    if (!model_->democircleHidden()) update(circleArea(model_->democircleFrame()));
+  });
+  for (auto signal :
+       {&CanvasModel::brushSizeChanged, &CanvasModel::readyChanged, &CanvasModel::historyChanged})
+    connect(model_, signal, this, [this] { setHover(hover_); });
+  connect(model_, &CanvasModel::pointerHeldChanged, this, [this] { setHover(hover_); });
 }
 
-QRectF PlateView::fitRect(const QRectF& plate, QSizeF picture) {
-  if (picture.isEmpty() || plate.width() <= 0.0 || plate.height() <= 0.0) return {};
-  const QSizeF fitted = picture.scaled(plate.size(), Qt::KeepAspectRatio);
-  return QRectF(plate.x() + (plate.width() - fitted.width()) / 2.0,
-                plate.y() + (plate.height() - fitted.height()) / 2.0, fitted.width(), fitted.height());
+PlateView::~PlateView() = default;
+
+bool PlateView::settlingAnimationRunning() const {
+  return settleAnimation_->state() == QAbstractAnimation::Running;
+}
+
+void PlateView::plateChanged(bool animate) {
+  const QRectF target = model_->baseviewFrame();
+  settleAnimation_->stop();
+  if (animate && displayed_ != target) {
+    settleAnimation_->setStartValue(displayed_);
+    settleAnimation_->setEndValue(target);
+    settleAnimation_->start();
+  } else {
+    displayed_ = target;
+    update();
+  }
+  setHover(hover_);
+}
+
+QRect PlateView::circleArea(const QRectF& frame) const {
+  return frame.translated(displayed_.topLeft()).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 QRect PlateView::widgetRectForPicture(const QRect& pictureRect) const {
-  const QSize size = canvas_->orgimgview()->image().size();
-  const QRectF target = fitRect(canvas_->displayedBaseviewFrame(), QSizeF(size));
+  const QSize size = model_->orgimgview()->image().size();
+  const QRectF target = CanvasModel::fitRect(displayed_, QSizeF(size));
   if (target.isEmpty() || pictureRect.isEmpty()) return {};
   const double sx = target.width() / size.width();
   const double sy = target.height() / size.height();
@@ -32,19 +88,81 @@ QRect PlateView::widgetRectForPicture(const QRect& pictureRect) const {
   return r.toAlignedRect().adjusted(-2, -2, 2, 2).intersected(rect());
 }
 
+std::optional<QRectF> PlateView::hoverOutline() const {
+  if (!hover_ || !model_->touchesActive() || model_->pointerHeld()) return std::nullopt;
+  const double d = model_->indicatorDiameter();
+  if (!(d > 0.0)) return std::nullopt;
+  return QRectF(hover_->x() - d / 2.0, hover_->y() - d / 2.0, d, d);
+}
+
+void PlateView::setHover(std::optional<QPointF> pos) {
+  hover_ = pos;
+  // The outline drawn last goes, the new one comes.
+  if (!shownOutline_.isEmpty()) update(shownOutline_);
+  const auto outline = hoverOutline();
+  shownOutline_ = outline ? outline->toAlignedRect().adjusted(-3, -3, 3, 3) : QRect();
+  if (!shownOutline_.isEmpty()) update(shownOutline_);
+}
+
 void PlateView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  const QRectF plate = canvas_->displayedBaseviewFrame();
-  for (ImageLayer* layer : {canvas_->sketchimgview(), canvas_->orgimgview(), canvas_->workimgview()}) {
+  const QRectF plate = displayed_;
+  for (const ImageLayer* layer : {model_->sketchimgview(), model_->orgimgview(), model_->workimgview()}) {
     if (layer->isHidden() || layer->image().isNull()) continue;
-    painter.drawImage(fitRect(plate, QSizeF(layer->image().size())), layer->image());
+    painter.drawImage(CanvasModel::fitRect(plate, QSizeF(layer->image().size())), layer->image());
   }
-  if (!canvas_->democircleHidden() && !canvas_->circleImage_.isNull()) {
-    const QRectF circle = canvas_->democircleFrame().translated(plate.topLeft());
-    painter.drawImage(circle, canvas_->circleImage_);
+  if (!model_->democircleHidden() && !circleImage_.isNull())
+    painter.drawImage(model_->democircleFrame().translated(plate.topLeft()), circleImage_);
+  if (const auto outline = hoverOutline()) {
+    // Visible on light and dark pictures alike: a dark ring inside a light one.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 1.0));
+    painter.drawEllipse(outline->adjusted(-1, -1, 1, 1));
+    painter.setPen(QPen(QColor(0, 0, 0, 220), 1.0));
+    painter.drawEllipse(*outline);
   }
+}
+
+bool PlateView::event(QEvent* event) {
+  if (input_ && input_->event(event)) return true;
+  return QWidget::event(event);
+}
+
+void PlateView::mousePressEvent(QMouseEvent* event) {
+  if (!input_) return QWidget::mousePressEvent(event);
+  input_->mousePressEvent(event);
+}
+
+void PlateView::mouseMoveEvent(QMouseEvent* event) {
+  if (!input_) return QWidget::mouseMoveEvent(event);
+  input_->mouseMoveEvent(event);
+  setHover(event->position());
+}
+
+void PlateView::mouseReleaseEvent(QMouseEvent* event) {
+  if (!input_) return QWidget::mouseReleaseEvent(event);
+  input_->mouseReleaseEvent(event);
+  setHover(event->position());
+}
+
+void PlateView::wheelEvent(QWheelEvent* event) {
+  if (!input_) return QWidget::wheelEvent(event);
+  input_->wheelEvent(event);
+  setHover(hover_);
+}
+
+void PlateView::leaveEvent(QEvent* event) {
+  setHover(std::nullopt);
+  QWidget::leaveEvent(event);
+}
+
+void PlateView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // An interactive view is its own clip: the plate follows the new size.
+  if (mode_ == Mode::Interactive) model_->setClipFrame(QRectF(rect()));
 }
 
 }  // namespace canvas

@@ -1,29 +1,64 @@
 #pragma once
-// The clipping frame (workview): paints the plate's picture layers aspect-fit
-// inside the plate's float frame, and the brush-size indicator over them.
+// The clipping frame of a canvas: paints the model's picture layers aspect-fit
+// inside the plate's float frame, and the brush-size indicator over them. The
+// display follows plate changes in a short animation where the model asks for
+// one; the model itself is already at its final frame. An interactive plate view
+// (the desktop's) also takes the input, follows its own size as the model's
+// clip, shows a cross-hair and an outline of the brush under the pointer.
 #include <QRectF>
 #include <QSize>
 #include <QWidget>
+#include <memory>
+#include <optional>
 
-class VorlaneView;
+class QVariantAnimation;
 
 namespace canvas {
+
+class CanvasModel;
+class PointerInput;
 
 class PlateView : public QWidget {
   Q_OBJECT
  public:
-  PlateView(VorlaneView* canvas, QWidget* parent);
+  enum class Mode { Display, Interactive };
+  PlateView(CanvasModel* model, Mode mode, QWidget* parent);
+  ~PlateView() override;
 
-  // Where a picture of size picture sits, aspect-fit and centred, in plate.
-  static QRectF fitRect(const QRectF& plate, QSizeF picture);
+  CanvasModel* model() const { return model_; }
+  // What is on screen while the settling animation runs.
+  QRectF displayedBaseviewFrame() const { return displayed_; }
+  bool settlingAnimationRunning() const;
   // The widget pixels showing the picture rectangle pictureRect (padded).
   QRect widgetRectForPicture(const QRect& pictureRect) const;
+  // The brush outline under the pointer (interactive views), in widget pixels.
+  std::optional<QRectF> hoverOutline() const;
+
+  static constexpr int kAnimationMs = 200;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
-  VorlaneView* canvas_;
+  QRect circleArea(const QRectF& platePictureFrame) const;
+  void plateChanged(bool animate);
+  void setHover(std::optional<QPointF> pos);
+
+  CanvasModel* model_;
+  Mode mode_;
+  QRectF displayed_;
+  QVariantAnimation* settleAnimation_ = nullptr;
+  QImage circleImage_;
+  std::unique_ptr<PointerInput> input_;
+  std::optional<QPointF> hover_;
+  QRect shownOutline_;
 };
 
 }  // namespace canvas

@@ -14,9 +14,9 @@ void StrokeHistory::reset() {
   brushindex_ = 0;
 }
 
-void StrokeHistory::setLiteral(bool literal) {
-  literal_ = literal;
-  if (literal) {
+void StrokeHistory::setReference(bool reference) {
+  reference_ = reference;
+  if (reference) {
     // Saved pixels that stop being kept up to date must not be trusted later.
     for (StrokePatch& patch : patches_) {
       patch.valid = false;
@@ -50,7 +50,7 @@ QRect StrokeHistory::push(const StrokeSegment& seg, QImage* work) {
   if (!work || work->isNull()) return {};
 
   const QRect rect = segmentRect(seg, work->rect());
-  if (!literal_) {
+  if (!reference_) {
     // A new patch for the first segment of a stroke; a stroke's segments are
     // consecutive, so the last patch is the one a continuing stroke extends.
     if (patches_.empty() || patches_.back().stroke != seg.stroke) {
@@ -100,7 +100,7 @@ QRect StrokeHistory::undo(QImage& work) {
   while (i < currentstep_ && steps_[i].stroke != s) ++i;
 
   QRect changed;
-  const StrokePatch* patch = literal_ ? nullptr : patchAt(i);
+  const StrokePatch* patch = reference_ ? nullptr : patchAt(i);
   if (patch && patch->valid && !work.isNull()) {
     for (const Piece& piece : patch->pieces) putPixels(piece.pixels, work, piece.rect.topLeft());
     changed = patch->covered.boundingRect();
@@ -116,8 +116,8 @@ QRect StrokeHistory::redo(QImage& work) {
   if (currentstep_ < 0 || currentstep_ >= count()) return {};
   const std::uint32_t s = steps_[currentstep_].stroke;
   QRect changed;
-  if (literal_) {
-    // The specified way: a new picture with the work image drawn into it.
+  if (reference_) {
+    // A new picture with the work image drawn into it, then the stroke.
     int end = currentstep_;
     while (end < count() && steps_[end].stroke == s) ++end;
     work = replaySegments(work, steps_.data() + currentstep_, end - currentstep_);

@@ -35,9 +35,10 @@ class StrokeHistory {
   // Empties the list and restarts the numbering (the base stays).
   void reset();
 
-  // Literal mode keeps no saved pixels: undo replays from the base.
-  void setLiteral(bool literal);
-  bool literal() const { return literal_; }
+  // Reference mode keeps no saved pixels: undo replays from the base, redo
+  // recomposes the whole picture (the slow path the fast one is checked against).
+  void setReference(bool reference);
+  bool reference() const { return reference_; }
 
   // Bytes that saved pixels may hold; older strokes give theirs up first.
   void setMemoryBudget(std::size_t bytes) { budget_ = bytes; }
@@ -57,7 +58,7 @@ class StrokeHistory {
   // Paints the next undone stroke onto work; returns the changed rectangle.
   QRect redo(QImage& work);
 
-  // The specified reference: the base with the first n segments replayed.
+  // The base with the first n segments replayed: what undo must arrive at.
   QImage replay(int n) const;
 
  private:
@@ -83,7 +84,7 @@ class StrokeHistory {
   QImage base_;
   int currentstep_ = 0;
   int brushindex_ = 0;
-  bool literal_ = false;
+  bool reference_ = false;
   std::size_t budget_ = kDefaultBudget;
   std::size_t savedBytes_ = 0;
 };

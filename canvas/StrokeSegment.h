@@ -2,6 +2,8 @@
 // One recorded piece of a brush stroke, in picture pixels.
 #include <cstdint>
 
+namespace canvas {
+
 struct StrokeSegment {
   float endX;
   float endY;
@@ -11,3 +13,5 @@ struct StrokeSegment {
   bool mode;  // YES when painted in brush mode B
   std::uint32_t stroke;
 };
+
+}  // namespace canvas

@@ -1,4 +1,8 @@
 #include "canvas/VorlaneView_iPad.h"
 
+namespace canvas {
+
 VorlaneView_iPad::VorlaneView_iPad(const QRectF& frame, QWidget* parent)
-    : VorlaneView(frame, canvas::tabletProfile(frame), parent) {}
+    : VorlaneView(frame, tabletProfile(frame), parent) {}
+
+}  // namespace canvas

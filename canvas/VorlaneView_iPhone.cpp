@@ -1,4 +1,8 @@
 #include "canvas/VorlaneView_iPhone.h"
 
+namespace canvas {
+
 VorlaneView_iPhone::VorlaneView_iPhone(const QRectF& frame, QWidget* parent)
-    : VorlaneView(frame, canvas::phoneProfile(frame), parent) {}
+    : VorlaneView(frame, phoneProfile(frame), parent) {}
+
+}  // namespace canvas

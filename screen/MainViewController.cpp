@@ -5,22 +5,17 @@
 #include <QPainter>
 #include <QScroller>
 #include <QStyledItemDelegate>
-#include <QTimer>
-#include <algorithm>
 
 #include "canvas/VorlaneView.h"
 #include "platform/DeviceProfile.h"
-#include "platform/NotificationCenter.h"
-#include "platform/PropertyList.h"
 #include "platform/Resources.h"
-#include "platform/UserDefaults.h"
 #include "platform/widgets/ActivityIndicator.h"
-#include "platform/widgets/CameraCapture.h"
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/FireElementCell.h"
+#include "screen/PromptSchedule.h"
+#include "screen/SketchDocument.h"
 #include "screen/StretchImageView.h"
-#include "screen/StyleRenderer.h"
 
 namespace screen {
 
@@ -55,20 +50,10 @@ void styleTitle(platform::ShadowLabel* label, const QString& text, int fontSize)
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-QString dataPath(const QString& name) {
-  return platform::resourceRoot() + QStringLiteral("/data/") + name;
-}
-
-QStringList stringList(const QVariant& value) {
-  QStringList names;
-  for (const QVariant& v : value.toList()) names << v.toString();
-  return names;
-}
-
 }  // namespace
 
 MainViewController::MainViewController(QWidget* parent)
-    : QWidget(parent), renderer_(std::make_unique<StyleRenderer>()) {
+    : QWidget(parent), document_(new SketchDocument(this)), schedule_(new PromptSchedule(this)) {
   setAcceptDrops(true);
 }
 
@@ -84,79 +69,25 @@ void MainViewController::viewDidLoad() {
   // The phone tells a 4-inch screen from a 3.5-inch one by its view's height.
   if (readsScreenHeightFromView()) platform::setScreenheight(height() == 568 ? 568.0f : 480.0f);
   profile_ = makeProfile();
-
-  defaultsetting_ = &platform::UserDefaults::standardUserDefaults();
-  currenttype_ = defaultsetting_->integerForKey(QStringLiteral("currenttype"));
-  currentAtype_ = defaultsetting_->integerForKey(QStringLiteral("currentAtype"));
-  // First start: the sketch list opens on the first style, not on the photo.
-  if (currenttype_ == 0 && !defaultsetting_->boolForKey(QStringLiteral("inited"))) {
-    defaultsetting_->setBoolForKey(true, QStringLiteral("inited"));
-    currenttype_ = 1;
-    defaultsetting_->setIntegerForKey(1, QStringLiteral("currenttype"));
-  }
-
-  lastwidth_ = 0;
-  lastheight_ = 0;
-  grayimgdata_ = sketch::GrayPlane();
-  imgchanged_ = true;
-  more_kick_ = 0;
-  rate_kick_ = 0;
-
-  more_array_ =
-      platform::readPropertyList(dataPath(platform::localizedString(QStringLiteral("more.plist")))).toList();
-  appdata_ = platform::readPropertyList(dataPath(QStringLiteral("AppDataList.plist"))).toMap();
-  sketchbrusharray_ = stringList(appdata_.value(QStringLiteral("sketchbrush")));
-  sketchtypearray_ = stringList(appdata_.value(QStringLiteral("sketchtype")));
-  renderer_->setTextureName(sketchbrusharray_.value(0));
-
-  // A stored number that the lists (or the styles) do not offer would index past
-  // the end of a list: keep it in range.
-  currenttype_ = clampStyle(currenttype_);
-  currentAtype_ = clampStyle(currentAtype_);
-
+  document_->load();
   buildViews();
-
-  scrollListToRow(sketchtypetableview_, currenttype_);
-  scrollListToRow(photoAtypetableview_, currentAtype_);
-
-  moreTimer_ = new QTimer(this);
-  moreTimer_->setSingleShot(true);
-  connect(moreTimer_, &QTimer::timeout, this, &MainViewController::doshowmoredlg);
-  showmoredlgafter(kMoreFirstDelayS);
-
-  rateTimer_ = new QTimer(this);
-  rateTimer_->setSingleShot(true);
-  connect(rateTimer_, &QTimer::timeout, this, &MainViewController::showratedialog);
-  if (!defaultsetting_->boolForKey(QStringLiteral("rated"))) rateTimer_->start(kRateDelayMs);
-
-  helpTimer_ = new QTimer(this);
-  helpTimer_->setSingleShot(true);
-  connect(helpTimer_, &QTimer::timeout, this, &MainViewController::helpbtnclicked);
-  if (!defaultsetting_->boolForKey(QStringLiteral("helphint"))) helpTimer_->start(kHelpDelayMs);
-
-  platform::NotificationCenter& center = platform::NotificationCenter::defaultCenter();
-  center.addObserver(this, QStringLiteral("kGotoMore"), [this](const QVariant& object) { gotomore(object); });
-  center.addObserver(this, QStringLiteral("kKillMore"), [this](const QVariant&) { killmore(); });
-
+  bindDocument();
+  scrollListToRow(sketchtypetableview_, document_->currenttype());
+  scrollListToRow(photoAtypetableview_, document_->currentAtype());
+  schedule_->start();
   installShortcuts();
-}
-
-int MainViewController::clampStyle(int style) const {
-  // Row index = style number: 0 the photo, 1..7 the styles.
-  int last = 7;
-  if (!sketchtypearray_.isEmpty()) last = std::min<int>(last, sketchtypearray_.size() - 1);
-  return std::clamp(style, 0, last);
 }
 
 void MainViewController::buildViews() {
   const QRectF full(0, 0, profile_.screenWidth, profile_.screenHeight);
 
-  background_ = new StretchImageView(platform::imageNamed(QStringLiteral("wood.jpg")), this);
-  background_->setGeometry(full.toRect());
+  auto* background = new StretchImageView(platform::imageNamed(QStringLiteral("wood.jpg")), this);
+  background->setGeometry(full.toRect());
 
   workview_ = createCanvas(full, this);
   workview_->setHidden(true);
-  workview_->setBrushMode(false);
+  workview_->model()->setBrushMode(false);
+  document_->setCanvas(workview_->model(), profile_.canvasAspect);
 
   processindicator_ = new platform::ActivityIndicator(this);
   const QSize side = processindicator_->sizeHint();
@@ -187,13 +118,60 @@ void MainViewController::buildViews() {
           &MainViewController::showphotoAtypeviewbtnclicked);
 }
 
+void MainViewController::bindDocument() {
+  connect(document_, &SketchDocument::alertRequested, this, &MainViewController::showAlert);
+  connect(document_, &SketchDocument::busyChanged, this, &MainViewController::showBusy);
+  connect(document_, &SketchDocument::photoPicked, this, [this] {
+    if (albumDialog_) albumDialog_->close();
+    if (!shownBeforePick_)
+      shownBeforePick_ = ShownBeforePick{workview_->isHidden(), !sketchtypebaseview_->isHidden()};
+    // Busy until the render pass has run.
+    if (profile_.hideCanvasWhileBusy) workview_->setHidden(true);
+    sketchtypebaseview_->setHidden(false);
+    photoAtypebaseview_->setHidden(false);
+  });
+  connect(document_, &SketchDocument::renderPassFinished, this, [this](bool ok) {
+    if (ok) {
+      workview_->setHidden(false);
+    } else {
+      if (shownBeforePick_) {
+        // The new photo cannot be shown: the screen goes back to the one before it.
+        workview_->setHidden(shownBeforePick_->canvasHidden);
+        sketchtypebaseview_->setVisible(shownBeforePick_->panelsShown);
+        photoAtypebaseview_->setVisible(shownBeforePick_->panelsShown);
+      }
+      // The lists show the selection that went back to what the canvas shows.
+      scrollListToRow(sketchtypetableview_, document_->currenttype());
+      scrollListToRow(photoAtypetableview_, document_->currentAtype());
+    }
+    shownBeforePick_.reset();
+  });
+  connect(schedule_, &PromptSchedule::helpDue, this, &MainViewController::helpbtnclicked);
+  connect(schedule_, &PromptSchedule::rateDue, this, &MainViewController::showratedialog);
+  connect(schedule_, &PromptSchedule::moreDue, this, &MainViewController::doshowmoredlg);
+  connect(schedule_, &PromptSchedule::moreDismissed, this, &MainViewController::closeMoreDialog);
+}
+
+void MainViewController::showBusy(bool busy) {
+  processindicator_->setHidden(!busy);
+  if (busy)
+    processindicator_->startAnimating();
+  else
+    processindicator_->stopAnimating();
+}
+
+void MainViewController::showAlert(const SourceAlertTexts& texts) {
+  auto* alert = new platform::AlertView(texts.title, texts.message, this, texts.button);
+  alert->show(this);
+}
+
 void MainViewController::buildMenuBar() {
-  toptoolview_ = new QWidget(this);
-  toptoolview_->setGeometry(profile_.toptoolview.toRect());
-  toptoolOpacity_ = new QGraphicsOpacityEffect(toptoolview_);
-  toptoolOpacity_->setOpacity(0.85);
-  toptoolview_->setGraphicsEffect(toptoolOpacity_);
-  auto* picture = new StretchImageView(platform::imageNamed(QStringLiteral("MenuBar.png")), toptoolview_);
+  auto* toptoolview = new QWidget(this);
+  toptoolview->setGeometry(profile_.toptoolview.toRect());
+  auto* opacity = new QGraphicsOpacityEffect(toptoolview);
+  opacity->setOpacity(0.85);
+  toptoolview->setGraphicsEffect(opacity);
+  auto* picture = new StretchImageView(platform::imageNamed(QStringLiteral("MenuBar.png")), toptoolview);
   picture->setGeometry(profile_.menuBarPicture.toRect());
 
   using Action = void (MainViewController::*)();
@@ -203,14 +181,14 @@ void MainViewController::buildMenuBar() {
   const QImage buttonPicture = platform::imageNamed(QStringLiteral("Menubtn.png"));
   for (int i = 0; i < 5; ++i) {
     const QRect frame = profile_.menuButtonFrame(i).toRect();
-    auto* button = new platform::PictureButton(toptoolview_);
+    auto* button = new platform::PictureButton(toptoolview);
     button->setGeometry(frame);
     button->setImage(buttonPicture);
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QAbstractButton::clicked, this, actions[i]);
     menuButtons_[i] = button;
 
-    auto* title = new platform::ShadowLabel(toptoolview_);
+    auto* title = new platform::ShadowLabel(toptoolview);
     title->setGeometry(frame);
     styleTitle(title, QString::fromLatin1(kMenuTitles[i]), profile_.menuTitleFont);
     menuTitles_[i] = title;

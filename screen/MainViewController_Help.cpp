@@ -1,51 +1,32 @@
-// Help text, rating prompt, the alert callback, keyboard shortcuts and the menu
-// commands that deliver the finished picture.
+// The phone and tablet screen's prompts and commands: help text, rating prompt,
+// the alert callback, the menu's Save and Share, and the keyboard shortcuts.
 #include <QApplication>
-#include <QFileDialog>
 #include <QKeySequence>
 #include <QShortcut>
-#include <QUrl>
-#include <algorithm>
 
 #include "canvas/VorlaneView.h"
-#include "platform/Desktop.h"
-#include "platform/UserDefaults.h"
-#include "platform/widgets/CameraCapture.h"
-#include "platform/widgets/FloatSlider.h"
+#include "platform/Resources.h"
 #include "platform/widgets/PictureButton.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
+#include "screen/PromptSchedule.h"
+#include "screen/SketchDocument.h"
 
 namespace screen {
 
 namespace {
-
-const char* const kHelpText =
-    "You can give your photos a dramatic effect by converting them to sketch(from PhotoB), while keeping "
-    "the region and details that you choose in color(from PhotoA).\n"
-    "1. Use your finger as a brush to 'paint' area of the sketch image, or to bring back the original "
-    "color.\n"
-    "2. Move photo by two-finger move.\n"
-    "3. Zooming in and out by two-finger pinching.";
-
-// The desktop's software centre, on this application's page. The id is all
-// lower case because URL hosts are case-insensitive and get lower-cased.
-const char* const kRatingLink = "appstream://" VORLANE_APP_ID;
-
 constexpr float kSliderStep = 0.05f;
-
-}  // namespace
+}
 
 void MainViewController::helpbtnclicked() {
-  defaultsetting_->setBoolForKey(true, QStringLiteral("helphint"));
-  auto* alert = new platform::AlertView(QStringLiteral("How to"), QString::fromUtf8(kHelpText), this,
-                                        QStringLiteral("OK"));
+  schedule_->helpShown();
+  auto* alert =
+      new platform::AlertView(QStringLiteral("How to"), platform::localizedString(QStringLiteral("HelpText")),
+                              this, QStringLiteral("OK"));
   alert->show(this);
 }
 
 void MainViewController::showratedialog() {
-  if (rate_kick_ != 0) return;
-  rate_kick_ = 1;
   auto* alert = new platform::AlertView(QStringLiteral("Rate?"),
                                         QStringLiteral("Could you give us a rate and some suggestions to "
                                                        "improve this App?"),
@@ -55,16 +36,16 @@ void MainViewController::showratedialog() {
   alert->show(this);
 }
 
-void MainViewController::gotorate() {
-  defaultsetting_->setBoolForKey(true, QStringLiteral("rated"));
-  platform::openURL(QUrl(QString::fromLatin1(kRatingLink)));
+void MainViewController::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
+  if (alertView && alertView->tag() == kRateAlertTag) schedule_->rateAnswered(buttonIndex);
 }
 
-void MainViewController::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
-  if (buttonIndex == 1 && alertView && alertView->tag() == kRateAlertTag) {
-    gotorate();
-    rate_kick_ = 0;
-  }
+void MainViewController::savebtnclicked() {
+  document_->save();
+}
+
+void MainViewController::sharebtnclicked() {
+  document_->share();
 }
 
 bool MainViewController::canvasCovered() const {
@@ -77,14 +58,7 @@ bool MainViewController::canvasCovered() const {
 }
 
 bool MainViewController::canvasActs() const {
-  return workview_ && !workview_->isHidden() && workview_->imgready() && workview_->sketchready();
-}
-
-void MainViewController::stepSlider(float delta) {
-  platform::FloatSlider* slider = workview_->linesizeslider();
-  if (!slider->isEnabled()) return;
-  slider->setValue(std::clamp(slider->value() + delta, 0.0f, 1.0f));
-  workview_->linesizechanged();
+  return workview_ && !workview_->isHidden() && workview_->model()->touchesActive();
 }
 
 void MainViewController::installShortcuts() {
@@ -94,31 +68,26 @@ void MainViewController::installShortcuts() {
     connect(shortcut, &QShortcut::activated, this, [this, action] {
       if (!canvasCovered()) action();
     });
-    shortcuts_ << shortcut;
   };
-  // The same rules as the buttons: a disabled button's key does nothing; the
-  // canvas's keys act only while the canvas itself would take a touch.
-  auto clickCanvasButton = [this](platform::PictureButton* button) {
-    if (canvasActs() && button->isEnabled()) button->click();
+  // The same rules as the buttons: the canvas's keys act only while the canvas
+  // itself would take a touch.
+  canvas::CanvasModel* model = workview_->model();
+  auto onCanvas = [this](auto command) {
+    return [this, command] {
+      if (canvasActs()) command();
+    };
   };
   add(QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
     if (albumbtn()->isEnabled()) albumbtnclicked();
   });
   add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savebtnclicked(); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_Z),
-      [this, clickCanvasButton] { clickCanvasButton(workview_->undobtn()); });
-  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-      [this, clickCanvasButton] { clickCanvasButton(workview_->redobtn()); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_Y),
-      [this, clickCanvasButton] { clickCanvasButton(workview_->redobtn()); });
-  add(QKeySequence(Qt::Key_A), [this, clickCanvasButton] { clickCanvasButton(workview_->Abtn()); });
-  add(QKeySequence(Qt::Key_B), [this, clickCanvasButton] { clickCanvasButton(workview_->Bbtn()); });
-  add(QKeySequence(Qt::Key_BracketLeft), [this] {
-    if (canvasActs()) stepSlider(-kSliderStep);
-  });
-  add(QKeySequence(Qt::Key_BracketRight), [this] {
-    if (canvasActs()) stepSlider(kSliderStep);
-  });
+  add(QKeySequence(Qt::CTRL | Qt::Key_Z), onCanvas([model] { model->undo(); }));
+  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), onCanvas([model] { model->redo(); }));
+  add(QKeySequence(Qt::CTRL | Qt::Key_Y), onCanvas([model] { model->redo(); }));
+  add(QKeySequence(Qt::Key_A), onCanvas([model] { model->AbtnClicked(); }));
+  add(QKeySequence(Qt::Key_B), onCanvas([model] { model->BbtnClicked(); }));
+  add(QKeySequence(Qt::Key_BracketLeft), onCanvas([model] { model->stepSlider(-kSliderStep); }));
+  add(QKeySequence(Qt::Key_BracketRight), onCanvas([model] { model->stepSlider(kSliderStep); }));
 }
 
 }  // namespace screen

@@ -2,16 +2,13 @@
 // collapse, and the re-render when the panels close on a changed selection.
 #include <QListWidget>
 #include <QPropertyAnimation>
-#include <QTimer>
 
-#include "canvas/VorlaneView.h"
 #include "platform/Resources.h"
-#include "platform/UserDefaults.h"
-#include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/FireElementCell.h"
 #include "screen/MainViewController.h"
+#include "screen/SketchDocument.h"
 
 namespace screen {
 
@@ -20,7 +17,7 @@ constexpr int kSlideMs = 200;
 }
 
 int MainViewController::numberOfRowsInSection(int tag) const {
-  if (tag == kSketchTypeTag || tag == kPhotoATypeTag) return int(sketchtypearray_.size());
+  if (tag == kSketchTypeTag || tag == kPhotoATypeTag) return document_->styleCount();
   return 0;
 }
 
@@ -30,17 +27,16 @@ float MainViewController::heightForRow(int, int) const {
 
 FireElementCell* MainViewController::cellForRow(int tag, int row) {
   FireElementCell* cell = createCell();
-  if ((tag == kSketchTypeTag || tag == kPhotoATypeTag) && row >= 0 && row < sketchtypearray_.size())
-    cell->fireimgview()->setImage(platform::imageWithContentsOfFile(sketchtypearray_.at(row)));
+  if ((tag == kSketchTypeTag || tag == kPhotoATypeTag) && row >= 0 && row < document_->styleCount())
+    cell->fireimgview()->setImage(platform::imageWithContentsOfFile(document_->sketchtypearray().at(row)));
   return cell;
 }
 
 void MainViewController::didSelectRow(int tag, int row) {
-  if (row < 0 || row >= numberOfRowsInSection(tag)) return;
   if (tag == kPhotoATypeTag)
-    currentAtype_ = row;
+    document_->selectPhotoAStyle(row);
   else if (tag == kSketchTypeTag)
-    currenttype_ = row;
+    document_->selectSketchStyle(row);
 }
 
 void MainViewController::fillList(QListWidget* list, int tag) {
@@ -81,7 +77,7 @@ void MainViewController::setPanelExpanded(int tag, bool expanded) {
                  : (expanded ? profile_.photoAPanelExpanded : profile_.photoAPanelCollapsed);
   slideTo(panel, frame);
   list->setGeometry((expanded ? profile_.listExpanded : profile_.listCollapsed).toRect());
-  scrollListToRow(list, sketch ? currenttype_ : currentAtype_);
+  scrollListToRow(list, sketch ? document_->currenttype() : document_->currentAtype());
   (sketch ? showsketchtypeview_ : showphotoAtypeview_) = expanded;
   // While expanded the list itself takes the touches.
   (sketch ? sketchtypetitle_ : photoAtypetitle_)->setHidden(expanded);
@@ -105,14 +101,7 @@ void MainViewController::bkbtnclicked() {
   setPanelExpanded(kPhotoATypeTag, false);
   bkbtn_->setHidden(true);
 
-  const int lastB = defaultsetting_->integerForKey(QStringLiteral("currenttype"));
-  const int lastA = defaultsetting_->integerForKey(QStringLiteral("currentAtype"));
-  if (workview_->imgready() && (currenttype_ != lastB || currentAtype_ != lastA)) {
-    workview_->setSketchready(false);
-    processindicator_->setHidden(false);
-    processindicator_->startAnimating();
-    QTimer::singleShot(kRenderDelayMs, this, &MainViewController::dosketch);
-  }
+  document_->renderIfChanged();
 }
 
 }  // namespace screen

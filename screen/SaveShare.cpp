@@ -12,8 +12,6 @@
 #include <QTemporaryFile>
 #include <QVariantMap>
 
-#include "canvas/PlateView.h"
-#include "canvas/VorlaneView.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
 
@@ -60,27 +58,6 @@ bool makeFolder(const QString& folder, QString* reason) {
 }
 
 }  // namespace
-
-QImage renderFinalPicture(VorlaneView& canvas) {
-  const QSize size = canvas.orgimgview()->image().size();
-  if (size.isEmpty()) return {};
-  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  // The plate as it would be laid out at one pixel per point: the layers fill it
-  // as they fill the plate on screen.
-  const QRectF plate(0, 0, size.width(), size.height());
-  for (ImageLayer* layer : {canvas.sketchimgview(), canvas.orgimgview(), canvas.workimgview()}) {
-    if (layer->isHidden() || layer->image().isNull()) continue;
-    painter.drawImage(canvas::PlateView::fitRect(plate, QSizeF(layer->image().size())), layer->image());
-  }
-  if (!canvas.democircleHidden()) {
-    const QImage circle = platform::imageNamed(QStringLiteral("circle.png"));
-    if (!circle.isNull()) painter.drawImage(canvas.democircleFrame(), circle);
-  }
-  return picture;
-}
 
 QString albumFileBaseName(const QDateTime& when) {
   return QStringLiteral("Vorlane ") + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));

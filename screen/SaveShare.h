@@ -1,21 +1,13 @@
 #pragma once
-// Delivering the finished painting: the picture at the photo's own size, its
-// file in the album or as a mail attachment, and the mail link used where no
-// mail program can take an attachment.
+// Delivering the finished painting: its file in the album or as a mail
+// attachment, and the mail link used where no mail program can take an
+// attachment.
 #include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <QUrl>
 
-class VorlaneView;
-
 namespace screen {
-
-// What the canvas shows (photo B, photo A unless hidden, the work image, and the
-// brush-size indicator while it is up), composed at the size of photo A's
-// picture, one picture pixel per point, whatever the current pan and zoom, which
-// are not touched. A null image when photo A has no picture.
-QImage renderFinalPicture(VorlaneView& canvas);
 
 // "Vorlane 2026-12-06 19-30-05": the album file name without suffix.
 QString albumFileBaseName(const QDateTime& when);

@@ -11,8 +11,8 @@ MainScreenProfile viewController_iPad::makeProfile() const {
   return tabletScreenProfile();
 }
 
-VorlaneView* viewController_iPad::createCanvas(const QRectF& frame, QWidget* parent) const {
-  return new VorlaneView_iPad(frame, parent);
+canvas::VorlaneView* viewController_iPad::createCanvas(const QRectF& frame, QWidget* parent) const {
+  return new canvas::VorlaneView_iPad(frame, parent);
 }
 
 FireElementCell* viewController_iPad::createCell() const {

@@ -11,7 +11,7 @@ class viewController_iPad : public MainViewController {
 
  protected:
   MainScreenProfile makeProfile() const override;
-  VorlaneView* createCanvas(const QRectF& frame, QWidget* parent) const override;
+  canvas::VorlaneView* createCanvas(const QRectF& frame, QWidget* parent) const override;
   FireElementCell* createCell() const override;
   bool readsScreenHeightFromView() const override { return false; }
 };

@@ -12,8 +12,8 @@ MainScreenProfile viewController_iPhone::makeProfile() const {
   return phoneScreenProfile(platform::screenheight());
 }
 
-VorlaneView* viewController_iPhone::createCanvas(const QRectF& frame, QWidget* parent) const {
-  return new VorlaneView_iPhone(frame, parent);
+canvas::VorlaneView* viewController_iPhone::createCanvas(const QRectF& frame, QWidget* parent) const {
+  return new canvas::VorlaneView_iPhone(frame, parent);
 }
 
 FireElementCell* viewController_iPhone::createCell() const {

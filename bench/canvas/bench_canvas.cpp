@@ -12,6 +12,8 @@
 #include "platform/AsyncImageWriter.h"
 #include "platform/DeviceProfile.h"
 
+using namespace canvas;
+
 namespace {
 
 QImage flat(QRgb colour) {
@@ -25,17 +27,17 @@ std::unique_ptr<VorlaneView_iPhone> makeCanvas() {
   auto view = std::make_unique<VorlaneView_iPhone>(QRectF(0, 0, 320, 480));
   view->show();
   const float c = 280.0f / 375.0f, r = 1280.0f / 960.0f;
-  view->setOffsetratio_y((1.0f - c / r) * 0.5f);
-  view->setBigwidth(true);
+  view->model()->setOffsetratio_y((1.0f - c / r) * 0.5f);
+  view->model()->setBigwidth(true);
   view->sketchimgview()->setImage(flat(0xff808080));
   view->orgimgview()->setImage(flat(0xffc04020));
   view->workimgview()->setImage(view->sketchimgview()->image());
-  view->setSketchready(true);
-  view->setImgready(true);
-  view->writeScratchFile();
-  view->resetBaseviewFrame();
-  view->resetHistory();
-  view->setLinesize(128.0f);
+  view->model()->setSketchready(true);
+  view->model()->setImgready(true);
+  view->model()->writeScratchFile();
+  view->model()->resetBaseviewFrame();
+  view->model()->resetHistory();
+  view->model()->setLinesize(128.0f);
   QApplication::processEvents();
   return view;
 }
@@ -85,7 +87,7 @@ class StrokeDriver {
 
 void runMoves(benchmark::State& state, bool literal) {
   auto view = makeCanvas();
-  view->setLiteralPainting(literal);
+  view->model()->setReferencePainting(literal);
   StrokeDriver driver(view.get());
   for (auto _ : state) {
     if (driver.atStrokeStart()) {
@@ -122,15 +124,15 @@ void runUndo(benchmark::State& state, int strokes) {
   }
   QApplication::processEvents();
   for (auto _ : state) {
-    view->undo();
+    view->model()->undo();
     QApplication::processEvents();
     state.PauseTiming();
-    view->redo();
+    view->model()->redo();
     QApplication::processEvents();
     state.ResumeTiming();
   }
   state.counters["undo_saved_mb_" + std::to_string(strokes * 100)] =
-      double(view->history().savedBytes()) / (1024.0 * 1024.0);
+      double(view->model()->history().savedBytes()) / (1024.0 * 1024.0);
 }
 
 void undo_100_us(benchmark::State& state) {

@@ -11,6 +11,8 @@
 #include "app/UniversalTestAppDelegate_iPhone.h"
 #include "platform/DeviceProfile.h"
 #include "platform/UserDefaults.h"
+#include "screen/MainViewController.h"
+#include "screen/SketchDocument.h"
 
 using app::Profile;
 
@@ -73,11 +75,11 @@ TEST(Delegates, LaunchInstallsTheProfilesControllerAsRootAndKeepsItAcrossBackgro
     EXPECT_EQ(controller->geometry(), QRect(QPoint(0, 0), size));
     EXPECT_EQ(platform::deviceModel(), QString(model));
     EXPECT_TRUE(!phone || platform::screenheight() == float(height)) << platform::screenheight();
-    const int type = controller->currenttype();  // background and back changes nothing
+    const int type = controller->document()->currenttype();  // background and back changes nothing
     delegate->applicationWillResignActive(), delegate->applicationDidEnterBackground();
     delegate->applicationWillEnterForeground(), delegate->applicationDidBecomeActive();
     EXPECT_TRUE(delegate->mainViewController() == controller && window->isVisible());
-    EXPECT_EQ(controller->currenttype(), type);
+    EXPECT_EQ(controller->document()->currenttype(), type);
   }
   platform::UserDefaults::setStorageFile(QString());
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <random>
 
+#include "canvas/PlateView.h"
 #include "canvas/StrokeHistory.h"
 #include "canvas/VorlaneView_iPad.h"
 #include "canvas/VorlaneView_iPhone.h"
@@ -15,6 +16,8 @@
 #include "platform/Paths.h"
 #include "platform/widgets/FloatSlider.h"
 #include "platform/widgets/PictureButton.h"
+
+using namespace canvas;
 
 namespace {
 
@@ -40,16 +43,16 @@ std::unique_ptr<VorlaneView_iPhone> makeCanvas() {
   platform::setScreenheight(480.0f);
   auto view = std::make_unique<VorlaneView_iPhone>(QRectF(0, 0, 320, 480));
   view->show();
-  view->setOffsetratio_y((1.0f - (280.0f / 375.0f) / (1280.0f / 960.0f)) * 0.5f);
-  view->setLinesize(128.0f);
+  view->model()->setOffsetratio_y((1.0f - (280.0f / 375.0f) / (1280.0f / 960.0f)) * 0.5f);
+  view->model()->setLinesize(128.0f);
   view->sketchimgview()->setImage(flat(kGrey));
   view->orgimgview()->setImage(flat(kRed));
   view->workimgview()->setImage(flat(kGrey));
-  view->setSketchready(true);
-  view->setImgready(true);
-  view->writeScratchFile();
-  view->resetBaseviewFrame();
-  view->resetHistory();
+  view->model()->setSketchready(true);
+  view->model()->setImgready(true);
+  view->model()->writeScratchFile();
+  view->model()->resetBaseviewFrame();
+  view->model()->resetHistory();
   return view;
 }
 
@@ -62,7 +65,8 @@ void drag(VorlaneView& view, QPoint from, QPoint step = {}, int moves = 0) {
 
 // The picture pixel under a point of the canvas widget.
 QPointF pictureAt(const VorlaneView& view, QPoint p) {
-  return view.fixPoint(QPointF(p) - view.workviewFrame().topLeft() - view.baseviewFrame().topLeft());
+  return view.model()->fixPoint(QPointF(p) - view.workviewFrame().topLeft() -
+                                view.model()->baseviewFrame().topLeft());
 }
 
 }  // namespace
@@ -72,9 +76,10 @@ TEST(VorlaneView, PhoneAndTabletViewTreesAndTheStartingState) {
   VorlaneView_iPhone view(QRectF(0, 0, 320, 480));
   EXPECT_EQ(view.workview()->geometry(), QRect(20, 55, 280, 375));
   EXPECT_EQ(view.controlview()->geometry(), QRect(0, 380, 320, 100));
-  EXPECT_TRUE(view.linesizeslider()->isHidden() && view.democircleHidden() && view.Abtn()->isSelected());
-  EXPECT_FALSE(view.undobtn()->isEnabled() || view.redobtn()->isEnabled() || view.sketchready());
-  EXPECT_EQ(view.linesize(), 30.0f);
+  EXPECT_TRUE(view.linesizeslider()->isHidden() && view.model()->democircleHidden() &&
+              view.Abtn()->isSelected());
+  EXPECT_FALSE(view.undobtn()->isEnabled() || view.redobtn()->isEnabled() || view.model()->sketchready());
+  EXPECT_EQ(view.model()->linesize(), 30.0f);
   platform::setScreenheight(568.0f);
   EXPECT_EQ(VorlaneView_iPhone(QRectF(0, 0, 320, 568)).workviewFrame(), QRectF(20, 55, 280, 463));
   platform::setScreenheight(480.0f);
@@ -86,15 +91,16 @@ TEST(VorlaneView, PhoneAndTabletViewTreesAndTheStartingState) {
 // Mid-slider: a 128-pixel brush, cleared within 62 pixels, soft between, untouched from 66.
 TEST(VorlaneView, TapPaintsADotOfTheBrushDiameterFromTheSlider) {
   auto view = makeCanvas();
-  view->setLinesize(1.0f);
+  view->model()->setLinesize(1.0f);
   view->linesizeslider()->setValue(0.5f);
   view->linesizechanged();
   drag(*view, QPoint(160, 242));
-  ASSERT_EQ(view->steparray().size(), 1u);
-  const StrokeSegment& s = view->steparray()[0];
+  ASSERT_EQ(view->model()->steparray().size(), 1u);
+  const StrokeSegment& s = view->model()->steparray()[0];
   const QPointF c = pictureAt(*view, QPoint(160, 242));
   EXPECT_TRUE(s.startX == s.endX && s.startY == s.endY && s.endX == float(c.x()) && s.endY == float(c.y()));
-  EXPECT_TRUE(s.width == 128.0f && !s.mode && view->brushindex() == 1 && view->undobtn()->isEnabled());
+  EXPECT_TRUE(s.width == 128.0f && !s.mode && view->model()->brushindex() == 1 &&
+              view->undobtn()->isEnabled());
   const QImage& image = view->workimgview()->image();
   int soft = 0;
   for (int y = int(c.y()) - 70; y <= int(c.y()) + 70; ++y)
@@ -106,7 +112,7 @@ TEST(VorlaneView, TapPaintsADotOfTheBrushDiameterFromTheSlider) {
     }
   EXPECT_GT(soft, 0);
   drag(*view, view->undobtn()->geometry().center() + view->controlview()->pos());  // reaches the button
-  EXPECT_TRUE(view->currentstep() == 0 && view->workimgview()->image() == flat(kGrey));
+  EXPECT_TRUE(view->model()->currentstep() == 0 && view->workimgview()->image() == flat(kGrey));
 }
 
 // A tap in the margin (ends at 137.5) hides the size controls; an unready canvas ignores all.
@@ -116,23 +122,24 @@ TEST(VorlaneView, MarginAndUnreadyCanvasRecordNothing) {
   ASSERT_FALSE(view->linesizeslider()->isHidden());
   drag(*view, QPoint(160, 120));
   EXPECT_TRUE(view->brushsizelabel()->isHidden() && view->linesizeslider()->isHidden());
-  view->setSketchready(false);
+  view->model()->setSketchready(false);
   drag(*view, QPoint(100, 200), QPoint(10, 0), 3);
   QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(160, 242));
-  EXPECT_TRUE(view->steparray().empty() && view->brushindex() == 0 && !view->undobtn()->isEnabled());
+  EXPECT_TRUE(view->model()->steparray().empty() && view->model()->brushindex() == 0 &&
+              !view->undobtn()->isEnabled());
   EXPECT_EQ(view->workimgview()->image(), flat(kGrey));
-  view->setSketchready(true);
-  view->setImgready(false);
+  view->model()->setSketchready(true);
+  view->model()->setImgready(false);
   touch(*view).press(0, QPoint(100, 200)).press(1, QPoint(200, 200));
   touch(*view).move(0, QPoint(90, 200)).move(1, QPoint(210, 200));
-  EXPECT_EQ(view->baseviewFrame(), QRectF(0, 0, 280, 375));
+  EXPECT_EQ(view->model()->baseviewFrame(), QRectF(0, 0, 280, 375));
 }
 
 // Each segment starts where the previous one ended; the mouse acts as one finger.
 TEST(VorlaneView, DragAndMouseRecordOneSegmentPerMove) {
   auto view = makeCanvas();
   drag(*view, QPoint(100, 200), QPoint(10, 5), 4);
-  const auto& steps = view->steparray();
+  const auto& steps = view->model()->steparray();
   ASSERT_EQ(steps.size(), 4u);
   for (size_t i = 1; i < 4; ++i)
     EXPECT_TRUE(steps[i].startX == steps[i - 1].endX && steps[i].startY == steps[i - 1].endY);
@@ -140,58 +147,60 @@ TEST(VorlaneView, DragAndMouseRecordOneSegmentPerMove) {
   const auto at = [&](QPointF p) { return view->workimgview()->image().pixel(int(p.x()), int(p.y())); };
   EXPECT_TRUE(at(end) == 0u && at(mid) == kGrey);
   QTest::mousePress(view.get(), Qt::LeftButton, {}, QPoint(100, 260));
-  EXPECT_EQ(view->democircleFrame(), QRectF(80 - 14, 205 - 14, 28, 28));
+  EXPECT_EQ(view->model()->democircleFrame(), QRectF(80 - 14, 205 - 14, 28, 28));
   QTest::mouseMove(view.get(), QPoint(120, 260));
   QTest::mouseMove(view.get(), QPoint(140, 270));
   QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(140, 270));
-  EXPECT_TRUE(steps.size() == 6u && steps.back().stroke == 1u && view->brushindex() == 2);
-  EXPECT_TRUE(view->democircleHidden() && at(mid) == 0u);
+  EXPECT_TRUE(steps.size() == 6u && steps.back().stroke == 1u && view->model()->brushindex() == 2);
+  EXPECT_TRUE(view->model()->democircleHidden() && at(mid) == 0u);
 }
 
 // Zooms about the previous midpoint; lifting a finger settles at once and animates the display.
 TEST(VorlaneView, PinchZoomsAndSettlesWhileTheRemainingFingerPaintsOn) {
   auto view = makeCanvas();
   touch(*view).press(0, QPoint(100, 200)).press(1, QPoint(200, 200));
-  EXPECT_TRUE(view->democircleHidden() && !view->onlyclick());
+  EXPECT_TRUE(view->model()->democircleHidden() && !view->model()->onlyclick());
   touch(*view).move(0, QPoint(90, 200)).move(1, QPoint(210, 200));
-  const QRectF f = view->baseviewFrame();  // (-30, -40, 336, 450) to single precision
+  const QRectF f = view->model()->baseviewFrame();  // (-30, -40, 336, 450) to single precision
   EXPECT_TRUE(std::abs(f.x() + 30) < 1e-4 && std::abs(f.y() + 40) < 1e-4 &&
               std::abs(f.width() - 336) < 1e-4 && std::abs(f.height() - 450) < 1e-4)
       << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
-  EXPECT_TRUE(view->framechanged() && view->steparray().empty());
+  EXPECT_TRUE(view->model()->framechanged() && view->model()->steparray().empty());
   touch(*view).move(0, QPoint(120, 200)).move(1, QPoint(180, 200));  // zooms out by half
-  EXPECT_FLOAT_EQ(view->baseviewFrame().width(), 168.0f);
+  EXPECT_FLOAT_EQ(view->model()->baseviewFrame().width(), 168.0f);
   touch(*view).move(0, QPoint(120, 200)).release(1, QPoint(180, 200));
-  const QRectF settled = view->baseviewFrame();
-  EXPECT_TRUE(!view->framechanged() && settled.size() == QSizeF(280, 375));
+  const QRectF settled = view->model()->baseviewFrame();
+  EXPECT_TRUE(!view->model()->framechanged() && settled.size() == QSizeF(280, 375));
   EXPECT_TRUE(settled.x() <= 0 && settled.y() <= 0 && settled.right() >= 279 && settled.bottom() >= 374);
-  EXPECT_TRUE(view->settlingAnimationRunning() && view->displayedBaseviewFrame() != settled);
-  QTRY_VERIFY(!view->settlingAnimationRunning());
-  EXPECT_EQ(view->displayedBaseviewFrame(), settled);
+  EXPECT_TRUE(view->workview()->settlingAnimationRunning() &&
+              view->workview()->displayedBaseviewFrame() != settled);
+  QTRY_VERIFY(!view->workview()->settlingAnimationRunning());
+  EXPECT_EQ(view->workview()->displayedBaseviewFrame(), settled);
   touch(*view).move(0, QPoint(135, 250));  // from its own previous position
   touch(*view).release(0, QPoint(135, 250));
-  ASSERT_TRUE(view->steparray().size() == 1u && view->brushindex() == 1);
-  EXPECT_FLOAT_EQ(view->steparray()[0].startX, float(pictureAt(*view, QPoint(120, 200)).x()));
+  ASSERT_TRUE(view->model()->steparray().size() == 1u && view->model()->brushindex() == 1);
+  EXPECT_FLOAT_EQ(view->model()->steparray()[0].startX, float(pictureAt(*view, QPoint(120, 200)).x()));
 }
 
 TEST(VorlaneView, RightDragPansAndWheelZoomsAboutThePointer) {
   auto view = makeCanvas();
   QTest::mousePress(view.get(), Qt::RightButton, {}, QPoint(160, 200));
   QTest::mouseMove(view.get(), QPoint(110, 200));
-  EXPECT_EQ(view->baseviewFrame(), QRectF(-50, 0, 280, 375));
+  EXPECT_EQ(view->model()->baseviewFrame(), QRectF(-50, 0, 280, 375));
   QTest::mouseRelease(view.get(), Qt::RightButton, {}, QPoint(110, 200));
-  EXPECT_TRUE(view->baseviewFrame() == QRectF(-1, 0, 280, 375) && view->steparray().empty());  // settled
-  view->resetBaseviewFrame();
+  EXPECT_TRUE(view->model()->baseviewFrame() == QRectF(-1, 0, 280, 375) &&
+              view->model()->steparray().empty());  // settled
+  view->model()->resetBaseviewFrame();
   const QPointF p(160, 242.5);  // plate (140, 187.5)
   QWheelEvent wheel(p, view->mapToGlobal(p), {}, {0, -240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
   QCoreApplication::sendEvent(view.get(), &wheel);
-  const QRectF f = view->baseviewFrame();
+  const QRectF f = view->model()->baseviewFrame();
   EXPECT_FLOAT_EQ(f.width(), 280.0f / 1.21f);
   EXPECT_FLOAT_EQ(f.center().x(), 140.0f);
   EXPECT_FLOAT_EQ(f.center().y(), 187.5f);
-  EXPECT_TRUE(view->framechanged());
-  QTRY_VERIFY(!view->framechanged());  // settles later
-  EXPECT_EQ(view->baseviewFrame(), QRectF(0, 0, 280, 375));
+  EXPECT_TRUE(view->model()->framechanged());
+  QTRY_VERIFY(!view->model()->framechanged());  // settles later
+  EXPECT_EQ(view->model()->baseviewFrame(), QRectF(0, 0, 280, 375));
 }
 
 // A cancelled stroke ends like a lift; a cancelled pinch still settles.
@@ -201,43 +210,46 @@ TEST(VorlaneView, CancelledTouchEndsLikeALift) {
   touch(*view).press(0, QPoint(100, 200));
   touch(*view).move(0, QPoint(120, 200));
   QCoreApplication::sendEvent(view.get(), &cancel);
-  EXPECT_TRUE(view->steparray().size() == 1u && view->brushindex() == 1 && view->democircleHidden());
-  EXPECT_FALSE(view->modified());
+  EXPECT_TRUE(view->model()->steparray().size() == 1u && view->model()->brushindex() == 1 &&
+              view->model()->democircleHidden());
+  EXPECT_FALSE(view->model()->modified());
   touch(*view).press(0, QPoint(100, 200)).press(1, QPoint(200, 200));
   touch(*view).move(0, QPoint(125, 200)).move(1, QPoint(175, 200));
-  ASSERT_TRUE(view->framechanged());
+  ASSERT_TRUE(view->model()->framechanged());
   QCoreApplication::sendEvent(view.get(), &cancel);
-  EXPECT_TRUE(!view->framechanged() && view->baseviewFrame().size() == QSizeF(280, 375));
+  EXPECT_TRUE(!view->model()->framechanged() && view->model()->baseviewFrame().size() == QSizeF(280, 375));
 }
 
 // Strokes of 5, 1 and 4 segments: each click moves by a whole stroke; a new one cuts the rest.
 TEST(CanvasHistory, UndoAndRedoWholeStrokesAndANewStrokeCutsTheHistory) {
   auto view = makeCanvas();
-  view->undo();  // nothing to undo or redo yet
-  view->redo();
-  EXPECT_EQ(view->currentstep(), 0);
+  view->model()->undo();  // nothing to undo or redo yet
+  view->model()->redo();
+  EXPECT_EQ(view->model()->currentstep(), 0);
   drag(*view, QPoint(60, 160), QPoint(12, 3), 5);
   drag(*view, QPoint(250, 250));
   drag(*view, QPoint(80, 300), QPoint(15, -4), 4);
-  ASSERT_TRUE(view->currentstep() == 10 && view->brushindex() == 3);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(view->steparray()[i].stroke, i < 5 ? 0u : i < 6 ? 1u : 2u);
+  ASSERT_TRUE(view->model()->currentstep() == 10 && view->model()->brushindex() == 3);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(view->model()->steparray()[i].stroke, i < 5 ? 0u : i < 6 ? 1u : 2u);
   const QImage painted = view->workimgview()->image();
-  view->redo();  // at the end: nothing to redo
+  view->model()->redo();  // at the end: nothing to redo
   const std::pair<bool, int> clicks[] = {{true, 6},  {true, 5},   {true, 0}, {true, 0}, {false, 5},
                                          {false, 6}, {false, 10}, {true, 6}, {true, 5}};
   for (const auto& [undo, step] : clicks) {
     SCOPED_TRACE(testing::Message() << (undo ? "undo to " : "redo to ") << step);
     QTest::mouseClick(undo ? view->undobtn() : view->redobtn(), Qt::LeftButton);
-    EXPECT_TRUE(view->currentstep() == step && view->steparray().size() == 10u);
+    EXPECT_TRUE(view->model()->currentstep() == step && view->model()->steparray().size() == 10u);
     EXPECT_TRUE(view->undobtn()->isEnabled() == (step > 0) && view->redobtn()->isEnabled() == (step < 10));
-    EXPECT_EQ(view->workimgview()->image(), view->history().replay(step));
+    EXPECT_EQ(view->workimgview()->image(), view->model()->history().replay(step));
     EXPECT_EQ(view->workimgview()->image() == painted, step == 10);
   }
   drag(*view, QPoint(150, 330), QPoint(0, -10), 3);
-  EXPECT_TRUE(view->currentstep() == 8 && view->steparray().size() == 8u && !view->redobtn()->isEnabled());
-  EXPECT_EQ(view->steparray()[5].stroke, 3u);
-  view->undo();
-  EXPECT_TRUE(view->currentstep() == 5 && view->workimgview()->image() == view->history().replay(5));
+  EXPECT_TRUE(view->model()->currentstep() == 8 && view->model()->steparray().size() == 8u &&
+              !view->redobtn()->isEnabled());
+  EXPECT_EQ(view->model()->steparray()[5].stroke, 3u);
+  view->model()->undo();
+  EXPECT_TRUE(view->model()->currentstep() == 5 &&
+              view->workimgview()->image() == view->model()->history().replay(5));
 }
 
 TEST(CanvasHistory, UndoRebuildsFromTheBaseInMemoryWhenTheFileCannotBeWritten) {
@@ -250,8 +262,8 @@ TEST(CanvasHistory, UndoRebuildsFromTheBaseInMemoryWhenTheFileCannotBeWritten) {
   EXPECT_FALSE(platform::AsyncImageWriter::shared().lastWriteSucceeded(path));
   drag(*view, QPoint(60, 160), QPoint(12, 3), 5);
   drag(*view, QPoint(250, 250));
-  view->undo();
-  view->undo();
+  view->model()->undo();
+  view->model()->undo();
   EXPECT_EQ(view->workimgview()->image(), flat(kGrey));
   ASSERT_TRUE(QDir(path).removeRecursively());
 }
@@ -266,18 +278,19 @@ TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
   drag(*view, QPoint(160, 242));
   const QImage painted = view->workimgview()->image();
   QTest::mouseClick(view->Abtn(), Qt::LeftButton);
-  EXPECT_TRUE(view->steparray().size() == 1u && view->workimgview()->image() == painted);
-  const QPointF dot = view->fixPoint(QPointF(140, 187));
+  EXPECT_TRUE(view->model()->steparray().size() == 1u && view->workimgview()->image() == painted);
+  const QPointF dot = view->model()->fixPoint(QPointF(140, 187));
   QTest::mouseClick(view->Bbtn(), Qt::LeftButton);
   EXPECT_TRUE(view->Bbtn()->isSelected() && !view->Abtn()->isSelected() && view->orgimgview()->isHidden());
-  EXPECT_TRUE(view->steparray().empty() && view->currentstep() == 0 && view->brushindex() == 0);
+  EXPECT_TRUE(view->model()->steparray().empty() && view->model()->currentstep() == 0 &&
+              view->model()->brushindex() == 0);
   EXPECT_FALSE(view->undobtn()->isEnabled() || view->redobtn()->isEnabled());
   const QImage& work = view->workimgview()->image();
   EXPECT_TRUE(work.pixel(int(dot.x()), int(dot.y())) == kRed && work.pixel(3, 3) == kGrey);
-  EXPECT_TRUE(view->baseImage() == work && scratch() == work);
+  EXPECT_TRUE(view->model()->baseImage() == work && scratch() == work);
   drag(*view, QPoint(160, 242));  // in B a stroke brings the sketch back over the colour
-  EXPECT_TRUE(view->steparray()[0].mode);
-  view->undo();
+  EXPECT_TRUE(view->model()->steparray()[0].mode);
+  view->model()->undo();
   const QImage before = view->workimgview()->image();
   EXPECT_EQ(before.pixel(int(dot.x()), int(dot.y())), kRed);
   QFile::remove(platform::scratchFilePath());
@@ -286,22 +299,22 @@ TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
               scratch() == before);
 }
 
-TEST(CanvasHistory, LiteralPathGivesTheSamePixels) {
-  auto fast = makeCanvas(), literal = makeCanvas();
-  literal->setLiteralPainting(true);
+TEST(CanvasHistory, ReferencePathGivesTheSamePixels) {
+  auto fast = makeCanvas(), reference = makeCanvas();
+  reference->model()->setReferencePainting(true);
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> x(30, 290), y(60, 420), step(-30, 30);
   for (int stroke = 0; stroke < 12; ++stroke) {
     const QPoint from(x(rng), y(rng)), delta(step(rng), step(rng));
-    for (VorlaneView* v : {fast.get(), literal.get()}) {
-      v->setLinesize(float(5 + stroke * 13));
+    for (VorlaneView* v : {fast.get(), reference.get()}) {
+      v->model()->setLinesize(float(5 + stroke * 13));
       drag(*v, from, delta, stroke % 4);
     }
   }
-  ASSERT_EQ(fast->steparray().size(), literal->steparray().size());
+  ASSERT_EQ(fast->model()->steparray().size(), reference->model()->steparray().size());
   for (int i = 0; i < 7; ++i) {  // as painted, then after five undos and one redo
-    EXPECT_EQ(fast->workimgview()->image(), literal->workimgview()->image()) << "after move " << i;
-    for (VorlaneView* v : {fast.get(), literal.get()}) i < 5 ? v->undo() : v->redo();
+    EXPECT_EQ(fast->workimgview()->image(), reference->workimgview()->image()) << "after move " << i;
+    for (VorlaneView* v : {fast.get(), reference.get()}) i < 5 ? v->model()->undo() : v->model()->redo();
   }
 }
 

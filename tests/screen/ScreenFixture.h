@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "canvas/PlateView.h"
 #include "canvas/VorlaneView.h"
 #include "platform/Desktop.h"
 #include "platform/DeviceProfile.h"
@@ -24,6 +25,8 @@
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/MainViewController.h"
+#include "screen/PromptSchedule.h"
+#include "screen/SketchDocument.h"
 #include "screen/viewController_iPad.h"
 #include "screen/viewController_iPhone.h"
 
@@ -55,9 +58,10 @@ class ScreenTest : public ::testing::Test {
   Screen* startTablet() { return start(new screen::viewController_iPad, {768, 1024}); }
   Screen* start(Screen* c, QSize size) {
     controller_.reset(c);
-    renders_ = std::make_unique<QSignalSpy>(c, &Screen::renderPassFinished), seen_ = 0;
     c->resize(size);
     c->loadViewIfNeeded();
+    renders_ = std::make_unique<QSignalSpy>(c->document(), &screen::SketchDocument::renderPassFinished),
+    seen_ = 0;
     c->show();
     QApplication::setActiveWindow(c);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(c));
@@ -79,7 +83,9 @@ class ScreenTest : public ::testing::Test {
     if (renders_->count() == seen_ && !renders_->wait(20000)) return false;
     return seen_ = renders_->count(), renders_->last().at(0).toBool();
   }
-  bool pickAndRender(const QString& path) { return controller_->pickPhotoFile(path) && waitForRender(); }
+  bool pickAndRender(const QString& path) {
+    return controller_->document()->pickPhotoFile(path) && waitForRender();
+  }
 
   static platform::AlertView* onlyAlert() {
     const auto alerts = platform::AlertView::visibleAlerts();

@@ -37,8 +37,8 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
   EXPECT_TRUE(c->processindicator()->isAnimating());
   EXPECT_FALSE(c->sketchtypebaseview()->isHidden() || c->photoAtypebaseview()->isHidden());
   ASSERT_TRUE(waitForRender());
-  EXPECT_EQ(c->orgimg().size(), QSize(640, 480));  // wider than the canvas, kept at its size
-  EXPECT_EQ(c->workview()->linesize(), 64.0f);
+  EXPECT_EQ(c->document()->orgimg().size(), QSize(640, 480));  // wider than the canvas, kept at its size
+  EXPECT_EQ(c->workview()->model()->linesize(), 64.0f);
 
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(writePhoto("dropped.png", 200, 150))});
@@ -48,19 +48,20 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
   QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, {});
   QApplication::sendEvent(c, &drop);
   ASSERT_TRUE(waitForRender());
-  EXPECT_EQ(c->orgimg().size(), QSize(200, 150));
-  EXPECT_EQ(c->photoName(), QStringLiteral("dropped.png"));
+  EXPECT_EQ(c->document()->orgimg().size(), QSize(200, 150));
+  EXPECT_EQ(c->document()->photoName(), QStringLiteral("dropped.png"));
   ASSERT_TRUE(pickAndRender(QStringLiteral(":/sample/astronaut.png")));
-  EXPECT_EQ(c->photoName(), QStringLiteral("astronaut.png"));
+  EXPECT_EQ(c->document()->photoName(), QStringLiteral("astronaut.png"));
 
-  const qint64 key = c->orgimg().cacheKey();
+  const qint64 key = c->document()->orgimg().cacheKey();
   const qint64 bKey = c->workview()->sketchimgview()->image().cacheKey();
-  const float offY = c->workview()->offsetratio_y();
+  const float offY = c->workview()->model()->offsetratio_y();
   auto unchanged = [&] {
-    EXPECT_EQ(c->orgimg().cacheKey(), key);
+    EXPECT_EQ(c->document()->orgimg().cacheKey(), key);
     EXPECT_EQ(c->workview()->sketchimgview()->image().cacheKey(), bKey);
-    EXPECT_EQ(c->workview()->offsetratio_y(), offY);
-    EXPECT_TRUE(!c->imgchanged() && c->processindicator()->isHidden() && !c->workview()->isHidden());
+    EXPECT_EQ(c->workview()->model()->offsetratio_y(), offY);
+    EXPECT_TRUE(!c->document()->imgchanged() && c->processindicator()->isHidden() &&
+                !c->workview()->isHidden());
   };
   QTest::mouseClick(c->albumbtn(), Qt::LeftButton);  // a cancelled dialog
   ASSERT_NE(c->albumDialog(), nullptr);
@@ -75,7 +76,7 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
                                                     {"missing.png", QByteArray()}};
   for (const auto& [name, bytes] : bad) {
     SCOPED_TRACE(name);
-    EXPECT_FALSE(c->pickPhotoFile(bytes.isNull() ? dir_.filePath(name) : writeFile(name, bytes)));
+    EXPECT_FALSE(c->document()->pickPhotoFile(bytes.isNull() ? dir_.filePath(name) : writeFile(name, bytes)));
     ASSERT_NE(onlyAlert(), nullptr);
     const QString message = onlyAlert()->message();  // the file's name and a reason
     const QRegularExpression pattern("^" + QRegularExpression::escape(name) + " could not be opened: .+\\.$");
@@ -94,12 +95,12 @@ TEST_F(ScreenTest, LargePhotosAreFittedFromTheirFullSizeAndShrunk) {
            {false, {2448, 3264}, {768, 1024}, true, 0.0022222f, 76.8f},
            {true, {2448, 3264}, {768, 1024}, false, 0.0092593f, 76.8f}}) {
     SCOPED_TRACE(testing::Message() << tablet << " " << photo.width() << "x" << photo.height());
-    VorlaneView* canvas = (tablet ? startTablet() : startPhone())->workview();
+    canvas::CanvasModel* model = (tablet ? startTablet() : startPhone())->workview()->model();
     ASSERT_TRUE(pickAndRender(writePhoto("big.jpg", photo.width(), photo.height(), "JPG")));
-    EXPECT_EQ(controller_->orgimg().size(), kept);
-    EXPECT_EQ(canvas->bigwidth(), bigwidth);
-    EXPECT_EQ(bigwidth ? canvas->offsetratio_x() : canvas->offsetratio_y(), 0.0f);
-    EXPECT_NEAR(bigwidth ? canvas->offsetratio_y() : canvas->offsetratio_x(), margin, 5e-8);
-    EXPECT_FLOAT_EQ(canvas->linesize(), linesize);
+    EXPECT_EQ(controller_->document()->orgimg().size(), kept);
+    EXPECT_EQ(model->bigwidth(), bigwidth);
+    EXPECT_EQ(bigwidth ? model->offsetratio_x() : model->offsetratio_y(), 0.0f);
+    EXPECT_NEAR(bigwidth ? model->offsetratio_y() : model->offsetratio_x(), margin, 5e-8);
+    EXPECT_FLOAT_EQ(model->linesize(), linesize);
   }
 }

@@ -22,10 +22,10 @@ class MoreAppsTest : public ScreenTest {
   UIGotoMoreView* fire(int delay) {
     auto* c = controller_.get();
     EXPECT_EQ(c->gotomoreview(), nullptr);  // none is showing
-    EXPECT_EQ(c->moreTimer()->isActive() ? c->moreTimer()->interval() : 0, delay);
-    EXPECT_EQ(c->more_kick(), delay ? 1 : 0);
-    if (!delay || !c->moreTimer()->isActive()) return nullptr;
-    c->moreTimer()->start(0);
+    EXPECT_EQ(c->schedule()->moreTimer()->isActive() ? c->schedule()->moreTimer()->interval() : 0, delay);
+    EXPECT_EQ(c->schedule()->more_kick(), delay ? 1 : 0);
+    if (!delay || !c->schedule()->moreTimer()->isActive()) return nullptr;
+    c->schedule()->moreTimer()->start(0);
     for (int i = 0; i < 500 && !c->gotomoreview(); ++i) QTest::qWait(10);
     UIGotoMoreView* dialog = c->gotomoreview();
     EXPECT_TRUE(dialog && dialog->isVisible() && dialog->geometry() == c->rect());
@@ -51,7 +51,7 @@ TEST_F(MoreAppsTest, ButtonsMoveTheCounterAsTheyShould) {
     defaults().setIntegerForKey(start, QStringLiteral("more_times"));
     opened_.clear();
     auto* c = startPhone(568);
-    c->showmoredlgafter(1);  // scheduling twice never makes a second showing
+    c->schedule()->showmoredlgafter(1);  // scheduling twice never makes a second showing
     UIGotoMoreView* dialog = fire(*clicks ? 30000 : 0);
     EXPECT_EQ(counter(), start);
     if (!dialog) continue;
@@ -87,7 +87,7 @@ TEST_F(MoreAppsTest, AnIndexThatNamesNoEntryOpensNothingButCounts) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(opened_.isEmpty());
     EXPECT_EQ(counter(), ++expected);
-    EXPECT_EQ(c->more_times(), expected);
+    EXPECT_EQ(c->schedule()->more_times(), expected);
   }
   fire(300000);
 }

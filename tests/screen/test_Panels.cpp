@@ -15,7 +15,8 @@ TEST_F(ScreenTest, PanelsExpandKeepRowTapsAndOneTapCollapsesBothAndRendersTheCha
   QListWidget* list = c->sketchtypetableview();
   EXPECT_EQ(list->visualItemRect(list->item(7)), QRect(0, 325, 50, 65));
   clickRow(list, 4);
-  EXPECT_TRUE(c->currenttype() == 4 && c->showsketchtypeview());  // a row tap keeps the panel open
+  EXPECT_TRUE(c->document()->currenttype() == 4 &&
+              c->showsketchtypeview());  // a row tap keeps the panel open
   EXPECT_EQ(defaults().integerForKey("currenttype"), 7);
   QTest::mouseClick(c->showphotoAtypeviewbtn(), Qt::LeftButton);
   clickRow(c->photoAtypetableview(), 2);
@@ -24,7 +25,8 @@ TEST_F(ScreenTest, PanelsExpandKeepRowTapsAndOneTapCollapsesBothAndRendersTheCha
   EXPECT_FALSE(c->showsketchtypeview() || c->showphotoAtypeview() || c->bkbtn()->isVisible());
   EXPECT_EQ(c->sketchtypebaseviewFrame(), QRectF(270, 415, 50, 65));
   EXPECT_EQ(c->photoAtypebaseviewFrame(), QRectF(0, 415, 50, 65));
-  EXPECT_TRUE(!c->workview()->sketchready() && c->processindicator()->isAnimating());  // render scheduled
+  EXPECT_TRUE(!c->workview()->model()->sketchready() &&
+              c->processindicator()->isAnimating());  // render scheduled
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(defaults().integerForKey("currenttype"), 4);
   EXPECT_EQ(defaults().integerForKey("currentAtype"), 2);
@@ -35,21 +37,21 @@ TEST_F(ScreenTest, PanelsExpandKeepRowTapsAndOneTapCollapsesBothAndRendersTheCha
     QTest::mouseClick(c->showphotoAtypeviewbtn(), Qt::LeftButton);
     for (int row : rows) clickRow(c->photoAtypetableview(), row);
     QTest::mouseClick(c->bkbtn(), Qt::LeftButton);
-    EXPECT_TRUE(c->workview()->sketchready() && c->processindicator()->isHidden());
+    EXPECT_TRUE(c->workview()->model()->sketchready() && c->processindicator()->isHidden());
   }
   c->didSelectRow(1, 8), c->didSelectRow(2, -1), c->didSelectRow(3, 2);  // outside the lists: ignored
-  EXPECT_EQ(c->currenttype(), 4);
-  EXPECT_EQ(c->currentAtype(), 2);
+  EXPECT_EQ(c->document()->currenttype(), 4);
+  EXPECT_EQ(c->document()->currentAtype(), 2);
 }
 
 TEST_F(ScreenTest, PanelSelectionBeforeTheFirstRenderIsOnlyKept) {
   auto* c = startPhone();
   // Panels appear with the first pick; the render is still pending.
-  ASSERT_TRUE(c->pickPhotoFile(writePhoto("p.png", 160, 120)));
+  ASSERT_TRUE(c->document()->pickPhotoFile(writePhoto("p.png", 160, 120)));
   QTest::mouseClick(c->showsketchtypeviewbtn(), Qt::LeftButton);
   clickRow(c->sketchtypetableview(), 5);
   QTest::mouseClick(c->bkbtn(), Qt::LeftButton);
-  EXPECT_EQ(c->currenttype(), 5);
+  EXPECT_EQ(c->document()->currenttype(), 5);
   EXPECT_EQ(defaults().integerForKey("currenttype"), 1);
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(defaults().integerForKey("currenttype"), 5);

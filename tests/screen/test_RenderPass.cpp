@@ -9,17 +9,17 @@
 
 class RenderPassTest : public ScreenTest {
  protected:
-  VorlaneView* canvas() { return controller_->workview(); }
-  QImage B() { return canvas()->sketchimgview()->image(); }
-  QImage A() { return canvas()->orgimgview()->image(); }
-  QImage W() { return canvas()->workimgview()->image(); }
+  canvas::VorlaneView* view() { return controller_->workview(); }
+  QImage B() { return view()->sketchimgview()->image(); }
+  QImage A() { return view()->orgimgview()->image(); }
+  QImage W() { return view()->workimgview()->image(); }
   // Same pixels; an int is a style: the photo's rendering computed straight with the engine.
   static bool same(const QImage& a, const QImage& b) {
     const auto f = QImage::Format_ARGB32_Premultiplied;
     return !a.isNull() && a.size() == b.size() && a.convertToFormat(f) == b.convertToFormat(f);
   }
   bool same(const QImage& a, int style) {
-    const QImage photo = controller_->orgimg();
+    const QImage photo = controller_->document()->orgimg();
     auto texture = platform::GetImageData(platform::imageByScalingForSize(
         QSizeF(photo.size()), platform::imageWithContentsOfFile(QStringLiteral("sketchbrush.png"))));
     auto raster = platform::GetImageData(photo);
@@ -34,17 +34,17 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
   defaults().setIntegerForKey(3, "currenttype");
   auto* c = startPhone();
   ASSERT_TRUE(pickAndRender(writePhoto("p.png", 320, 240)));
-  EXPECT_FALSE(c->imgchanged());
+  EXPECT_FALSE(c->document()->imgchanged());
   EXPECT_EQ(defaults().integerForKey("currenttype"), 3);
   EXPECT_TRUE(defaults().hasKey("currentAtype") && defaults().integerForKey("currentAtype") == 0);
   EXPECT_TRUE(same(B(), 3));
-  EXPECT_TRUE(same(A(), c->orgimg()));
+  EXPECT_TRUE(same(A(), c->document()->orgimg()));
   EXPECT_TRUE(same(W(), B()));
   // The canvas is ready and starts afresh.
-  EXPECT_TRUE(!canvas()->isHidden() && canvas()->imgready() && canvas()->sketchready());
-  EXPECT_EQ(canvas()->currentstep(), 0);
-  EXPECT_FALSE(canvas()->undobtn()->isEnabled() || canvas()->redobtn()->isEnabled());
-  EXPECT_EQ(canvas()->baseviewFrame(), QRectF(0, 0, 280, 375));
+  EXPECT_TRUE(!view()->isHidden() && view()->model()->imgready() && view()->model()->sketchready());
+  EXPECT_EQ(view()->model()->currentstep(), 0);
+  EXPECT_FALSE(view()->undobtn()->isEnabled() || view()->redobtn()->isEnabled());
+  EXPECT_EQ(view()->model()->baseviewFrame(), QRectF(0, 0, 280, 375));
   platform::AsyncImageWriter::shared().waitForIdle();  // the scratch file holds the work image
   EXPECT_TRUE(same(QImage(platform::scratchFilePath()), W()));
 
@@ -52,11 +52,11 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
   const qint64 bKey = B().cacheKey();
   QImage painted = W();  // something painted on the work image, and a zoom
   painted.fill(Qt::red);
-  canvas()->workimgview()->setImage(painted);
-  canvas()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
+  view()->workimgview()->setImage(painted);
+  view()->model()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
   QFile::remove(platform::scratchFilePath());
   c->didSelectRow(2, 5);
-  c->dosketch();
+  c->document()->dosketch();
   EXPECT_EQ(B().cacheKey(), bKey);  // not rendered again
   EXPECT_TRUE(same(W(), B()));
   EXPECT_TRUE(same(A(), 5));
@@ -66,40 +66,41 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
   EXPECT_TRUE(QFile::exists(platform::scratchFilePath()));
 
   const qint64 aKey = A().cacheKey();
-  canvas()->workimgview()->setImage(painted);
-  canvas()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
-  c->dosketch();  // nothing changed
+  view()->workimgview()->setImage(painted);
+  view()->model()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
+  c->document()->dosketch();  // nothing changed
   EXPECT_EQ(A().cacheKey(), aKey);
   EXPECT_EQ(B().cacheKey(), bKey);
   EXPECT_TRUE(same(W(), B()));
-  EXPECT_EQ(canvas()->baseviewFrame(), QRectF(0, 0, 280, 375));
+  EXPECT_EQ(view()->model()->baseviewFrame(), QRectF(0, 0, 280, 375));
 
   c->didSelectRow(2, 3);  // equal styles give the same rendering
-  c->dosketch();
+  c->document()->dosketch();
   EXPECT_TRUE(same(A(), B()));
   EXPECT_TRUE(same(A(), 3));
 
   const qint64 a1Key = A().cacheKey();
   c->didSelectRow(1, 0);  // style 0 shows the photo itself and keeps photo A
-  c->dosketch();
-  EXPECT_TRUE(same(B(), c->orgimg()));
-  EXPECT_TRUE(same(W(), c->orgimg()));
+  c->document()->dosketch();
+  EXPECT_TRUE(same(B(), c->document()->orgimg()));
+  EXPECT_TRUE(same(W(), c->document()->orgimg()));
   EXPECT_EQ(A().cacheKey(), a1Key);
   EXPECT_EQ(defaults().integerForKey("currenttype"), 0);
 
   // A second photo is always rendered; the phone hides the canvas meanwhile, the tablet does not.
-  QSignalSpy done(c, &Screen::renderPassFinished);  // the passes above ended inside dosketch()
-  ASSERT_TRUE(c->pickPhotoFile(writePhoto("two.png", 120, 160)));
-  EXPECT_TRUE(canvas()->isHidden() && c->processindicator()->isAnimating());
+  QSignalSpy done(c->document(),
+                  &screen::SketchDocument::renderPassFinished);  // the passes above ended inside dosketch()
+  ASSERT_TRUE(c->document()->pickPhotoFile(writePhoto("two.png", 120, 160)));
+  EXPECT_TRUE(view()->isHidden() && c->processindicator()->isAnimating());
   ASSERT_TRUE(done.wait(20000));
-  EXPECT_FALSE(canvas()->isHidden());
-  EXPECT_TRUE(same(B(), c->orgimg()) && B().size() == QSize(120, 160));
+  EXPECT_FALSE(view()->isHidden());
+  EXPECT_TRUE(same(B(), c->document()->orgimg()) && B().size() == QSize(120, 160));
   EXPECT_TRUE(same(A(), 3));
-  EXPECT_EQ(c->photoName(), QStringLiteral("two.png"));
+  EXPECT_EQ(c->document()->photoName(), QStringLiteral("two.png"));
   c = startTablet();
   ASSERT_TRUE(pickAndRender(writePhoto("p.png", 160, 120)));
-  ASSERT_TRUE(c->pickPhotoFile(writePhoto("two.png", 120, 160)));
-  EXPECT_TRUE(!canvas()->isHidden() && c->processindicator()->isAnimating());
+  ASSERT_TRUE(c->document()->pickPhotoFile(writePhoto("two.png", 120, 160)));
+  EXPECT_TRUE(!view()->isHidden() && c->processindicator()->isAnimating());
   EXPECT_TRUE(waitForRender());
 }
 
@@ -114,21 +115,22 @@ TEST_F(RenderPassTest, MissingTextureKeepsThePreviousPhoto) {
   defaults().setIntegerForKey(0, "currenttype");
   auto* c = startPhone();
   ASSERT_TRUE(pickAndRender(writePhoto("first.png", 160, 120)));
-  const qint64 first = c->orgimg().cacheKey();
+  const qint64 first = c->document()->orgimg().cacheKey();
   auto fit = [&] {
-    return std::tuple(canvas()->offsetratio_y(), canvas()->bigwidth(), canvas()->linesize());
+    return std::tuple(view()->model()->offsetratio_y(), view()->model()->bigwidth(),
+                      view()->model()->linesize());
   };
   const auto firstFit = fit();
   c->didSelectRow(1, 2);
-  ASSERT_TRUE(c->pickPhotoFile(writePhoto("second.png", 100, 300)));
+  ASSERT_TRUE(c->document()->pickPhotoFile(writePhoto("second.png", 100, 300)));
   EXPECT_FALSE(waitForRender());
   ASSERT_EQ(renders_->count(), 2);  // it ended, and ended badly
-  EXPECT_EQ(c->orgimg().cacheKey(), first);
+  EXPECT_EQ(c->document()->orgimg().cacheKey(), first);
   EXPECT_EQ(fit(), firstFit);
   EXPECT_EQ(B().size(), QSize(160, 120));
-  EXPECT_TRUE(!canvas()->isHidden() && canvas()->sketchready());
-  EXPECT_EQ(c->photoName(), QStringLiteral("first.png"));
-  EXPECT_EQ(c->currenttype(), 0);  // the selection is back on what is shown
+  EXPECT_TRUE(!view()->isHidden() && view()->model()->sketchready());
+  EXPECT_EQ(c->document()->photoName(), QStringLiteral("first.png"));
+  EXPECT_EQ(c->document()->currenttype(), 0);  // the selection is back on what is shown
   EXPECT_EQ(defaults().integerForKey("currenttype"), 0);
   EXPECT_ALERT("Cannot Open Photo", "second.png could not be opened: the picture could not be rendered.",
                "OK");

@@ -14,21 +14,21 @@ class SaveShareTest : public ScreenTest {
   }
   void SetUp() override { ScreenTest::SetUp(), QFile::remove(album()), QDir(album()).removeRecursively(); }
   void TearDown() override { qputenv("PATH", path_), QFile::remove(album()), ScreenTest::TearDown(); }
-  VorlaneView* canvas() { return controller_->workview(); }
+  canvas::VorlaneView* view() { return controller_->workview(); }
   // A mouse stroke between two picture pixels of the plate.
   void stroke(QPointF from, QPointF to) {
-    const QSizeF size = canvas()->orgimgview()->image().size();
-    const QRectF fit = canvas::PlateView::fitRect(canvas()->baseviewFrame(), size);
+    const QSizeF size = view()->orgimgview()->image().size();
+    const QRectF fit = canvas::CanvasModel::fitRect(view()->model()->baseviewFrame(), size);
     const QTransform t = QTransform::fromTranslate(fit.x(), fit.y())
                              .scale(fit.width() / size.width(), fit.height() / size.height());
-    auto at = [&](QPointF p) { return canvas()->workview()->geometry().topLeft() + t.map(p).toPoint(); };
-    QTest::mousePress(canvas(), Qt::LeftButton, {}, at(from));
-    for (int i = 1; i <= 4; ++i) QTest::mouseMove(canvas(), at(from + (to - from) * i / 4));
-    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, at(to));
+    auto at = [&](QPointF p) { return view()->workview()->geometry().topLeft() + t.map(p).toPoint(); };
+    QTest::mousePress(view(), Qt::LeftButton, {}, at(from));
+    for (int i = 1; i <= 4; ++i) QTest::mouseMove(view(), at(from + (to - from) * i / 4));
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, at(to));
   }
   // Presses Save and waits for the outcome; the path (or reason) it reported.
   QString save(bool expectOk) {
-    QSignalSpy done(controller_.get(), &Screen::saveFinished);
+    QSignalSpy done(controller_->document(), &screen::SketchDocument::saveFinished);
     QTest::mouseClick(controller_->savebtn(), Qt::LeftButton);
     EXPECT_TRUE(!done.isEmpty() || platform::AlertView::visibleAlerts().isEmpty()) << "told before the write";
     if (done.isEmpty() && !done.wait(20000)) return {};
@@ -40,7 +40,8 @@ class SaveShareTest : public ScreenTest {
 
 TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   auto* c = startPhone();
-  QSignalSpy saves(c, &Screen::saveFinished), handed(c, &Screen::shareHandedOn);
+  QSignalSpy saves(c->document(), &screen::SketchDocument::saveFinished),
+      handed(c->document(), &screen::SketchDocument::shareHandedOn);
   for (int command = 0; command < 3; ++command) {
     SCOPED_TRACE(command);
     QApplication::setActiveWindow(c);  // the alerts before took the focus
@@ -53,16 +54,16 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   EXPECT_TRUE(QDir(album()).entryList({"*.png"}, QDir::Files).isEmpty());
 
   ASSERT_TRUE(pickAndRender(writePhoto(QStringLiteral("p.png"), 400, 300)));
-  const QImage sketch = canvas()->sketchimgview()->image().copy();
-  const QImage photoA = canvas()->orgimgview()->image().copy();
+  const QImage sketch = view()->sketchimgview()->image().copy();
+  const QImage photoA = view()->orgimgview()->image().copy();
   stroke({60, 150}, {340, 150});
-  QTest::mouseClick(canvas()->Bbtn(), Qt::LeftButton);
-  ASSERT_TRUE(canvas()->orgimgview()->isHidden());
+  QTest::mouseClick(view()->Bbtn(), Qt::LeftButton);
+  ASSERT_TRUE(view()->orgimgview()->isHidden());
   stroke({200, 40}, {200, 260});  // brush B brings the sketch back
-  ASSERT_GT(canvas()->currentstep(), 0);
+  ASSERT_GT(view()->model()->currentstep(), 0);
   // Zoomed in and panned: the picture must not follow the view.
   const QRectF zoomed(-130, -60, 560, 750);
-  canvas()->setBaseviewFrame(zoomed);
+  view()->model()->setBaseviewFrame(zoomed);
 
   const QString path = save(true);
   const QImage saved(path);
@@ -74,13 +75,13 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
     ASSERT_NE(photoA.pixel(p), sketch.pixel(p));
     EXPECT_EQ(saved.pixel(p), (&p < points + 2 ? photoA : sketch).pixel(p)) << p.x() << "," << p.y();
   }
-  EXPECT_EQ(canvas()->baseviewFrame(), zoomed);
+  EXPECT_EQ(view()->model()->baseviewFrame(), zoomed);
   EXPECT_ALERT("Image Saved!", "The new image is saved to your album.", "OK");
   closeAlerts();
   QApplication::setActiveWindow(controller_.get());  // the alert took the focus
 
   // Quick saves never share a file name.
-  QSignalSpy done(controller_.get(), &Screen::saveFinished);
+  QSignalSpy done(controller_->document(), &screen::SketchDocument::saveFinished);
   QTest::keyClick(controller_.get(), Qt::Key_S, Qt::ControlModifier);
   QTest::mouseClick(controller_->savebtn(), Qt::LeftButton);
   for (int i = 0; i < 50 && done.count() < 2; ++i) done.wait(400);
@@ -92,16 +93,16 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   closeAlerts();
 
   // A failed save says why and leaves the painting.
-  const QImage work = canvas()->workimgview()->image().copy();
-  const int step = canvas()->currentstep();
+  const QImage work = view()->workimgview()->image().copy();
+  const int step = view()->model()->currentstep();
   QDir(album()).removeRecursively();
   writeFile(album(), "not a folder");  // a file where the album folder should be
   const QString reason = save(false);
   EXPECT_FALSE(reason.isEmpty());
   EXPECT_ALERT("Image Not Saved",
                QStringLiteral("The image could not be saved to your album: %1.").arg(reason), "OK");
-  EXPECT_EQ(canvas()->workimgview()->image(), work);
-  EXPECT_EQ(canvas()->currentstep(), step);
+  EXPECT_EQ(view()->workimgview()->image(), work);
+  EXPECT_EQ(view()->model()->currentstep(), step);
   EXPECT_TRUE(QFileInfo(album()).isFile());
   closeAlerts();
 
@@ -126,7 +127,7 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   EXPECT_EQ(QImageReader(attachment).format(), QByteArray("jpeg"));
   const QImage picture(attachment);
   EXPECT_EQ(picture.size(), QSize(400, 300));
-  const QRgb expected = canvas()->sketchimgview()->image().pixel(200, 150);  // lossy, but the grey survives
+  const QRgb expected = view()->sketchimgview()->image().pixel(200, 150);  // lossy, but the grey survives
   EXPECT_LE(std::abs(qGray(picture.pixel(200, 150)) - qGray(expected)), 12);
   EXPECT_TRUE(opened_.isEmpty());
 

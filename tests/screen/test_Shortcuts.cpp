@@ -3,7 +3,7 @@
 
 TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas) {
   auto* c = startPhone();
-  VorlaneView* canvas = c->workview();
+  canvas::VorlaneView* canvas = c->workview();
   platform::FloatSlider* slider = canvas->linesizeslider();
   auto keys = [c](std::initializer_list<QKeyCombination> combinations) {
     for (QKeyCombination k : combinations) QTest::keyClick(c, k.key(), k.keyboardModifiers());
@@ -18,27 +18,27 @@ TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas
 
   ASSERT_TRUE(pickAndRender(writePhoto("p.png", 640, 480)));
   keys({Qt::CTRL | Qt::Key_Z});  // nothing to undo
-  EXPECT_EQ(canvas->currentstep(), 0);
+  EXPECT_EQ(canvas->model()->currentstep(), 0);
   const QPoint a = canvas->workview()->geometry().topLeft() + QPoint(100, 150), b = a + QPoint(80, 50);
   QTest::mousePress(canvas, Qt::LeftButton, {}, a);
   QTest::mouseMove(canvas, a + QPoint(10, 10));
   QTest::mouseMove(canvas, b);
   QTest::mouseRelease(canvas, Qt::LeftButton, {}, b);
-  const int painted = canvas->currentstep();
+  const int painted = canvas->model()->currentstep();
   ASSERT_GT(painted, 0);
   keys({Qt::CTRL | Qt::Key_Z});
-  EXPECT_LT(canvas->currentstep(), painted);
+  EXPECT_LT(canvas->model()->currentstep(), painted);
   keys({Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
-  EXPECT_EQ(canvas->currentstep(), painted);
+  EXPECT_EQ(canvas->model()->currentstep(), painted);
   keys({Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
-  EXPECT_EQ(canvas->currentstep(), painted);
+  EXPECT_EQ(canvas->model()->currentstep(), painted);
   keys({Qt::Key_B});
   EXPECT_TRUE(canvas->Bbtn()->isSelected() && canvas->orgimgview()->isHidden());
   keys({Qt::Key_A});
   EXPECT_TRUE(canvas->Abtn()->isSelected() && !canvas->orgimgview()->isHidden());
   keys({Qt::Key_BracketRight});
   EXPECT_FLOAT_EQ(slider->value(), 0.55f);
-  EXPECT_EQ(canvas->linesize(), float(double(slider->value() * 640.0f) * 0.2));
+  EXPECT_EQ(canvas->model()->linesize(), float(double(slider->value() * 640.0f) * 0.2));
   keys({Qt::Key_BracketLeft, Qt::Key_BracketLeft});
   EXPECT_FLOAT_EQ(slider->value(), 0.45f);
 
@@ -56,5 +56,5 @@ TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas
   QApplication::setActiveWindow(c);
   for (int i = 0; i < 12; ++i) keys({Qt::Key_BracketRight});  // uncovered again, the keys act
   EXPECT_EQ(slider->value(), 1.0f);
-  EXPECT_EQ(canvas->linesize(), 128.0f);
+  EXPECT_EQ(canvas->model()->linesize(), 128.0f);
 }

@@ -8,13 +8,13 @@ TEST_F(ScreenTest, FirstStartStoresDefaultsShowsOnlyTheMenuAndSchedulesHelpAndRa
   EXPECT_TRUE(defaults().boolForKey("inited"));
   EXPECT_EQ(defaults().integerForKey("currenttype"), 1);
   EXPECT_FALSE(defaults().hasKey("currentAtype"));
-  EXPECT_EQ(c->currenttype(), 1);
-  EXPECT_EQ(c->currentAtype(), 0);
+  EXPECT_EQ(c->document()->currenttype(), 1);
+  EXPECT_EQ(c->document()->currentAtype(), 0);
   EXPECT_TRUE(c->workview()->isHidden() && c->processindicator()->isHidden() && c->bkbtn()->isHidden());
   EXPECT_TRUE(c->sketchtypebaseview()->isHidden() && c->photoAtypebaseview()->isHidden());
-  ASSERT_TRUE(c->helpTimer()->isActive() && c->rateTimer()->isActive());
-  EXPECT_EQ(c->helpTimer()->interval(), 500);
-  EXPECT_EQ(c->rateTimer()->interval(), 90000);
+  ASSERT_TRUE(c->schedule()->helpTimer()->isActive() && c->schedule()->rateTimer()->isActive());
+  EXPECT_EQ(c->schedule()->helpTimer()->interval(), 500);
+  EXPECT_EQ(c->schedule()->rateTimer()->interval(), 90000);
   // The help text comes up by itself and is remembered as seen.
   EXPECT_FALSE(defaults().boolForKey("helphint"));
   QTRY_COMPARE_WITH_TIMEOUT(platform::AlertView::visibleAlerts().size(), 1, 5000);
@@ -35,11 +35,11 @@ TEST_F(ScreenTest, StoredSettingsAreRestoredClampedAndPromptedOnlyWhileUnanswere
     defaults().setIntegerForKey(type, "currenttype");
     defaults().setIntegerForKey(atype, "currentAtype");
     auto* c = startPhone();
-    EXPECT_EQ(c->currenttype(), wantType);
-    EXPECT_EQ(c->currentAtype(), wantAtype);
+    EXPECT_EQ(c->document()->currenttype(), wantType);
+    EXPECT_EQ(c->document()->currentAtype(), wantAtype);
     EXPECT_EQ(defaults().integerForKey("currenttype"), type);
-    EXPECT_FALSE(c->helpTimer()->isActive());
-    EXPECT_EQ(c->rateTimer()->isActive(), !rated);
+    EXPECT_FALSE(c->schedule()->helpTimer()->isActive());
+    EXPECT_EQ(c->schedule()->rateTimer()->isActive(), !rated);
     EXPECT_EQ(c->numberOfRowsInSection(3), 0);  // no such list
     // Each collapsed list shows its current row.
     QListWidget *b = c->sketchtypetableview(), *a = c->photoAtypetableview();
@@ -63,5 +63,5 @@ TEST_F(ScreenTest, FramesComeFromThePhoneViewHeightOrTheTabletProfile) {
   QTest::mouseClick(c->showphotoAtypeviewbtn(), Qt::LeftButton);  // the panels expand upwards
   EXPECT_EQ(c->photoAtypebaseviewFrame(), QRectF(0, 124, 140, 900));
   clickRow(c->photoAtypetableview(), 4);
-  EXPECT_EQ(c->currentAtype(), 4);
+  EXPECT_EQ(c->document()->currentAtype(), 4);
 }

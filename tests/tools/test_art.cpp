@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <algorithm>
+#include <cstdlib>
 #include <numeric>
 
 #include "platform/PropertyList.h"
@@ -15,7 +17,23 @@
 
 namespace {
 
-QImage committed(const QString& name) { return QImage(":/images/" + name).convertToFormat(QImage::Format_ARGB32); }
+QImage committed(const QString& name) {
+  return QImage(":/images/" + name).convertToFormat(QImage::Format_ARGB32);
+}
+
+// The largest difference of one channel between two pictures of the same size
+// (256 when the sizes differ).
+int maxChannelDifference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size() || a.isNull()) return 256;
+  int most = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      for (int shift : {0, 8, 16, 24})
+        most = std::max(most, std::abs(int((p >> shift) & 0xff) - int((q >> shift) & 0xff)));
+    }
+  return most;
+}
 
 QImage solid(int w, int h, QColor colour) {
   QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -32,7 +50,10 @@ TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
   for (const art::Piece& piece : art::catalog()) {
     const QImage now = QImage(out.filePath(piece.name)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_TRUE(written.contains(out.filePath(piece.name)) && !now.isNull()) << piece.name.toStdString();
-    EXPECT_TRUE(now == committed(piece.name)) << piece.name.toStdString() << " differs: run regenerate-art, commit";
+    // Qt's raster engine picks its blending code by processor, and antialiased
+    // edges may round one level apart on another machine; anything more is a change.
+    EXPECT_LE(maxChannelDifference(now, committed(piece.name)), 1)
+        << piece.name.toStdString() << " differs: run regenerate-art, commit";
     EXPECT_TRUE(!piece.name.startsWith("sketchtype") ||  // the thumbnail of style N is that style's rendering
                 piece.draw() == art::drawStyleThumbnail(piece.name.mid(10, 1).toInt(), sample, brush));
     generated << piece.name;
@@ -43,7 +64,7 @@ TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
         << it.fileName().toStdString() << " is not drawn";
 }
 
-// The desktop icon's other sizes: committed exactly as drawn, nothing stale; the SVG, drawn by Qt's own
+// The desktop icon's other sizes: committed as drawn (to the level), nothing stale; the SVG, drawn by Qt's own
 // (SVG Tiny) renderer, shows the raster icon: close on average, and no region of another colour.
 TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRasterOne) {
   QTemporaryDir out;
@@ -60,14 +81,8 @@ TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRast
     const QString name = QString("%1x%1.png").arg(size);
     const QImage now = QImage(out.filePath(name)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(now.size(), QSize(size, size)) << size;
-    // One level apart at most: Qt's raster engine rounds antialiased edges by processor.
-    const QImage was = QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32);
-    int most = was.size() == now.size() ? 0 : 256;
-    for (int i = 0; most < 256 && i < size * size; ++i)
-      for (int shift : {0, 8, 16, 24})
-        most = std::max(most, std::abs(int(now.pixel(i % size, i / size) >> shift & 0xff) -
-                                       int(was.pixel(i % size, i / size) >> shift & 0xff)));
-    EXPECT_LE(most, 1) << name.toStdString() << " differs: run regenerate-art, commit";
+    EXPECT_LE(maxChannelDifference(now, QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32)), 1)
+        << name.toStdString() << " differs: run regenerate-art, commit";
   }
   QFile svgNow(out.filePath("scalable.svg")), svgCommitted(icons.filePath("scalable.svg"));
   ASSERT_TRUE(svgNow.open(QIODevice::ReadOnly) && svgCommitted.open(QIODevice::ReadOnly));
@@ -113,23 +128,39 @@ TEST(ArtGenerator, JpegIsFlattenedOntoWhiteAndBadTypesOrFoldersAreRefused) {
 }
 
 TEST(ArtPictures, SizesOfTheirFramesTheBrushRingAndTheButtons) {
-  for (auto [name, w, h] : {std::tuple{"undo.png", 132, 132}, {"redo.png", 132, 132}, {"A_UnSel.png", 119, 132},
-                            {"A_Sel.png", 119, 132}, {"B_UnSel.png", 119, 132}, {"B_Sel.png", 119, 132},
-                            {"circle.png", 256, 256}, {"wood.jpg", 768, 1024}, {"MenuBar.png", 768, 110},
-                            {"Menubtn.png", 200, 200}, {"listbk.jpg", 140, 900}, {"vorlane.png", 256, 256},
-                            {"BTN_4.png", 192, 96}, {"sketchbrush.png", 1024, 1024}})
+  for (auto [name, w, h] : {std::tuple{"undo.png", 132, 132},
+                            {"redo.png", 132, 132},
+                            {"A_UnSel.png", 119, 132},
+                            {"A_Sel.png", 119, 132},
+                            {"B_UnSel.png", 119, 132},
+                            {"B_Sel.png", 119, 132},
+                            {"circle.png", 256, 256},
+                            {"wood.jpg", 768, 1024},
+                            {"MenuBar.png", 768, 110},
+                            {"Menubtn.png", 200, 200},
+                            {"listbk.jpg", 140, 900},
+                            {"vorlane.png", 256, 256},
+                            {"BTN_4.png", 192, 96},
+                            {"sketchbrush.png", 1024, 1024}})
     EXPECT_EQ(committed(name).size(), QSize(w, h)) << name;
   // The brush ring: clear outside, opaque on all four sides, the picture showing through inside.
   const QImage circle = committed("circle.png");
-  for (auto [x, y, lo, hi] : {std::array{0, 0, 0, 0}, {30, 30, 0, 0}, {255, 128, 0, 0}, {248, 128, 255, 255},
-                              {8, 128, 255, 255}, {128, 8, 255, 255}, {128, 248, 255, 255}, {128, 128, 11, 127}})
+  for (auto [x, y, lo, hi] : {std::array{0, 0, 0, 0},
+                              {30, 30, 0, 0},
+                              {255, 128, 0, 0},
+                              {248, 128, 255, 255},
+                              {8, 128, 255, 255},
+                              {128, 8, 255, 255},
+                              {128, 248, 255, 255},
+                              {128, 128, 11, 127}})
     EXPECT_TRUE(qAlpha(circle.pixel(x, y)) >= lo && qAlpha(circle.pixel(x, y)) <= hi) << x << "," << y;
   // Redo is undo mirrored, and told apart; a selected brush button is dark, an unselected one light.
   const QImage undo = committed("undo.png"), redo = committed("redo.png");
   EXPECT_TRUE(undo.mirrored(true, false) == redo && undo != redo);
   for (const QString letter : {"A", "B"})
     EXPECT_TRUE(committed(letter + "_UnSel.png").pixelColor(18, 66).lightness() > 180 &&
-                committed(letter + "_Sel.png").pixelColor(18, 66).lightness() < 110) << letter.toStdString();
+                committed(letter + "_Sel.png").pixelColor(18, 66).lightness() < 110)
+        << letter.toStdString();
 }
 
 TEST(ArtTexture, GreyMostlyDarkWithLighterStrokes) {
@@ -144,7 +175,7 @@ TEST(ArtTexture, GreyMostlyDarkWithLighterStrokes) {
   EXPECT_TRUE(v[786431] <= 60 && v[1038090] >= 75 && v.back() <= 128 && v[10485] >= 1) << v[786431];
 }
 
-TEST(ArtData, ListsNameDrawnPicturesAndHomePagesAndEveryStringStandsForItself) {
+TEST(ArtData, ListsNameDrawnPicturesAndHomePagesAndOnlyLongTextsHaveEntries) {
   QString error;
   const QVariantList more = platform::readPropertyList(":/data/more.plist", &error).toList();
   ASSERT_EQ(more.size(), 3) << error.toStdString();
@@ -152,7 +183,8 @@ TEST(ArtData, ListsNameDrawnPicturesAndHomePagesAndEveryStringStandsForItself) {
   for (int i = 0; i < more.size(); ++i) {
     const QVariantMap entry = more[i].toMap();
     EXPECT_EQ(entry.value("link").toString(), links[i]);
-    EXPECT_TRUE(!entry.value("title").toString().isEmpty() && entry.value("info").toString().endsWith('.')) << i;
+    EXPECT_TRUE(!entry.value("title").toString().isEmpty() && entry.value("info").toString().endsWith('.'))
+        << i;
     EXPECT_EQ(committed(entry.value("icon").toString()).size(), QSize(192, 192)) << i;
     EXPECT_EQ(committed(entry.value("demoimg").toString()).size(), QSize(768, 400)) << i;
   }
@@ -165,8 +197,14 @@ TEST(ArtData, ListsNameDrawnPicturesAndHomePagesAndEveryStringStandsForItself) {
   EXPECT_EQ(mail.value("to").toString(), "hello@vorlane.org");
   EXPECT_EQ(mail.value("cc").toStringList(), QStringList({"friends@vorlane.org", "share@vorlane.org"}));
   QFile file(":/strings/Localizable.strings");
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly) && platform::parseStringsTable(file.readAll(), &error).isEmpty() &&
-              error.isEmpty()) << error.toStdString();
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const auto table = platform::parseStringsTable(file.readAll(), &error);
+  EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+  // English keys stand for themselves; only the help texts live in the table.
+  EXPECT_EQ(QStringList(table.keyBegin(), table.keyEnd()).size(), 2);
+  EXPECT_TRUE(table.value("HelpText").startsWith("You can give your photos a dramatic effect"));
+  EXPECT_TRUE(table.value("HelpText").endsWith("\n3. Zooming in and out by two-finger pinching."));
+  EXPECT_TRUE(table.value("HelpTextDesktop").contains("right or middle mouse button"));
   EXPECT_EQ(platform::localizedString("Next time", ""), "Next time");
 }
 
@@ -195,7 +233,10 @@ TEST(ArtThumbnails, StylesRenderThroughTheEngineAndRefuseWhatItRefuses) {
   // style 3 gives 255 -> 254; style 4 gives 0. A white texture lifts every style to 254. Style 0 is the
   // photo.
   const QImage photo = solid(120, 160, QColor(100, 100, 100)), black = solid(64, 64, Qt::black);
-  for (auto [style, texture, value] : {std::tuple{1, black, 99}, {3, black, 254}, {4, black, 0}, {6, black, 127},
+  for (auto [style, texture, value] : {std::tuple{1, black, 99},
+                                       {3, black, 254},
+                                       {4, black, 0},
+                                       {6, black, 127},
                                        {4, solid(64, 64, Qt::white), 254}}) {
     const auto thumb = art::drawStyleThumbnail(style, photo, texture);
     ASSERT_TRUE(thumb && thumb->size() == QSize(240, 320)) << style;
@@ -203,7 +244,8 @@ TEST(ArtThumbnails, StylesRenderThroughTheEngineAndRefuseWhatItRefuses) {
   }
   EXPECT_EQ(art::drawStyleThumbnail(0, solid(120, 160, QColor(200, 40, 10)), black)->pixelColor(120, 160),
             QColor(200, 40, 10));
-  for (auto [style, picture, texture] : {std::tuple{8, photo, black}, {1, QImage(), black}, {2, photo, QImage()}}) {
+  for (auto [style, picture, texture] :
+       {std::tuple{8, photo, black}, {1, QImage(), black}, {2, photo, QImage()}}) {
     QString error;
     EXPECT_FALSE(art::drawStyleThumbnail(style, picture, texture, &error) || error.isEmpty()) << style;
   }

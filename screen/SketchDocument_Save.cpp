@@ -1,61 +1,64 @@
-// Save and Share: the painting at the photo's own size goes to the album or to a
-// mail. Files are written off the main thread; the user hears of the outcome
-// only once it is known.
+// Save and Share: the painting at the photo's working size goes to the album or
+// to a mail. Files are written off the main thread, one job at a time, so saves
+// land in the order they were asked for; the user hears of the outcome only
+// once it is known.
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThreadPool>
 
-#include "canvas/VorlaneView.h"
+#include "canvas/CanvasModel.h"
 #include "platform/Desktop.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
-#include "screen/MainViewController.h"
 #include "screen/SaveShare.h"
+#include "screen/SketchDocument.h"
 
 namespace screen {
 
-bool MainViewController::finalPictureOrAlert(QImage* picture) {
-  *picture = workview_ ? renderFinalPicture(*workview_) : QImage();
+QThreadPool* SketchDocument::writer() {
+  if (!writer_) {
+    writer_ = new QThreadPool(this);
+    writer_->setMaxThreadCount(1);
+  }
+  return writer_;
+}
+
+bool SketchDocument::finalPictureOrAlert(QImage* picture) {
+  *picture = canvas_ ? canvas_->renderFinalPicture() : QImage();
   if (!picture->isNull()) return true;
   // Before any photo there is nothing to deliver; say so rather than make an
   // empty picture.
-  auto* alert = new platform::AlertView(QStringLiteral("No Picture"), QStringLiteral("Load a photo first."),
-                                        this, QStringLiteral("OK"));
-  alert->show(this);
+  emit alertRequested(
+      {QStringLiteral("No Picture"), QStringLiteral("Load a photo first."), QStringLiteral("OK")});
   return false;
 }
 
-void MainViewController::savebtnclicked() {
+void SketchDocument::save() {
   QImage picture;
   if (!finalPictureOrAlert(&picture)) return;
-  if (!saveThreads_) {
-    // One job at a time, so saves land in the order they were asked for.
-    saveThreads_ = new QThreadPool(this);
-    saveThreads_->setMaxThreadCount(1);
-  }
   const QString folder = platform::albumDirectory();
   const QString baseName = albumFileBaseName(QDateTime::currentDateTime());
-  saveThreads_->start([this, picture, folder, baseName] {
+  writer()->start([this, picture, folder, baseName] {
     const AlbumWrite written = writeToAlbum(picture, folder, baseName);
-    // Back on the main thread; dropped if the controller is gone by then (the
-    // pool, its child, waits for this job before the controller is).
+    // Back on the main thread; dropped if the document is gone by then (the
+    // pool, its child, waits for this job before the document is).
     QMetaObject::invokeMethod(
         this,
         [this, written] {
           if (written.ok) {
-            auto* alert = new platform::AlertView(QStringLiteral("Image Saved!"),
-                                                  QStringLiteral("The new image is saved to your album."),
-                                                  this, QStringLiteral("OK"));
-            alert->show(this);
+            if (confirmsSaves_)
+              emit alertRequested({QStringLiteral("Image Saved!"),
+                                   QStringLiteral("The new image is saved to your album."),
+                                   QStringLiteral("OK")});
           } else {
             qCWarning(lcVorlane) << "could not save the picture:" << written.reason;
-            auto* alert = new platform::AlertView(
-                QStringLiteral("Image Not Saved"),
-                QStringLiteral("The image could not be saved to your album: %1.").arg(written.reason), this,
-                QStringLiteral("OK"));
-            alert->show(this);
+            emit alertRequested(
+                {QStringLiteral("Image Not Saved"),
+                 QStringLiteral("The image could not be saved to your album: %1.").arg(written.reason),
+                 QStringLiteral("OK")});
           }
           emit saveFinished(written.ok, written.ok ? written.path : written.reason);
         },
@@ -63,7 +66,7 @@ void MainViewController::savebtnclicked() {
   });
 }
 
-void MainViewController::sharebtnclicked() {
+void SketchDocument::share() {
   QImage picture;
   if (!finalPictureOrAlert(&picture)) return;
   const QString mailer = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
@@ -71,12 +74,8 @@ void MainViewController::sharebtnclicked() {
     shareByMailLink();
     return;
   }
-  if (!saveThreads_) {
-    saveThreads_ = new QThreadPool(this);
-    saveThreads_->setMaxThreadCount(1);
-  }
   const QString parent = platform::documentsDirectory() + QStringLiteral("/share");
-  saveThreads_->start([this, picture, parent, mailer] {
+  writer()->start([this, picture, parent, mailer] {
     const AlbumWrite written = writeShareAttachment(picture, parent);
     QMetaObject::invokeMethod(
         this,
@@ -98,7 +97,7 @@ void MainViewController::sharebtnclicked() {
   });
 }
 
-void MainViewController::shareByMailLink() {
+void SketchDocument::shareByMailLink() {
   platform::openURL(mailLink());
   emit shareHandedOn(QString());
 }

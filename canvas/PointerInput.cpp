@@ -1,0 +1,176 @@
+#include "canvas/PointerInput.h"
+
+#include <QMouseEvent>
+#include <QNativeGestureEvent>
+#include <QPointingDevice>
+#include <QTouchEvent>
+#include <QWheelEvent>
+#include <vector>
+
+#include "canvas/CanvasGeometry.h"
+#include "canvas/CanvasModel.h"
+
+namespace canvas {
+
+namespace {
+
+bool synthesizedFromTouch(const QMouseEvent* event) {
+  const QInputDevice* device = event->device();
+  return event->source() != Qt::MouseEventNotSynthesized ||
+         (device && device->type() == QInputDevice::DeviceType::TouchScreen);
+}
+
+bool isPanButton(Qt::MouseButton button) {
+  return button == Qt::RightButton || button == Qt::MiddleButton;
+}
+
+}  // namespace
+
+PointerInput::PointerInput(CanvasModel* model, std::function<bool(QPointF)> startsOnControl)
+    : model_(model), startsOnControl_(std::move(startsOnControl)) {
+  wheelSettleTimer_.setSingleShot(true);
+  wheelSettleTimer_.setInterval(kSettleDelayMs);
+  QObject::connect(&wheelSettleTimer_, &QTimer::timeout, model_, [this] { model_->settleIfMoved(); });
+}
+
+bool PointerInput::event(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+      return touchEvent(static_cast<QTouchEvent*>(event));
+    case QEvent::NativeGesture: {
+      auto* gesture = static_cast<QNativeGestureEvent*>(event);
+      if (!model_->touchesActive()) return false;
+      if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+        model_->zoomAbout(1.0f + static_cast<float>(gesture->value()), gesture->position());
+      } else if (gesture->gestureType() == Qt::EndNativeGesture) {
+        model_->settleIfMoved();
+      }
+      event->accept();
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool PointerInput::touchEvent(QTouchEvent* event) {
+  using Touch = CanvasModel::Touch;
+  if (event->type() == QEvent::TouchBegin) {
+    // A touch that starts on a control belongs to it: left unaccepted, Qt hands
+    // it to the control as a mouse press.
+    if (!event->points().isEmpty() && startsOnControl_ &&
+        startsOnControl_(event->points().first().position())) {
+      event->ignore();
+      return false;
+    }
+    touchPositions_.clear();
+    model_->setPointerHeld(true);
+  }
+  event->accept();
+
+  if (event->type() == QEvent::TouchCancel) {
+    // A cancelled sequence ends like lifted fingers, at their last positions.
+    std::vector<Touch> touches;
+    for (const auto& [id, pos] : touchPositions_) touches.push_back({pos, pos});
+    touchPositions_.clear();
+    if (model_->touchesActive()) model_->touchesEnded(touches, true);
+    model_->setPointerHeld(false);
+    return true;
+  }
+
+  std::vector<Touch> all;
+  bool pressed = false, moved = false, released = false;
+  for (const QEventPoint& point : event->points()) {
+    const QPointF pos = point.position();
+    const auto it = touchPositions_.find(point.id());
+    const bool known = it != touchPositions_.end() && point.state() != QEventPoint::Pressed;
+    all.push_back({pos, known ? it->second : pos});
+    pressed |= point.state() == QEventPoint::Pressed;
+    moved |= point.state() == QEventPoint::Updated;
+    released |= point.state() == QEventPoint::Released;
+  }
+  if (model_->touchesActive()) {
+    if (pressed) model_->touchesBegan(all);
+    if (moved) model_->touchesMoved(all);
+    if (released) model_->touchesEnded(all, false);
+  }
+  for (const QEventPoint& point : event->points()) {
+    if (point.state() == QEventPoint::Released)
+      touchPositions_.erase(point.id());
+    else
+      touchPositions_[point.id()] = point.position();
+  }
+  if (event->type() == QEvent::TouchEnd) {
+    touchPositions_.clear();
+    model_->setPointerHeld(false);
+  }
+  return true;
+}
+
+void PointerInput::mousePressEvent(QMouseEvent* event) {
+  if (synthesizedFromTouch(event) || !model_->touchesActive()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  const QPointF pos = event->position();
+  if (mousePainting_ || mousePanning_) return;
+  if (event->button() == Qt::LeftButton) {
+    mousePainting_ = true;
+    mousePrevious_ = pos;
+    model_->setPointerHeld(true);
+    model_->touchesBegan({{pos, pos}});
+  } else if (isPanButton(event->button())) {
+    mousePanning_ = true;
+    mousePrevious_ = pos;
+    model_->setPointerHeld(true);
+  }
+}
+
+void PointerInput::mouseMoveEvent(QMouseEvent* event) {
+  if (synthesizedFromTouch(event)) {
+    event->ignore();
+    return;
+  }
+  const QPointF pos = event->position();
+  if (mousePainting_ && model_->touchesActive()) {
+    model_->touchesMoved({{pos, mousePrevious_}});
+  } else if (mousePanning_ && model_->touchesActive()) {
+    model_->panBy(pos - mousePrevious_);
+  }
+  mousePrevious_ = pos;
+}
+
+void PointerInput::mouseReleaseEvent(QMouseEvent* event) {
+  if (synthesizedFromTouch(event)) {
+    event->ignore();
+    return;
+  }
+  const QPointF pos = event->position();
+  if (mousePainting_ && event->button() == Qt::LeftButton) {
+    mousePainting_ = false;
+    if (model_->touchesActive()) model_->touchesEnded({{pos, mousePrevious_}}, false);
+    model_->setPointerHeld(false);
+  } else if (mousePanning_ && isPanButton(event->button())) {
+    mousePanning_ = false;
+    if (model_->touchesActive()) model_->settleIfMoved();
+    model_->setPointerHeld(false);
+  }
+}
+
+void PointerInput::wheelEvent(QWheelEvent* event) {
+  if (!model_->touchesActive()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  const int delta = event->angleDelta().y();
+  if (delta == 0) return;
+  model_->zoomAbout(wheelZoomFactor(delta), event->position());
+  wheelSettleTimer_.start();
+}
+
+}  // namespace canvas

@@ -1,0 +1,285 @@
+#include "screen/SketchDocument.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+
+#include "canvas/CanvasModel.h"
+#include "platform/Log.h"
+#include "platform/PropertyList.h"
+#include "platform/Resources.h"
+#include "platform/UserDefaults.h"
+#include "screen/PhotoFit.h"
+#include "screen/StyleRenderer.h"
+
+namespace screen {
+
+namespace {
+
+const QString kCurrentType = QStringLiteral("currenttype");
+const QString kCurrentAType = QStringLiteral("currentAtype");
+
+QStringList stringList(const QVariant& value) {
+  QStringList names;
+  for (const QVariant& v : value.toList()) names << v.toString();
+  return names;
+}
+
+bool readableDirectory(const QString& path) {
+  const QFileInfo info(path);
+  return !path.isEmpty() && info.isDir() && info.isReadable();
+}
+
+}  // namespace
+
+SketchDocument::SketchDocument(QObject* parent)
+    : QObject(parent), renderer_(std::make_unique<StyleRenderer>()) {}
+
+SketchDocument::~SketchDocument() = default;
+
+void SketchDocument::load() {
+  defaultsetting_ = &platform::UserDefaults::standardUserDefaults();
+  currenttype_ = defaultsetting_->integerForKey(kCurrentType);
+  currentAtype_ = defaultsetting_->integerForKey(kCurrentAType);
+  // First start: the sketch list opens on the first style, not on the photo.
+  if (currenttype_ == 0 && !defaultsetting_->boolForKey(QStringLiteral("inited"))) {
+    defaultsetting_->setBoolForKey(true, QStringLiteral("inited"));
+    currenttype_ = 1;
+    defaultsetting_->setIntegerForKey(1, kCurrentType);
+  }
+  lastwidth_ = 0;
+  lastheight_ = 0;
+  grayimgdata_ = sketch::GrayPlane();
+  imgchanged_ = true;
+
+  const QVariantMap appdata =
+      platform::readPropertyList(platform::resourceRoot() + QStringLiteral("/data/AppDataList.plist"))
+          .toMap();
+  sketchtypearray_ = stringList(appdata.value(QStringLiteral("sketchtype")));
+  renderer_->setTextureName(stringList(appdata.value(QStringLiteral("sketchbrush"))).value(0));
+
+  // A stored number that the lists (or the styles) do not offer would index past
+  // the end of a list: keep it in range.
+  currenttype_ = clampStyle(currenttype_);
+  currentAtype_ = clampStyle(currentAtype_);
+}
+
+void SketchDocument::setCanvas(canvas::CanvasModel* canvas, float canvasAspect) {
+  canvas_ = canvas;
+  canvasAspect_ = canvasAspect;
+}
+
+int SketchDocument::clampStyle(int style) const {
+  // Row index = style number: 0 the photo, 1..7 the styles.
+  int last = 7;
+  if (!sketchtypearray_.isEmpty()) last = std::min<int>(last, sketchtypearray_.size() - 1);
+  return std::clamp(style, 0, last);
+}
+
+void SketchDocument::setBusy(bool busy) {
+  if (busy_ == busy) return;
+  busy_ = busy;
+  emit busyChanged(busy);
+}
+
+void SketchDocument::selectSketchStyle(int row) {
+  if (row < 0 || row >= styleCount() || row == currenttype_) return;
+  currenttype_ = row;
+  emit selectionChanged();
+}
+
+void SketchDocument::selectPhotoAStyle(int row) {
+  if (row < 0 || row >= styleCount() || row == currentAtype_) return;
+  currentAtype_ = row;
+  emit selectionChanged();
+}
+
+bool SketchDocument::renderIfChanged() {
+  const int lastB = defaultsetting_->integerForKey(kCurrentType);
+  const int lastA = defaultsetting_->integerForKey(kCurrentAType);
+  if (!canvas_->imgready() || (currenttype_ == lastB && currentAtype_ == lastA)) return false;
+  canvas_->setSketchready(false);
+  setBusy(true);
+  QTimer::singleShot(kRenderDelayMs, this, &SketchDocument::dosketch);
+  return true;
+}
+
+// --- Acquisition -----------------------------------------------------------------
+
+QString SketchDocument::openDialogFilter() {
+  QStringList patterns;
+  for (const QByteArray& format : QImageReader::supportedImageFormats())
+    patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+  return QStringLiteral("Images (%1)").arg(patterns.join(QLatin1Char(' ')));
+}
+
+QString SketchDocument::albumStartFolder() {
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (readableDirectory(pictures)) return pictures;
+  const QString home = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+  return readableDirectory(home) ? home : QString();
+}
+
+void SketchDocument::showOpenFailure(const QString& name, const QString& reason) {
+  emit alertRequested({QStringLiteral("Cannot Open Photo"),
+                       QStringLiteral("%1 could not be opened: %2.").arg(name, reason),
+                       QStringLiteral("OK")});
+}
+
+bool SketchDocument::pickPhotoFile(const QString& path) {
+  if (!canvas_) return false;
+  const QString name = QFileInfo(path).fileName();
+  QString reason;
+  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(path, &reason);
+  if (!photo) {
+    showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the file is not a picture") : reason);
+    return false;
+  }
+  applyPickedPhoto(std::move(*photo), name);
+  return true;
+}
+
+bool SketchDocument::pickImage(const QImage& image, const QString& name) {
+  if (!canvas_) return false;
+  QString reason;
+  std::optional<platform::PreparedPhoto> photo = platform::prepareImage(image, 0, &reason);
+  if (!photo) {
+    showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the picture is empty") : reason);
+    return false;
+  }
+  applyPickedPhoto(std::move(*photo), name);
+  return true;
+}
+
+void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QString& name) {
+  if (!pendingPick_) {
+    PendingPick before;
+    before.orgimg = orgimg_;
+    before.photoName = photoName_;
+    before.offsetratio_x = canvas_->offsetratio_x();
+    before.offsetratio_y = canvas_->offsetratio_y();
+    before.bigwidth = canvas_->bigwidth();
+    before.linesize = canvas_->linesize();
+    before.imgchanged = imgchanged_;
+    pendingPick_ = before;
+  }
+
+  // The fit comes from the full-resolution upright size, not the working size.
+  const float aspect = canvasAspect_ > 0.0f
+                           ? canvasAspect_
+                           : float(photo.uprightSize.width()) / float(photo.uprightSize.height());
+  const PhotoFit fit = fitPhoto(photo.uprightSize, aspect);
+  if (fit.bigwidth) {
+    canvas_->setOffsetratio_x(fit.offsetratio_x);
+    canvas_->setOffsetratio_y(fit.offsetratio_y);
+  } else {
+    canvas_->setOffsetratio_y(fit.offsetratio_y);
+    canvas_->setOffsetratio_x(fit.offsetratio_x);
+  }
+  canvas_->setBigwidth(fit.bigwidth);
+
+  orgimg_ = std::move(photo.image);
+  photoName_ = name;
+  imgchanged_ = true;
+  canvas_->setLinesize(brushWidthForPhoto(canvas_->sliderValue(), orgimg_.width()));
+  setBusy(true);
+  emit photoPicked();
+  QTimer::singleShot(kRenderDelayMs, this, &SketchDocument::dosketch);
+}
+
+// --- Render pass -----------------------------------------------------------------
+
+void SketchDocument::dosketch() {
+  if (!canvas_) return;
+  breakdown_.clear();
+  const int lastB = defaultsetting_->integerForKey(kCurrentType);
+  const int lastA = defaultsetting_->integerForKey(kCurrentAType);
+  const bool renderB = imgchanged_ || currenttype_ != lastB;
+  const bool renderA = imgchanged_ || currentAtype_ != lastA;
+
+  // Render into locals first: a pass that fails must leave the canvas, the grey
+  // plane and the stored numbers as they were.
+  QImage photoB = canvas_->sketchimgview()->image();
+  QImage photoA = canvas_->orgimgview()->image();
+  sketch::GrayPlane plane;
+  bool planeWritten = false;
+  QString error;
+  if (orgimg_.isNull()) error = QStringLiteral("there is no photo");
+
+  if (error.isEmpty() && renderB) {
+    if (currenttype_ == 0) {
+      photoB = orgimg_;
+    } else if (auto image = renderer_->render(orgimg_, currenttype_, plane, &error, &breakdown_)) {
+      photoB = *image;
+      planeWritten = true;
+    }
+  }
+  if (error.isEmpty() && renderA) {
+    if (currentAtype_ == 0) {
+      photoA = orgimg_;
+    } else if (renderB && currentAtype_ == currenttype_) {
+      // The same style of the same photo is the same rendering, pixel for pixel.
+      photoA = photoB;
+    } else if (auto image = renderer_->render(orgimg_, currentAtype_, plane, &error, &breakdown_)) {
+      photoA = *image;
+      planeWritten = true;
+    }
+  }
+  if (!error.isEmpty()) {
+    renderFailed(error);
+    return;
+  }
+
+  QElapsedTimer handoff;
+  handoff.start();
+  // Each write goes to disk at once; a number already stored needs none.
+  auto persist = [this](int value, int stored, const QString& key) {
+    if (value != stored || !defaultsetting_->hasKey(key)) defaultsetting_->setIntegerForKey(value, key);
+  };
+  if (renderB) persist(currenttype_, lastB, kCurrentType);
+  if (renderA) persist(currentAtype_, lastA, kCurrentAType);
+  if (planeWritten) {
+    grayimgdata_ = std::move(plane);
+    lastwidth_ = orgimg_.width();
+    lastheight_ = orgimg_.height();
+  }
+
+  imgchanged_ = false;
+  pendingPick_.reset();
+  canvas_->setPictures(photoB, photoA);
+  setBusy(false);
+  breakdown_.handoffMs = double(handoff.nsecsElapsed()) / 1e6;
+  emit renderPassFinished(true);
+}
+
+void SketchDocument::renderFailed(const QString& detail) {
+  qCWarning(lcVorlane) << "render pass failed:" << detail;
+  const QString failedName = photoName_;
+  if (pendingPick_) {
+    // The new photo cannot be shown: everything goes back to the photo before it.
+    const PendingPick& before = *pendingPick_;
+    orgimg_ = before.orgimg;
+    photoName_ = before.photoName;
+    imgchanged_ = before.imgchanged;
+    canvas_->setOffsetratio_x(before.offsetratio_x);
+    canvas_->setOffsetratio_y(before.offsetratio_y);
+    canvas_->setBigwidth(before.bigwidth);
+    canvas_->setLinesize(before.linesize);
+    pendingPick_.reset();
+  }
+  // The selection goes back to what the canvas shows.
+  if (canvas_->imgready()) {
+    currenttype_ = clampStyle(defaultsetting_->integerForKey(kCurrentType));
+    currentAtype_ = clampStyle(defaultsetting_->integerForKey(kCurrentAType));
+    canvas_->setSketchready(true);
+  }
+  emit selectionChanged();
+  setBusy(false);
+  showOpenFailure(failedName, QStringLiteral("the picture could not be rendered"));
+  emit renderPassFinished(false);
+}
+
+}  // namespace screen

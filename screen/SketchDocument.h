@@ -1,0 +1,156 @@
+#pragma once
+// The photo being worked on, without widgets: the prepared photo and its name,
+// the two style numbers and their stored copies, the render pass that brings the
+// canvas up to date, and delivering the painting (album, mail). Every layout
+// binds to one document and its canvas model; the document never touches a
+// widget and tells its views what happened through signals.
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "platform/PhotoDecoder.h"
+#include "screen/RenderBreakdown.h"
+#include "screen/ScreenProfile.h"
+#include "sketch/PixelBuffer.h"
+
+class QThreadPool;
+
+namespace canvas {
+class CanvasModel;
+}
+namespace platform {
+class UserDefaults;
+}
+
+namespace screen {
+
+class StyleRenderer;
+
+class SketchDocument : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kRenderDelayMs = 500;
+
+  explicit SketchDocument(QObject* parent = nullptr);
+  ~SketchDocument() override;
+
+  // Reads the resource lists and the stored style numbers (on the first start
+  // the sketch list opens on the first style). Once, before anything else.
+  void load();
+
+  // The canvas the pictures go to, and the shape photos are fitted to (width /
+  // height of its clipping frame; 0 fits each photo to its own shape).
+  void setCanvas(canvas::CanvasModel* canvas, float canvasAspect);
+  canvas::CanvasModel* canvas() const { return canvas_; }
+
+  int currenttype() const { return currenttype_; }
+  int currentAtype() const { return currentAtype_; }
+  bool imgchanged() const { return imgchanged_; }
+  const QImage& orgimg() const { return orgimg_; }
+  // The name of the photo on the canvas (or waiting for its render).
+  const QString& photoName() const { return photoName_; }
+  const sketch::GrayPlane& grayimgdata() const { return grayimgdata_; }
+  int lastwidth() const { return lastwidth_; }
+  int lastheight() const { return lastheight_; }
+  // Thumbnail resource names, one per row of the style lists (row = style number).
+  const QStringList& sketchtypearray() const { return sketchtypearray_; }
+  int styleCount() const { return static_cast<int>(sketchtypearray_.size()); }
+  // True from a pick or a style change until its render pass has run.
+  bool busy() const { return busy_; }
+  const RenderBreakdown& lastRenderBreakdown() const { return breakdown_; }
+
+  // The style rows chosen in the lists; a row outside the list is ignored.
+  void selectSketchStyle(int row);
+  void selectPhotoAStyle(int row);
+  // Renders again (after the render delay) when the selection differs from
+  // the stored numbers and a picture is on the canvas; true when it will.
+  bool renderIfChanged();
+
+  // The one way a photo file comes in (file dialog, command line, file manager,
+  // drops): decodes and prepares it, fits it to the canvas and schedules the
+  // render pass. A file that cannot be opened raises an alert and changes
+  // nothing.
+  bool pickPhotoFile(const QString& path);
+  // A picture that arrives decoded (camera, dropped image data).
+  bool pickImage(const QImage& image, const QString& name);
+
+  // The render pass: photo B and photo A into the canvas, re-rendering only what
+  // changed since the last pass; then the canvas starts afresh from photo B.
+  void dosketch();
+
+  // Save: the painting at the photo's working size as a PNG in the album.
+  // Share: as a mail attachment where a mail program takes one, else the mail
+  // link. Both are written off the main thread.
+  void save();
+  void share();
+  // Whether a successful save raises the "Image Saved!" alert (the desktop
+  // reports it in its status bar instead).
+  void setConfirmsSaves(bool confirms) { confirmsSaves_ = confirms; }
+
+  // The file dialog's filter: every image format that can be read.
+  static QString openDialogFilter();
+  // Where the photo library opens: Pictures, else home; empty when neither can
+  // be read.
+  static QString albumStartFolder();
+
+ signals:
+  void busyChanged(bool busy);
+  // A new photo was accepted; its render pass is pending.
+  void photoPicked();
+  // At the end of every render pass; ok is false when the pass kept the
+  // previous pictures because rendering failed.
+  void renderPassFinished(bool ok);
+  // The style numbers changed (a click, or a failed pass putting them back).
+  void selectionChanged();
+  void alertRequested(const screen::SourceAlertTexts& alert);
+  // A save has ended: ok with the new file's path, or not ok with the reason.
+  void saveFinished(bool ok, const QString& pathOrReason);
+  // A share has handed the picture on: with the attachment's path when a mail
+  // program was started, with an empty path when the mail link opened.
+  void shareHandedOn(const QString& attachmentPath);
+
+ private:
+  // What the canvas showed before a pick whose render is still pending.
+  struct PendingPick {
+    QImage orgimg;
+    QString photoName;
+    float offsetratio_x = 0;
+    float offsetratio_y = 0;
+    bool bigwidth = true;
+    float linesize = 0;
+    bool imgchanged = true;
+  };
+
+  int clampStyle(int style) const;
+  void setBusy(bool busy);
+  void applyPickedPhoto(platform::PreparedPhoto photo, const QString& name);
+  void showOpenFailure(const QString& name, const QString& reason);
+  void renderFailed(const QString& detail);
+  bool finalPictureOrAlert(QImage* picture);
+  void shareByMailLink();
+  QThreadPool* writer();
+
+  canvas::CanvasModel* canvas_ = nullptr;
+  float canvasAspect_ = 0.0f;
+  platform::UserDefaults* defaultsetting_ = nullptr;
+  QStringList sketchtypearray_;
+  int currenttype_ = 0;
+  int currentAtype_ = 0;
+  sketch::GrayPlane grayimgdata_;
+  int lastwidth_ = 0;
+  int lastheight_ = 0;
+  bool imgchanged_ = true;
+  QImage orgimg_;
+  QString photoName_;
+  bool busy_ = false;
+  bool confirmsSaves_ = true;
+  std::optional<PendingPick> pendingPick_;
+  std::unique_ptr<StyleRenderer> renderer_;
+  RenderBreakdown breakdown_;
+  QThreadPool* writer_ = nullptr;
+};
+
+}  // namespace screen
