@@ -8,6 +8,7 @@
 
 #include "app/Launch.h"
 #include "app/LaunchOptions.h"
+#include "platform/Version.h"
 #include "screen/SketchDocument.h"
 
 namespace {
@@ -15,7 +16,7 @@ namespace {
 void setIdentity() {
   QCoreApplication::setOrganizationName(QStringLiteral("Vorlane"));
   QCoreApplication::setApplicationName(QStringLiteral("vorlane"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(VORLANE_VERSION));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::kVersion));
 }
 
 bool touchScreenAttached() {

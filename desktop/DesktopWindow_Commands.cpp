@@ -15,6 +15,7 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "platform/Version.h"
 #include "platform/widgets/CameraCapture.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/Acquisition.h"
@@ -227,7 +228,7 @@ void DesktopWindow::showAbout() {
           "<p>Vorlane is free software: you can redistribute it and/or modify it under the terms of the "
           "GNU General Public License, version 3 or (at your option) any later version.</p>"
           "<p>Sample photo: astronaut Eileen Collins, NASA (public domain).</p>")
-          .arg(QCoreApplication::applicationVersion()));
+          .arg(QString::fromLatin1(platform::kVersion)));
 }
 
 void DesktopWindow::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need, when any
-# is missing. Safe to run again: it does nothing when everything is there.
+# Installs the Debian packages that building, testing, packaging and running
+# need, when any is missing; packages named as arguments are added to the list
+# (bench/run.sh adds its baseline that way). Safe to run again: it does nothing
+# when everything is there.
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool
-  desktop-file-utils
+  desktop-file-utils appstream help2man dpkg-dev
 )
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,6 +10,7 @@
 #include "app/UniversalTestAppDelegate_iPhone.h"
 #include "platform/DeviceProfile.h"
 #include "platform/UserDefaults.h"
+#include "platform/Version.h"
 #include "screen/MainViewController.h"
 #include "screen/SketchDocument.h"
 

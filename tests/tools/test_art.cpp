@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <algorithm>
@@ -66,6 +67,55 @@ TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
   for (QDirIterator it(":/images"); it.hasNext();)
     EXPECT_TRUE(generated.contains(it.next().section('/', -1)))
         << it.fileName().toStdString() << " is not drawn";
+}
+
+// The desktop icon's other sizes: committed as drawn (to the level), nothing stale; the SVG, drawn by Qt's own
+// (SVG Tiny) renderer, shows the raster icon: close on average, and no region of another colour.
+TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRasterOne) {
+  QTemporaryDir out;
+  QStringList written;
+  QString error;
+  ASSERT_TRUE(art::generateIcons(out.path(), &written, &error)) << error.toStdString();
+  const QDir icons(VORLANE_ICONS_DIR);
+  QStringList names;
+  for (const QString& path : written) names << path.section('/', -1);
+  EXPECT_EQ(icons.entryList(QDir::Files, QDir::Name),
+            QStringList({"128x128.png", "48x48.png", "64x64.png", "scalable.svg"}));
+  EXPECT_EQ(names, QStringList({"48x48.png", "64x64.png", "128x128.png", "scalable.svg"}));
+  for (int size : art::kIconSizes) {
+    const QString name = QString("%1x%1.png").arg(size);
+    const QImage now = QImage(out.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(now.size(), QSize(size, size)) << size;
+    EXPECT_LE(maxChannelDifference(now, QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32)), 1)
+        << name.toStdString() << " differs: run regenerate-art, commit";
+  }
+  QFile svgNow(out.filePath("scalable.svg")), svgCommitted(icons.filePath("scalable.svg"));
+  ASSERT_TRUE(svgNow.open(QIODevice::ReadOnly) && svgCommitted.open(QIODevice::ReadOnly));
+  const QByteArray svg = svgNow.readAll();
+  EXPECT_TRUE(svg == svgCommitted.readAll()) << "scalable.svg differs: run regenerate-art, commit";
+  EXPECT_FALSE(svg.contains("clipPath"));
+
+  QSvgRenderer renderer(svg);
+  ASSERT_TRUE(renderer.isValid());
+  EXPECT_EQ(renderer.defaultSize(), QSize(256, 256));
+  QImage rendered(256, 256, QImage::Format_ARGB32_Premultiplied);
+  rendered.fill(Qt::transparent);
+  QPainter painter(&rendered);
+  renderer.render(&painter);
+  painter.end();
+  const QImage a = rendered.convertToFormat(QImage::Format_ARGB32),
+               b = art::drawAppIcon(256).convertToFormat(QImage::Format_ARGB32);
+  double total = 0;
+  int far = 0;
+  for (int i = 0; i < 256 * 256; ++i) {
+    const QRgb p = a.pixel(i % 256, i / 256), q = b.pixel(i % 256, i / 256);
+    const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                            std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+    total += d;
+    far += d > 48;
+  }
+  EXPECT_LT(total / (256 * 256), 0.5);  // 0.17 when written
+  EXPECT_LT(far, 64) << "pixels far apart";
 }
 
 TEST(ArtGenerator, JpegIsFlattenedOntoWhiteAndBadTypesOrFoldersAreRefused) {

@@ -1,80 +1,74 @@
-// Runs the real vorlane-sketch binary.
-#include <gtest/gtest.h>
-#include <spawn.h>
+// Runs the real vorlane-sketch binary: the INPUT OUTPUT form.
 #include <sys/resource.h>
-#include <sys/wait.h>
 
-#include <QDir>
-#include <QImageReader>
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include "TestSupport.h"
-#include "tests/platform/test_photo_decoder_files.h"
-
-extern char** environ;
+#include "tests/tools/SketchFixture.h"
+#include "vorlane_version.h"
 
 namespace {
 
-namespace pf = photo_files;
+using namespace sketch_test;
 
-struct Outcome { int exitCode; QString out, err; };  // exit code -1: the child crashed, hung or never ran
-
-struct VorlaneSketchTest : testing::Test {
-  QTemporaryDir dir{vorlane_test::testRoot() + "/sketch-XXXXXX"};
-  static Outcome run(const QStringList& args) {
-    QProcess process;
-    // Under the sanitizers, keep the leak checker's suppressions off the stderr the tests check.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (env.contains("LSAN_OPTIONS")) env.insert("LSAN_OPTIONS", env.value("LSAN_OPTIONS") + ":print_suppressions=0");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VORLANE_SKETCH_EXE), args);
-    if (!process.waitForFinished(240000)) { process.kill(); process.waitForFinished(); return {-1, {}, {}}; }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-  }
-  QString path(const QString& name) const { return dir.filePath(name); }
-  QString write(const QString& name, const QByteArray& bytes) const {
-    EXPECT_TRUE(pf::writeFile(path(name), bytes));
-    return path(name);
-  }
-  QString png(const QString& name, const QImage& image) const { return write(name, pf::encode(image, "png")); }
-  QString png(const QString& name, int w, int h, QRgb colour) const {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return png(name, image);
-  }
-  // Runs with success expected and reads OUTPUT back as stored (no EXIF turn).
-  QImage render(const QStringList& args, const QString& out) const {
-    const Outcome o = run(args + QStringList{out});
-    EXPECT_EQ(o.exitCode, 0) << qPrintable(args.join(' '));
-    EXPECT_EQ(o.err, "") << qPrintable(args.join(' '));
-    QImageReader reader(out);
-    reader.setAutoTransform(false);
-    return reader.read();
-  }
-};
-
-TEST_F(VorlaneSketchTest, HelpSucceedsAndUsageErrorsExitTwoWithTheUsageAndWriteNothing) {
-  const Outcome help = run({"--help"}), h = run({"-h"});
-  for (const Outcome& o : {help, h}) {
-    EXPECT_EQ(o.exitCode, 0);
-    EXPECT_EQ(o.err, "");
-  }
-  EXPECT_EQ(h.out, help.out);
-  EXPECT_TRUE(help.out.startsWith("Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT"));
-  const QString in = png("in.png", 8, 8, qRgb(50, 50, 50)), out = path("out.png");
-  for (const QStringList& args : QList<QStringList>{
-           {}, {in}, {in, out, path("third.png")}, {"--style", "8", in, out}, {"--style", "-1", in, out},
-           {"--style", "two", in, out}, {"--style=", in, out}, {in, out, "--style"}, {"--colour", "red", in, out},
-           {"--texture", in, out, "--texture"}, {"-x", in, out}, {in, path("out.bmp")}, {in, path("out")}}) {
+TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheFaultAndWriteNothing) {
+  const Outcome help = run({"--help"}), h = run({"-h"}), version = run({"--version"}), v = run({"-v"});
+  EXPECT_TRUE(help.exitCode == 0 && help.err.isEmpty() && h.exitCode == 0 && h.err.isEmpty() &&
+              h.out == help.out);
+  EXPECT_TRUE(help.out.startsWith("Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT\n"));
+  EXPECT_TRUE(help.out.contains("--out-dir DIR") && help.out.contains("--jobs N") &&
+              help.out.contains("--quality Q"));
+  EXPECT_TRUE(version.exitCode == 0 && version.err.isEmpty() && v.out == version.out);
+  EXPECT_TRUE(version.out.startsWith("vorlane-sketch " VORLANE_VERSION "\n") &&
+              version.out.contains("License GPL-3.0-or-later"))
+      << qPrintable(version.out);
+  const QString in = png("in.png", 8, 8, qRgb(50, 50, 50)), out = path("out.png"), dirOut = path("sketches");
+  // Each case with the words its error line must hold.
+  for (const auto& [args, says] : std::initializer_list<std::pair<QStringList, QString>>{
+           {{}, "INPUT and OUTPUT are needed"},
+           {{in}, "INPUT and OUTPUT are needed"},
+           {{in, out, path("third.png")}, "only one INPUT"},
+           {{"--style", "8", in, out}, "not \"8\""},
+           {{"--style", "-1", in, out}, "not \"-1\""},
+           {{"--style", "two", in, out}, "not \"two\""},
+           {{"--style=", in, out}, "not \"\""},
+           {{in, out, "--style"}, "--style"},
+           {{"--colour", "red", in, out}, "unknown option \"--colour\""},
+           {{"--colour=red", in, out}, "\"--colour\""},
+           {{"--texture", in, out, "--texture"}, "--texture"},
+           {{"--texture=", in, out}, "--texture needs a file"},
+           {{"-x", in, out}, "unknown option \"-x\""},
+           {{in, path("out.bmp")}, "OUTPUT must end in"},
+           {{in, path("out")}, "OUTPUT must end in"},
+           {{"--style", "all", in, out}, "needs --out-dir"},
+           {{"--format", "png", in, out}, "--format goes with --out-dir"},
+           {{"--out-dir", dirOut}, "no INPUT"},
+           {{"--out-dir=", in}, "--out-dir needs a folder"},
+           {{"--out-dir", dirOut, "--style", "8", in}, "0 to 7 or all"},
+           {{"--out-dir", dirOut, "--format", "gif", in}, "png or jpg, not \"gif\""},
+           {{"--out-dir", dirOut, "--jobs", "0", in}, "--jobs must be"},
+           {{"--out-dir", dirOut, "--jobs=x", in}, "not \"x\""},
+           {{"--jobs", "257", in, out}, "from 1 to 256"},
+           {{"--quality", "101", in, out}, "--quality must be"},
+           {{"--quality=-1", in, out}, "not \"-1\""},
+           {{"--out-dir", dirOut, "--quality", "", in}, "not \"\""}}) {
     const Outcome o = run(args);
     EXPECT_EQ(o.exitCode, 2) << qPrintable(args.join(' '));
-    EXPECT_TRUE(o.err.contains("Usage: vorlane-sketch")) << qPrintable(o.err);
-    EXPECT_EQ(o.out, "") << qPrintable(args.join(' '));
+    EXPECT_TRUE(o.err.startsWith("vorlane-sketch: ") && o.err.section('\n', 0, 0).contains(says) &&
+                o.err.contains("Usage: vorlane-sketch") && o.out.isEmpty())
+        << qPrintable(args.join(' ') + " -> " + o.err.section('\n', 0, 0));
   }
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"in.png"});
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{"in.png"});
+  // Both value forms, options after the operands, and "--" ending the options before a name that looks like
+  // one.
+  const QString dashed = png("-dashed.png", 4, 4, qRgb(10, 200, 30)), cwd = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  for (const QStringList& args : QList<QStringList>{{"--style=0", "--", "-dashed.png", "a.png"},
+                                                    {"--", "-dashed.png", "b.png", "--style", "0"}}) {
+    const Outcome o = run(args);
+    EXPECT_TRUE(o.exitCode == (args.last() == "0" ? 2 : 0)) << qPrintable(args.join(' ') + ": " + o.err);
+  }
+  QDir::setCurrent(cwd);
+  EXPECT_EQ(QImage(path("a.png")).pixel(1, 1), qRgb(10, 200, 30)) << qPrintable(dashed);
+  EXPECT_EQ(render({"--quality", "50", "--style", "0", in}, path("c.png")).pixel(1, 1), qRgb(50, 50, 50));
 }
 
 // One line on stderr naming the file and why; an existing OUTPUT is untouched, a missing one is not created.
@@ -95,18 +89,13 @@ TEST_F(VorlaneSketchTest, BadInputsOutputsAndTexturesFailWithOneLineAndWriteNoth
     for (const QString& style : args.contains("--texture") ? QStringList{"1"} : QStringList{"0", "1"}) {
       const Outcome o = run(QStringList{"--style", style} + args);
       EXPECT_EQ(o.exitCode, 1) << qPrintable(args.join(' ') + " style " + style);
-      EXPECT_TRUE(o.err.startsWith("vorlane-sketch: " + line)) << qPrintable(o.err);
-      EXPECT_EQ(o.err.count('\n'), 1) << qPrintable(o.err);
+      EXPECT_TRUE(o.err.startsWith("vorlane-sketch: " + line) && o.err.count('\n') == 1) << qPrintable(o.err);
       // Exactly that line, except that the OS may add why a file cannot be written.
-      if (!line.endsWith("written")) {
-        EXPECT_EQ(o.err, "vorlane-sketch: " + line + "\n");
-      }
+      EXPECT_TRUE(line.endsWith("written") || o.err == "vorlane-sketch: " + line + "\n") << qPrintable(o.err);
     }
   QFile file(out);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), "previous contents");
-  EXPECT_FALSE(QFile::exists(path("new.png")));
-  EXPECT_FALSE(QFile::exists(nowhere));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "previous contents");
+  EXPECT_FALSE(QFile::exists(path("new.png")) || QFile::exists(nowhere));
 }
 
 // A flat grey photo (grey c) under a texture of blue byte t gives, for a style plane p,
@@ -155,11 +144,7 @@ TEST_F(VorlaneSketchTest, WritesByExtensionHonoursOrientationKeepsTinyAndStripPh
     if (style != 1) continue;
     std::set<QRgb> seen;  // under the built-in texture: grey, no lighter than 254, not all one value
     for (int i = 0; i < 3600; ++i) seen.insert(image.pixel(i % 3, i / 3));
-    for (QRgb p : seen) {
-      EXPECT_EQ(qGreen(p), qRed(p)) << std::hex << p;
-      EXPECT_EQ(qBlue(p), qRed(p)) << std::hex << p;
-      EXPECT_LE(qRed(p), 254) << std::hex << p;
-    }
+    for (QRgb p : seen) EXPECT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) <= 254) << p;
     EXPECT_GT(seen.size(), 1u);
   }
 }
@@ -178,8 +163,7 @@ TEST_F(VorlaneSketchTest, TwelveMegapixelPhotoStaysWithinAHundredMegabytes) {
   rusage usage{};
   ASSERT_EQ(posix_spawn(&pid, exe.constData(), nullptr, nullptr, argv, environ), 0);
   ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
-  ASSERT_TRUE(WIFEXITED(status)) << status;
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_EQ(QImageReader(out).size(), QSize(1280, 960));
   EXPECT_LE(usage.ru_maxrss, 100L * 1024) << "peak resident set " << usage.ru_maxrss << " KB";
 #endif

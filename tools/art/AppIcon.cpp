@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <initializer_list>
+#include <tuple>
+#include <utility>
 
 #include "tools/art/Art.h"
 #include "tools/art/Palette.h"
@@ -131,6 +134,183 @@ QImage drawAppIcon(int size) {
   p.drawPath(tile);
   drawPencil(p, s);
   return image;
+}
+
+}  // namespace art
+
+// The same icon as scalable vector graphics, for the desktop's scalable icon
+// folder. It keeps to SVG Tiny 1.2, which every icon renderer draws (Qt's own
+// ignores clip paths): clips are applied to the geometry here, and clipped
+// strokes become filled outlines. The test renders it beside drawAppIcon().
+namespace art {
+
+namespace {
+
+QString number(double v) {
+  QString text = QString::number(v, 'f', 2);
+  while (text.contains('.') && (text.endsWith('0') || text.endsWith('.'))) text.chop(1);
+  return text == "-0" ? QStringLiteral("0") : text;
+}
+
+QString point(QPointF p) {
+  return number(p.x()) + ' ' + number(p.y());
+}
+
+// Path data; a subpath that ends where it began is closed, so strokes join there.
+QString pathData(const QPainterPath& path) {
+  QString d;
+  QPointF start, current;
+  auto closeIfBack = [&] {
+    if (!d.isEmpty() && current == start) d += 'Z';
+  };
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    if (e.isMoveTo()) {
+      closeIfBack();
+      d += 'M' + point(e);
+      start = current = e;
+    } else if (e.isLineTo()) {
+      d += 'L' + point(e);
+      current = e;
+    } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+      const QPointF c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
+      d += 'C' + point(e) + ' ' + point(c2) + ' ' + point(end);
+      current = end;
+      i += 2;
+    }
+  }
+  closeIfBack();
+  return d;
+}
+
+class SvgWriter {
+ public:
+  using Stops = std::initializer_list<std::pair<double, QColor>>;
+  QString linear(QPointF from, QPointF to, Stops stops) {
+    return gradient(QStringLiteral("linearGradient x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\"")
+                        .arg(number(from.x()), number(from.y()), number(to.x()), number(to.y())),
+                    stops);
+  }
+  QString radial(QPointF centre, double radius, Stops stops) {
+    return gradient(QStringLiteral("radialGradient cx=\"%1\" cy=\"%2\" r=\"%3\"")
+                        .arg(number(centre.x()), number(centre.y()), number(radius)),
+                    stops);
+  }
+  void fill(const QPainterPath& path, const QString& paint, int alpha = 255) {
+    if (path.isEmpty()) return;
+    body_ +=
+        QStringLiteral("<path d=\"%1\" fill=\"%2\"%3%4/>\n")
+            .arg(
+                pathData(path), paint,
+                path.fillRule() == Qt::WindingFill ? QString() : QStringLiteral(" fill-rule=\"evenodd\""),
+                alpha == 255 ? QString() : QStringLiteral(" fill-opacity=\"%1\"").arg(number(alpha / 255.0)));
+  }
+  void fill(const QPainterPath& path, QColor colour, int alpha = 255) { fill(path, colour.name(), alpha); }
+  // Qt's default pen: square caps, bevelled joins.
+  void stroke(const QPainterPath& path, QColor colour, double width) {
+    body_ += QStringLiteral(
+                 "<path d=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+                 "stroke-linecap=\"square\" stroke-linejoin=\"bevel\"/>\n")
+                 .arg(pathData(path), colour.name(), number(width));
+  }
+  void group(const QString& transform) { body_ += "<g transform=\"" + transform + "\">\n"; }
+  void endGroup() { body_ += "</g>\n"; }
+  QString document(int size) const {
+    return QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" "
+               "width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n<defs>\n%2</defs>\n%3</svg>\n")
+        .arg(QString::number(size), defs_, body_);
+  }
+
+ private:
+  QString gradient(const QString& head, Stops stops) {
+    const QString id = QStringLiteral("g%1").arg(++gradients_);
+    defs_ += "<" + head + " id=\"" + id + "\" gradientUnits=\"userSpaceOnUse\">\n";
+    for (const auto& [at, colour] : stops)
+      defs_ += QStringLiteral("<stop offset=\"%1\" stop-color=\"%2\"/>\n").arg(number(at), colour.name());
+    defs_ += "</" + head.section(' ', 0, 0) + ">\n";
+    return "url(#" + id + ")";
+  }
+  QString defs_, body_;
+  int gradients_ = 0;
+};
+
+QPainterPath outline(const QPainterPath& path, const QPen& pen) {
+  return QPainterPathStroker(pen).createStroke(path);
+}
+
+QPainterPath rectPath(const QRectF& rect, double radius = 0) {
+  QPainterPath path;
+  if (radius > 0) {
+    path.addRoundedRect(rect, radius, radius);
+  } else {
+    path.addRect(rect);
+  }
+  return path;
+}
+
+}  // namespace
+
+QString drawAppIconSvg() {
+  SvgWriter svg;
+  const QPainterPath tile = rectPath(QRectF(8, 8, 240, 240), 44);
+  const QPainterPath left = tile.intersected(rectPath(QRectF(0, 0, 128, 256)));
+  const QPainterPath right = tile.intersected(rectPath(QRectF(128, 0, 128, 256)));
+  const QPainterPath far = hillPath(1, 170, 80, 110, 90), near = hillPath(1, 205, 190, 140, 110);
+  const QPointF sun(128, 64);
+  QPainterPath sunDisc;
+  sunDisc.addEllipse(sun, 26, 26);
+
+  // Left: the sketch.
+  svg.fill(left, QColor(240, 238, 232));
+  for (auto [area, step, grey] : {std::tuple{far, 11.0, 140}, {near, 7.0, 100}}) {
+    QPainterPath lines;
+    for (double x = -256; x < 512; x += step) {
+      lines.moveTo(x, 256);
+      lines.lineTo(x + 140, 116);
+    }
+    svg.fill(outline(lines, QPen(Qt::black, 1.6)).intersected(area).intersected(left),
+             QColor(grey, grey, grey));
+  }
+  const QPen lead(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  for (const QPainterPath& shape : {sunDisc, far, near})
+    svg.fill(outline(shape, lead).intersected(left), QColor(70, 70, 70));
+
+  // Right: the same landscape in colour.
+  svg.fill(right, svg.linear({0, 0}, {0, 256}, {{0.0, QColor(86, 164, 230)}, {1.0, QColor(200, 232, 250)}}));
+  svg.fill(sunDisc.intersected(right),
+           svg.radial(sun, 34, {{0.0, QColor(255, 236, 120)}, {1.0, QColor(250, 180, 40)}}));
+  svg.fill(far.intersected(right), QColor(90, 160, 70));
+  svg.fill(near.intersected(right), QColor(52, 124, 52));
+  svg.stroke(tile, inkBrown(), 6);
+
+  // The pencil along +x, point at the left end, then turned.
+  const double len = 190, w = 30;
+  svg.group("translate(150 132) rotate(-40)");
+  svg.fill(rectPath(QRectF(-len / 2 + 6, -w / 2 + 8, len, w), 4), Qt::black, 60);
+  svg.fill(
+      rectPath(QRectF(-len / 2 + 40, -w / 2, len - 70, w)),
+      svg.linear({0, -w / 2}, {0, w / 2},
+                 {{0.0, QColor(255, 214, 80)}, {0.5, QColor(246, 178, 30)}, {1.0, QColor(206, 128, 12)}}));
+  svg.fill(rectPath(QRectF(len / 2 - 30, -w / 2, 14, w)), QColor(176, 180, 186));
+  svg.fill(rectPath(QRectF(len / 2 - 16, -w / 2, 16, w), 5), QColor(236, 120, 140));
+  QPainterPath cone, tip, seam;
+  cone.moveTo(-len / 2 + 40, -w / 2);
+  cone.lineTo(-len / 2, 0);
+  cone.lineTo(-len / 2 + 40, w / 2);
+  cone.closeSubpath();
+  svg.fill(cone, QColor(232, 196, 150));
+  tip.moveTo(-len / 2 + 14, -w / 2 * (26.0 / 40.0));
+  tip.lineTo(-len / 2, 0);
+  tip.lineTo(-len / 2 + 14, w / 2 * (26.0 / 40.0));
+  tip.closeSubpath();
+  svg.fill(tip, QColor(50, 50, 54));
+  seam.moveTo(-len / 2 + 40, 0);
+  seam.lineTo(len / 2 - 30, 0);
+  svg.stroke(seam, QColor(150, 90, 10), 1.5);
+  svg.endGroup();
+  return svg.document(256);
 }
 
 }  // namespace art

@@ -47,6 +47,8 @@ QImage drawMenuBar();
 QImage drawMenuButton();
 QImage drawListBackground();
 QImage drawAppIcon(int size = 256);
+// The same icon as SVG text (SVG Tiny 1.2), 256 units square.
+QString drawAppIconSvg();
 
 // More-apps dialog.
 enum class PromoApp { Gimp, Krita, Inkscape };
@@ -84,5 +86,10 @@ std::vector<Piece> catalog();
 bool writePicture(const QImage& image, const QString& path, QString* error = nullptr);
 // Draws every piece of the catalogue into outDir (created when missing).
 bool generateAll(const QString& outDir, QStringList* written = nullptr, QString* error = nullptr);
+
+// The desktop icon in the theme sizes that the package installs besides the
+// 256-pixel vorlane.png: "<N>x<N>.png" for each size below and "scalable.svg".
+inline constexpr int kIconSizes[] = {48, 64, 128};
+bool generateIcons(const QString& outDir, QStringList* written = nullptr, QString* error = nullptr);
 
 }  // namespace art

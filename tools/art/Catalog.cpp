@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
+#include <QSaveFile>
 #include <memory>
 
 #include "tools/art/Art.h"
@@ -94,6 +95,26 @@ bool generateAll(const QString& outDir, QStringList* written, QString* error) {
     if (!writePicture(image, path, error)) return false;
     if (written) written->append(path);
   }
+  return true;
+}
+
+bool generateIcons(const QString& outDir, QStringList* written, QString* error) {
+  if (!QDir().mkpath(outDir)) {
+    if (error) *error = outDir + ": cannot create the folder";
+    return false;
+  }
+  for (int size : kIconSizes) {
+    const QString path = QDir(outDir).filePath(QStringLiteral("%1x%1.png").arg(size));
+    if (!writePicture(drawAppIcon(size), path, error)) return false;
+    if (written) written->append(path);
+  }
+  const QString path = QDir(outDir).filePath(QStringLiteral("scalable.svg"));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(drawAppIconSvg().toUtf8()) < 0 || !file.commit()) {
+    if (error) *error = path + ": " + file.errorString();
+    return false;
+  }
+  if (written) written->append(path);
   return true;
 }
 

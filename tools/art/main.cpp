@@ -1,4 +1,5 @@
-// vorlane-art OUTDIR: draws every picture the application ships into OUTDIR.
+// vorlane-art OUTDIR [ICONDIR]: draws every picture the application ships into
+// OUTDIR, and the desktop icon's other sizes into ICONDIR.
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -10,13 +11,14 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   QTextStream err(stderr), out(stdout);
   const QStringList args = app.arguments();
-  if (args.size() != 2) {
-    err << "usage: vorlane-art OUTDIR\n";
+  if (args.size() != 2 && args.size() != 3) {
+    err << "usage: vorlane-art OUTDIR [ICONDIR]\n";
     return 2;
   }
   QStringList written;
   QString error;
-  if (!art::generateAll(args.at(1), &written, &error)) {
+  if (!art::generateAll(args.at(1), &written, &error) ||
+      (args.size() == 3 && !art::generateIcons(args.at(2), &written, &error))) {
     err << "vorlane-art: " << error << "\n";
     return 1;
   }

@@ -1,23 +1,27 @@
 #include "tools/vorlane-sketch/SketchCommand.h"
 
+#include <unistd.h>
+
+#include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
-#include <QSaveFile>
+#include <QThread>
 #include <QVariant>
 #include <cstdio>
-#include <string>
 
-#include "platform/ImageBridge.h"
 #include "platform/PhotoDecoder.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
-#include "sketch/StylePipeline.h"
+#include "platform/Version.h"
+#include "tools/vorlane-sketch/BatchPlan.h"
+#include "tools/vorlane-sketch/BatchRunner.h"
+#include "tools/vorlane-sketch/PhotoSketcher.h"
 
 namespace vorlane_sketch {
 namespace {
 
-int failed(const QString& file, const QString& reason) {
-  std::fprintf(stderr, "vorlane-sketch: %s: %s\n", qPrintable(file), qPrintable(reason));
+int failed(const QString& line) {
+  std::fprintf(stderr, "vorlane-sketch: %s\n", qPrintable(line));
   return kExitFailed;
 }
 
@@ -28,22 +32,12 @@ QByteArray formatForExtension(const QString& path) {
   return {};
 }
 
-// Takes "--name value" or "--name=value"; advances i past what it consumed.
-bool optionValue(const QStringList& args, qsizetype& i, const QString& name, QString* value, bool* missing) {
-  const QString& arg = args[i];
-  if (arg == name) {
-    if (i + 1 >= args.size()) {
-      *missing = true;
-      return true;
-    }
-    *value = args[++i];
-    return true;
-  }
-  if (arg.startsWith(name + "=")) {
-    *value = arg.mid(name.size() + 1);
-    return true;
-  }
-  return false;
+// A whole number in [lo, hi], or nothing.
+std::optional<int> wholeNumber(const QString& text, int lo, int hi) {
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  if (!ok || value < lo || value > hi) return std::nullopt;
+  return value;
 }
 
 const QString kAppDataList = QStringLiteral(":/data/AppDataList.plist");
@@ -62,103 +56,204 @@ QImage builtInTexture(QString* reason) {
   return texture;
 }
 
-// The texture at exactly the photo's size, as its raster; a texture already of
-// that size is taken pixel for pixel.
-std::optional<sketch::PixelBuffer> textureRaster(QImage texture, QSize size) {
-  if (texture.size() != size) {
-    texture = platform::imageByScalingForSize(QSizeF(size), texture);
-    if (texture.isNull()) return std::nullopt;
+// The texture of the run, read once; a failure line when it cannot be read.
+std::optional<Texture> loadTexture(const QString& file, QString* failure) {
+  QString reason;
+  Texture texture;
+  if (file.isEmpty()) {
+    texture = {builtInTexture(&reason), kAppDataList};
+  } else if (std::optional<QImage> image = platform::readImageFile(file, &reason)) {
+    texture = {std::move(*image), file};
   }
-  return platform::GetImageData(texture);
+  if (texture.image.isNull()) {
+    *failure = (file.isEmpty() ? kAppDataList : file) + ": " + reason;
+    return std::nullopt;
+  }
+  return texture;
 }
 
-int writeImage(const QImage& image, const Options& options) {
-  QSaveFile file(options.output);
-  if (!file.open(QIODevice::WriteOnly))
-    return failed(options.output, "the file cannot be written (" + file.errorString() + ")");
-  QImageWriter writer(&file, options.format);
-  if (options.format == "jpeg") writer.setQuality(92);
-  // Everything written is opaque: no alpha channel in the file.
-  const QImage encoded = image.convertToFormat(QImage::Format_RGB32);
-  if (!writer.write(encoded)) {
-    file.cancelWriting();
-    return failed(options.output, "the picture cannot be encoded (" + writer.errorString() + ")");
-  }
-  if (!file.commit())
-    return failed(options.output, "the file cannot be written (" + file.errorString() + ")");
+int runOne(const Options& options, const Texture* texture) {
+  PhotoSketcher sketcher(texture, {options.format, options.quality}, Commit::Replace);
+  QString failure;
+  if (!sketcher.sketch(options.inputs.value(0), {{options.styles.front(), options.output}}, nullptr,
+                       &failure))
+    return failed(failure);
   return kExitOk;
+}
+
+int runBatch(const Options& options, const Texture* texture) {
+  if (!QDir().mkpath(options.outDir) || !QFileInfo(options.outDir).isDir())
+    return failed(options.outDir + ": the folder cannot be created");
+  const Photos photos = findPhotos(options.inputs);
+  if (photos.files.isEmpty() && photos.failures.isEmpty())
+    return failed(
+        QStringLiteral("no photos among the inputs (a folder's pictures are taken by their extension)"));
+  OutputNamer namer(options.outDir, options.format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("png"));
+  const std::vector<PhotoJob> jobs = planJobs(photos.files, options.styles, namer);
+  BatchSettings settings;
+  settings.jobs = options.jobs;
+  settings.progress = ::isatty(STDERR_FILENO) == 1;
+  settings.texture = texture;
+  settings.output = {options.format, options.quality};
+  const BatchResult result = vorlane_sketch::runBatch(jobs, photos.failures, settings);
+  return result.failed > 0 ? kExitFailed : kExitOk;
 }
 
 }  // namespace
 
 QString usageText() {
   return QStringLiteral(
-      "Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT\n"
-      "\n"
-      "Renders the photo INPUT as a pencil sketch and writes it to OUTPUT.\n"
-      "The photo is turned upright by its orientation tag and limited to 1280 pixels\n"
-      "on its longer side.\n"
-      "\n"
-      "  --style N       sketch style 1 to 7 (default 1); 0 writes the prepared photo\n"
-      "  --texture FILE  pencil texture picture, stretched to the photo's size\n"
-      "                  (default: the built-in sketch-brush texture)\n"
-      "  --help          show this text\n"
-      "\n"
-      "OUTPUT is written as PNG or JPEG, by its extension (.png, .jpg, .jpeg).\n"
-      "Exit status: 0 done, 1 a file cannot be read or written, 2 usage error.\n");
+             "Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT\n"
+             "  or:  vorlane-sketch --out-dir DIR [--style N|all] [OPTION]... INPUT...\n"
+             "\n"
+             "Renders photos as pencil sketches. Each photo is turned upright by its\n"
+             "orientation tag and limited to 1280 pixels on its longer side.\n"
+             "\n"
+             "The first form renders INPUT and writes OUTPUT as PNG or JPEG, by its\n"
+             "extension (.png, .jpg, .jpeg).\n"
+             "With --out-dir, each INPUT is a photo or a folder whose pictures are taken\n"
+             "(one level deep, by extension), and each photo is written into DIR as\n"
+             "NAME.styleN.png (or .jpg). A name already taken gets \" (2)\", \" (3)\", ...:\n"
+             "no file is ever replaced. A photo that fails is named on one line and the\n"
+             "others go on; on a terminal a progress line shows photos done, photos per\n"
+             "second and the time left.\n"
+             "\n"
+             "Options:\n"
+             "  --style N       sketch style 1 to 7 (default 1); 0 writes the prepared\n"
+             "                  photo; all (with --out-dir) writes styles 1 to 7 from\n"
+             "                  one decode\n"
+             "  --texture FILE  pencil texture picture, stretched to each photo's size\n"
+             "                  (default: the built-in sketch-brush texture)\n"
+             "  --out-dir DIR   write the sketches into DIR (made when missing)\n"
+             "  --format F      png (default) or jpg, with --out-dir\n"
+             "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
+             "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
+             "                  compression effort 0 to 100 (default %3, the fastest;\n"
+             "                  100 gives the smallest file)\n"
+             "  -h, --help      show this text\n"
+             "  -v, --version   show the version and the licence\n"
+             "\n"
+             "Exit status: 0 done, 1 a file cannot be read or written (some photos\n"
+             "failed), 2 usage error.\n")
+      .arg(QThread::idealThreadCount())
+      .arg(kJpegQuality)
+      .arg(kPngFastEffort);
+}
+
+QString versionText() {
+  return QStringLiteral("vorlane-sketch %1\n%2").arg(platform::kVersion, platform::kLicenceNote);
 }
 
 std::optional<Options> parseArguments(const QStringList& args, QString* error) {
+  QCommandLineParser parser;
+  const QCommandLineOption help({"h", "help"}, "show this text");
+  const QCommandLineOption version({"v", "version"}, "show the version and the licence");
+  const QCommandLineOption style("style", "sketch style", "N");
+  const QCommandLineOption texture("texture", "pencil texture picture", "FILE");
+  const QCommandLineOption outDir("out-dir", "output folder", "DIR");
+  const QCommandLineOption format("format", "output format", "F");
+  const QCommandLineOption jobs("jobs", "photos at once", "N");
+  const QCommandLineOption quality("quality", "JPEG quality or PNG effort", "Q");
+  parser.addOptions({help, version, style, texture, outDir, format, jobs, quality});
+  if (!parser.parse(QStringList{QStringLiteral("vorlane-sketch")} + args)) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+      const QString& name = unknown.first();
+      *error = QStringLiteral("unknown option \"%1%2\"").arg(name.size() == 1 ? "-" : "--", name);
+    } else {
+      // Qt's own words, e.g. "Missing value after '--style'."
+      QString text = parser.errorText();
+      if (text.endsWith('.')) text.chop(1);
+      if (!text.isEmpty()) text[0] = text[0].toLower();
+      *error = text;
+    }
+    return std::nullopt;
+  }
+
   Options options;
-  QStringList positional;
-  bool optionsEnded = false;
-  for (qsizetype i = 0; i < args.size(); ++i) {
-    const QString& arg = args[i];
-    if (optionsEnded || arg == "-" || !arg.startsWith('-')) {
-      positional << arg;
-      continue;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-      continue;
-    }
-    QString value;
-    bool missing = false;
-    if (optionValue(args, i, "--style", &value, &missing)) {
-      if (missing) {
-        *error = "--style needs a number";
-        return std::nullopt;
-      }
-      bool ok = false;
-      options.style = value.toInt(&ok);
-      if (!ok || options.style < 0 || options.style > 7) {
-        *error = "the style must be a number from 0 to 7, not \"" + value + "\"";
-        return std::nullopt;
-      }
-      continue;
-    }
-    if (optionValue(args, i, "--texture", &value, &missing)) {
-      if (missing || value.isEmpty()) {
-        *error = "--texture needs a file";
-        return std::nullopt;
-      }
-      options.texture = value;
-      continue;
-    }
-    *error = "unknown option \"" + arg + "\"";
+  options.help = parser.isSet(help);
+  options.version = parser.isSet(version);
+  if (options.help || options.version) return options;
+
+  options.outDir = parser.value(outDir);
+  const bool batch = parser.isSet(outDir);
+  if (batch && options.outDir.isEmpty()) {
+    *error = QStringLiteral("--out-dir needs a folder");
     return std::nullopt;
   }
-  if (options.help) return options;
+  if (parser.isSet(style)) {
+    const QString value = parser.value(style);
+    if (value == "all") {
+      if (!batch) {
+        *error = QStringLiteral("--style all writes seven files: it needs --out-dir");
+        return std::nullopt;
+      }
+      options.styles = {1, 2, 3, 4, 5, 6, 7};
+    } else if (const std::optional<int> n = wholeNumber(value, 0, 7)) {
+      options.styles = {*n};
+    } else {
+      *error = "the style must be a number from 0 to 7" + QString(batch ? " or all" : "") + ", not \"" +
+               value + "\"";
+      return std::nullopt;
+    }
+  }
+  if (parser.isSet(texture)) {
+    options.texture = parser.value(texture);
+    if (options.texture.isEmpty()) {
+      *error = QStringLiteral("--texture needs a file");
+      return std::nullopt;
+    }
+  }
+  options.jobs = QThread::idealThreadCount();
+  if (parser.isSet(jobs)) {
+    const std::optional<int> n = wholeNumber(parser.value(jobs), 1, kMaxJobs);
+    if (!n) {
+      *error = QStringLiteral("--jobs must be a number from 1 to %1, not \"%2\"")
+                   .arg(kMaxJobs)
+                   .arg(parser.value(jobs));
+      return std::nullopt;
+    }
+    options.jobs = *n;
+  }
+  if (parser.isSet(quality)) {
+    const std::optional<int> q = wholeNumber(parser.value(quality), 0, 100);
+    if (!q) {
+      *error = "--quality must be a number from 0 to 100, not \"" + parser.value(quality) + "\"";
+      return std::nullopt;
+    }
+    options.quality = *q;
+  }
+
+  const QStringList positional = parser.positionalArguments();
+  if (batch) {
+    options.format = "png";
+    if (parser.isSet(format)) {
+      const QString value = parser.value(format).toLower();
+      if (value != "png" && value != "jpg" && value != "jpeg") {
+        *error = "--format must be png or jpg, not \"" + parser.value(format) + "\"";
+        return std::nullopt;
+      }
+      options.format = value == "png" ? "png" : "jpeg";
+    }
+    if (positional.isEmpty()) {
+      *error = QStringLiteral("no INPUT given");
+      return std::nullopt;
+    }
+    options.inputs = positional;
+    return options;
+  }
+
+  if (parser.isSet(format)) {
+    *error = QStringLiteral("--format goes with --out-dir; OUTPUT's extension gives the format");
+    return std::nullopt;
+  }
   if (positional.size() != 2) {
-    *error = positional.size() < 2 ? QStringLiteral("INPUT and OUTPUT are needed")
-                                   : QStringLiteral("only one INPUT and one OUTPUT are taken");
+    *error = positional.size() < 2
+                 ? QStringLiteral("INPUT and OUTPUT are needed")
+                 : QStringLiteral("only one INPUT and one OUTPUT are taken (--out-dir takes many)");
     return std::nullopt;
   }
-  options.input = positional[0];
+  options.inputs = {positional[0]};
   options.output = positional[1];
   options.format = formatForExtension(options.output);
   if (options.format.isEmpty()) {
@@ -169,39 +264,15 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
 }
 
 int run(const Options& options) {
-  QString reason;
-  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(options.input, &reason);
-  if (!photo) return failed(options.input, reason);
-  if (options.style == 0) return writeImage(photo->image, options);
-
-  QImage texture;
-  const QString textureName = options.texture.isEmpty() ? kAppDataList : options.texture;
-  if (options.texture.isEmpty()) {
-    texture = builtInTexture(&reason);
-    if (texture.isNull()) return failed(textureName, reason);
-  } else {
-    std::optional<QImage> file = platform::readImageFile(options.texture, &reason);
-    if (!file) return failed(textureName, reason);
-    texture = std::move(*file);
+  // The texture is read once for the whole run, and only when a style needs it.
+  std::optional<Texture> texture;
+  if (std::any_of(options.styles.begin(), options.styles.end(), [](int s) { return s != 0; })) {
+    QString failure;
+    texture = loadTexture(options.texture, &failure);
+    if (!texture) return failed(failure);
   }
-
-  const QSize size = photo->image.size();
-  std::optional<sketch::PixelBuffer> textureData = textureRaster(std::move(texture), size);
-  if (!textureData) return failed(textureName, "the texture cannot be made the photo's size");
-  std::optional<sketch::PixelBuffer> photoData = platform::GetImageData(photo->image);
-  photo.reset();
-  if (!photoData) return failed(options.input, "there is not enough memory for the picture");
-
-  sketch::GrayPlane plane;
-  std::string error;
-  std::optional<sketch::PixelBuffer> result =
-      sketch::runStylePipeline(std::move(*photoData), options.style, *textureData, plane, &error);
-  if (!result) return failed(options.input, QString::fromStdString(error));
-  textureData.reset();
-  const QImage image = platform::toQImage(*result);
-  result.reset();
-  if (image.isNull()) return failed(options.input, "there is not enough memory for the picture");
-  return writeImage(image, options);
+  const Texture* shared = texture ? &*texture : nullptr;
+  return options.outDir.isEmpty() ? runOne(options, shared) : runBatch(options, shared);
 }
 
 }  // namespace vorlane_sketch

@@ -1,25 +1,33 @@
 #pragma once
-// The command behind vorlane-sketch: argument parsing and the render itself,
-// kept apart from main() so that the whole path stays small and readable.
+// The command behind vorlane-sketch: argument parsing and the two forms of the
+// run (one INPUT to one OUTPUT, or a batch into a folder), kept apart from main().
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace vorlane_sketch {
 
 enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
+inline constexpr int kMaxJobs = 256;
+
 struct Options {
   bool help = false;
-  int style = 1;    // 0 = the prepared photo itself, 1..7 = a sketch style
-  QString texture;  // empty = the built-in sketch-brush texture
-  QString input;
-  QString output;
-  QByteArray format;  // "png" or "jpeg", from the output's extension
+  bool version = false;
+  std::vector<int> styles = {1};  // 0 = the prepared photo itself, 1..7 = a sketch style
+  QString texture;                // empty = the built-in sketch-brush texture
+  QStringList inputs;
+  QString output;     // the INPUT OUTPUT form
+  QString outDir;     // the batch form
+  QByteArray format;  // "png" or "jpeg": OUTPUT's extension, or --format
+  int jobs = 1;       // photos rendered at once (batch)
+  int quality = -1;   // -1 = the format's default
 };
 
 QString usageText();
+QString versionText();
 
 // Parses the arguments that follow the program name. Nothing comes back on a
 // usage error, which *error then names.

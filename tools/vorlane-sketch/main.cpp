@@ -1,4 +1,6 @@
 // vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT
+// vorlane-sketch --out-dir DIR [--style N|all] [--texture FILE] [--format png|jpg] [--jobs N] [--quality Q]
+// INPUT...
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
@@ -27,8 +29,9 @@ int main(int argc, char** argv) {
                  qPrintable(vorlane_sketch::usageText()));
     return vorlane_sketch::kExitUsage;
   }
-  if (options->help) {
-    std::fputs(qPrintable(vorlane_sketch::usageText()), stdout);
+  if (options->help || options->version) {
+    std::fputs(qPrintable(options->help ? vorlane_sketch::usageText() : vorlane_sketch::versionText()),
+               stdout);
     return vorlane_sketch::kExitOk;
   }
 

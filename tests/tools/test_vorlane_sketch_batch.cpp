@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs the real vorlane-sketch binary: the batch form (--out-dir).
+#include <sys/resource.h>
+
+#include "tests/tools/SketchFixture.h"
+
+namespace {
+
+using namespace sketch_test;
+
+struct VorlaneSketchBatchTest : VorlaneSketchTest {
+  QStringList entries(const QString& folder) const {
+    return QDir(folder).entryList(
+        QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+  }
+  // Two photos told apart by every style: a gradient and a smaller noisy one.
+  QImage photo(int seed, int w, int h) const {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int i = 0; i < w * h; ++i) {
+      const int x = i % w, y = i / w, n = (x * 37 + y * 101 + seed * 53) * 2654435761u >> 24;
+      image.setPixel(x, y, qRgb((x * 255 / w + n) / 2, (y * 255 / h + seed * 40) & 255, n));
+    }
+    return image;
+  }
+};
+
+// Folders give their pictures one level deep (no text, sub-folder or hidden file); names that are taken,
+// on disk or earlier in the run, get " (2)", " (3)": in input order, whatever the number of jobs; an existing
+// file is never touched, and each output is exactly what the INPUT OUTPUT form renders.
+TEST_F(VorlaneSketchBatchTest, AllStylesNameByInputOrderNeverReplaceAndMatchTheSinglePhotoForm) {
+  QDir(dir.path()).mkpath("in/sub");
+  QDir(dir.path()).mkpath("other");
+  QDir(dir.path()).mkpath("out");
+  png("in/b.png", photo(1, 40, 30));
+  write("in/a.jpg", pf::encode(photo(2, 36, 48), "jpeg", 90));
+  write("in/notes.txt", "not a photo");
+  png("in/sub/c.png", photo(3, 8, 8));
+  png("in/.hidden.png", photo(4, 8, 8));
+  png("other/a.png", photo(5, 20, 20));
+  write("out/a.style1.png", "earlier file");
+  const Outcome o = run({"--style", "all", "--jobs", "3", "--out-dir", path("out"), path("in"),
+                         path("other/a.png"), path("in/b.png")});
+  ASSERT_TRUE(o.exitCode == 0 && o.err.isEmpty() && o.out.isEmpty()) << qPrintable(o.err);
+  // a.jpg first (the folder's pictures by name), b.png, then other/a.png; in/b.png again is the same photo.
+  QStringList expected{"a.style1 (2).png", "a.style1 (3).png", "a.style1.png"};
+  for (int style = 2; style <= 7; ++style)
+    expected << QString("a.style%1 (2).png").arg(style) << QString("a.style%1.png").arg(style);
+  for (int style = 1; style <= 7; ++style) expected << QString("b.style%1.png").arg(style);
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(entries(path("out")), expected);
+  QFile earlier(path("out/a.style1.png"));
+  EXPECT_TRUE(earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier file");
+
+  for (auto [input, first, second] : {std::tuple{"in/a.jpg", "a.style1 (2).png", "a.style%1.png"},
+                                      {"in/b.png", "b.style1.png", "b.style%1.png"},
+                                      {"other/a.png", "a.style1 (3).png", "a.style%1 (2).png"}}) {
+    for (int style = 1; style <= 7; ++style) {
+      const QString name = style == 1 ? QString(first) : QString(second).arg(style);
+      const QImage single = render({"--style", QString::number(style), path(input)}, path("single.png"));
+      const QImage batch(path("out/" + name));
+      ASSERT_FALSE(single.isNull());
+      EXPECT_TRUE(batch.convertToFormat(QImage::Format_RGB32) == single.convertToFormat(QImage::Format_RGB32))
+          << input << " style " << style << " in " << qPrintable(name);
+      EXPECT_EQ(batch.format(), QImage::Format_Grayscale8)
+          << qPrintable(name);  // grey pictures are stored grey
+    }
+  }
+}
+
+// A bad photo costs one line and the rest go on; the count comes last; nothing partial or temporary is left.
+TEST_F(VorlaneSketchBatchTest, FailuresAreOneLineEachTheBatchGoesOnAndTheExitCodeCounts) {
+  const QString good = png("good.png", photo(1, 24, 16)), good2 = png("good2.png", photo(2, 16, 24));
+  const QString text = write("text.jpg", "shopping list\n"),
+                cut = write("cut.png", pf::encode(photo(3, 64, 64), "png").left(200));
+  const QString missing = path("missing.jpg"), out = path("out");
+  const Outcome o = run({"--jobs", "2", "--out-dir", out, good, text, missing, cut, good2});
+  EXPECT_EQ(o.exitCode, 1);
+  QStringList lines = o.err.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 4) << qPrintable(o.err);
+  EXPECT_EQ(lines.takeLast(), "vorlane-sketch: 3 of 5 photos failed");
+  lines.sort();  // the jobs finish in any order
+  EXPECT_EQ(lines, QStringList({"vorlane-sketch: " + cut + ": the file is damaged or incomplete",
+                                "vorlane-sketch: " + missing + ": the file does not exist",
+                                "vorlane-sketch: " + text + ": the file is not a picture"}));
+  EXPECT_EQ(entries(out), QStringList({"good.style1.png", "good2.style1.png"}));
+
+  // All good: exit 0 and silent; --style 0 and JPEG output; a folder with no pictures, a file where the
+  // folder should be: one line, exit 1.
+  const Outcome fine = run({"--style", "0", "--format", "jpg", "--out-dir", out, good});
+  EXPECT_TRUE(fine.exitCode == 0 && fine.err.isEmpty()) << qPrintable(fine.err);
+  EXPECT_EQ(QImageReader(path("out/good.style0.jpg")).format(), "jpeg");
+  QDir(dir.path()).mkpath("empty");
+  for (auto [args, line] :
+       {std::pair{QStringList{"--out-dir", out, path("empty")}, QString("no photos among the inputs")},
+        {QStringList{"--out-dir", good, good2}, good + ": the folder cannot be created"}}) {
+    const Outcome bad = run(args);
+    EXPECT_TRUE(bad.exitCode == 1 && bad.err.startsWith("vorlane-sketch: " + line) &&
+                bad.err.count('\n') == 1)
+        << qPrintable(bad.err);
+  }
+  EXPECT_EQ(entries(out), QStringList({"good.style0.jpg", "good.style1.png", "good2.style1.png"}));
+}
+
+// --quality: JPEG quality, or PNG effort that changes the file size but never a pixel.
+TEST_F(VorlaneSketchBatchTest, QualitySetsJpegQualityAndPngEffortWithoutChangingPixels) {
+  const QString in = png("noisy.png", photo(7, 200, 150));
+  std::map<QString, qint64> sizes;
+  QImage first;
+  for (const QString q : {"0", "default", "100"}) {
+    const QString out = path("png-" + q);
+    const Outcome o = run(QStringList{"--out-dir", out, in} +
+                          (q == "default" ? QStringList{} : QStringList{"--quality", q}));
+    ASSERT_EQ(o.exitCode, 0) << qPrintable(o.err);
+    const QImage image(out + "/noisy.style1.png");
+    if (first.isNull()) first = image;
+    EXPECT_TRUE(!image.isNull() && image == first) << qPrintable(q);
+    sizes[q] = QFileInfo(out + "/noisy.style1.png").size();
+  }
+  EXPECT_TRUE(sizes["0"] > sizes["default"] && sizes["default"] > sizes["100"])
+      << sizes["0"] << " " << sizes["default"] << " " << sizes["100"];
+  qint64 previous = 0;
+  for (const QString q : {"5", "92"}) {
+    ASSERT_EQ(run({"--format", "jpg", "--quality", q, "--out-dir", path("jpg-" + q), in}).exitCode, 0);
+    const qint64 size = QFileInfo(path("jpg-" + q + "/noisy.style1.jpg")).size();
+    EXPECT_GT(size, previous) << qPrintable(q);
+    previous = size;
+  }
+}
+
+// On a terminal, one progress line redrawn in place that ends with everything done; through a pipe (every
+// other test) nothing but errors.
+TEST_F(VorlaneSketchBatchTest, ProgressLineOnATerminalOnly) {
+  const QString a = png("a.png", photo(1, 16, 16)), b = png("b.png", photo(2, 16, 16)),
+                bad = write("bad.png", "x");
+  const Outcome o = runOnTerminal({"--jobs", "1", "--out-dir", path("out"), a, bad, b});
+  EXPECT_EQ(o.exitCode, 1);
+  EXPECT_TRUE(o.err.contains("\r\033[K3/3 photos,") && o.err.contains("vorlane-sketch: " + bad + ": ") &&
+              o.err.endsWith("vorlane-sketch: 1 of 3 photos failed\r\n"))
+      << qPrintable(QString(o.err).replace('\033', "^["));
+  // The error line is never glued to a progress line: it starts a line of its own.
+  EXPECT_TRUE(o.err.contains("\r\033[Kvorlane-sketch: " + bad) || o.err.startsWith("vorlane-sketch: " + bad));
+}
+
+// Peak resident memory of the child alone: jobs x one photo, however many photos there are.
+TEST_F(VorlaneSketchBatchTest, MemoryStaysAtJobsTimesOnePhotoForManyTwelveMegapixelPhotos) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer's shadow memory makes resident size meaningless";
+#else
+  const QByteArray big = pf::encode(pf::gradient(4032, 3024), "jpeg", 90);
+  QList<QByteArray> argv{VORLANE_SKETCH_EXE, "--jobs", "2", "--out-dir", QFile::encodeName(path("out"))};
+  for (int i = 0; i < 6; ++i) argv << QFile::encodeName(write(QString("big%1.jpg").arg(i), big));
+  std::vector<char*> raw;
+  for (QByteArray& arg : argv) raw.push_back(arg.data());
+  raw.push_back(nullptr);
+  pid_t pid = 0;
+  int status = 0;
+  rusage usage{};
+  ASSERT_EQ(posix_spawn(&pid, raw[0], nullptr, nullptr, raw.data(), environ), 0);
+  ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(entries(path("out")).size(), 6);
+  EXPECT_EQ(QImageReader(path("out/big5.style1.png")).size(), QSize(1280, 960));
+  EXPECT_LE(usage.ru_maxrss, 160L * 1024) << "peak resident set " << usage.ru_maxrss << " KB";
+#endif
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/vorlane-sketch/BatchPlan.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace vorlane_sketch {
+namespace {
+
+// Extensions of the picture formats this Qt can read.
+const QSet<QString>& pictureExtensions() {
+  static const QSet<QString> extensions = [] {
+    QSet<QString> set;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+      set.insert(QString::fromLatin1(format).toLower());
+    return set;
+  }();
+  return extensions;
+}
+
+}  // namespace
+
+Photos findPhotos(const QStringList& inputs) {
+  Photos photos;
+  QSet<QString> seen;
+  auto take = [&](const QFileInfo& info) {
+    // The same file through another path (./x, a link) is the same photo.
+    const QString key = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (seen.contains(key)) return;
+    seen.insert(key);
+    photos.files << info.filePath();
+  };
+  for (const QString& input : inputs) {
+    const QFileInfo info(input);
+    if (!info.isDir()) {
+      take(info);  // a missing or unreadable one fails with its reason when decoded
+      continue;
+    }
+    if (!info.isReadable() || !info.isExecutable()) {
+      photos.failures << input + ": the folder cannot be read";
+      continue;
+    }
+    // Files only: no folders below, no FIFOs or devices (QDir::System is not asked for).
+    const QDir dir(input);
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files, QDir::Name)) {
+      if (pictureExtensions().contains(entry.suffix().toLower())) take(entry);
+    }
+  }
+  return photos;
+}
+
+QString OutputNamer::claim(const QString& stem) {
+  const QString first = dir_.filePath(stem + '.' + extension_);
+  QString name = first;
+  for (int n = 2; claimed_.contains(name) || QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+    name = numberedName(first, n);
+  claimed_.insert(name);
+  return name;
+}
+
+std::vector<PhotoJob> planJobs(const QStringList& photos, const std::vector<int>& styles,
+                               OutputNamer& namer) {
+  std::vector<PhotoJob> jobs;
+  jobs.reserve(std::size_t(photos.size()));
+  for (const QString& photo : photos) {
+    PhotoJob job{photo, {}};
+    const QString name = QFileInfo(photo).completeBaseName();
+    for (int style : styles)
+      job.targets.push_back({style, namer.claim(QStringLiteral("%1.style%2").arg(name).arg(style))});
+    jobs.push_back(std::move(job));
+  }
+  return jobs;
+}
+
+}  // namespace vorlane_sketch

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Runs a batch over worker threads, one photo at a time each, and reports: one
+// stderr line per failed photo, a progress line on a terminal, a closing count.
+#include <cstdio>
+#include <vector>
+
+#include "tools/vorlane-sketch/BatchPlan.h"
+#include "tools/vorlane-sketch/PhotoSketcher.h"
+
+namespace vorlane_sketch {
+
+struct BatchSettings {
+  int jobs = 1;
+  bool progress = false;  // redraw a progress line in place on stderr
+  const Texture* texture = nullptr;
+  OutputSettings output;
+};
+
+struct BatchResult {
+  int photos = 0;
+  int failed = 0;
+};
+
+// earlierFailures: lines about INPUTs that could not be looked into; they are
+// printed first and counted as failed photos.
+BatchResult runBatch(const std::vector<PhotoJob>& jobs, const QStringList& earlierFailures,
+                     const BatchSettings& settings, std::FILE* err = stderr);
+
+}  // namespace vorlane_sketch

@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/vorlane-sketch/PhotoSketcher.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/ImageBridge.h"
+#include "platform/PhotoDecoder.h"
+#include "sketch/StylePipeline.h"
+
+namespace vorlane_sketch {
+namespace {
+
+const QString kNoMemory = QStringLiteral("there is not enough memory for the picture");
+
+// What goes into the file: the render is opaque, so no alpha channel; a grey
+// picture (every style) as 8-bit grey, a third of the bytes to compress.
+QImage encodable(QImage image) {
+  const qsizetype w = image.width();
+  bool grey = image.format() == QImage::Format_ARGB32_Premultiplied;
+  for (int y = 0; grey && y < image.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (qsizetype x = 0; x < w; ++x) {
+      const QRgb p = row[x];
+      if (qRed(p) != qBlue(p) || qGreen(p) != qBlue(p)) {
+        grey = false;
+        break;
+      }
+    }
+  }
+  if (!grey) {
+    // Opaque premultiplied words are RGB32 words: no copy needed.
+    if (image.format() == QImage::Format_ARGB32_Premultiplied) {
+      image.reinterpretAsFormat(QImage::Format_RGB32);
+      return image;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+  }
+  QImage out(image.size(), QImage::Format_Grayscale8);
+  if (out.isNull()) return out;
+  for (int y = 0; y < image.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    uchar* dst = out.scanLine(y);
+    for (qsizetype x = 0; x < w; ++x) dst[x] = uchar(qBlue(row[x]));
+  }
+  return out;
+}
+
+bool encode(const QImage& image, QIODevice* device, const OutputSettings& settings, QString* error) {
+  QImageWriter writer(device, settings.format);
+  if (settings.format == "jpeg") {
+    writer.setQuality(settings.quality < 0 ? kJpegQuality : settings.quality);
+  } else {
+    writer.setCompression(settings.quality < 0 ? kPngFastEffort : settings.quality);
+  }
+  if (writer.write(image)) return true;
+  *error = writer.errorString();
+  return false;
+}
+
+// Moves from to to unless to exists (as anything, even a dangling link).
+// Returns 0, or the errno: EEXIST when the name is taken.
+int renameNoReplace(const QString& from, const QString& to) {
+  const QByteArray src = QFile::encodeName(from), dst = QFile::encodeName(to);
+  if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // A file system without the flag: a hard link is just as exclusive.
+  if (::link(src.constData(), dst.constData()) != 0) return errno;
+  ::unlink(src.constData());
+  return 0;
+}
+
+QString systemReason(int error) {
+  return "the file cannot be written (" + QString::fromLocal8Bit(std::strerror(error)) + ")";
+}
+
+// Gives a whole file the first free name among path, "path (2)", ...; publish
+// names it and returns 0, EEXIST when the name is taken, or another errno.
+bool publishUnderFreeName(const QString& path, const std::function<int(const QString&)>& publish,
+                          QString* writtenPath, QString* failure) {
+  for (int n = 1; n < 10000; ++n) {
+    const QString name = n == 1 ? path : numberedName(path, n);
+    const int result = publish(name);
+    if (result == EEXIST) continue;
+    if (result != 0) {
+      *failure = name + ": " + systemReason(result);
+      return false;
+    }
+    *writtenPath = name;
+    return true;
+  }
+  *failure = path + ": the file cannot be written (every numbered name is taken)";
+  return false;
+}
+
+}  // namespace
+
+QString numberedName(const QString& path, int n) {
+  const QString suffix = QFileInfo(path).suffix();
+  if (suffix.isEmpty()) return QStringLiteral("%1 (%2)").arg(path).arg(n);
+  return QStringLiteral("%1 (%2).%3").arg(path.chopped(suffix.size() + 1)).arg(n).arg(suffix);
+}
+
+PhotoSketcher::PhotoSketcher(const Texture* texture, OutputSettings settings, Commit commit)
+    : texture_(texture), settings_(std::move(settings)), commit_(commit) {}
+
+bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targets, QStringList* written,
+                           QString* failure) {
+  QString reason;
+  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(input, &reason);
+  if (!photo) {
+    *failure = input + ": " + reason;
+    return false;
+  }
+  bool rasterReady = false;
+  for (const Target& target : targets) {
+    QImage image;
+    if (target.style == 0) {
+      image = photo->image;
+    } else {
+      // The raster is drawn once per photo; every style reads it.
+      if (!rasterReady && !platform::fillImageData(photo->image, photoRaster_)) {
+        *failure = input + ": " + kNoMemory;
+        return false;
+      }
+      rasterReady = true;
+      if (!render(input, target.style, photo->image.size(), &image, failure)) return false;
+    }
+    QString path;
+    if (!write(image, target.path, &path, failure)) return false;
+    if (written) written->append(path);
+  }
+  return true;
+}
+
+bool PhotoSketcher::render(const QString& input, int style, QSize size, QImage* image, QString* failure) {
+  if (!texture_ || texture_->image.isNull()) {
+    *failure = input + ": no texture was given";
+    return false;
+  }
+  // The texture at exactly the photo's size; photos of one size share it. A
+  // texture already of that size is taken pixel for pixel.
+  if (textureRaster_.width != size.width() || textureRaster_.height != size.height()) {
+    textureRaster_ = {};
+    const QImage scaled = texture_->image.size() == size
+                              ? texture_->image
+                              : platform::imageByScalingForSize(QSizeF(size), texture_->image);
+    if (scaled.isNull() || !platform::fillImageData(scaled, textureRaster_)) {
+      textureRaster_ = {};
+      *failure = texture_->name + ": the texture cannot be made the photo's size";
+      return false;
+    }
+  }
+  // The pipeline writes raster words straight into the image's memory, which
+  // are then put into the image's byte order in place.
+  QImage result(size, QImage::Format_ARGB32_Premultiplied);
+  if (result.isNull() || result.bytesPerLine() != qsizetype(size.width()) * 4) {
+    *failure = input + ": " + kNoMemory;
+    return false;
+  }
+  std::string error;
+  if (!sketch::runStylePipeline(photoRaster_, style, textureRaster_, plane_,
+                                reinterpret_cast<std::uint32_t*>(result.bits()), grey_, &error)) {
+    *failure = input + ": " + QString::fromStdString(error);
+    return false;
+  }
+  platform::rasterWordsToImage(result);
+  *image = std::move(result);
+  return true;
+}
+
+bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* writtenPath,
+                          QString* failure) {
+  const QImage image = encodable(rendered);
+  if (image.isNull()) {
+    *failure = path + ": " + kNoMemory;
+    return false;
+  }
+  QString error;
+  if (commit_ == Commit::Replace) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+      *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+      return false;
+    }
+    if (!encode(image, &file, settings_, &error)) {
+      file.cancelWriting();
+      *failure = path + ": the picture cannot be encoded (" + error + ")";
+      return false;
+    }
+    if (!file.commit()) {
+      *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+      return false;
+    }
+    *writtenPath = path;
+    return true;
+  }
+
+  return writeNew(image, path, writtenPath, failure);
+}
+
+bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* writtenPath,
+                             QString* failure) {
+  QString error;
+  const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+  const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    // An unnamed file in the folder that gets its name only once it is whole:
+    // nothing is left behind even when the program is killed.
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+      return false;
+    }
+    if (!encode(image, &file, settings_, &error)) {
+      *failure = path + ": the picture cannot be encoded (" + error + ")";
+      return false;
+    }
+    if (!file.flush() || ::fdatasync(fd) != 0) {
+      *failure = path + ": " + systemReason(errno);
+      return false;
+    }
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return publishUnderFreeName(
+        path,
+        [&](const QString& name) {
+          return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, QFile::encodeName(name).constData(),
+                          AT_SYMLINK_FOLLOW) == 0
+                     ? 0
+                     : errno;
+        },
+        writtenPath, failure);
+  }
+  if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+    *failure = path + ": " + systemReason(errno);
+    return false;
+  }
+
+  // A file system without unnamed files: a hidden temporary name beside it.
+  const QFileInfo info(path);
+  QTemporaryFile file(info.dir().filePath("." + info.fileName() + ".XXXXXX"));
+  if (!file.open()) {
+    *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+    return false;
+  }
+  if (!encode(image, &file, settings_, &error)) {
+    *failure = path + ": the picture cannot be encoded (" + error + ")";
+    return false;
+  }
+  // A temporary file is private; a picture is not.
+  if (!file.flush() || ::fchmod(file.handle(), 0644) != 0 || ::fdatasync(file.handle()) != 0) {
+    *failure = path + ": " + systemReason(errno);
+    return false;
+  }
+  const bool named = publishUnderFreeName(
+      path, [&](const QString& name) { return renameNoReplace(file.fileName(), name); }, writtenPath,
+      failure);
+  file.setAutoRemove(!named);
+  return named;
+}
+
+}  // namespace vorlane_sketch
