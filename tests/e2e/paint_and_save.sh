@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The whole run as a user makes it: start vorlane with a photo in a virtual X
-# display, check that nothing covers the canvas, save once (the untouched
-# sketch), paint one stroke with real pointer events, save again, and check
-# both files in the album.
-#   paint_and_save.sh VORLANE E2E_MAKE_PHOTO E2E_CHECK_PICTURE
+# The whole run as a user makes it, in a virtual X display with no window manager.
+# phone: start vorlane with a photo, check that nothing covers the canvas, save
+#   once (the untouched sketch), paint one stroke with real pointer events, save
+#   again, and check both files in the album.
+# desktop: start with no photo (no canvas shows), then with a photo; resize the
+#   window, paint a stroke, press Ctrl+S and check the file.
+#   paint_and_save.sh phone|desktop VORLANE E2E_MAKE_PHOTO E2E_CHECK_PICTURE E2E_CHECK_WINDOW
 set -euo pipefail
-app=$1 make_photo=$2 check=$3
+profile=$1 app=$2 make_photo=$3 check=$4 check_window=$5
 
 for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null; then
@@ -44,7 +46,9 @@ wait_for() {
 }
 
 # A display of its own: Xvfb picks a free number and tells it when it is ready.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+screen=1024x768x24
+[ "$profile" = desktop ] && screen=1600x1000x24
+Xvfb -displayfd 5 -screen 0 "$screen" -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n 1 "$work/display")"
@@ -69,23 +73,22 @@ photo="$work/photo.png"
 width=640 height=480
 "$make_photo" "$photo" $width $height || fail "could not make the photo"
 
-env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-  XDG_CACHE_HOME="$home/.cache" XDG_PICTURES_DIR="$home/Pictures" XDG_RUNTIME_DIR="$work/runtime" \
-  QT_QPA_PLATFORM=xcb "$app" "$photo" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vorlane$' | head -n 1) ||
-  fail "the window did not appear"
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-echo "window $wid: ${WIDTH}x${HEIGHT}"
-
-# The profile's frames, in window coordinates: the Save button and the canvas's
-# clipping frame (painting stays clear of its control strip and the panels).
-if [ "$WIDTH" -ge 768 ]; then
-  save_x=385 save_y=55 clip_x=60 clip_y=110 clip_w=648 clip_h=848
-else
-  save_x=161 save_y=27 clip_x=20 clip_y=55 clip_w=280 clip_h=$((HEIGHT - 105))
-fi
+# Starts the app with the given arguments and waits for its window.
+start_app() {
+  env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    XDG_CACHE_HOME="$home/.cache" XDG_PICTURES_DIR="$home/Pictures" XDG_RUNTIME_DIR="$work/runtime" \
+    QT_QPA_PLATFORM=xcb "$app" "$@" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" --name '^Vorlane$' | head -n 1) ||
+    fail "the window did not appear"
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  echo "window $wid: ${WIDTH}x${HEIGHT}"
+}
+stop_app() {
+  kill "$app_pid" 2>/dev/null
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+}
 
 visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l; }
 # Nothing but the main window: no alert, dialog or prompt over the canvas.
@@ -97,16 +100,65 @@ check_uncovered() {
     fail "$n windows are showing, expected the main window alone"
   }
 }
+pictures() { find "$album" -maxdepth 1 -name '*.png' 2>/dev/null | sort; }
+count_pictures() { pictures | wc -l; }
+at_least_pictures() { [ "$(count_pictures)" -ge "$1" ]; }
+# One stroke from (x0, y) to (x1, y) with the left button held.
+stroke() {
+  local x0=$1 x1=$2 y=$3
+  xdotool mousemove --window "$wid" "$x0" "$y" mousedown 1
+  for step in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove --window "$wid" $((x0 + (x1 - x0) * step / 8)) $((y + step % 2))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+}
+
+if [ "$profile" = desktop ]; then
+  start_app
+  sleep 2  # the help would come up half a second after the start
+  check_uncovered
+  "$check_window" "$wid" empty || fail "the start with no photo shows a canvas"
+  stop_app
+
+  start_app "$photo"
+  wait_for 20 "$check_window" "$wid" picture >/dev/null || fail "the photo did not appear"
+  check_uncovered
+  xdotool windowsize --sync "$wid" 1200 800 || xdotool windowsize "$wid" 1200 800
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  echo "resized to ${WIDTH}x${HEIGHT}"
+  [ "$WIDTH" -eq 1200 ] && [ "$HEIGHT" -eq 800 ] || fail "the window did not take the new size"
+  "$check_window" "$wid" picture >/dev/null || fail "the picture went away on the resize"
+  # The canvas lies left of the style dock, between the toolbar and the status
+  # bar; the photo fills its height, so its middle row is the canvas's middle.
+  stroke 300 650 $((HEIGHT / 2 + 25))
+  xdotool key --window "$wid" ctrl+s
+  wait_for 20 at_least_pictures 1 || fail "Ctrl+S saved no picture"
+  check_uncovered  # a save that worked raises no alert on the desktop
+  saved=$(pictures | head -n 1)
+  echo "saved: $(basename "$saved")"
+  "$check" "$saved" $width $height stroke || fail "the painted picture is wrong"
+  echo "PASSED"
+  exit 0
+fi
+
+start_app --profile phone "$photo"
+# The profile's frames, in window coordinates: the Save button and the canvas's
+# clipping frame (painting stays clear of its control strip and the panels).
+if [ "$WIDTH" -ge 768 ]; then
+  save_x=385 save_y=55 clip_x=60 clip_y=110 clip_w=648 clip_h=848
+else
+  save_x=161 save_y=27 clip_x=20 clip_y=55 clip_w=280 clip_h=$((HEIGHT - 105))
+fi
+
 # The help would come up half a second after the start.
 sleep 2
 check_uncovered
 
-pictures() { find "$album" -maxdepth 1 -name '*.png' 2>/dev/null | sort; }
-count_pictures() { pictures | wc -l; }
 alert_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 has_alert() { [ -n "$(alert_named "$1")" ]; }
 no_alert() { [ -z "$(alert_named "$1")" ]; }
-at_least_pictures() { [ "$(count_pictures)" -ge "$1" ]; }
 saved_or_refused() { at_least_pictures 1 || has_alert 'No Picture'; }
 dismiss() {
   local w
@@ -134,15 +186,8 @@ first=$(pictures | head -n 1)
 "$check" "$first" $width $height sketch || fail "the first picture is not the sketch"
 check_uncovered
 
-# One stroke across the middle of the canvas with the left button held.
-y=$((clip_y + clip_h / 2))
-x0=$((clip_x + clip_w / 4)) x1=$((clip_x + clip_w * 3 / 4))
-xdotool mousemove --window "$wid" $x0 $y mousedown 1
-for step in 1 2 3 4 5 6 7 8; do
-  xdotool mousemove --window "$wid" $((x0 + (x1 - x0) * step / 8)) $((y + step % 2))
-  sleep 0.05
-done
-xdotool mouseup 1
+# One stroke across the middle of the canvas.
+stroke $((clip_x + clip_w / 4)) $((clip_x + clip_w * 3 / 4)) $((clip_y + clip_h / 2))
 
 click_save
 wait_for 20 at_least_pictures 2 || fail "the painted picture was not saved"
