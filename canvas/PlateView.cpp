@@ -42,10 +42,12 @@ PlateView::PlateView(CanvasModel* model, Mode mode, QWidget* parent)
     else
       update(widgetRectForPicture(pictureRect));
   });
-  connect(model_, &CanvasModel::democircleChanged, this, [this](const QRectF& before, bool wasHidden) {
-    if (!wasHidden) update(circleArea(before));
-    if (!model_->democircleHidden()) update(circleArea(model_->democircleFrame()));
-  });
+  circleAnimation_ = new QVariantAnimation(this);
+  circleAnimation_->setDuration(kAnimationMs);
+  connect(circleAnimation_, &QVariantAnimation::valueChanged, this,
+          [this](const QVariant& value) { showCircleAt(value.toRectF()); });
+  connect(model_, &CanvasModel::democircleChanged, this,
+          [this](const QRectF&, bool wasHidden) { democircleChanged(wasHidden); });
   for (auto signal :
        {&CanvasModel::brushSizeChanged, &CanvasModel::readyChanged, &CanvasModel::historyChanged})
     connect(model_, signal, this, [this] { setHover(hover_); });
@@ -76,6 +78,29 @@ void PlateView::plateChanged(bool animate) {
     update();
   }
   setHover(hover_);
+}
+
+void PlateView::democircleChanged(bool wasHidden) {
+  const QRectF target = model_->democircleFrame();
+  if (model_->democircleHidden() || wasHidden) {
+    // Appearing at the finger, or going away: no glide.
+    circleAnimation_->stop();
+    update(circleArea(displayedCircle_));
+    displayedCircle_ = target;
+    if (!model_->democircleHidden()) update(circleArea(displayedCircle_));
+    return;
+  }
+  // Following the finger: the display glides to where the model already is.
+  circleAnimation_->stop();
+  circleAnimation_->setStartValue(displayedCircle_);
+  circleAnimation_->setEndValue(target);
+  circleAnimation_->start();
+}
+
+void PlateView::showCircleAt(const QRectF& frame) {
+  update(circleArea(displayedCircle_));
+  displayedCircle_ = frame;
+  update(circleArea(displayedCircle_));
 }
 
 QRect PlateView::circleArea(const QRectF& frame) const {
@@ -132,7 +157,7 @@ void PlateView::paintEvent(QPaintEvent* event) {
     painter.drawImage(CanvasModel::fitRect(plate, QSizeF(layers[i]->image().size())), layers[i]->image());
   }
   if (!model_->democircleHidden() && !circleImage_.isNull())
-    painter.drawImage(model_->democircleFrame().translated(plate.topLeft()), circleImage_);
+    painter.drawImage(displayedCircle_.translated(plate.topLeft()), circleImage_);
   if (const auto outline = hoverOutline()) {
     // Visible on light and dark pictures alike: a dark ring inside a light one.
     painter.setRenderHint(QPainter::Antialiasing);

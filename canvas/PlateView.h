@@ -29,6 +29,9 @@ class PlateView : public QWidget {
   // What is on screen while the settling animation runs.
   QRectF displayedBaseviewFrame() const { return displayed_; }
   bool settlingAnimationRunning() const;
+  // Where the brush-size indicator is drawn (plate coordinates): it follows the
+  // model's frame in the same short animation.
+  QRectF displayedDemocircleFrame() const { return displayedCircle_; }
   // The widget pixels showing the picture rectangle pictureRect (padded).
   QRect widgetRectForPicture(const QRect& pictureRect) const;
   // The brush outline under the pointer (interactive views), in widget pixels.
@@ -52,12 +55,16 @@ class PlateView : public QWidget {
  private:
   QRect circleArea(const QRectF& platePictureFrame) const;
   void plateChanged(bool animate);
+  void democircleChanged(bool wasHidden);
+  void showCircleAt(const QRectF& frame);
   void setHover(std::optional<QPointF> pos);
 
   CanvasModel* model_;
   Mode mode_;
   QRectF displayed_;
   QVariantAnimation* settleAnimation_ = nullptr;
+  QVariantAnimation* circleAnimation_ = nullptr;
+  QRectF displayedCircle_;
   QImage circleImage_;
   std::unique_ptr<PointerInput> input_;
   std::optional<QPointF> hover_;

@@ -13,6 +13,7 @@
 
 #include "platform/PhotoDecoder.h"
 #include "screen/RenderBreakdown.h"
+#include "screen/SaveShare.h"
 #include "screen/ScreenProfile.h"
 #include "sketch/PixelBuffer.h"
 
@@ -111,6 +112,8 @@ class SketchDocument : public QObject {
   // A share has handed the picture on: with the attachment's path when a mail
   // program was started, with an empty path when the mail link opened.
   void shareHandedOn(const QString& attachmentPath);
+  // No mail program took the picture (the "Cannot Share" alert is up).
+  void shareFailed();
 
  private:
   // What the canvas showed before a pick whose render is still pending.
@@ -130,7 +133,9 @@ class SketchDocument : public QObject {
   void showOpenFailure(const QString& name, const QString& reason);
   void renderFailed(const QString& detail);
   bool finalPictureOrAlert(QImage* picture);
+  void handToMailer(const AlbumWrite& written, const QString& mailer);
   void shareByMailLink();
+  void cannotShare();
   QThreadPool* writer();
 
   canvas::CanvasModel* canvas_ = nullptr;

@@ -78,28 +78,55 @@ void SketchDocument::share() {
   writer()->start([this, picture, parent, mailer] {
     const AlbumWrite written = writeShareAttachment(picture, parent);
     QMetaObject::invokeMethod(
-        this,
-        [this, written, mailer] {
-          // The mail program starts on its own; nothing here waits for it.
-          const QStringList arguments = {QStringLiteral("--subject"), QStringLiteral("Hello!"),
-                                         QStringLiteral("--body"),    QStringLiteral("Hello!"),
-                                         QStringLiteral("--attach"),  written.path};
-          if (written.ok && QProcess::startDetached(mailer, arguments)) {
-            emit shareHandedOn(written.path);
-            return;
-          }
-          qCWarning(lcVorlane) << "could not hand the picture to the mail program:"
-                               << (written.ok ? QStringLiteral("it did not start") : written.reason);
-          if (written.ok) QDir(QFileInfo(written.path).path()).removeRecursively();
-          shareByMailLink();
-        },
-        Qt::QueuedConnection);
+        this, [this, written, mailer] { handToMailer(written, mailer); }, Qt::QueuedConnection);
   });
 }
 
+void SketchDocument::handToMailer(const AlbumWrite& written, const QString& mailer) {
+  if (!written.ok) {
+    // Without an attachment the mail link is still a way to write the mail.
+    qCWarning(lcVorlane) << "could not write the mail attachment:" << written.reason;
+    shareByMailLink();
+    return;
+  }
+  // xdg-email hands the mail to the desktop's mail program and ends; its exit
+  // code says whether one took it.
+  auto* process = new QProcess(this);
+  const QString folder = QFileInfo(written.path).path();
+  connect(process, &QProcess::finished, this,
+          [this, process, written, folder](int code, QProcess::ExitStatus status) {
+            process->deleteLater();
+            if (status == QProcess::NormalExit && code == 0) {
+              emit shareHandedOn(written.path);
+              return;
+            }
+            qCWarning(lcVorlane) << "the mail program did not take the picture: xdg-email exit code" << code;
+            QDir(folder).removeRecursively();
+            cannotShare();
+          });
+  connect(process, &QProcess::errorOccurred, this, [this, process, folder](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    process->deleteLater();
+    qCWarning(lcVorlane) << "could not start the mail program:" << process->errorString();
+    QDir(folder).removeRecursively();
+    cannotShare();
+  });
+  process->start(mailer, {QStringLiteral("--subject"), QStringLiteral("Hello!"), QStringLiteral("--body"),
+                          QStringLiteral("Hello!"), QStringLiteral("--attach"), written.path});
+}
+
 void SketchDocument::shareByMailLink() {
-  platform::openURL(mailLink());
+  if (!platform::openURL(mailLink())) {
+    cannotShare();
+    return;
+  }
   emit shareHandedOn(QString());
+}
+
+void SketchDocument::cannotShare() {
+  emit alertRequested({QStringLiteral("Cannot Share"), QStringLiteral("No mail program could be started."),
+                       QStringLiteral("OK")});
+  emit shareFailed();
 }
 
 }  // namespace screen

@@ -31,7 +31,10 @@ AlertView::AlertView(const QString& title, const QString& message, AlertViewDele
   if (!cancelButtonTitle.isEmpty()) {
     hasCancel_ = true;
     QPushButton* cancel = box_->addButton(cancelButtonTitle, QMessageBox::RejectRole);
+    // The cancel button answers Escape, and Enter too: a reflexive key press
+    // must never be taken for a yes.
     box_->setEscapeButton(cancel);
+    box_->setDefaultButton(cancel);
     indexOfButton_.insert(cancel, 0);
     buttonTitles_.append(cancelButtonTitle);
   }

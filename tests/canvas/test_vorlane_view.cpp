@@ -130,8 +130,15 @@ TEST(VorlaneView, DragAndMouseRecordOneSegmentPerMove) {
   const auto at = [&](QPointF p) { return view->workimgview()->image().pixel(int(p.x()), int(p.y())); };
   EXPECT_TRUE(at(end) == 0u && at(mid) == kGrey);
   QTest::mousePress(view.get(), Qt::LeftButton, {}, QPoint(100, 260));
-  EXPECT_EQ(view->model()->democircleFrame(), QRectF(80 - 14, 205 - 14, 28, 28));
+  const QRectF first(80 - 14, 205 - 14, 28, 28);
+  EXPECT_EQ(view->model()->democircleFrame(), first);
+  EXPECT_EQ(view->workview()->displayedDemocircleFrame(), first);  // it appears under the finger
   QTest::mouseMove(view.get(), QPoint(120, 260));
+  // The model is at the finger at once; the indicator glides there in 0.2 s.
+  const QRectF second = first.translated(20, 0);
+  EXPECT_EQ(view->model()->democircleFrame(), second);
+  EXPECT_EQ(view->workview()->displayedDemocircleFrame(), first);
+  QTRY_COMPARE_WITH_TIMEOUT(view->workview()->displayedDemocircleFrame(), second, 1000);
   QTest::mouseMove(view.get(), QPoint(140, 270));
   QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(140, 270));
   EXPECT_TRUE(steps.size() == 6u && steps.back().stroke == 1u && view->model()->brushindex() == 2);

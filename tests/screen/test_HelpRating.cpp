@@ -19,12 +19,16 @@ TEST_F(ScreenTest, HelpTextAndRatingPromptStoreTheirFlagsAndOnlyYesOpensTheStore
     c->alertViewDidDismissWithButtonIndex(&other, 1);  // button 1 of another alert does nothing
   }
 
-  for (const char* answer : {"No", "Escape"}) {  // each declines, and the run asks no more
+  for (const char* answer : {"No", "Escape", "Enter"}) {  // each declines, and the run asks no more
     SCOPED_TRACE(answer);
     c = startPhone();
     c->schedule()->showratedialog();
     ASSERT_NE(onlyAlert(), nullptr);
-    answer[0] == 'N' ? clickAlertButton(answer) : QTest::keyClick(onlyAlert()->messageBox(), Qt::Key_Escape);
+    if (answer[0] == 'N')
+      clickAlertButton(answer);
+    else  // real keys: "No" is both the escape and the default button
+      QTest::keyClick(onlyAlert()->messageBox(),
+                      answer[0] == 'E' && answer[1] == 's' ? Qt::Key_Escape : Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
     EXPECT_FALSE(defaults().boolForKey("rated"));

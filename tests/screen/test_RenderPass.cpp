@@ -135,3 +135,33 @@ TEST_F(RenderPassTest, MissingTextureKeepsThePreviousPhoto) {
   EXPECT_ALERT("Cannot Open Photo", "second.png could not be opened: the picture could not be rendered.",
                "OK");
 }
+
+TEST_F(RenderPassTest, ARenderedStyleChangeStartsANewHistoryOnTheNewSketch) {
+  defaults().setIntegerForKey(3, "currenttype");
+  auto* c = startPhone();
+  ASSERT_TRUE(pickAndRender(writePhoto("p.png", 320, 240)));
+  const QPoint a = view()->workview()->geometry().topLeft() + QPoint(60, 150), b = a + QPoint(150, 20);
+  for (int stroke = 0; stroke < 2; ++stroke) {  // two strokes with the mouse
+    QTest::mousePress(view(), Qt::LeftButton, {}, a + QPoint(0, 30 * stroke));
+    QTest::mouseMove(view(), (a + b) / 2 + QPoint(0, 30 * stroke));
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, b + QPoint(0, 30 * stroke));
+  }
+  ASSERT_TRUE(view()->model()->canUndo());
+  ASSERT_FALSE(same(W(), B()));
+  QTest::mouseClick(view()->undobtn(), Qt::LeftButton);  // one undone: redo would be possible
+  ASSERT_TRUE(view()->model()->canRedo());
+  QTest::mouseClick(c->showsketchtypeviewbtn(), Qt::LeftButton);
+  clickRow(c->sketchtypetableview(), 5);
+  QTest::mouseClick(c->bkbtn(), Qt::LeftButton);
+  ASSERT_TRUE(waitForRender());
+  EXPECT_TRUE(same(B(), 5));
+  EXPECT_TRUE(same(W(), B()));  // the painting is gone with the old sketch
+  EXPECT_FALSE(view()->model()->canUndo());
+  EXPECT_FALSE(view()->model()->canRedo());
+  EXPECT_FALSE(view()->undobtn()->isEnabled());
+  EXPECT_FALSE(view()->redobtn()->isEnabled());
+  EXPECT_EQ(view()->model()->steparray().size(), 0u);
+  EXPECT_EQ(view()->model()->brushindex(), 0);
+  QTest::mouseClick(view()->undobtn(), Qt::LeftButton);  // nothing to undo back into the old painting
+  EXPECT_TRUE(same(W(), B()));
+}

@@ -145,6 +145,24 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   EXPECT_EQ(opened_.first().toEncoded(),
             "mailto:zo%C3%AB@example.org?cc=a%20b@example.org,c@example.org&subject=@Hello!&body=@Hello!");
   EXPECT_EQ(QDir(shares).entryList(QDir::Dirs | QDir::NoDotAndDotDot), sharesBefore);
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+
+  // Nothing can send mail: no xdg-email and no handler for the link, or an
+  // xdg-email that fails. The user is told, and no attachment is left behind.
+  QSignalSpy failed(c->document(), &screen::SketchDocument::shareFailed);
+  platform::setUrlOpener([](const QUrl&) { return false; });
+  QTest::mouseClick(c->sharebtn(), Qt::LeftButton);
+  EXPECT_EQ(failed.count(), 1);
+  EXPECT_ALERT("Cannot Share", "No mail program could be started.", "OK");
+  clickAlertButton("OK");
+  const QString failing = writeFile("failbin/xdg-email", "#!/bin/sh\nexit 3\n");
+  QFile::setPermissions(failing, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("PATH", dir_.filePath("failbin").toUtf8());
+  QApplication::setActiveWindow(c);
+  QTest::mouseClick(c->sharebtn(), Qt::LeftButton);
+  ASSERT_TRUE(failed.wait(20000));
+  EXPECT_ALERT("Cannot Share", "No mail program could be started.", "OK");
+  EXPECT_EQ(QDir(shares).entryList(QDir::Dirs | QDir::NoDotAndDotDot), sharesBefore);
 }
 
 TEST_F(ScreenTest, AlbumWriteMovesOnFromATakenNameAndNeverReplacesIt) {
