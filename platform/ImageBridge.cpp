@@ -1,14 +1,12 @@
 #include "platform/ImageBridge.h"
 
-#include "sketch/WideDispatch.h"
-#include <cstdio>
-
 #include "platform/Log.h"
+#include "sketch/Diagnostics.h"
+#include "sketch/WideDispatch.h"
 
 namespace platform {
 
 namespace {
-
 
 // On little-endian machines Qt's premultiplied ARGB word is B, G, R, A in
 // memory and the raster's word is A, R, G, B: the two are byte-swaps of each
@@ -23,8 +21,7 @@ VORLANE_WIDE void swapWordsInPlace(std::uint32_t* words, std::size_t n) {
 }
 
 void complain(const char* message) {
-  std::fputs(message, stderr);
-  std::fflush(stderr);
+  sketch::reportDiagnostic(message);
 }
 
 }  // namespace
