@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFileInfo>
+#include <QStorageInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -57,10 +59,18 @@ bool existsButIsNotRegular(const QString& path) {
 
 QString writeFailureReason(const QFileDevice& file) {
   const QString text = file.errorString();
+  bool full = false;
   for (const int error : {ENOSPC, EDQUOT})
-    if (text == QString::fromLocal8Bit(std::strerror(error)))
-      return QStringLiteral("no space left on the device");
-  return QStringLiteral("the file cannot be written (%1)").arg(text);
+    full = full || text == QString::fromLocal8Bit(std::strerror(error));
+  // Qt does not always keep the system's reason for a failed buffered write; a
+  // file system with (next to) nothing left tells it as well. Asked before the
+  // partly written file is removed.
+  if (!full && file.error() != QFileDevice::OpenError) {
+    const QStorageInfo storage(QFileInfo(file.fileName()).absolutePath());
+    full = storage.isValid() && storage.bytesAvailable() < 64 * 1024;
+  }
+  return full ? QStringLiteral("no space left on the device")
+              : QStringLiteral("the file cannot be written (%1)").arg(text);
 }
 
 }  // namespace platform

@@ -22,7 +22,8 @@ bool isSameFile(const QString& a, const QString& b);
 bool existsButIsNotRegular(const QString& path);
 
 // Why writing to file failed: "no space left on the device" when that is the
-// cause, otherwise "the file cannot be written (the system's reason)".
+// cause, otherwise "the file cannot be written (the system's reason)". Ask
+// before a partly written file is removed.
 QString writeFailureReason(const QFileDevice& file);
 
 }  // namespace platform

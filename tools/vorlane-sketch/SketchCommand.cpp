@@ -5,9 +5,12 @@
 #include <QSaveFile>
 #include <QVariant>
 #include <cstdio>
+#include <new>
 #include <string>
 
+#include "platform/FileChecks.h"
 #include "platform/ImageBridge.h"
+#include "platform/LibraryMessages.h"
 #include "platform/PhotoDecoder.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
@@ -16,8 +19,11 @@
 namespace vorlane_sketch {
 namespace {
 
+const QString kNoMemory = QStringLiteral("memory ran out");
+
 int failed(const QString& file, const QString& reason) {
   std::fprintf(stderr, "vorlane-sketch: %s: %s\n", qPrintable(file), qPrintable(reason));
+  std::fflush(stderr);
   return kExitFailed;
 }
 
@@ -48,8 +54,9 @@ bool optionValue(const QStringList& args, qsizetype& i, const QString& name, QSt
 
 const QString kAppDataList = QStringLiteral(":/data/AppDataList.plist");
 
-// The picture named by the first entry of the "sketchbrush" list.
-QImage builtInTexture(QString* reason) {
+// The picture named by the first entry of the "sketchbrush" list. *outOfMemory
+// tells a texture that is there but could not be decoded for lack of memory.
+QImage builtInTexture(QString* reason, bool* outOfMemory) {
   QString error;
   const QVariant list = platform::readPropertyList(kAppDataList, &error);
   const QString name = list.toMap().value("sketchbrush").toList().value(0).toString();
@@ -58,7 +65,11 @@ QImage builtInTexture(QString* reason) {
     return {};
   }
   QImage texture = platform::imageNamed(name);
-  if (texture.isNull()) *reason = QStringLiteral("names the texture \"%1\", which is missing").arg(name);
+  if (texture.isNull()) {
+    // Compiled in, it can fail to decode only for lack of memory; probe for that.
+    *outOfMemory = QImage(1024, 1024, QImage::Format_ARGB32).isNull();
+    *reason = QStringLiteral("names the texture \"%1\", which is missing").arg(name);
+  }
   return texture;
 }
 
@@ -74,19 +85,73 @@ std::optional<sketch::PixelBuffer> textureRaster(QImage texture, QSize size) {
 
 int writeImage(const QImage& image, const Options& options) {
   QSaveFile file(options.output);
-  if (!file.open(QIODevice::WriteOnly))
-    return failed(options.output, "the file cannot be written (" + file.errorString() + ")");
+  if (!file.open(QIODevice::WriteOnly)) return failed(options.output, platform::writeFailureReason(file));
   QImageWriter writer(&file, options.format);
   if (options.format == "jpeg") writer.setQuality(92);
   // Everything written is opaque: no alpha channel in the file.
   const QImage encoded = image.convertToFormat(QImage::Format_RGB32);
-  if (!writer.write(encoded)) {
-    file.cancelWriting();
-    return failed(options.output, "the picture cannot be encoded (" + writer.errorString() + ")");
+  if (encoded.isNull()) return failed(options.input, kNoMemory);
+  bool written = false;
+  {
+    platform::CodecMessageCapture capture;  // libpng reports a failed write on stderr itself
+    written = writer.write(encoded);
   }
-  if (!file.commit())
-    return failed(options.output, "the file cannot be written (" + file.errorString() + ")");
+  if (!written) {
+    // A device that failed (a full disk) says why; the encoder only that it stopped.
+    const QString reason = file.error() != QFileDevice::NoError
+                               ? platform::writeFailureReason(file)
+                               : "the picture cannot be encoded (" + writer.errorString() + ")";
+    file.cancelWriting();
+    return failed(options.output, reason);
+  }
+  // Flushed first: a failed commit removes the partly written file before its
+  // reason can be asked for.
+  if (!file.flush()) {
+    const QString reason = platform::writeFailureReason(file);
+    file.cancelWriting();
+    return failed(options.output, reason);
+  }
+  if (!file.commit()) return failed(options.output, platform::writeFailureReason(file));
   return kExitOk;
+}
+
+int render(const Options& options) {
+  QString reason;
+  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(options.input, &reason);
+  if (!photo) return failed(options.input, reason);
+  if (options.style == 0) return writeImage(photo->image, options);
+
+  QImage texture;
+  const QString textureName = options.texture.isEmpty() ? kAppDataList : options.texture;
+  if (options.texture.isEmpty()) {
+    bool outOfMemory = false;
+    texture = builtInTexture(&reason, &outOfMemory);
+    if (outOfMemory) return failed(options.input, kNoMemory);
+    if (texture.isNull()) return failed(textureName, reason);
+  } else {
+    std::optional<QImage> picture = platform::readImageFile(options.texture, &reason);
+    if (!picture) return failed(reason == kNoMemory ? options.input : textureName, reason);
+    texture = std::move(*picture);
+  }
+
+  // From here on every failure is memory running out while this photo renders.
+  const QSize size = photo->image.size();
+  std::optional<sketch::PixelBuffer> textureData = textureRaster(std::move(texture), size);
+  if (!textureData) return failed(options.input, kNoMemory);
+  std::optional<sketch::PixelBuffer> photoData = platform::GetImageData(photo->image);
+  photo.reset();
+  if (!photoData) return failed(options.input, kNoMemory);
+
+  sketch::GrayPlane plane;
+  std::string error;
+  std::optional<sketch::PixelBuffer> result =
+      sketch::runStylePipeline(std::move(*photoData), options.style, *textureData, plane, &error);
+  if (!result) return failed(options.input, QString::fromStdString(error));
+  textureData.reset();
+  const QImage image = platform::toQImage(*result);
+  result.reset();
+  if (image.isNull()) return failed(options.input, kNoMemory);
+  return writeImage(image, options);
 }
 
 }  // namespace
@@ -168,40 +233,28 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   return options;
 }
 
+std::optional<Refusal> refuseBeforeReading(const Options& options) {
+  if (platform::isSameFile(options.output, options.input))
+    return Refusal{kExitUsage, {}, QStringLiteral("OUTPUT is the same file as INPUT")};
+  if (!options.texture.isEmpty() && platform::isSameFile(options.output, options.texture))
+    return Refusal{kExitUsage, {}, QStringLiteral("OUTPUT is the same file as the texture")};
+  if (platform::existsButIsNotRegular(options.output))
+    return Refusal{kExitFailed, options.output, QStringLiteral("not a regular file")};
+  return std::nullopt;
+}
+
 int run(const Options& options) {
-  QString reason;
-  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(options.input, &reason);
-  if (!photo) return failed(options.input, reason);
-  if (options.style == 0) return writeImage(photo->image, options);
-
-  QImage texture;
-  const QString textureName = options.texture.isEmpty() ? kAppDataList : options.texture;
-  if (options.texture.isEmpty()) {
-    texture = builtInTexture(&reason);
-    if (texture.isNull()) return failed(textureName, reason);
-  } else {
-    std::optional<QImage> file = platform::readImageFile(options.texture, &reason);
-    if (!file) return failed(textureName, reason);
-    texture = std::move(*file);
+  if (const std::optional<Refusal> refusal = refuseBeforeReading(options)) {
+    std::fprintf(stderr, "vorlane-sketch: %s%s\n",
+                 qPrintable(refusal->file.isEmpty() ? QString() : refusal->file + ": "),
+                 qPrintable(refusal->reason));
+    return refusal->exitCode;
   }
-
-  const QSize size = photo->image.size();
-  std::optional<sketch::PixelBuffer> textureData = textureRaster(std::move(texture), size);
-  if (!textureData) return failed(textureName, "the texture cannot be made the photo's size");
-  std::optional<sketch::PixelBuffer> photoData = platform::GetImageData(photo->image);
-  photo.reset();
-  if (!photoData) return failed(options.input, "there is not enough memory for the picture");
-
-  sketch::GrayPlane plane;
-  std::string error;
-  std::optional<sketch::PixelBuffer> result =
-      sketch::runStylePipeline(std::move(*photoData), options.style, *textureData, plane, &error);
-  if (!result) return failed(options.input, QString::fromStdString(error));
-  textureData.reset();
-  const QImage image = platform::toQImage(*result);
-  result.reset();
-  if (image.isNull()) return failed(options.input, "there is not enough memory for the picture");
-  return writeImage(image, options);
+  try {
+    return render(options);
+  } catch (const std::bad_alloc&) {  // the engine's and Qt's containers throw it
+    return failed(options.input, kNoMemory);
+  }
 }
 
 }  // namespace vorlane_sketch
