@@ -10,6 +10,7 @@
 
 #include "app/Launch.h"
 #include "app/LaunchOptions.h"
+#include "platform/LibraryMessages.h"
 #include "screen/MainViewController.h"
 
 namespace {
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 
   QApplication application(argc, argv);
+  platform::routeEngineDiagnosticsToLog();  // each on a line of its own
   QApplication::setOrganizationName(QStringLiteral("Vorlane"));
   QApplication::setApplicationName(QStringLiteral("vorlane"));
   QApplication::setDesktopFileName(QStringLiteral(VORLANE_APP_ID));

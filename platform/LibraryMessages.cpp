@@ -85,6 +85,10 @@ void keepLibraryMessagesQuiet() {
   rulesText = qEnvironmentVariable("QT_LOGGING_RULES");
   confGiven = !qEnvironmentVariableIsEmpty("QT_LOGGING_CONF");
   previousHandler = qInstallMessageHandler(quietHandler);
+  routeEngineDiagnosticsToLog();
+}
+
+void routeEngineDiagnosticsToLog() {
   sketch::setDiagnosticSink(engineToLog);
 }
 

@@ -29,6 +29,11 @@ class CodecMessageCapture {
 // through it, one message each, in the category "vorlane.engine".
 void keepLibraryMessagesQuiet();
 
+// Sends the sketch engine's diagnostics ("Memory not allocated!", written to
+// stderr with no line end by default) to the log instead, one message each, in
+// the category "vorlane.engine".
+void routeEngineDiagnosticsToLog();
+
 // Whether a category is named by a rule that turns it on ("cat=true",
 // "cat.warning=true", "qt.*=true", "*=true"), in the syntax of QT_LOGGING_RULES.
 bool loggingRulesAskFor(const char* category, QtMsgType type, const QString& rules);

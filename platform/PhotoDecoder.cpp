@@ -294,7 +294,15 @@ template <typename Result>
 std::optional<Result> fromFile(const QString& path, QString* reason,
                                std::optional<Result> (*read)(QIODevice&, QString*)) {
   QFile file;
-  if (!openRegularFile(path, file, reason)) return std::nullopt;
+  if (path.startsWith(QLatin1Char(':'))) {  // compiled into the program (the sample photo)
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      fail(reason, QStringLiteral("the file does not exist"));
+      return std::nullopt;
+    }
+  } else if (!openRegularFile(path, file, reason)) {
+    return std::nullopt;
+  }
   return read(file, reason);
 }
 

@@ -4,7 +4,6 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTimer>
@@ -21,10 +20,7 @@ namespace screen {
 namespace {
 
 QString imageNameFilter() {
-  QStringList patterns;
-  for (const QByteArray& format : QImageReader::supportedImageFormats())
-    patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-  return QStringLiteral("Images (%1)").arg(patterns.join(QLatin1Char(' ')));
+  return QStringLiteral("Images (%1)").arg(platform::readablePhotoPatterns().join(QLatin1Char(' ')));
 }
 
 bool readableDirectory(const QString& path) {

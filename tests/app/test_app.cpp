@@ -10,6 +10,7 @@
 #include "app/UniversalTestAppDelegate_iPad.h"
 #include "app/UniversalTestAppDelegate_iPhone.h"
 #include "platform/DeviceProfile.h"
+#include "platform/PhotoDecoder.h"
 #include "platform/UserDefaults.h"
 
 using app::Profile;
@@ -107,8 +108,10 @@ TEST(DesktopEntry, OpensImagesWithTheApplicationId) {
   const QString text = QString::fromUtf8(file.readAll());
   EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
   QStringList want{"Type=Application", "Name=Vorlane", "Icon=org\\.vorlane\\.vorlane", "Exec=vorlane .*%f.*"};
-  for (const char* type : {"jpeg", "png", "bmp", "webp"})
-    want << QString("MimeType=(.*;)?image/%1(;.*)?").arg(type);
+  // Exactly the formats the photo path reads here, HEIC and AVIF among them.
+  const QStringList types = platform::readablePhotoMimeTypes();
+  EXPECT_TRUE(types.contains("image/heic") && types.contains("image/avif") && types.contains("image/webp"));
+  want << QRegularExpression::escape("MimeType=" + types.join(';') + ';');
   for (const QString& line : want)
     EXPECT_TRUE(QRegularExpression("(?m)^" + line + "$").match(text).hasMatch()) << line.toStdString();
 }

@@ -5,6 +5,7 @@
 #include <random>
 #include <thread>
 
+#include "sketch/Diagnostics.h"
 #include "sketch/StylePipeline.h"
 #include "sketch/Styles.h"
 
@@ -45,6 +46,15 @@ TEST(PixelBuffer, AllocatesClearedRowsWithoutPaddingAlphaFirstOrSaysMemoryNotAll
     EXPECT_FALSE(PixelBuffer::allocate(w, h)) << w << " x " << h;
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Memory not allocated!");
   }
+  // A program may route the message elsewhere; the default comes back with nullptr.
+  static std::vector<std::string> routed;
+  const sketch::DiagnosticSink previous =
+      sketch::setDiagnosticSink([](const char* m) { routed.push_back(m); });
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(PixelBuffer::allocate(-1, 1));
+  sketch::setDiagnosticSink(previous);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(routed, std::vector<std::string>{"Memory not allocated!"});
 }
 
 TEST(GreyConversion, WeightsAndTruncationOnLargeRandomPhotos) {
@@ -76,9 +86,9 @@ TEST(Relief, IntegerFormEqualsTheDoubleFormForEveryInput) {
 
 TEST(StylePass, FastPathEqualsTheLiteralSum) {
   std::uint32_t seed = 1;
-  for (auto [w, h] : {std::pair{1, 1}, {1, 9}, {9, 1}, {2, 2}, {3, 3}, {4, 4}, {4, 11}, {5, 5}, {5, 4},
-                      {4, 5}, {6, 5}, {7, 7}, {15, 6}, {17, 13}, {31, 9}, {33, 33}, {65, 10}, {97, 23},
-                      {301, 257}, {258, 300}})
+  for (auto [w, h] : {std::pair{1, 1}, {1, 9},   {9, 1},   {2, 2},   {3, 3},     {4, 4},    {4, 11},
+                      {5, 5},          {5, 4},   {4, 5},   {6, 5},   {7, 7},     {15, 6},   {17, 13},
+                      {31, 9},         {33, 33}, {65, 10}, {97, 23}, {301, 257}, {258, 300}})
     for (int style = 1; style <= 7; ++style)
       for (auto [lo, hi, scale] : {std::array<std::uint32_t, 3>{0, 255, 1}, {0, 1, 255}, {100, 140, 1}}) {
         SCOPED_TRACE(testing::Message() << "style " << style << " size " << w << " x " << h << " top " << hi);
@@ -185,8 +195,10 @@ TEST(StylePipeline, ReplacesAPlaneOfAnotherSizeAndKeepsItOnBadInput) {
   ASSERT_TRUE(sketch::runStylePipeline(photo, 3, texture, plane));
   ASSERT_EQ(std::tuple(plane.width, plane.height, plane.data.size()), std::tuple(6, 9, 54u));
   const std::vector<std::uint8_t> kept = plane.data;
-  for (auto [style, p, t, says] : {std::tuple{0, photo, texture, "style 0"}, {8, photo, texture, "style 8"},
-                                   {2, PixelBuffer{}, texture, ""}, {2, photo, raster(6, 7, 3), "6 x 7"},
+  for (auto [style, p, t, says] : {std::tuple{0, photo, texture, "style 0"},
+                                   {8, photo, texture, "style 8"},
+                                   {2, PixelBuffer{}, texture, ""},
+                                   {2, photo, raster(6, 7, 3), "6 x 7"},
                                    {2, photo, PixelBuffer{}, ""}}) {
     std::string error;
     EXPECT_FALSE(sketch::runStylePipeline(p, style, t, plane, &error)) << style << " " << says;
