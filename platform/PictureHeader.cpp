@@ -439,7 +439,7 @@ std::optional<PictureHeader> pnmHeader(ByteSource& in, QString* reason) {
       c = in.byteAt(++i);
     }
     if (c < '0' || c > '9') return refuse(reason, kDamaged);
-    for (; c >= '0' && c <= '9'; c = in.byteAt(++i)) fields[f] = std::min(kHuge, fields[f] * 10 + (c - '0'));
+    for (; c >= '0' && c <= '9'; c = in.byteAt(++i)) fields[f] = add(mul(fields[f], 10), c - '0');
   }
   if (bitmap) fields[2] = 1;
   if (!setSize(h, fields[0], fields[1]) || fields[2] < 1 || fields[2] > 65535)

@@ -170,7 +170,8 @@ QString usageText() {
       "  --help          show this text\n"
       "\n"
       "OUTPUT is written as PNG or JPEG, by its extension (.png, .jpg, .jpeg).\n"
-      "Exit status: 0 done, 1 a file cannot be read or written, 2 usage error.\n");
+      "Exit status: 0 done, 1 a file cannot be read or written (one line on stderr\n"
+      "says which and why), 2 usage error, OUTPUT naming INPUT or the texture too.\n");
 }
 
 std::optional<Options> parseArguments(const QStringList& args, QString* error) {
