@@ -161,6 +161,9 @@ class PhotoSource {
         // A failed read may still leave a partly filled picture behind: never use it.
         if (!reader_.read(&image)) image = QImage();
         if (image.isNull()) failure = reasonForReaderError(reader_.error());
+        // Some handlers (GIF's) keep a reference to the picture they returned,
+        // which would make the conversion below copy it: let the handler go.
+        reader_.setDevice(nullptr);
       }
     }
     if (image.isNull()) return refuse(reason, memoryAvailable(cost) ? failure : kNoMemory);
