@@ -8,6 +8,7 @@
 
 #include "app/Launch.h"
 #include "app/LaunchOptions.h"
+#include "platform/LibraryMessages.h"
 #include "platform/Version.h"
 #include "screen/SketchDocument.h"
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 
   QApplication application(argc, argv);
+  platform::routeEngineDiagnosticsToLog();  // each on a line of its own
   setIdentity();
   QApplication::setDesktopFileName(QStringLiteral(VORLANE_APP_ID));
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/Log.h"
+#include "sketch/Diagnostics.h"
 #include "sketch/WideDispatch.h"
 
 namespace platform {
@@ -22,8 +23,7 @@ VORLANE_WIDE void swapWordsInPlace(std::uint32_t* words, std::size_t n) {
 }
 
 void complain(const char* message) {
-  std::fputs(message, stderr);
-  std::fflush(stderr);
+  sketch::reportDiagnostic(message);
 }
 
 }  // namespace

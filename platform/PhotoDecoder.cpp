@@ -1,30 +1,34 @@
 #include "platform/PhotoDecoder.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
 
+#include "platform/FileChecks.h"
+#include "platform/HeifDecoder.h"
 #include "platform/ImageBridge.h"
+#include "platform/LibraryMessages.h"
+#include "platform/PictureHeader.h"
 #include "sketch/Orientation.h"
 #include "sketch/WorkingSize.h"
 
 namespace platform {
 namespace {
 
-// Enough for a full decode of the largest accepted picture in 32 bits per
-// pixel; Qt's own default (128 MB) would refuse ordinary 40-megapixel PNGs.
-constexpr int kAllocationLimitMb = 600;
+// Qt's own last guard, at the budget: no decoder allocates a larger picture.
+constexpr int kAllocationLimitMb = int(kDecodeBudgetBytes >> 20);
 
 const QString kNotAPicture = QStringLiteral("the file is not a picture");
 const QString kDamaged = QStringLiteral("the file is damaged or incomplete");
 const QString kTooLarge = QStringLiteral("the picture is too large");
-const QString kNoMemory = QStringLiteral("there is not enough memory for the picture");
+const QString kNoMemory = QStringLiteral("memory ran out");
 
 bool fail(QString* reason, const QString& text) {
   if (reason) *reason = text;
@@ -83,94 +87,11 @@ QString reasonForReaderError(QImageReader::ImageReaderError error) {
   }
 }
 
-// Random access to a file's bytes for the completeness checks below, which
-// look only at segment headers and the file's end instead of reading it whole.
-class ByteSource {
- public:
-  explicit ByteSource(const QString& path) : file_(path) { ok_ = file_.open(QIODevice::ReadOnly); }
-  bool ok() const { return ok_; }
-  qint64 size() const { return file_.size(); }
-  // n bytes at pos, or nothing when the file ends sooner.
-  bool read(qint64 pos, void* out, qint64 n) {
-    return pos >= 0 && file_.seek(pos) && file_.read(static_cast<char*>(out), n) == n;
-  }
-  // One byte (-1 past the end), through a window so that walking the file
-  // byte by byte stays cheap.
-  int byteAt(qint64 pos) {
-    if (pos < windowStart_ || pos >= windowStart_ + window_.size()) {
-      if (pos < 0 || pos >= size() || !file_.seek(pos)) return -1;
-      window_ = file_.read(64 * 1024);
-      windowStart_ = pos;
-      if (window_.isEmpty()) return -1;
-    }
-    return std::uint8_t(window_[pos - windowStart_]);
-  }
-  // Whether the two bytes a, b occur together at or after `from`, searching
-  // backwards from the end (where an end marker normally sits).
-  bool containsPairAfter(qint64 from, char a, char b) {
-    constexpr qint64 kChunk = 64 * 1024;
-    QByteArray chunk;
-    for (qint64 end = size(); end - from >= 2;) {
-      const qint64 begin = std::max(from, end - kChunk);
-      chunk.resize(end - begin);
-      if (!read(begin, chunk.data(), chunk.size())) return false;
-      for (qint64 i = chunk.size() - 2; i >= 0; --i)
-        if (chunk[i] == a && chunk[i + 1] == b) return true;
-      if (begin == from) break;
-      end = begin + 1;  // overlap one byte so that a pair across chunks is seen
-    }
-    return false;
-  }
-
- private:
-  QFile file_;
-  bool ok_ = false;
-  QByteArray window_;
-  qint64 windowStart_ = 0;
-};
-
-// libjpeg decodes a cut-off file without complaint, filling the missing part
-// with grey. A complete file has an end-of-image marker after its first scan:
-// walk the marker segments (skipping embedded thumbnails in APPn segments) to
-// the first scan, then look for the marker after it.
-bool jpegIsComplete(ByteSource& in) {
-  const qint64 n = in.size();
-  if (in.byteAt(0) != 0xFF || in.byteAt(1) != 0xD8) return false;
-  qint64 i = 2;
-  while (i < n) {
-    if (in.byteAt(i) != 0xFF) {  // stray bytes between segments: libjpeg skips them too
-      ++i;
-      continue;
-    }
-    int marker = 0xFF;
-    while (marker == 0xFF) marker = in.byteAt(++i);  // fill bytes
-    if (marker < 0) return false;
-    ++i;
-    if (marker == 0xD9) return true;
-    if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length field
-    const int high = in.byteAt(i), low = in.byteAt(i + 1);
-    if (high < 0 || low < 0) return false;
-    const qint64 length = qint64(high) << 8 | low;
-    if (length < 2) return false;
-    i += length;
-    if (marker == 0xDA) return i <= n && in.containsPairAfter(i, char(0xFF), char(0xD9));
-  }
-  return false;
-}
-
-// A PNG that stops short makes libpng print its own complaint straight to
-// stderr; a complete one has its chunks back to back up to the end chunk.
-bool pngIsComplete(ByteSource& in) {
-  const qint64 n = in.size();
-  qint64 i = 8;  // signature
-  while (i + 12 <= n) {
-    std::uint8_t head[8];
-    if (!in.read(i, head, 8)) return false;
-    const qint64 length = qint64(head[0]) << 24 | qint64(head[1]) << 16 | qint64(head[2]) << 8 | head[3];
-    if (std::memcmp(head + 4, "IEND", 4) == 0) return true;
-    i += 12 + length;
-  }
-  return false;
+// Whether `bytes` could be had right now; after a failed decode this tells
+// memory running out from damage. Untouched memory costs nothing.
+bool memoryAvailable(qint64 bytes) {
+  const std::size_t n = std::size_t(std::clamp<qint64>(bytes, 1, kDecodeBudgetBytes));
+  return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[n]) != nullptr;
 }
 
 // The largest reduction libjpeg can do while decoding (M/8 of each side, as Qt
@@ -185,65 +106,99 @@ QSize reducedDecodeSize(QSize stored, QSize need) {
   return stored;
 }
 
-// The open file, its decoder and what its header says.
+// The opened picture: what its header promises, and its decoder. Every claim
+// is judged before the decoder allocates anything for it, and what the decoder
+// actually produced is judged again.
 class PhotoSource {
  public:
-  bool open(const QString& path, QString* reason) {
+  bool open(QIODevice& device, QString* reason) {
     ensureAllocationLimit();
-    const QFileInfo info(path);
-    if (!info.exists()) return fail(reason, QStringLiteral("the file does not exist"));
-    if (info.isDir()) return fail(reason, kNotAPicture);
-    file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly)) return fail(reason, QStringLiteral("the file cannot be read"));
-    if (file_.size() == 0) return fail(reason, QStringLiteral("the file is empty"));
-    reader_.setDevice(&file_);
-    reader_.setDecideFormatFromContent(true);  // a name ending in .jpg proves nothing
+    if (!device.isOpen() || !device.isReadable() || device.isSequential())
+      return fail(reason, QStringLiteral("the file cannot be read"));
+    if (device.size() == 0) return fail(reason, QStringLiteral("the file is empty"));
+    std::optional<PictureHeader> header = readPictureHeader(device, reason);
+    if (!header) return false;
+    header_ = std::move(*header);
+    if (header_.format == "heif") {
+      heif_ = std::make_unique<HeifDecoder>();
+      if (!heif_->open(device, reason)) return false;
+      storedSize_ = heif_->size();  // libheif turns the picture upright itself
+      return true;
+    }
+    storedSize_ = header_.size;
+    if (!device.seek(0)) return fail(reason, QStringLiteral("the file cannot be read"));
+    reader_.setDevice(&device);
+    reader_.setFormat(header_.format);  // judged from the content: a name ending in .jpg proves nothing
+    reader_.setDecideFormatFromContent(false);
     reader_.setAutoTransform(false);
-    if (!reader_.canRead()) return fail(reason, reasonForReaderError(reader_.error()));
-    format_ = reader_.format();
-    storedSize_ = reader_.size();
-    if (!storedSize_.isValid() || storedSize_.isEmpty()) return fail(reason, kDamaged);
-    if (qint64(storedSize_.width()) * storedSize_.height() > kMaxPhotoPixels) return fail(reason, kTooLarge);
-    orientation_ = orientationFromExif(exifFromTransformation(reader_.transformation()));
-    if (isJpeg() || format_ == "png") {
-      ByteSource bytes(path);
-      if (!bytes.ok()) return fail(reason, QStringLiteral("the file cannot be read"));
-      if (!(isJpeg() ? jpegIsComplete(bytes) : pngIsComplete(bytes))) return fail(reason, kDamaged);
+    if (decodeCost(header_, smallestDecodeSize()) <= kDecodeBudgetBytes && header_.complete) {
+      CodecMessageCapture capture;
+      if (!reader_.canRead()) return fail(reason, reasonForReaderError(reader_.error()));
+      orientation_ = orientationFromExif(exifFromTransformation(reader_.transformation()));
     }
     return true;
   }
 
-  bool isJpeg() const { return format_ == "jpeg" || format_ == "jpg"; }
+  bool reducible() const { return header_.reducible; }
   QSize storedSize() const { return storedSize_; }
   int orientation() const { return orientation_; }
   QSize uprightSize() const { return uprightOf(storedSize_, orientation_); }
 
   // Decodes at `scaled` (in the stored orientation) or, when invalid, in full.
   std::optional<QImage> read(QSize scaled, QString* reason) {
-    if (scaled.isValid() && scaled != storedSize_) reader_.setScaledSize(scaled);
+    if (!scaled.isValid() || !reducible()) scaled = storedSize_;
+    const qint64 cost = heif_ ? heif_->decodeCost() : decodeCost(header_, scaled);
+    if (cost > kDecodeBudgetBytes) return refuse(reason, kTooLarge);
+    if (!header_.complete) return refuse(reason, kDamaged);
     QImage image;
-    if (!reader_.read(&image) || image.isNull()) {
-      fail(reason, reasonForReaderError(reader_.error()));
-      return std::nullopt;
+    QString failure;
+    {
+      CodecMessageCapture capture;
+      if (heif_) {
+        if (std::optional<QImage> decoded = heif_->decode(&failure)) image = std::move(*decoded);
+      } else {
+        if (scaled != storedSize_) reader_.setScaledSize(scaled);
+        // A failed read may still leave a partly filled picture behind: never use it.
+        if (!reader_.read(&image)) image = QImage();
+        if (image.isNull()) failure = reasonForReaderError(reader_.error());
+        // Some handlers (GIF's) keep a reference to the picture they returned,
+        // which would make the conversion below copy it: let the handler go.
+        reader_.setDevice(nullptr);
+      }
+    }
+    if (image.isNull()) return refuse(reason, memoryAvailable(cost) ? failure : kNoMemory);
+    if (image.size() != scaled) {
+      // The header promised another size: judge what was decoded, and take it
+      // as the photo's own size when the whole picture was asked for.
+      PictureHeader actual = header_;
+      actual.convertedCopy = image.depth() != 32;
+      actual.decodedBytesPerPixel = std::max(1, image.depth() / 8);
+      if (decodeCost(actual, image.size()) > kDecodeBudgetBytes) return refuse(reason, kTooLarge);
+      if (scaled == storedSize_) storedSize_ = image.size();
     }
     return image;
   }
 
  private:
-  QFile file_;
+  static std::optional<QImage> refuse(QString* reason, const QString& text) {
+    fail(reason, text);
+    return std::nullopt;
+  }
+  QSize smallestDecodeSize() const {
+    return reducible() ? QSize(std::max(1, storedSize_.width() / 8), std::max(1, storedSize_.height() / 8))
+                       : storedSize_;
+  }
+
+  PictureHeader header_;
   QImageReader reader_;
-  QByteArray format_;
+  std::unique_ptr<HeifDecoder> heif_;
   QSize storedSize_;
   int orientation_ = 0;
 };
 
-// Photos are opaque everywhere after this: transparent pixels are laid onto
-// white. On premultiplied data that is exact: c + (255 - a) for each channel.
-QImage opaqueOnWhite(QImage image) {
-  const bool hadAlpha = image.hasAlphaChannel();
-  if (image.format() != QImage::Format_ARGB32_Premultiplied)
-    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  if (!hadAlpha || image.isNull()) return image;
+// Transparent pixels laid onto white, in place. On premultiplied data that is
+// exact: c + (255 - a) for each channel.
+void layOntoWhite(QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
@@ -254,7 +209,6 @@ QImage opaqueOnWhite(QImage image) {
           qRgba(qMin(255, qRed(p) + cover), qMin(255, qGreen(p) + cover), qMin(255, qBlue(p) + cover), 255);
     }
   }
-  return image;
 }
 
 std::optional<QImage> makeUpright(QImage image, int orientation, QString* reason) {
@@ -278,34 +232,81 @@ std::optional<QImage> makeUpright(QImage image, int orientation, QString* reason
   return result;
 }
 
-// Shared tail of every path: opaque, upright, then limited to the working size
-// computed from the photo's full upright size.
+// Shared tail of every path. The picture is limited to the working size of the
+// photo's full upright size while still in its stored orientation, so that the
+// full-size picture is never copied: made 32-bit premultiplied in place where
+// its format allows, scaled, then laid onto white and turned upright.
 std::optional<PreparedPhoto> finish(QImage image, int orientation, QSize fullUpright, QString* reason) {
-  image = opaqueOnWhite(std::move(image));
+  if (image.format() != QImage::Format_ARGB32_Premultiplied)
+    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) {
     fail(reason, kNoMemory);
     return std::nullopt;
   }
-  std::optional<QImage> upright = makeUpright(std::move(image), orientation, reason);
-  if (!upright) return std::nullopt;
-  image = std::move(*upright);
-
-  const std::optional<sketch::SizeF> target =
-      sketch::workingSize(float(fullUpright.width()), float(fullUpright.height()));
-  if (target) {
+  QSize wanted = fullUpright;
+  if (const std::optional<sketch::SizeF> target =
+          sketch::workingSize(float(fullUpright.width()), float(fullUpright.height()))) {
     const sketch::SizeI whole = sketch::wholePixelSize(*target);
-    const QSize wanted(whole.width, whole.height);
-    if (image.size() != wanted) {
-      image = imageByScalingForSize(QSizeF(target->width, target->height), image);
-      if (image.isNull() || image.size() != wanted) {
-        fail(reason, QStringLiteral("the picture could not be scaled"));
-        return std::nullopt;
-      }
+    wanted = QSize(whole.width, whole.height);
+  }
+  const QSize storedWanted = uprightOf(wanted, orientation);
+  if (image.size() != storedWanted) {
+    image = imageByScalingForSize(QSizeF(storedWanted), image);
+    if (image.isNull()) {
+      fail(reason, QStringLiteral("the picture could not be scaled"));
+      return std::nullopt;
     }
   }
-  if (image.format() != QImage::Format_ARGB32_Premultiplied)
-    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return PreparedPhoto{std::move(image), fullUpright, orientation};
+  layOntoWhite(image);
+  std::optional<QImage> upright = makeUpright(std::move(image), orientation, reason);
+  if (!upright) return std::nullopt;
+  if (upright->format() != QImage::Format_ARGB32_Premultiplied)
+    *upright = std::move(*upright).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  if (upright->size() != wanted || std::max(wanted.width(), wanted.height()) > sketch::kWorkingSizeLimit) {
+    fail(reason, QStringLiteral("the picture could not be scaled"));
+    return std::nullopt;
+  }
+  return PreparedPhoto{std::move(*upright), fullUpright, orientation};
+}
+
+std::optional<PreparedPhoto> prepare(QIODevice& device, bool reduced, QString* reason) {
+  PhotoSource source;
+  if (!source.open(device, reason)) return std::nullopt;
+  QSize decodeSize;
+  if (reduced && source.reducible()) {
+    const QSize upright = source.uprightSize();
+    if (const std::optional<sketch::SizeF> target =
+            sketch::workingSize(float(upright.width()), float(upright.height()))) {
+      const QSize need(int(std::ceil(target->width)), int(std::ceil(target->height)));
+      decodeSize = reducedDecodeSize(source.storedSize(), uprightOf(need, source.orientation()));
+    }
+  }
+  std::optional<QImage> image = source.read(decodeSize, reason);
+  if (!image) return std::nullopt;
+  // The size after the read: a picture that decoded larger than its header said is taken at its own size.
+  return finish(std::move(*image), source.orientation(), source.uprightSize(), reason);
+}
+
+std::optional<QImage> readWhole(QIODevice& device, QString* reason) {
+  PhotoSource source;
+  if (!source.open(device, reason)) return std::nullopt;
+  return source.read(QSize(), reason);
+}
+
+template <typename Result>
+std::optional<Result> fromFile(const QString& path, QString* reason,
+                               std::optional<Result> (*read)(QIODevice&, QString*)) {
+  QFile file;
+  if (path.startsWith(QLatin1Char(':'))) {  // compiled into the program (the sample photo)
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      fail(reason, QStringLiteral("the file does not exist"));
+      return std::nullopt;
+    }
+  } else if (!openRegularFile(path, file, reason)) {
+    return std::nullopt;
+  }
+  return read(file, reason);
 }
 
 }  // namespace
@@ -332,30 +333,16 @@ int orientationFromExif(int exifOrientation) {
   return 0;
 }
 
+std::optional<PreparedPhoto> preparePhoto(QIODevice& device, QString* reason) {
+  return prepare(device, true, reason);
+}
+
 std::optional<PreparedPhoto> preparePhoto(const QString& path, QString* reason) {
-  PhotoSource source;
-  if (!source.open(path, reason)) return std::nullopt;
-  const QSize upright = source.uprightSize();
-  QSize decodeSize;
-  if (source.isJpeg()) {
-    const std::optional<sketch::SizeF> target =
-        sketch::workingSize(float(upright.width()), float(upright.height()));
-    if (target) {
-      const QSize need(int(std::ceil(target->width)), int(std::ceil(target->height)));
-      decodeSize = reducedDecodeSize(source.storedSize(), uprightOf(need, source.orientation()));
-    }
-  }
-  std::optional<QImage> image = source.read(decodeSize, reason);
-  if (!image) return std::nullopt;
-  return finish(std::move(*image), source.orientation(), upright, reason);
+  return fromFile<PreparedPhoto>(path, reason, [](QIODevice& d, QString* r) { return prepare(d, true, r); });
 }
 
 std::optional<PreparedPhoto> preparePhotoFullDecode(const QString& path, QString* reason) {
-  PhotoSource source;
-  if (!source.open(path, reason)) return std::nullopt;
-  std::optional<QImage> image = source.read(QSize(), reason);
-  if (!image) return std::nullopt;
-  return finish(std::move(*image), source.orientation(), source.uprightSize(), reason);
+  return fromFile<PreparedPhoto>(path, reason, [](QIODevice& d, QString* r) { return prepare(d, false, r); });
 }
 
 std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString* reason) {
@@ -363,7 +350,8 @@ std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString
     fail(reason, QStringLiteral("there is no picture"));
     return std::nullopt;
   }
-  if (qint64(image.width()) * image.height() > kMaxPhotoPixels) {
+  const qint64 pixels = qint64(image.width()) * image.height();
+  if (image.sizeInBytes() + (image.depth() == 32 ? 0 : pixels * 4) > kDecodeBudgetBytes) {
     fail(reason, kTooLarge);
     return std::nullopt;
   }
@@ -372,10 +360,12 @@ std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString
   return finish(std::move(image), orientation, upright, reason);
 }
 
+std::optional<QImage> readImage(QIODevice& device, QString* reason) {
+  return readWhole(device, reason);
+}
+
 std::optional<QImage> readImageFile(const QString& path, QString* reason) {
-  PhotoSource source;
-  if (!source.open(path, reason)) return std::nullopt;
-  return source.read(QSize(), reason);
+  return fromFile<QImage>(path, reason, &readWhole);
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 // that the sketch styles work on: upright, opaque, and limited to the working
 // size. Decoding never crashes on bad input: failures come back as a short
 // lower-case reason such as "the file is not a picture".
+#include <QIODevice>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -24,7 +25,15 @@ struct PreparedPhoto {
 // white and applies the working-size rule. A JPEG that the rule shrinks is
 // decoded at a reduced size first, which is much faster and needs far less
 // memory; the result has exactly the size the rule gives for the full photo.
+// Read: JPEG, PNG, GIF, BMP, TIFF, WebP, PBM/PGM/PPM, HEIF/HEIC and AVIF, told
+// apart by their content. Whatever a header claims is judged before decoding:
+// a picture that would cost more than kDecodeBudgetBytes to decode is "too
+// large", one whose data ends early "damaged or incomplete". Only regular files
+// are opened ("not a regular file"), never waiting on a FIFO or a device.
 std::optional<PreparedPhoto> preparePhoto(const QString& path, QString* reason = nullptr);
+
+// The same from an open, seekable device (a QFile, a QBuffer over bytes in memory).
+std::optional<PreparedPhoto> preparePhoto(QIODevice& device, QString* reason = nullptr);
 
 // The same result by way of a full-size decode followed by scaling.
 std::optional<PreparedPhoto> preparePhotoFullDecode(const QString& path, QString* reason = nullptr);
@@ -36,9 +45,11 @@ std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString
 // A plain full-size decode with the same guards against bad and oversized
 // files, without orientation or compositing (used for texture files).
 std::optional<QImage> readImageFile(const QString& path, QString* reason = nullptr);
+std::optional<QImage> readImage(QIODevice& device, QString* reason = nullptr);
 
-// Largest picture accepted, in pixels, judged from the file's header before any
-// pixel memory is allocated.
-constexpr qint64 kMaxPhotoPixels = qint64(12000) * 12000;
+// The file name patterns ("*.jpg", ...) and MIME types of every format the
+// functions above can read on this system, for open dialogs and desktop files.
+QStringList readablePhotoPatterns();
+QStringList readablePhotoMimeTypes();
 
 }  // namespace platform

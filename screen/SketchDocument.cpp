@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
@@ -110,10 +109,7 @@ bool SketchDocument::renderIfChanged() {
 // --- Acquisition -----------------------------------------------------------------
 
 QString SketchDocument::openDialogFilter() {
-  QStringList patterns;
-  for (const QByteArray& format : QImageReader::supportedImageFormats())
-    patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-  return QStringLiteral("Images (%1)").arg(patterns.join(QLatin1Char(' ')));
+  return QStringLiteral("Images (%1)").arg(platform::readablePhotoPatterns().join(QLatin1Char(' ')));
 }
 
 QString SketchDocument::albumStartFolder() {

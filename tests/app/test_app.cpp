@@ -9,6 +9,7 @@
 #include "app/UniversalTestAppDelegate_iPad.h"
 #include "app/UniversalTestAppDelegate_iPhone.h"
 #include "platform/DeviceProfile.h"
+#include "platform/PhotoDecoder.h"
 #include "platform/UserDefaults.h"
 #include "platform/Version.h"
 #include "screen/MainViewController.h"
@@ -147,4 +148,18 @@ TEST(Executable, ShowsItsWindowAndQuitsRejectsABadCommandLineAndHelpsWithoutADis
   EXPECT_FALSE(help.contains("quit-after-show"));
   EXPECT_EQ(run({"--version"}), 0);
   EXPECT_TRUE(p.readAllStandardOutput().startsWith("vorlane " VORLANE_VERSION "\n"));
+}
+
+// The desktop offers Vorlane for exactly the formats the photo path reads here
+// (desktop-file-validate checks the rest of the entry).
+TEST(DesktopEntry, ListsExactlyTheReadableTypes) {
+  QFile file(VORLANE_DESKTOP_FILE);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+  QStringList listed;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
+    if (line.startsWith("MimeType=")) listed = line.mid(9).split(';', Qt::SkipEmptyParts);
+  const QStringList types = platform::readablePhotoMimeTypes();
+  EXPECT_EQ(listed, types);
+  for (const char* type : {"image/heic", "image/avif", "image/webp", "image/jpeg", "image/png"})
+    EXPECT_TRUE(types.contains(type)) << type;
 }

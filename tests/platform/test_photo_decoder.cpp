@@ -111,7 +111,8 @@ TEST_F(PhotoDecoderTest, BadFilesAreRefusedWithAReasonAndJudgedByTheMainPicture)
       {write("cut.png", png.left(png.size() / 2)), damaged},
       {write("no-end.png", png.left(png.size() - 12)), damaged},
       {write("huge.png", pf::pngClaimingSize(100000, 100000)), "the picture is too large"},
-      {dir.path(), "the file is not a picture"},
+      {dir.path(), "not a regular file"},
+      {"/dev/null", "not a regular file"},
   };
   for (const auto& [file, expected] : cases) {
     QString reasons[3];

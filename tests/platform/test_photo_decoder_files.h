@@ -59,6 +59,59 @@ inline QByteArray pngClaimingSize(quint32 width, quint32 height) {
          pngChunk("IDAT", qCompress(QByteArray(64, '\0')).mid(4)) + pngChunk("IEND", {});
 }
 
+// A JPEG whose every block is the flat mid-grey block, coded with one-symbol Huffman tables (a DC
+// difference of 0 and an immediate end of block, one bit each): any size costs a few bytes per 64
+// pixels. lumaSampling 0x22 gives 4:2:0 with three components, 0x11 4:4:4, 0 one grey component.
+// Progressive files carry the DC scan only; dataBytes < 0 writes all the data the picture needs.
+inline QByteArray flatJpeg(int width, int height, bool progressive, int lumaSampling, qint64 dataBytes = -1) {
+  auto segment = [](char type, const QByteArray& payload) {
+    const int length = int(payload.size()) + 2;
+    return QByteArray("\xFF", 1) + type + char(length >> 8) + char(length & 0xFF) + payload;
+  };
+  const int components = lumaSampling ? 3 : 1, h = lumaSampling ? lumaSampling >> 4 : 1, v = lumaSampling ? lumaSampling & 15 : 1;
+  QByteArray frame{"\x08", 1};
+  frame += char(height >> 8), frame += char(height & 0xFF), frame += char(width >> 8), frame += char(width & 0xFF);
+  frame += char(components);
+  for (int c = 0; c < components; ++c) frame += char(c + 1), frame += char(c == 0 ? lumaSampling ? lumaSampling : 0x11 : 0x11), frame += '\0';
+  QByteArray table(17, '\0');
+  table[1] = 1;  // one code of one bit, for symbol 0
+  table += '\0';
+  QByteArray scan(1, char(components));
+  for (int c = 0; c < components; ++c) scan += char(c + 1), scan += '\0';
+  scan += '\0', scan += char(progressive ? 0 : 63), scan += '\0';
+  const qint64 mcus = qint64((width + 8 * h - 1) / (8 * h)) * ((height + 8 * v - 1) / (8 * v));
+  const qint64 bits = mcus * (h * v + components - 1) * (progressive ? 1 : 2);
+  if (dataBytes < 0) dataBytes = (bits + 7) / 8;
+  QByteArray quant(65, '\1');
+  quant[0] = 0;
+  return QByteArray("\xFF\xD8", 2) + segment('\xDB', quant) + segment(progressive ? '\xC2' : '\xC0', frame) +
+         segment('\xC4', table) + segment('\xC4', QByteArray(1, '\x10') + table.mid(1)) + segment('\xDA', scan) +
+         QByteArray(dataBytes, '\0') + QByteArray("\xFF\xD9", 2);
+}
+
+// A GIF whose logical screen is screenW x screenH, with one frame of frameW x frameH (all one colour).
+inline QByteArray gifWithScreen(int screenW, int screenH, int frameW, int frameH) {
+  auto le16 = [](int v) { return QByteArray(1, char(v & 0xFF)) + char(v >> 8); };
+  return "GIF89a" + le16(screenW) + le16(screenH) + QByteArray("\x80\0\0\0\0\0\xFF\xFF\xFF,", 10) + le16(0) +
+         le16(0) + le16(frameW) + le16(frameH) + QByteArray("\0\x02\x02\x44\x01\0;", 8);
+}
+
+// A Windows bitmap header (40-byte info block) followed by `data`.
+inline QByteArray bmp(int width, int height, int bpp, int compression, const QByteArray& data) {
+  QByteArray b(54 + (bpp <= 8 ? 4 << bpp : 0), '\0');
+  const int offset = int(b.size());
+  b[0] = 'B', b[1] = 'M';
+  qToLittleEndian<quint32>(quint32(offset + data.size()), b.data() + 2);
+  qToLittleEndian<quint32>(quint32(offset), b.data() + 10);
+  qToLittleEndian<quint32>(40, b.data() + 14);
+  qToLittleEndian<qint32>(width, b.data() + 18);
+  qToLittleEndian<qint32>(height, b.data() + 22);
+  qToLittleEndian<quint16>(1, b.data() + 26);
+  qToLittleEndian<quint16>(quint16(bpp), b.data() + 28);
+  qToLittleEndian<quint32>(quint32(compression), b.data() + 30);
+  return b + data;
+}
+
 // The raster to store so that the orientation value turns it into `upright`:
 // the stored pixel (x, y) of a ws x hs raster lands at landing(x, y).
 inline QImage storedFor(const QImage& upright, int orientation) {

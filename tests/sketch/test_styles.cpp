@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "ReferenceStyles.h"
+#include "sketch/Diagnostics.h"
 #include "sketch/StylePipeline.h"
 #include "sketch/Styles.h"
 
@@ -46,6 +47,15 @@ TEST(PixelBuffer, AllocatesClearedRowsWithoutPaddingAlphaFirstOrSaysMemoryNotAll
     EXPECT_FALSE(PixelBuffer::allocate(w, h)) << w << " x " << h;
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Memory not allocated!");
   }
+  // A program may route the message elsewhere; the default comes back with nullptr.
+  static std::vector<std::string> routed;
+  const sketch::DiagnosticSink previous =
+      sketch::setDiagnosticSink([](const char* m) { routed.push_back(m); });
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(PixelBuffer::allocate(-1, 1));
+  sketch::setDiagnosticSink(previous);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(routed, std::vector<std::string>{"Memory not allocated!"});
 }
 
 TEST(GreyConversion, WeightsAndTruncationOnLargeRandomPhotos) {

@@ -17,14 +17,16 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileChecks.h"
 #include "platform/ImageBridge.h"
+#include "platform/LibraryMessages.h"
 #include "platform/PhotoDecoder.h"
 #include "sketch/StylePipeline.h"
 
 namespace vorlane_sketch {
 namespace {
 
-const QString kNoMemory = QStringLiteral("there is not enough memory for the picture");
+const QString kNoMemory = QStringLiteral("memory ran out");
 
 // What goes into the file: the render is opaque, so no alpha channel; a grey
 // picture (every style) as 8-bit grey, a third of the bytes to compress.
@@ -193,16 +195,29 @@ bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* 
   if (commit_ == Commit::Replace) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-      *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+      *failure = path + ": " + platform::writeFailureReason(file);
       return false;
     }
-    if (!encode(image, &file, settings_, &error)) {
+    bool encoded = false;
+    {
+      // libpng reports a failed write on stderr itself; the one line below says it.
+      // (The single form only: a batch's jobs share stderr with its progress line.)
+      platform::CodecMessageCapture capture;
+      encoded = encode(image, &file, settings_, &error);
+    }
+    if (!encoded) {
+      // A device that failed (a full disk) says why; the encoder only that it stopped.
+      *failure = path + ": " +
+                 (file.error() != QFileDevice::NoError ? platform::writeFailureReason(file)
+                                                       : "the picture cannot be encoded (" + error + ")");
       file.cancelWriting();
-      *failure = path + ": the picture cannot be encoded (" + error + ")";
       return false;
     }
-    if (!file.commit()) {
-      *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+    // Flushed first: a failed commit removes the partly written file before its
+    // reason can be asked for.
+    if (!file.flush() || !file.commit()) {
+      *failure = path + ": " + platform::writeFailureReason(file);
+      file.cancelWriting();
       return false;
     }
     *writtenPath = path;

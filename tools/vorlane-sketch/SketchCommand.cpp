@@ -8,7 +8,10 @@
 #include <QThread>
 #include <QVariant>
 #include <cstdio>
+#include <new>
 
+#include "platform/FileChecks.h"
+#include "platform/LibraryMessages.h"
 #include "platform/PhotoDecoder.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
@@ -20,8 +23,11 @@
 namespace vorlane_sketch {
 namespace {
 
+const QString kNoMemory = QStringLiteral("memory ran out");
+
 int failed(const QString& line) {
   std::fprintf(stderr, "vorlane-sketch: %s\n", qPrintable(line));
+  std::fflush(stderr);
   return kExitFailed;
 }
 
@@ -42,8 +48,9 @@ std::optional<int> wholeNumber(const QString& text, int lo, int hi) {
 
 const QString kAppDataList = QStringLiteral(":/data/AppDataList.plist");
 
-// The picture named by the first entry of the "sketchbrush" list.
-QImage builtInTexture(QString* reason) {
+// The picture named by the first entry of the "sketchbrush" list. *outOfMemory
+// tells a texture that is there but could not be decoded for lack of memory.
+QImage builtInTexture(QString* reason, bool* outOfMemory) {
   QString error;
   const QVariant list = platform::readPropertyList(kAppDataList, &error);
   const QString name = list.toMap().value("sketchbrush").toList().value(0).toString();
@@ -52,21 +59,29 @@ QImage builtInTexture(QString* reason) {
     return {};
   }
   QImage texture = platform::imageNamed(name);
-  if (texture.isNull()) *reason = QStringLiteral("names the texture \"%1\", which is missing").arg(name);
+  if (texture.isNull()) {
+    // Compiled in, it can fail to decode only for lack of memory; probe for that.
+    *outOfMemory = QImage(1024, 1024, QImage::Format_ARGB32).isNull();
+    *reason = QStringLiteral("names the texture \"%1\", which is missing").arg(name);
+  }
   return texture;
 }
 
 // The texture of the run, read once; a failure line when it cannot be read.
-std::optional<Texture> loadTexture(const QString& file, QString* failure) {
+// Memory running out is blamed on the photo (photo), not on the texture.
+std::optional<Texture> loadTexture(const QString& file, const QString& photo, QString* failure) {
   QString reason;
   Texture texture;
+  bool outOfMemory = false;
   if (file.isEmpty()) {
-    texture = {builtInTexture(&reason), kAppDataList};
+    texture = {builtInTexture(&reason, &outOfMemory), kAppDataList};
   } else if (std::optional<QImage> image = platform::readImageFile(file, &reason)) {
     texture = {std::move(*image), file};
+  } else {
+    outOfMemory = reason == kNoMemory;
   }
   if (texture.image.isNull()) {
-    *failure = (file.isEmpty() ? kAppDataList : file) + ": " + reason;
+    *failure = (outOfMemory ? photo : file.isEmpty() ? kAppDataList : file) + ": " + (outOfMemory ? kNoMemory : reason);
     return std::nullopt;
   }
   return texture;
@@ -263,16 +278,40 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   return options;
 }
 
+std::optional<Refusal> refuseBeforeReading(const Options& options) {
+  if (platform::isSameFile(options.output, options.inputs.value(0)))
+    return Refusal{kExitUsage, {}, QStringLiteral("OUTPUT is the same file as INPUT")};
+  if (!options.texture.isEmpty() && platform::isSameFile(options.output, options.texture))
+    return Refusal{kExitUsage, {}, QStringLiteral("OUTPUT is the same file as the texture")};
+  if (platform::existsButIsNotRegular(options.output))
+    return Refusal{kExitFailed, options.output, QStringLiteral("not a regular file")};
+  return std::nullopt;
+}
+
 int run(const Options& options) {
-  // The texture is read once for the whole run, and only when a style needs it.
-  std::optional<Texture> texture;
-  if (std::any_of(options.styles.begin(), options.styles.end(), [](int s) { return s != 0; })) {
-    QString failure;
-    texture = loadTexture(options.texture, &failure);
-    if (!texture) return failed(failure);
+  // A file the single form would overwrite or could not write is refused
+  // before anything is read (the batch form never replaces a file).
+  if (options.outDir.isEmpty()) {
+    if (const std::optional<Refusal> refusal = refuseBeforeReading(options)) {
+      std::fprintf(stderr, "vorlane-sketch: %s%s\n",
+                   qPrintable(refusal->file.isEmpty() ? QString() : refusal->file + ": "),
+                   qPrintable(refusal->reason));
+      return refusal->exitCode;
+    }
   }
-  const Texture* shared = texture ? &*texture : nullptr;
-  return options.outDir.isEmpty() ? runOne(options, shared) : runBatch(options, shared);
+  try {
+    // The texture is read once for the whole run, and only when a style needs it.
+    std::optional<Texture> texture;
+    if (std::any_of(options.styles.begin(), options.styles.end(), [](int s) { return s != 0; })) {
+      QString failure;
+      texture = loadTexture(options.texture, options.inputs.value(0), &failure);
+      if (!texture) return failed(failure);
+    }
+    const Texture* shared = texture ? &*texture : nullptr;
+    return options.outDir.isEmpty() ? runOne(options, shared) : runBatch(options, shared);
+  } catch (const std::bad_alloc&) {  // the engine's and Qt's containers throw it
+    return failed(options.inputs.value(0) + ": " + kNoMemory);
+  }
 }
 
 }  // namespace vorlane_sketch

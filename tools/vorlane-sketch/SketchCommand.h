@@ -33,8 +33,19 @@ QString versionText();
 // usage error, which *error then names.
 std::optional<Options> parseArguments(const QStringList& args, QString* error);
 
+// What stops a render before any file is read: OUTPUT naming INPUT or the
+// texture (through any path or link: exit 2), or something other than a
+// regular file at OUTPUT (exit 1, naming it).
+struct Refusal {
+  int exitCode;
+  QString file;  // empty: the line names no file
+  QString reason;
+};
+std::optional<Refusal> refuseBeforeReading(const Options& options);
+
 // Decodes, prepares, renders and writes. Failures print one line on stderr
-// naming the file and the reason, and leave no output file behind.
+// naming the file and the reason (memory running out is the photo's), and
+// leave no output file behind.
 int run(const Options& options);
 
 }  // namespace vorlane_sketch

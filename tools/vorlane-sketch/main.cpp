@@ -4,18 +4,11 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
 
+#include "platform/ImageWorkThread.h"
+#include "platform/LibraryMessages.h"
 #include "tools/vorlane-sketch/SketchCommand.h"
-
-namespace {
-
-// Qt's decoders report damaged files through the log as well; the command
-// reports every failure itself in one line, so only critical messages pass.
-void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // Parsed before Qt sees them: QGuiApplication would take options such as
@@ -37,8 +30,16 @@ int main(int argc, char** argv) {
 
   // No window is ever shown: work without a display unless told otherwise.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(quietMessages);
+  // The command reports every failure itself, in one line: Qt's, the codecs'
+  // and the engine's messages show only when a logging rule asks for them.
+  platform::keepLibraryMessagesQuiet();
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
-  return vorlane_sketch::run(*options);
+  const std::optional<int> code =
+      platform::runOnImageWorkThread([&] { return vorlane_sketch::run(*options); });
+  if (code) return *code;
+  // Not even a thread could be had: the pool now waits on it forever, so leave without tearing it down.
+  std::fprintf(stderr, "vorlane-sketch: %s: memory ran out\n", qPrintable(options->inputs.value(0)));
+  std::fflush(stderr);
+  std::_Exit(vorlane_sketch::kExitFailed);
 }

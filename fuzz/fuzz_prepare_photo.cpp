@@ -1,0 +1,28 @@
+// libFuzzer target: any bytes through photo preparation and a sketch render.
+#include <QGuiApplication>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "fuzz/FuzzBody.h"
+#include "platform/LibraryMessages.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "fuzz_prepare_photo";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);  // Qt's image plugins load through it
+  // Codec chatter stays out of the way; sanitizer reports do not go through it.
+  platform::keepLibraryMessagesQuiet();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+  if (const std::optional<std::string> fault = fuzz::prepareAndRender(bytes)) {
+    std::fprintf(stderr, "photo path fault: %s\n", fault->c_str());
+    std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# fuzz/run.sh SECONDS: builds the photo-preparation fuzzer with clang (libFuzzer,
+# AddressSanitizer, UndefinedBehaviorSanitizer), writes the seed corpus (small
+# valid files of every format read) and fuzzes for SECONDS on one core. Crashes,
+# leaks, timeouts and allocations over the limits land in build-fuzz/findings/;
+# a fixed finding is kept as a regression file in tests/platform/fuzz-regressions/,
+# which ./test.sh replays.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:?usage: fuzz/run.sh SECONDS}
+./scripts/deps.sh
+build=build-fuzz
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ -DVORLANE_FUZZ=ON >/dev/null
+cmake --build "$build" --target fuzz_prepare_photo fuzz_make_seeds >/dev/null
+mkdir -p "$build/seeds" "$build/corpus" "$build/findings"
+# The seed writer is no part of what is fuzzed: x265 keeps a block until exit.
+ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen "$build/fuzz/fuzz_make_seeds" "$build/seeds"
+# A small quarantine keeps AddressSanitizer's own hold on freed memory from
+# counting against the resident-memory limit.
+export ASAN_OPTIONS=quarantine_size_mb=16:detect_leaks=1:allocator_may_return_null=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0
+export QT_QPA_PLATFORM=offscreen
+# One job in a child process that is restarted after each finding, so that a run
+# collects every finding of its time rather than stopping at the first.
+exec "$build/fuzz/fuzz_prepare_photo" -fork=1 -ignore_crashes=1 -ignore_ooms=1 -ignore_timeouts=1 \
+  -max_total_time="$seconds" -rss_limit_mb=600 -malloc_limit_mb=600 -timeout=30 -max_len=65536 \
+  -print_final_stats=1 -artifact_prefix="$build/findings/" \
+  "$build/corpus" "$build/seeds" tests/platform/fuzz-regressions

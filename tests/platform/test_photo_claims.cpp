@@ -1,0 +1,145 @@
+// What a picture's header claims is judged before decoding: the memory its decode would cost, and
+// whether its data reaches as far as the picture does. Every file is made here.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
+#include "platform/PhotoDecoder.h"
+#include "platform/PictureHeader.h"
+#include "tests/platform/test_heif_files.h"
+#include "tests/platform/test_photo_decoder_files.h"
+
+namespace pf = photo_files;
+
+namespace {
+
+const QString kDamaged = "the file is damaged or incomplete", kTooLarge = "the picture is too large";
+
+std::optional<platform::PictureHeader> header(const QByteArray& bytes) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return platform::readPictureHeader(buffer);
+}
+
+// Both ways in, from memory and from a file, must agree on the outcome.
+QString refusal(const QByteArray& bytes, const QString& dir) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QString fromMemory = "accepted", fromFile = "accepted";
+  if (platform::preparePhoto(buffer, &fromMemory)) fromMemory = "accepted";
+  const QString path = dir + "/claim";
+  EXPECT_TRUE(pf::writeFile(path, bytes));
+  if (platform::preparePhoto(path, &fromFile)) fromFile = "accepted";
+  EXPECT_EQ(fromMemory, fromFile);
+  return fromFile;
+}
+
+QByteArray rle8(const QByteArray& runs) {
+  return pf::bmp(300, 200, 8, 1, runs);
+}
+
+}  // namespace
+
+TEST(PhotoClaims, HeadersClaimingMoreThanTheirDataOrTheBudgetAreRefusedBeforeDecoding) {
+  QTemporaryDir dir(vorlane_test::testRoot() + "/claims-XXXXXX");
+  const QByteArray gradientPng = pf::encode(pf::gradient(300, 200), "png");
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QString outcome;
+  } cases[] = {
+      // Progressive: the coefficients of the whole picture are kept, whatever the output size.
+      {"progressive 11999 4:2:0, header only", pf::flatJpeg(11999, 11999, true, 0x22, 0), kDamaged},
+      {"progressive 11999 4:4:4, header only", pf::flatJpeg(11999, 11999, true, 0x11, 0), kTooLarge},
+      {"progressive 12000 4:4:4, every block", pf::flatJpeg(12000, 12000, true, 0x11), kTooLarge},
+      {"progressive 4000 4:2:0, one byte short", pf::flatJpeg(4000, 4000, true, 0x22, 46874), kDamaged},
+      {"progressive 4000 4:2:0, every block", pf::flatJpeg(4000, 4000, true, 0x22), "accepted"},
+      // Baseline: decoded at 1/8, so 200 megapixels cost a few megabytes.
+      {"baseline 16320 x 12240, header only", pf::flatJpeg(16320, 12240, false, 0x22, 0), kDamaged},
+      {"baseline 16320 x 12240, every block", pf::flatJpeg(16320, 12240, false, 0), "accepted"},
+      {"baseline 65500 x 65500, header only", pf::flatJpeg(65500, 65500, false, 0x11, 0), kDamaged},
+      {"GIF screen 11999, frame 1 x 1", pf::gifWithScreen(11999, 11999, 1, 1), kTooLarge},
+      {"GIF cut inside its frame", pf::gifWithScreen(40, 30, 1, 1).left(30), kDamaged},
+      {"BMP 11999 header", pf::bmp(11999, 11999, 24, 0, {}), kTooLarge},
+      {"BMP 4000 header", pf::bmp(4000, 4000, 24, 0, {}), kDamaged},
+      {"BMP 4000 one row short", pf::bmp(4000, 2, 24, 0, QByteArray(12000, '\x40')), kDamaged},
+      {"BMP RLE without its end", rle8(QByteArray("\xFF\x01\x00\x00", 4)), kDamaged},
+      {"BMP RLE ending early", rle8(QByteArray("\xFF\x01\x00\x00\x00\x01", 6)), "accepted"},
+      {"PNG 8000 x 8000 with 64 bytes of data", pf::pngClaimingSize(8000, 8000), kDamaged},
+      {"PNG 100000 x 100000", pf::pngClaimingSize(100000, 100000), kTooLarge},
+      {"PNG cut", gradientPng.left(gradientPng.size() - 20), kDamaged},
+      {"PGM header only", "P5\n4000 4000\n255\n", kDamaged},
+      {"PPM 3 x 1", QByteArray("P6 3 1 255\n", 11) + QByteArray(9, '\x7F'), "accepted"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(refusal(c.bytes, dir.path()).toStdString(), c.outcome.toStdString()) << c.name;
+  // Cut short in every format that is read: damaged, never a partial picture.
+  const QImage picture = pf::gradient(120, 90);
+  for (const char* format : {"tiff", "webp", "bmp", "ppm", "jpeg"}) {
+    const QByteArray whole = pf::encode(picture, format);
+    ASSERT_FALSE(whole.isEmpty()) << format;
+    EXPECT_EQ(refusal(whole, dir.path()).toStdString(), "accepted") << format;
+    EXPECT_EQ(refusal(whole.left(whole.size() * 2 / 3), dir.path()).toStdString(), kDamaged.toStdString())
+        << format;
+  }
+  for (const bool avif : {false, true}) {
+    const QByteArray whole = heif_files::encode(picture, avif);
+    ASSERT_FALSE(whole.isEmpty()) << (avif ? "no AV1 encoder" : "no HEVC encoder");
+    EXPECT_EQ(refusal(whole, dir.path()).toStdString(), "accepted") << avif;
+    EXPECT_EQ(refusal(whole.left(whole.size() - 40), dir.path()).toStdString(), kDamaged.toStdString())
+        << avif;
+  }
+}
+
+// A GIF decodes onto its logical screen: the screen is the photo, and the working size applies to it.
+TEST(PhotoClaims, WhatIsDecodedIsWhatIsLimited) {
+  QBuffer buffer;
+  buffer.setData(pf::gifWithScreen(4000, 40, 1, 1));
+  buffer.open(QIODevice::ReadOnly);
+  QString reason;
+  const auto photo = platform::preparePhoto(buffer, &reason);
+  ASSERT_TRUE(photo) << qPrintable(reason);
+  EXPECT_EQ(photo->uprightSize, QSize(4000, 40));
+  EXPECT_EQ(photo->image.size(), QSize(1280, 12));
+  // The 200-megapixel grey JPEG comes out at the working size, every pixel its mid-grey.
+  buffer.close();
+  buffer.setData(pf::flatJpeg(16320, 12240, false, 0x22));
+  buffer.open(QIODevice::ReadOnly);
+  const auto big = platform::preparePhoto(buffer, &reason);
+  ASSERT_TRUE(big) << qPrintable(reason);
+  ASSERT_EQ(big->image.size(), QSize(1280, 960));
+  for (int i = 0; i < 1280 * 960; i += 997)
+    ASSERT_EQ(big->image.pixel(i % 1280, i / 1280), qRgb(128, 128, 128)) << i;
+}
+
+TEST(PhotoClaims, DecodeCostCountsPixelsConversionsAndJpegCoefficients) {
+  const auto progressive = header(pf::flatJpeg(12000, 12000, true, 0x11, 0));
+  const auto subsampled = header(pf::flatJpeg(12000, 12000, true, 0x22, 0));
+  const auto baseline = header(pf::flatJpeg(16320, 12240, false, 0x22, 0));
+  const auto grey = header(pf::flatJpeg(800, 600, false, 0, 0));
+  ASSERT_TRUE(progressive && subsampled && baseline && grey);
+  EXPECT_TRUE(progressive->reducible && !progressive->complete && progressive->size == QSize(12000, 12000));
+  // 4:4:4: three planes of 1500 x 1500 blocks of 128 bytes, whatever the output size.
+  const qint64 coefficients = qint64(3) * 1500 * 1500 * 128;
+  EXPECT_GE(platform::decodeCost(*progressive, {1500, 1500}), coefficients);
+  EXPECT_LT(platform::decodeCost(*progressive, {1500, 1500}), coefficients + (qint64(32) << 20));
+  // 4:2:0 keeps half as many; baseline keeps none, so a 1/8 decode costs only its pixels and rows.
+  EXPECT_LT(platform::decodeCost(*subsampled, {1500, 1500}), coefficients / 2 + (qint64(32) << 20));
+  EXPECT_LT(platform::decodeCost(*baseline, {2040, 1530}), qint64(32) << 20);
+  EXPECT_GT(platform::decodeCost(*baseline, {16320, 12240}), platform::kDecodeBudgetBytes);
+  // One grey component decodes to one byte a pixel and is then copied to four.
+  EXPECT_EQ(platform::decodeCost(*grey, {800, 600}) - platform::decodeCost(*grey, {0, 0}), 800 * 600 * 5);
+  for (const QByteArray& bytes : {QByteArray("not a picture"), QByteArray("\xFF\xD8\xFF\xD9", 4)}) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QString reason;
+    EXPECT_FALSE(platform::readPictureHeader(buffer, &reason));
+    EXPECT_EQ(reason, bytes.startsWith("not") ? "the file is not a picture" : kDamaged);
+  }
+}

@@ -1,0 +1,300 @@
+// The real vorlane-sketch binary given hostile input: damaged, huge-claiming and special files, OUTPUT
+// naming an input, a full disk and memory running out; one line, bounded memory, nothing changed.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include "TestSupport.h"
+#include "tests/platform/test_heif_files.h"
+#include "tests/platform/test_photo_decoder_files.h"
+
+extern char** environ;
+
+
+namespace {
+
+namespace pf = photo_files;
+
+// exitCode -1: the child crashed, hung or never ran. peakKb: its peak resident set (wait4).
+struct Outcome {
+  int exitCode;
+  QString out, err;
+  long peakKb;
+};
+
+// How to start the child: in a folder, under an address-space limit, behind a wrapper command,
+// with extra environment.
+struct Start {
+  QString cwd;
+  rlim_t addressSpace = 0;
+  QStringList wrapper;
+  QByteArrayList env;
+};
+Start inFolder(const QString& cwd) {
+  Start s;
+  s.cwd = cwd;
+  return s;
+}
+Start limitedTo(rlim_t bytes) {
+  Start s;
+  s.addressSpace = bytes;
+  return s;
+}
+Start wrappedIn(const QStringList& wrapper) {
+  Start s;
+  s.wrapper = wrapper;
+  return s;
+}
+Start withEnv(const QByteArray& variable) {
+  Start s;
+  s.env << variable;
+  return s;
+}
+
+struct HostileSketchTest : testing::Test {
+  QTemporaryDir dir{vorlane_test::testRoot() + "/sketch-XXXXXX"};
+  Outcome run(const QStringList& args, const Start& start = {}) const {
+    QByteArrayList argv;
+    for (const QString& a : start.wrapper + QStringList{VORLANE_SKETCH_EXE} + args)
+      argv << QFile::encodeName(a);
+    QByteArrayList env = start.env;
+    for (char** e = environ; *e; ++e) env << *e;
+    // Under the sanitizers, keep the leak checker's suppressions off the stderr the tests check.
+    for (QByteArray& e : env)
+      if (e.startsWith("LSAN_OPTIONS=")) e += ":print_suppressions=0";
+    std::vector<char*> cargv, cenv;
+    for (QByteArray& a : argv) cargv.push_back(a.data());
+    for (QByteArray& e : env) cenv.push_back(e.data());
+    cargv.push_back(nullptr), cenv.push_back(nullptr);
+    const QByteArray outFile = QFile::encodeName(dir.filePath(".out")),
+                     errFile = QFile::encodeName(dir.filePath(".err"));
+    const QByteArray cwd = QFile::encodeName(start.cwd);
+    const int out = ::open(outFile.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int err = ::open(errFile.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const pid_t pid = fork();
+    if (pid == 0) {  // only async-signal-safe calls from here on
+      if (!cwd.isEmpty() && chdir(cwd.constData()) != 0) _exit(126);
+      if (start.addressSpace) {
+        const rlimit limit{start.addressSpace, start.addressSpace};
+        setrlimit(RLIMIT_AS, &limit);
+      }
+      dup2(out, 1), dup2(err, 2);
+      execvpe(cargv[0], cargv.data(), cenv.data());
+      _exit(127);
+    }
+    ::close(out), ::close(err);
+    int status = 0;
+    rusage usage{};
+    QElapsedTimer timer;
+    timer.start();
+    while (wait4(pid, &status, WNOHANG, &usage) == 0) {
+      if (timer.elapsed() > 120000) {
+        kill(pid, SIGKILL);
+        wait4(pid, &status, 0, &usage);
+        return {-1, {}, "timed out", 0};
+      }
+      usleep(2000);
+    }
+    QFile o(dir.filePath(".out")), e(dir.filePath(".err"));
+    o.open(QIODevice::ReadOnly), e.open(QIODevice::ReadOnly);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromLocal8Bit(o.readAll()),
+            QString::fromLocal8Bit(e.readAll()), usage.ru_maxrss};
+  }
+  QString path(const QString& name) const { return dir.filePath(name); }
+  QString write(const QString& name, const QByteArray& bytes) const {
+    EXPECT_TRUE(pf::writeFile(path(name), bytes));
+    return path(name);
+  }
+  QString png(const QString& name, const QImage& image) const {
+    return write(name, pf::encode(image, "png"));
+  }
+  QString png(const QString& name, int w, int h, QRgb colour) const {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return png(name, image);
+  }
+  // Every file the test folder holds, hidden ones (a temporary file left behind) too.
+  QStringList files() const {
+    QStringList all = QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden);
+    all.removeAll(".out"), all.removeAll(".err");
+    return all;
+  }
+  // Runs with success expected and reads OUTPUT back as stored (no EXIF turn).
+  QImage render(const QStringList& args, const QString& out) const {
+    const Outcome o = run(args + QStringList{out});
+    EXPECT_TRUE(o.exitCode == 0 && o.err.isEmpty())
+        << qPrintable(args.join(' ')) << ": " << qPrintable(o.err);
+    QImageReader reader(out);
+    reader.setAutoTransform(false);
+    return reader.read();
+  }
+};
+
+
+// A PNG whose pixels libpng refuses (its own complaint goes to stderr unless captured).
+QByteArray pngWithBadFilter() {
+  QByteArray header(13, '\0');
+  qToBigEndian<quint32>(4, header.data()), qToBigEndian<quint32>(4, header.data() + 4);
+  header[8] = 8, header[9] = 2;
+  QByteArray rows;
+  for (int y = 0; y < 4; ++y) rows += QByteArray(1, '\x07') + QByteArray(12, '\x40');
+  return QByteArray("\x89PNG\r\n\x1A\n", 8) + pf::pngChunk("IHDR", header) +
+         pf::pngChunk("IDAT", qCompress(rows).mid(4)) + pf::pngChunk("IEND", {});
+}
+
+bool isFifo(const QString& path) {
+  return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+// Exit 1, exactly the one line, no OUTPUT, the input as it was, and header-only files cheap.
+
+TEST_F(HostileSketchTest, HostileInputsFailWithOneLineWithinBudgetAndChangeNothing) {
+  QByteArray crc = pf::encode(pf::gradient(16, 16), "png");
+  crc[29] = char(crc[29] ^ 1);  // the header chunk's checksum
+  const QString damaged = "the file is damaged or incomplete", tooLarge = "the picture is too large";
+  const QString fifo = path("fifo.jpg");
+  ASSERT_TRUE(isFifo(fifo));
+  const struct {
+    QString input;
+    QString reason;
+    bool headerOnly;
+  } cases[] = {
+      {write("filter.png", pngWithBadFilter()), damaged, false},
+      {write("crc.png", crc), damaged, false},
+      {write("header.jpg", pf::flatJpeg(11999, 11999, true, 0x22, 0)), damaged, true},
+      {write("wide.jpg", pf::flatJpeg(11999, 11999, true, 0x11, 0)), tooLarge, true},
+      {write("screen.gif", pf::gifWithScreen(11999, 11999, 1, 1)), tooLarge, true},
+      {write("header.bmp", pf::bmp(11999, 11999, 24, 0, {})), tooLarge, true},
+      {fifo, "not a regular file", true},
+      {"/dev/zero", "not a regular file", true},
+  };
+  for (const auto& c : cases) {
+    QFile in(c.input);
+    const QByteArray before = c.headerOnly && c.reason == "not a regular file"
+                                  ? QByteArray()
+                                  : (in.open(QIODevice::ReadOnly), in.readAll());
+    const QStringList present = files();
+    const Outcome o = run({"--style", "1", c.input, path("out.png")});
+    EXPECT_EQ(o.exitCode, 1) << qPrintable(c.input);
+    EXPECT_EQ(o.err, "vorlane-sketch: " + c.input + ": " + c.reason + "\n");
+    EXPECT_EQ(files(), present) << qPrintable(c.input);
+    if (!before.isEmpty()) {
+      in.close();
+      EXPECT_TRUE(in.open(QIODevice::ReadOnly) && in.readAll() == before) << qPrintable(c.input);
+    }
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LE(o.peakKb, (c.headerOnly ? 50L : 512L) * 1024) << qPrintable(c.input);
+#endif
+  }
+  // A logging rule brings the codec's own message back, on a line of its own.
+  const Outcome asked =
+      run({cases[0].input, path("out.png")}, withEnv("QT_LOGGING_RULES=vorlane.codec.warning=true"));
+  EXPECT_EQ(asked.err, "vorlane.codec: libpng error: bad adaptive filter value\nvorlane-sketch: " +
+                           cases[0].input + ": " + damaged + "\n");
+}
+
+// Refused before anything is read (a FIFO would hold a reader): exit 2, the input untouched.
+TEST_F(HostileSketchTest, OutputNamingTheInputOrTheTextureIsRefused) {
+  const QByteArray photo = pf::encode(pf::gradient(40, 30), "png");
+  const QString in = write("photo.png", photo), texture = write("texture.png", photo),
+                fifo = path("fifo.png");
+  ASSERT_TRUE(QFile::link(in, path("link.png")) &&
+              ::link(QFile::encodeName(in), QFile::encodeName(path("hard.png"))) == 0);
+  ASSERT_TRUE(isFifo(fifo));
+  const QString same = "vorlane-sketch: OUTPUT is the same file as INPUT\n";
+  const struct {
+    QStringList args;
+    QString err;
+  } cases[] = {
+      {{in, in}, same},
+      {{"photo.png", "./photo.png"}, same},
+      {{"./link.png", "hard.png"}, same},
+      {{"--style", "0", in, path("link.png")}, same},
+      {{fifo, fifo}, same},
+      {{"--texture", texture, in, "texture.png"}, "vorlane-sketch: OUTPUT is the same file as the texture\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = run(c.args, inFolder(dir.path()));
+    EXPECT_EQ(o.exitCode, 2) << qPrintable(c.args.join(' '));
+    EXPECT_EQ(o.err, c.err);
+  }
+  for (const char* name : {"photo.png", "link.png", "hard.png", "texture.png"}) {
+    QFile file(path(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == photo) << name;
+  }
+  // Writing into a FIFO or a device is not writing a picture file.
+  const Outcome o = run({in, fifo});
+  EXPECT_TRUE(o.exitCode == 1 && o.err == "vorlane-sketch: " + fifo + ": not a regular file\n")
+      << qPrintable(o.err);
+}
+
+// A full disk, made with a 16 KB memory file system in a mount namespace of the child's own.
+TEST_F(HostileSketchTest, AFullDiskIsNamedInOneLine) {
+  if (QProcess::execute("unshare", {"-rm", "true"}) != 0) GTEST_SKIP() << "no user and mount namespaces here";
+  const QString in = write("photo.png", pf::encode(pf::gradient(1280, 960), "png")), disk = path("disk");
+  ASSERT_TRUE(QDir().mkpath(disk));
+  const QStringList wrapper{
+      "unshare", "-rm", "sh", "-c", "mount -t tmpfs -o size=16k none \"$1\" && shift && exec \"$@\"",
+      "sh",      disk};
+  for (const char* style : {"0", "3"}) {
+    const Outcome o = run({"--style", style, in, disk + "/out.png"}, wrappedIn(wrapper));
+    EXPECT_EQ(o.exitCode, 1) << style;
+    EXPECT_EQ(o.err, "vorlane-sketch: " + disk + "/out.png: no space left on the device\n");
+  }
+  EXPECT_TRUE(QDir(disk).isEmpty());
+}
+
+// Under an address-space limit that lets a tiny photo through but not the coefficients of a
+// 4000 x 4000 progressive one: the photo is blamed, the reason is memory, on one line.
+TEST_F(HostileSketchTest, MemoryRunningOutIsReportedAgainstThePhotoInOneLine) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space";
+#else
+  const QString tiny = png("tiny.png", 64, 48, qRgb(90, 90, 90));
+  rlim_t enough = 0;
+  for (rlim_t mb = 64; mb <= 2048 && !enough; mb += 32)
+    if (run({tiny, path("tiny-out.png")}, limitedTo(mb << 20)).exitCode == 0) enough = mb << 20;
+  ASSERT_GT(enough, 0u);
+  const QString in = write("progressive.jpg", pf::flatJpeg(4000, 4000, true, 0x11));
+  EXPECT_EQ(run({"--style", "0", in, path("check.png")}).exitCode, 0);  // fine with memory to spare
+  for (const char* style : {"0", "2"}) {
+    const Outcome o = run({"--style", style, in, path("out.png")}, limitedTo(enough + (32 << 20)));
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.err, "vorlane-sketch: " + in + ": memory ran out\n");
+  }
+  EXPECT_FALSE(QFile::exists(path("out.png")));
+#endif
+}
+
+// What is decoded is what is limited: a GIF's wide screen, 200 megapixels of baseline JPEG, HEIC.
+TEST_F(HostileSketchTest, LargeScreensAndPhotosComeOutAtTheWorkingSize) {
+  EXPECT_EQ(render({"--style", "0", write("screen.gif", pf::gifWithScreen(4000, 40, 1, 1))}, path("gif.png"))
+                .size(),
+            QSize(1280, 12));
+  const QString big = write("big.jpg", pf::flatJpeg(16320, 12240, false, 0x22));
+  const Outcome o = run({"--style", "5", big, path("big.png")});
+  EXPECT_TRUE(o.exitCode == 0 && o.err.isEmpty()) << qPrintable(o.err);
+  EXPECT_EQ(QImageReader(path("big.png")).size(), QSize(1280, 960));
+#if !defined(__SANITIZE_ADDRESS__)
+  EXPECT_LE(o.peakKb, 100L * 1024);
+#endif
+  const QString heic =
+      write("photo.heic", heif_files::encode(pf::storedFor(pf::quadrants(64, 32), 3), false, 6));
+  const QImage image = render({"--style", "0", heic}, path("heic.png"));
+  ASSERT_EQ(image.size(), QSize(64, 32));
+  EXPECT_LT(qRed(image.pixel(16, 8)), 255);
+  EXPECT_GT(qRed(image.pixel(16, 8)), 200);  // the red quadrant is at the top left, upright
+}
+
+}  // namespace
