@@ -10,17 +10,19 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLANE_BUILD_TESTS
 cmake --build "$build" -j "$(nproc)"
 
 photo="${1:-}"
-if [ -n "$photo" ] && [ ! -f "$photo" ]; then
+# The app itself starts empty; this script opens the bundled sample for a first look.
+[ -z "$photo" ] && photo=resources/sample/astronaut.png
+if [ ! -f "$photo" ]; then
   echo "run.sh: no such photo: $photo" >&2
   exit 1
 fi
 
 if [ -x "$build/app/vorlane" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
-  if [ -n "$photo" ]; then exec "$build/app/vorlane" "$photo"; else exec "$build/app/vorlane"; fi
+  exec "$build/app/vorlane" "$photo"
 fi
 
 [ -x "$build/app/vorlane" ] && echo "No display found: rendering the sketch styles with the command-line renderer instead."
-if [ -z "$photo" ]; then
+if [ "$photo" = resources/sample/astronaut.png ]; then
   mkdir -p out
   cp resources/sample/astronaut.png out/astronaut.png
   photo=out/astronaut.png

@@ -190,8 +190,11 @@ void DesktopWindow::bind() {
   for (QListWidget* list : {sketchList_, colourList_}) {
     for (int row = 0; row < thumbnails.size(); ++row) {
       const QString name = row == 0 ? QStringLiteral("Photo") : QStringLiteral("Style %1").arg(row);
-      auto* item = new QListWidgetItem(
-          QIcon(QPixmap::fromImage(platform::imageWithContentsOfFile(thumbnails.at(row)))), name, list);
+      // The thumbnail as it is, selected or not: the selection shows in the row.
+      const QPixmap thumbnail = QPixmap::fromImage(platform::imageWithContentsOfFile(thumbnails.at(row)));
+      QIcon icon;
+      for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected, QIcon::Active}) icon.addPixmap(thumbnail, mode);
+      auto* item = new QListWidgetItem(icon, name, list);
       item->setSizeHint(QSize(kThumbnailWidth * 3, kThumbnailHeight + 8));
     }
   }

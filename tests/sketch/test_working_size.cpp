@@ -17,9 +17,10 @@ TEST(WorkingSize, ExampleTargetsAndNoTargetForSmallOrBadSizes) {
   } cases[] = {
       // Landscape: width 1280, at least one row.
       {3264, 2448, 1280, 960}, {2592, 1936, 1280, h1}, {1281, 1280, 1280, h2}, {4000, 1, 1280, 1},
+      {2560, 1600, 1280, 800},  // the help and README examples, with 1200 x 1600 below
       // Portrait: the width rounds down to a multiple of 256.
       {2448, 3264, 768, 1024}, {1936, 2592, 768, 1028}, {1200, 1300, 1024, 1109}, {1280, 1281, 1024, 1024},
-      {2000, 2000, 1280, 1280}, {4000, 6000, 768, 1152},
+      {2000, 2000, 1280, 1280}, {4000, 6000, 768, 1152}, {1200, 1600, 768, 1024},
       // Too narrow for 256: the truncated width, at least 1; 4 * 2000 / 7 -> 1142.
       {300, 2000, 192, 1280}, {1, 2000, 1, 1280}, {7, 2000, 4, 1142}, {400, 2000, 256, 1280}};
   for (const Case& k : cases) {

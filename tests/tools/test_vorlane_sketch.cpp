@@ -15,6 +15,9 @@ TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheF
   EXPECT_TRUE(help.out.startsWith("Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT\n"));
   EXPECT_TRUE(help.out.contains("--out-dir DIR") && help.out.contains("--jobs N") &&
               help.out.contains("--quality Q"));
+  // The working-size rule in words, with the examples the renderer really gives.
+  EXPECT_TRUE(help.out.contains("2560 x 1600 becomes\n1280 x 800")) << qPrintable(help.out);
+  EXPECT_TRUE(help.out.contains("1200 x 1600 becomes 768 x 1024")) << qPrintable(help.out);
   EXPECT_TRUE(version.exitCode == 0 && version.err.isEmpty() && v.out == version.out);
   EXPECT_TRUE(version.out.startsWith("vorlane-sketch " VORLANE_VERSION "\n") &&
               version.out.contains("License GPL-3.0-or-later"))
