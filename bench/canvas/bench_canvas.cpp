@@ -31,22 +31,7 @@ void runMoves(benchmark::State& state, bool reference) {
   auto view = makeCanvas();
   view->model()->setReferencePainting(reference);
   fixture::StrokeDriver driver = driverFor(view.get());
-  for (auto _ : state) {
-    if (driver.atStrokeStart()) {
-      state.PauseTiming();
-      driver.begin();
-      QApplication::processEvents();
-      state.ResumeTiming();
-    }
-    driver.move();
-    QApplication::processEvents();  // the repaint
-    if (driver.strokeDone()) {
-      state.PauseTiming();
-      driver.end();
-      QApplication::processEvents();
-      state.ResumeTiming();
-    }
-  }
+  fixture::timeMoves(state, driver);
 }
 
 void move_event_us(benchmark::State& state) {

@@ -72,22 +72,7 @@ void move_event_desktop_us(benchmark::State& state) {
   fixture::StrokeDriver driver(d.window->canvasView(), [shown](float x, float y) {
     return QPointF(shown.x() + x * shown.width() / 1280.0, shown.y() + y * shown.height() / 960.0);
   });
-  for (auto _ : state) {
-    if (driver.atStrokeStart()) {
-      state.PauseTiming();
-      driver.begin();
-      QApplication::processEvents();
-      state.ResumeTiming();
-    }
-    driver.move();
-    QApplication::processEvents();  // the repaint
-    if (driver.strokeDone()) {
-      state.PauseTiming();
-      driver.end();
-      QApplication::processEvents();
-      state.ResumeTiming();
-    }
-  }
+  fixture::timeMoves(state, driver);
 }
 BENCHMARK(move_event_desktop_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 

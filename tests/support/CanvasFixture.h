@@ -92,4 +92,26 @@ class StrokeDriver {
   int moves_ = 0;
 };
 
+// Times one move per iteration of a benchmark's state; the presses and releases
+// that start and end each stroke (and their repaints) are left out.
+template <class State>
+void timeMoves(State& state, StrokeDriver& driver) {
+  for (auto _ : state) {
+    if (driver.atStrokeStart()) {
+      state.PauseTiming();
+      driver.begin();
+      QApplication::processEvents();
+      state.ResumeTiming();
+    }
+    driver.move();
+    QApplication::processEvents();  // the repaint
+    if (driver.strokeDone()) {
+      state.PauseTiming();
+      driver.end();
+      QApplication::processEvents();
+      state.ResumeTiming();
+    }
+  }
+}
+
 }  // namespace fixture

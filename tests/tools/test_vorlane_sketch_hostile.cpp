@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include "SketchFixture.h"
 #include "TestSupport.h"
 #include "tests/platform/test_heif_files.h"
 #include "tests/platform/test_photo_decoder_files.h"
@@ -62,8 +63,8 @@ Start withEnv(const QByteArray& variable) {
   return s;
 }
 
-struct HostileSketchTest : testing::Test {
-  QTemporaryDir dir{vorlane_test::testRoot() + "/sketch-XXXXXX"};
+// The shared fixture's files, with a run that can limit, wrap and measure the child.
+struct HostileSketchTest : sketch_test::VorlaneSketchTest {
   Outcome run(const QStringList& args, const Start& start = {}) const {
     QByteArrayList argv;
     for (const QString& a : start.wrapper + QStringList{VORLANE_SKETCH_EXE} + args)
@@ -111,33 +112,11 @@ struct HostileSketchTest : testing::Test {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromLocal8Bit(o.readAll()),
             QString::fromLocal8Bit(e.readAll()), usage.ru_maxrss};
   }
-  QString path(const QString& name) const { return dir.filePath(name); }
-  QString write(const QString& name, const QByteArray& bytes) const {
-    EXPECT_TRUE(pf::writeFile(path(name), bytes));
-    return path(name);
-  }
-  QString png(const QString& name, const QImage& image) const {
-    return write(name, pf::encode(image, "png"));
-  }
-  QString png(const QString& name, int w, int h, QRgb colour) const {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return png(name, image);
-  }
   // Every file the test folder holds, hidden ones (a temporary file left behind) too.
   QStringList files() const {
     QStringList all = QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden);
     all.removeAll(".out"), all.removeAll(".err");
     return all;
-  }
-  // Runs with success expected and reads OUTPUT back as stored (no EXIF turn).
-  QImage render(const QStringList& args, const QString& out) const {
-    const Outcome o = run(args + QStringList{out});
-    EXPECT_TRUE(o.exitCode == 0 && o.err.isEmpty())
-        << qPrintable(args.join(' ')) << ": " << qPrintable(o.err);
-    QImageReader reader(out);
-    reader.setAutoTransform(false);
-    return reader.read();
   }
 };
 
