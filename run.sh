@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vorlane and runs it: the app on PHOTO (the bundled sample photo when none
 # is given). Without a display, the command-line renderer writes the photo's seven
 # sketch styles next to it instead and says where.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vorlane and runs every test with CTest; then builds the engine and the
 # Qt bridge once more under AddressSanitizer and UndefinedBehaviorSanitizer and
 # runs their tests. Installs missing Debian packages first.

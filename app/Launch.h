@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bringing the application up: the window of the chosen profile shown with its
 // main screen (the phone and tablet through their delegates, the desktop as its

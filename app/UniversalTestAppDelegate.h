@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application delegate: owns the window; the profile's delegate installs
 // its main screen controller as the window's root when the launch finishes.

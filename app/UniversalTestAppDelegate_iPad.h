@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tablet delegate: its window holds a viewController_iPad.
 #include <QPointer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/UniversalTestAppDelegate_iPhone.h"
 
 namespace app {

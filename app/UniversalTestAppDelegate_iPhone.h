@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phone delegate: its window holds a viewController_iPhone.
 #include <QPointer>

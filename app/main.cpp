@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The `vorlane` executable: the desktop window, or the phone or tablet screen.
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and prints one `name: value` line per figure,
 # followed by the ratios that the speed targets are stated in.
 set -euo pipefail

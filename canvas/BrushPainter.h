@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eraser brush: a segment stroked in the clear blend mode with round caps and
 // antialiasing, so the erased band has soft edges. A segment whose ends coincide

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas's geometry in single precision: the plate frame, the mapping from
 // plate points to picture pixels, the brush-size steps, the two-finger step and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painting canvas without widgets: the three picture layers, the plate on
 // which they sit inside the clipping frame, the eraser brush with its history,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frames and font size that tell the two canvas profiles apart.
 #include <QRectF>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clipping frame of a canvas: paints the model's picture layers aspect-fit
 // inside the plate's float frame, and the brush-size indicator over them. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a widget's input into canvas commands: touches (one finger paints, two
 // pan and zoom), the mouse as one finger, the wheel and trackpad pinch for zoom,

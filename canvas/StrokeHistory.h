@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painting history: the list of recorded segments (steparray), the count in
 // effect (currentstep) and the stroke numbering (brushindex), applied to the work

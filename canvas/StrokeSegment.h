@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One recorded piece of a brush stroke, in picture pixels.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phone and tablet canvas: the clipping frame with the plate's pictures and a
 // control strip (brush size, undo, redo, brush modes A and B), a view over one

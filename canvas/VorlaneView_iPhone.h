@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas in the phone profile (frames from the screen height).
 #include "canvas/VorlaneView.h"

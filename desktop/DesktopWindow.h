@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop layout: a resizable main window with menus, a toolbar, a style
 // dock and a status bar around a canvas that fills it. It is one more view of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window's commands: actions with their keys, tips and icons, the
 // menus and the toolbar built from them, and the dialogs they open.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One fuzz input through the shared preparation path, exactly as the app and
 // vorlane-sketch take a photo, from bytes in memory: header checks, decoding,

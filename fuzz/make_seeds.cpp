@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the fuzzer's seed corpus: a small valid file of every format the photo
 // path reads, and of the variants its checks tell apart (progressive, grey,
 // tagged, paletted, 16-bit, run-length coded, lossless, HEIC and AVIF).

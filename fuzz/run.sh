@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fuzz/run.sh SECONDS: builds the photo-preparation fuzzer with clang (libFuzzer,
 # AddressSanitizer, UndefinedBehaviorSanitizer), writes the seed corpus (small
 # valid files of every format read) and fuzzes for SECONDS on one core. Crashes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes pictures to files off the main thread: one worker thread, requests in
 // order, each file written whole and atomically (QSaveFile). A later write to a

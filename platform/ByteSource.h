@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bounded reading of a picture's bytes for header checks: saturating size
 // arithmetic, byte-order helpers, and random access through a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Process-wide facts of the running layout profile.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks on the files a command is given, made before any of them is read or
 // written, so that one photo's refusal can be told apart from another's.

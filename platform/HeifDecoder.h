@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // HEIF and AVIF pictures (what phones write today) through libheif: the
 // container is read first, the primary picture decoded only when asked, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moves pictures between Qt images and the engine's rasters, and scales them.
 #include <QImage>

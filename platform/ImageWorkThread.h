@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt splits image conversions and smooth scaling across its global thread pool
 // and waits for the parts; when the pool cannot start a thread (an address-space

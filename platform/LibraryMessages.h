@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages from Qt and from the codec libraries beneath it. Some codecs (libpng
 // above all) print their complaints straight to stderr; here they become log

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application's log: the stand-in for the platform log.
 #include <QLoggingCategory>

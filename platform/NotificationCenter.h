@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A notification centre: observers register a handler under a name and are
 // called, in order of registration, whenever that name is posted. An observer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a photo file (or an already decoded picture) into the prepared photo
 // that the sketch styles work on: upright, opaque, and limited to the working

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formats the photo path reads, as open dialogs and desktop files name them.
 #include <libheif/heif.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a picture's header promises, read without decoding: its format, the size
 // the decoder will produce, whether the data reaches as far as the picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reader of XML property lists: dict -> QVariantMap, array -> QVariantList,
 // string -> QString, integer -> qlonglong, real -> double, true/false -> bool,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application's bundled resources: pictures under ":/images/", data files
 // under ":/data/", the strings table ":/strings/Localizable.strings".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Labels on fixed frames: a label keeps its font size while its line of text fits
 // the frame and otherwise takes the largest size that fits, so that no label is

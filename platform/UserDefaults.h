@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user-defaults store: a few integer and boolean settings kept in an INI
 // file. Every write is flushed to disk at once, so a setting survives a crash

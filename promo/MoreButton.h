@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture button of the more-apps dialog: shows its picture over the whole
 // button and darkens it while pressed. Fires `clicked` on release inside.

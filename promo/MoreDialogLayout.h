@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Frames and font sizes of the more-apps dialog. The frames are a float model:
 // fractions of the height are taken in double precision and then stored as

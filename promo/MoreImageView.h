@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture view of the more-apps dialog: the picture stretched over its frame
 // or fitted into it (aspect kept, centred), corners rounded, and an optional

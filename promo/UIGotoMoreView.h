@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The more-apps dialog: a white overlay that covers its parent and presents one
 // entry of the more-apps list (title, description, icon, demonstration picture)

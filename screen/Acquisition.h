@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture sources every layout offers: the photo library's file dialog and
 // the camera view. What they deliver goes to the document's pick path.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A row of the style lists: one thumbnail picture, nothing else. The phone and
 // tablet cells differ only in their frames.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phone and tablet main screen: background, canvas, busy indicator, menu bar
 // and the two style panels, a view over the document, the prompt schedule and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing a photo in on the phone and tablet screen: the album's file dialog,
 // the camera and drops; all end in the document's pick path.
 #include <QDragEnterEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone and tablet screen's prompts and commands: help text, rating prompt,
 // the alert callback, the menu's Save and Share, and the keyboard shortcuts.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The more-apps dialog on the phone and tablet screen: a full-screen overlay over
 // everything else; the schedule says when, the dialog's buttons say what next.
 #include "promo/UIGotoMoreView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two style lists and their panels: list contents, selection, expand and
 // collapse, and the re-render when the panels close on a changed selection.
 #include <QListWidget>

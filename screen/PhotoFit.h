@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a photo sits in the canvas under aspect-fit: the empty margin on each side
 // as a fraction of the plate, and which side the photo fills.

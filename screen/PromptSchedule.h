@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When the prompts come up, without widgets: the help text on the first start,
 // the rating prompt until the user accepts it, and the more-apps dialog with its

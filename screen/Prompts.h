@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prompts' alerts, the same in every layout: built here once, shown by
 // whichever view the schedule asks.

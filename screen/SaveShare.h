@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Delivering the finished painting: its file in the album or as a mail
 // attachment, and the mail link used where no mail program can take an

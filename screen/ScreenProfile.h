@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The constants of the main screen per layout profile. The controller's logic is
 // written once; the phone and tablet controllers differ only in these numbers.

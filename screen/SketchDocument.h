@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The photo being worked on, without widgets: the prepared photo and its name,
 // the two style numbers and their stored copies, the render pass that brings the

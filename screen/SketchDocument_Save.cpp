@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Share: the painting at the photo's working size goes to the album or
 // to a mail. Files are written off the main thread, one job at a time, so saves
 // land in the order they were asked for; the user hears of the outcome only

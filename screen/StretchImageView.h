@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture stretched to fill the whole view (the background, the menu bar and
 // the panel pictures fill their frames exactly).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Renders the prepared photo in one sketch style: photo raster, grey plane,
 // style pass, blend with the sketch-brush texture scaled to the photo's size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tablet main screen: 768 x 1024 points.
 #include "screen/MainViewController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phone main screen: 320 x screenheight points.
 #include "screen/MainViewController.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing, packaging and running
 # need, when any is missing; packages named as arguments are added to the list
 # (bench/run.sh adds its baseline that way). Safe to run again: it does nothing

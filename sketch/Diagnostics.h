@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the engine's failure messages ("Memory not allocated!", ...) go. By
 // default they are written to stderr as they are, with no line end; a program

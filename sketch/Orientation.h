@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Makes a raster upright from the orientation value that came with its photo.
 #include "sketch/PixelBuffer.h"

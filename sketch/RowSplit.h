@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a row-range function over the rows of a raster on up to two threads.
 // Each row is computed by exactly one call and independently of the others, so

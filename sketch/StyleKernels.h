@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row kernels behind the style stages, on a byte plane of grey values.
 #include <cstddef>

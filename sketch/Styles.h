@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pixel stages of a sketch render: grey conversion, the style pass into the
 // grey plane, and the texture blend.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hot loops get an AVX2 clone chosen at load time; the default clone keeps the
 // binary running on any x86-64. Sanitizer builds use the plain loops, since the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size a prepared photo is limited to: the longer side at most 1280 pixels,
 // never enlarged. All steps run in single precision.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the desktop sees of the installed entry: desktop-file-validate finds no
 # error or warning, the desktop's MIME cache built from it offers the app for
 # the photo formats it opens, and the command line it runs receives the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas's costs on the real widget, offscreen: one one-finger move (8-pixel
 // segment, 128-pixel brush, 1280 x 960 work image, history push, repaint of what
 // changed), the same along the full-image path, undo with short and long

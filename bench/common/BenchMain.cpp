@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark entry point: a Qt application on the offscreen platform (GUI benches
 // drive real widgets), private settings and data folders, and a reporter that
 // prints one `name: value` line per benchmark, the value in the unit that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window's costs, offscreen: a resize from 1280 x 800 to 1920 x 1080
 // with a 1280 x 960 photo on the canvas until the next frame is painted, and one
 // one-finger move on the full-window canvas at 1920 x 1080.

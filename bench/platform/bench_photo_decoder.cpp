@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // prepare_12mp_ms: a 4032 x 3024 JPEG decoded at a reduced size, made upright
 // and limited to the working size; prepare_12mp_full_decode_ms: the same photo
 // decoded in full, then scaled.

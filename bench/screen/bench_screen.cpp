@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's costs: the render pass (the time the user interface is
 // blocked), a 12-megapixel pick, and start-up to the shown window.
 #include <benchmark/benchmark.h>

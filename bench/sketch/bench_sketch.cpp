@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sketch render speed on a 1280 x 1280 photo, against the cost of merely
 // copying the rasters a render reads and writes.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small busy spinner: white ticks turning on a grey backdrop, the whole view
 // drawn at an alpha of 0.75. Starting shows it; stopping only stops the turning

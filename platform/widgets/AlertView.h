@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An alert: a window-modal message box that does not block, reports the button
 // that dismissed it to a delegate and then deletes itself.

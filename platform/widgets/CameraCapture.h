@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A capture view on the first camera that Qt Multimedia lists: the live picture,
 // a "Take Photo" and a "Cancel" button. It reports the captured picture or the

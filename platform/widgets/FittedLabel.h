@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line QLabel for a fixed frame: the text keeps the font's pixel size while
 // it fits the label and otherwise is drawn at the largest size that fits, so it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A horizontal slider of a float value from 0 to 1. setValue() changes it without
 // a signal; valueChanged() reports only the user's changes.

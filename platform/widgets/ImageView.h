@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An image view: paints its picture aspect-fit (scaled to fit, centred, aspect
 // kept) and, when asked, keeps filling its parent widget as the parent resizes.

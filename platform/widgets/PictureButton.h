@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A button that shows a picture: the normal one, or the selected one while its
 // own "selected" flag is set (a flag of its own, not Qt's check state, so that

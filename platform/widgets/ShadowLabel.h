@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line label painted by hand so that it can carry both a view alpha and a
 // blurred drop shadow of its glyphs (a widget takes only one graphics effect).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line, the choice of profile, the delegates' windows and the executable.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canvas geometry on the phone's 280 x 375 clip, a 1280 x 960 photo, and acquisition's fits.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas widget driven by real touch and mouse events, and the stroke history alone.
 #include <gtest/gtest.h>
 

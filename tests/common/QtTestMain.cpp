@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point: a Qt application on the offscreen platform, with settings,
 // data and picture folders pointed at a temporary directory so that no test ever
 // touches the user's own files.

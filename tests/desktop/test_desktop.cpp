@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window driven through its shortcuts, menus, toolbar and canvas with
 // real events: opening, resizing, the View commands, brushes, undo and redo,
 // Compare, busy and save feedback, and prompts that wait for a stroke to end.

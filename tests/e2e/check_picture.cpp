@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks a picture saved by the application in the end-to-end test:
 //   e2e_check_picture SAVED.png WIDTH HEIGHT sketch   all grey, the photo's size
 //   e2e_check_picture SAVED.png WIDTH HEIGHT stroke   grey in the top and bottom

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks what a window of the end-to-end test shows, grabbed from the X server:
 //   e2e_check_window WID empty     the canvas band shows the empty background
 //   e2e_check_window WID picture   the canvas band shows a picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The photo of the end-to-end test and what the checker calls grey and colour.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the end-to-end test's photo: a strongly coloured gradient, so that any
 // pixel of it tells itself apart from the grey sketch.
 #include <QImage>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole run as a user makes it, in a virtual X display with no window manager.
 # phone: start vorlane with a photo, check that nothing covers the canvas, save
 #   once (the untouched sketch), paint one stroke with real pointer events, save

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background picture writer: whole files, in order, failures reported.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input the fuzzer found a fault with, replayed through the same path as the fuzzer takes it,
 // within the fuzzer's memory limit (600 MB resident, this test process included).
 #include <gtest/gtest.h>

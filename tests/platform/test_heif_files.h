@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // HEIC and AVIF files written by libheif's own encoders (x265, aom), for the decoder tests.
 #include <libheif/heif.h>

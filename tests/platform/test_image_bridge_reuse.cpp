@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rasters and images filled in memory that is kept and reused: the results must
 // equal the allocating forms bit for bit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log: warnings always reach the terminal; diagnostic lines only when a logging rule asks for them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a picture's header claims is judged before decoding: the memory its decode would cost, and
 // whether its data reaches as far as the picture does. Every file is made here.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Photo files for the decoder and command-line tests: JPEGs with an EXIF orientation tag (Qt never
 // writes one), PNGs claiming any size, pictures stored turned so that their tag makes them upright.

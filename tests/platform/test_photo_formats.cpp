@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every format the photo path reads, from a file and from memory, turned upright by the file's own
 // orientation; the formats offered to the user are exactly those.
 #include <gtest/gtest.h>

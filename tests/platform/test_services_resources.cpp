@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bundled resources: the picture cache versus fresh reads, look-up order, the strings table and its
 // fallbacks, and the XML property-list reader.
 #include <gtest/gtest.h>

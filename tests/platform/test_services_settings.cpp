@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user-defaults store (values survive a restart, unreadable ones read 0 / false, damage does not stop
 // saving), the application's folders, the link opener seam and the notification centre.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels on fixed frames: the size kept while the text fits, else the largest that fits, by the pixels drawn.
 #include <gtest/gtest.h>
 

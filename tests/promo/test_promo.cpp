@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The more-apps dialog: frames, fonts, entries, real clicks, bad counters and lists, and its look.
 #include <gtest/gtest.h>
 

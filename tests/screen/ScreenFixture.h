@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real main screen on the offscreen platform, with its own settings file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing photos in: the Load dialog, drops, bad files and missing sources.
 #include <QDropEvent>
 #include <QLineEdit>

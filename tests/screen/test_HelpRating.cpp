@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help text and the rating prompt, with their stored flags.
 #include "ScreenFixture.h"
 

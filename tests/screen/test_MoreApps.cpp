@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The more-apps dialog: when it comes, which entry, and how its buttons move "more_times".
 
 #include "ScreenFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The style panels: expand, select, collapse, and the re-render on a changed selection.
 #include "ScreenFixture.h"
 

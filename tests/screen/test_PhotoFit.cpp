@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fit of a photo to the canvas, the brush width and the profile constants.
 #include <gtest/gtest.h>
 

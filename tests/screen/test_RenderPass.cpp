@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The render pass: what it re-renders, what it resets, what it stores.
 #include <QFile>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Share: the painting at photo size, written before the user is told, faults reported.
 #include <QDir>
 #include <QImageReader>

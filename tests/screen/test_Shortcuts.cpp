@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard shortcuts: the same rules as the buttons, and nothing while the canvas is covered.
 #include "ScreenFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: settings, the first-start rule, the view tree and the timed prompts.
 
 #include "ScreenFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One canvas set-up shared by the canvas tests and the canvas benchmarks: a
 // phone canvas fitting a 1280 x 960 photo (photo B and the work image flat grey,

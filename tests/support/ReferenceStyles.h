@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The style pass computed the plain way: the 25 values of every neighbourhood
 // summed one by one, style 5 in double precision. The engine's fast pass is

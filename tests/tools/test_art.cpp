@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The art generator: the committed pictures are exactly what it draws, as the screens need them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real vorlane-sketch binary: the INPUT OUTPUT form.
 #include <sys/resource.h>
 

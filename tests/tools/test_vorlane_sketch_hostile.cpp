@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real vorlane-sketch binary given hostile input: damaged, huge-claiming and special files, OUTPUT
 // naming an input, a full disk and memory running out; one line, bounded memory, nothing changed.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: a pencil over a little landscape that is a pencil
 // sketch on the left and in colour on the right, which is what the app does.
 #include <QLinearGradient>

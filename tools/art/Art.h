@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one art generator: every picture the application ships is drawn here, with
 // fixed seeds and no clock, so that regenerating gives the very same pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas's control strip pictures and the brush-size indicator. Drawn at
 // twice the tablet size so they stay crisp when scaled into their frames.
 #include <QPainter>

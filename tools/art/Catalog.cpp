@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of shipped pictures and writing them out.
 #include <QDir>
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's backgrounds and plates.
 #include <QLinearGradient>
 #include <QPainter>

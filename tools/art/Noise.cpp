@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deterministic random numbers and value noise shared by the drawings.
 #include <cmath>
 

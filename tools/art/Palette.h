@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours shared by the drawings, matched to the texts the screens draw over
 // them (brown titles with a warm shadow, the dialog's blue).

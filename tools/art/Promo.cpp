@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the more-apps dialog: its button plate, and for each recommended
 // application an abstract icon and a demonstration scene of the kind of work it
 // is for (photo retouching, painting, vector drawing). Our own drawings only.

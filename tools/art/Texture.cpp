@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sketch-brush texture. The sketch is lifted by it with a screen-like blend,
 // so it stays mostly dark: paper grain around 20-40 and lighter pencil hatching,
 // which gives the grey rendering its drawn look without washing it out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Style thumbnails: real renderings of the sample photo by the engine, so the
 // lists show what each style will really do to a photo.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window's toolbar and menu icons. Each is drawn once in a 24-unit
 // square and scaled to the pixel size asked for, so the 24 and 48 pixel files
 // are the same design. Strokes are 2 units wide on whole coordinates, which

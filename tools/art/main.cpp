@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlane-art OUTDIR [ICONDIR]: draws every picture the application ships into
 // OUTDIR, and the desktop icon's other sizes into ICONDIR.
 #include <QGuiApplication>

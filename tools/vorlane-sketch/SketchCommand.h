@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command behind vorlane-sketch: argument parsing and the two forms of the
 // run (one INPUT to one OUTPUT, or a batch into a folder), kept apart from main().

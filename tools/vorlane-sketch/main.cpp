@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT
 // vorlane-sketch --out-dir DIR [--style N|all] [--texture FILE] [--format png|jpg] [--jobs N] [--quality Q]
 // INPUT...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alerts driven by real clicks and keys; the delegate hears the creation-order index once.
 #include <gtest/gtest.h>
 

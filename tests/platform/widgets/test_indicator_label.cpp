@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy indicator's backdrop and ticks; the label's text and shadow pixels, fading, taps passing through.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Labels are never cut off: the menu titles and panel letters of both profiles, and a fitted QLabel,
 // drawn exactly as the same text unclipped at the size the label chose.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture button and the float slider, driven with real mouse events.
 #include <gtest/gtest.h>
 
