@@ -246,7 +246,7 @@ void DesktopWindow::showMoreDialog() {
   dialog->setWindowTitle(QStringLiteral("More Apps"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setFixedSize(kMoreDialogSize);
-  auto* view = new UIGotoMoreView(QRectF(QPointF(0, 0), QSizeF(kMoreDialogSize)), dialog);
+  auto* view = new promo::UIGotoMoreView(QRectF(QPointF(0, 0), QSizeF(kMoreDialogSize)), dialog);
   view->show();
   // Closing the window counts as "Next time", as the dialog's own button does.
   connect(dialog, &QDialog::rejected, schedule_, &screen::PromptSchedule::killmore);

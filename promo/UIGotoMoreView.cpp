@@ -46,6 +46,8 @@ constexpr qreal kShadowMargin = 4.0;
 
 }  // namespace
 
+namespace promo {
+
 UIGotoMoreView::UIGotoMoreView(const QRectF& frame, QWidget* parent)
     : UIGotoMoreView(frame, QString(), parent) {}
 
@@ -204,3 +206,5 @@ void UIGotoMoreView::mouseDoubleClickEvent(QMouseEvent* event) {
 void UIGotoMoreView::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
+
+}  // namespace promo

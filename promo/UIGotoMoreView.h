@@ -19,6 +19,8 @@
 #include "promo/MoreDialogLayout.h"
 #include "promo/MoreImageView.h"
 
+namespace promo {
+
 class UIGotoMoreView : public QWidget {
   Q_OBJECT
  public:
@@ -103,3 +105,5 @@ class UIGotoMoreView : public QWidget {
   int moreidx_ = 0;
   QVariantList more_array_;
 };
+
+}  // namespace promo

@@ -14,7 +14,9 @@
 #include "screen/ScreenProfile.h"
 
 class QListWidget;
+namespace promo {
 class UIGotoMoreView;
+}
 
 namespace canvas {
 class VorlaneView;
@@ -74,7 +76,7 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
   QFileDialog* albumDialog() const { return albumDialog_; }
   platform::CameraCapture* cameraView() const { return cameraView_; }
   // The more-apps dialog while it is on screen, else null.
-  UIGotoMoreView* gotomoreview() const;
+  promo::UIGotoMoreView* gotomoreview() const;
 
   // --- Style lists ------------------------------------------------------------
   int numberOfRowsInSection(int tag) const;
@@ -169,7 +171,7 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
 
   QPointer<QFileDialog> albumDialog_;
   QPointer<platform::CameraCapture> cameraView_;
-  QPointer<UIGotoMoreView> gotomoreview_;
+  QPointer<promo::UIGotoMoreView> gotomoreview_;
 };
 
 }  // namespace screen

@@ -6,14 +6,14 @@
 
 namespace screen {
 
-UIGotoMoreView* MainViewController::gotomoreview() const {
+promo::UIGotoMoreView* MainViewController::gotomoreview() const {
   return gotomoreview_.data();
 }
 
 void MainViewController::doshowmoredlg() {
   closeMoreDialog();
   const QRectF frame(0, 0, profile_.screenWidth, profile_.screenHeight);
-  gotomoreview_ = new UIGotoMoreView(frame, this);
+  gotomoreview_ = new promo::UIGotoMoreView(frame, this);
   gotomoreview_->show();
   gotomoreview_->raise();
 }

@@ -49,7 +49,7 @@ TEST(MoreDialogLayout, FramesOfTheThreeScreenSizesAndFontsOfTheDeviceModel) {
   for (const auto& [w, h, model, fonts, frames] : cases) {
     SCOPED_TRACE(testing::Message() << w << " x " << h << " " << model);
     platform::setDeviceModel(model);
-    UIGotoMoreView view(QRectF(0, 0, w, h));
+    promo::UIGotoMoreView view(QRectF(0, 0, w, h));
     EXPECT_EQ(view.checkDevice("iPad"), QByteArray(model) == "iPad");
     const promo::MoreDialogLayout l = promo::moreDialogLayout(w, h);
     const QRectF laid[] = {l.title, l.details, l.appicon, l.demo, l.getbtn, l.morebtn, l.laterbtn};
@@ -86,7 +86,7 @@ struct Posts : QObject {  // records the objects posted under one name while it 
 };
 
 // The dialog holds list and shows its entry index, or nothing at all for an index outside it.
-void expectShows(const UIGotoMoreView& view, const QVariantList& list, int index) {
+void expectShows(const promo::UIGotoMoreView& view, const QVariantList& list, int index) {
   EXPECT_EQ(view.more_array(), list);
   EXPECT_EQ(view.moreidx(), index);
   const QVariantMap e = index >= 0 && index < list.size() ? list.at(index).toMap() : QVariantMap();
@@ -124,11 +124,11 @@ class MoreDialog : public testing::Test {
 
 // Three counts per entry: 0 to 2 show entry 0, 3 to 5 entry 1.
 TEST_F(MoreDialog, ShippedListShowsTheEntryOfTheCounter) {
-  const QVariantList list = platform::readPropertyList(UIGotoMoreView::defaultListPath()).toList();
+  const QVariantList list = platform::readPropertyList(promo::UIGotoMoreView::defaultListPath()).toList();
   ASSERT_GE(list.size(), 2) << "the shipped more-apps list";
   for (const auto& [counter, entry] : {std::pair{0, 0}, {2, 0}, {3, 1}, {5, 1}}) {
     setCounter(counter);
-    UIGotoMoreView view(QRectF(0, 0, 320, 480));
+    promo::UIGotoMoreView view(QRectF(0, 0, 320, 480));
     expectShows(view, list, entry);
     EXPECT_FALSE(view.title()->text().isEmpty()) << counter;
     EXPECT_FALSE(view.demoiimgview0()->image().isNull()) << counter;
@@ -145,7 +145,7 @@ TEST_F(MoreDialog, ButtonsFlipAndPostWhileNothingElseReacts) {
   setCounter(4);  // entry 1
   PressCounter host;
   host.setFixedSize(320, 480);
-  QPointer<UIGotoMoreView> view = new UIGotoMoreView(QRectF(0, 0, 320, 480), path_, &host);
+  QPointer<promo::UIGotoMoreView> view = new promo::UIGotoMoreView(QRectF(0, 0, 320, 480), path_, &host);
   host.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
   QWindow* window = host.windowHandle();
@@ -196,7 +196,7 @@ TEST_F(MoreDialog, OutOfRangeCountersAndBadListsShowNothingAndMoreStartsOver) {
     SCOPED_TRACE(testing::Message() << path.toStdString() << " more_times " << counter);
     setCounter(counter);
     const QVariantList list = platform::readPropertyList(path).toList();
-    UIGotoMoreView view(QRectF(0, 0, 320, 480), path);
+    promo::UIGotoMoreView view(QRectF(0, 0, 320, 480), path);
     expectShows(view, list, index);
     Posts gotos("kGotoMore");
     view.getbtnclicked();
@@ -210,7 +210,7 @@ TEST_F(MoreDialog, OutOfRangeCountersAndBadListsShowNothingAndMoreStartsOver) {
 // (8, 100.8, 80 x 80), corners cut by the radius 8; the demonstration picture
 // (8, 225.6, 304 x 158.33) fits the 40 x 80 picture upright: from x 120.42 to 199.58.
 TEST_F(MoreDialog, PaintsWhiteWithTextColouredLabelsAndFittedRoundedPictures) {
-  UIGotoMoreView view(QRectF(0, 0, 320, 480), path_);  // entry 0
+  promo::UIGotoMoreView view(QRectF(0, 0, 320, 480), path_);  // entry 0
   const QImage s = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(s.size(), QSize(320, 480));
   const auto isRed = [&](int x, int y) { return qRed(s.pixel(x, y)) > 240 && qGreen(s.pixel(x, y)) < 15; };
@@ -244,7 +244,7 @@ TEST(MoreDialogLabels, FitTheirFramesInBothProfiles) {
   for (const auto& [w, h, model] :
        {std::tuple{320, 480, "iPhone"}, {320, 568, "iPhone"}, {768, 1024, "iPad"}}) {
     platform::setDeviceModel(model);
-    UIGotoMoreView view(QRectF(0, 0, w, h));
+    promo::UIGotoMoreView view(QRectF(0, 0, w, h));
     const bool phone = QByteArray(model) == "iPhone";
     const std::pair<const platform::FittedLabel*, bool> labels[] = {
         {view.getlabel(), true}, {view.morelabel(), true}, {view.laterlabel(), !phone}};
@@ -271,10 +271,10 @@ TEST(MoreDialogLog, DeviceTypeIsADiagnosticLineOffByDefault) {
       });
   UserDefaults::setStorageFile(vorlane_test::testRoot() + "/promo-log.ini");
   platform::setDeviceModel("iPad");
-  { UIGotoMoreView quiet(QRectF(0, 0, 768, 1024)); }
+  { promo::UIGotoMoreView quiet(QRectF(0, 0, 768, 1024)); }
   EXPECT_EQ(lines, QStringList());
   QLoggingCategory::setFilterRules("vorlane.diagnostic=true");
-  { UIGotoMoreView told(QRectF(0, 0, 768, 1024)); }
+  { promo::UIGotoMoreView told(QRectF(0, 0, 768, 1024)); }
   QLoggingCategory::setFilterRules(QString());
   qInstallMessageHandler(previous);
   EXPECT_EQ(lines, QStringList{"vorlane.diagnostic: deviceType = iPad"});

@@ -20,7 +20,7 @@ class MoreAppsTest : public ScreenTest {
 
   // Checks the next showing is due after `delay` ms (0: none is), lets it happen
   // now, and checks the dialog covers the screen and takes the taps.
-  UIGotoMoreView* fire(int delay) {
+  promo::UIGotoMoreView* fire(int delay) {
     auto* c = controller_.get();
     EXPECT_EQ(c->gotomoreview(), nullptr);  // none is showing
     EXPECT_EQ(c->schedule()->moreTimer()->isActive() ? c->schedule()->moreTimer()->interval() : 0, delay);
@@ -28,7 +28,7 @@ class MoreAppsTest : public ScreenTest {
     if (!delay || !c->schedule()->moreTimer()->isActive()) return nullptr;
     c->schedule()->moreTimer()->start(0);
     for (int i = 0; i < 500 && !c->gotomoreview(); ++i) QTest::qWait(10);
-    UIGotoMoreView* dialog = c->gotomoreview();
+    promo::UIGotoMoreView* dialog = c->gotomoreview();
     EXPECT_TRUE(dialog && dialog->isVisible() && dialog->geometry() == c->rect());
     EXPECT_TRUE(dialog && (dialog == c->childAt(160, 30) || dialog->isAncestorOf(c->childAt(160, 30))));
     return dialog;
@@ -53,7 +53,7 @@ TEST_F(MoreAppsTest, ButtonsMoveTheCounterAsTheyShould) {
     opened_.clear();
     auto* c = startPhone(568);
     c->schedule()->showmoredlgafter(1);  // scheduling twice never makes a second showing
-    UIGotoMoreView* dialog = fire(*clicks ? 30000 : 0);
+    promo::UIGotoMoreView* dialog = fire(*clicks ? 30000 : 0);
     EXPECT_EQ(counter(), start);
     if (!dialog) continue;
     EXPECT_EQ(dialog->moreidx(), start / 3);
