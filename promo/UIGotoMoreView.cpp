@@ -23,7 +23,7 @@ QRect displayRect(const QRectF& r) {
 
 void setTextColor(QWidget* w, QPalette::ColorRole role) {
   QPalette pal = w->palette();
-  pal.setColor(role, UIGotoMoreView::textColor());
+  pal.setColor(role, promo::UIGotoMoreView::textColor());
   w->setPalette(pal);
 }
 
