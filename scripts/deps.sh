@@ -5,12 +5,14 @@
 # (bench/run.sh adds its baseline that way). Safe to run again: it does nothing
 # when everything is there.
 set -euo pipefail
+# fonts-droid-fallback: the full-width colon of "Brush Size：" (and other CJK
+# punctuation), which DejaVu lacks; without it the label ends in a box.
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-image-formats-plugins libheif-dev
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-droid-fallback
   xvfb xauth xdotool
   desktop-file-utils appstream help2man dpkg-dev
 )
