@@ -38,6 +38,12 @@ awk -F': ' '
       printf "speedup_batch_24x12mp_over_imagemagick: %.2f\n", v["batch_24x12mp_imagemagick_s"] / v["batch_24x12mp_s"]
     if (("batch_24x12mp_png_level6_s" in v) && ("batch_24x12mp_s" in v) && v["batch_24x12mp_s"] > 0)
       printf "speedup_batch_24x12mp_fast_png_over_level6: %.2f\n", v["batch_24x12mp_png_level6_s"] / v["batch_24x12mp_s"]
+    if (("resize_relayout_ms" in v) && ("repaint_desktop_ms" in v) && v["repaint_desktop_ms"] > 0)
+      printf "ratio_resize_relayout_over_repaint: %.2f\n", v["resize_relayout_ms"] / v["repaint_desktop_ms"]
+    if (("move_event_desktop_us" in v) && ("move_event_us" in v) && v["move_event_us"] > 0)
+      printf "ratio_move_event_desktop_over_phone: %.2f\n", v["move_event_desktop_us"] / v["move_event_us"]
+    if (("startup_desktop_ms" in v) && ("startup_ms" in v) && v["startup_ms"] > 0)
+      printf "ratio_startup_desktop_over_phone: %.2f\n", v["startup_desktop_ms"] / v["startup_ms"]
     if (("undo_10000_us" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_10000_over_undo_100: %.2f\n", v["undo_10000_us"] / v["undo_100_us"]
   }' "$out"

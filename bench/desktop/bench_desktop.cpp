@@ -65,6 +65,14 @@ void resize_relayout_ms(benchmark::State& state) {
 }
 BENCHMARK(resize_relayout_ms)->Unit(benchmark::kMillisecond)->Iterations(50);
 
+// The yardstick for the resize: one full frame of the window at 1920 x 1080, no
+// relayout.
+void repaint_desktop_ms(benchmark::State& state) {
+  Desktop d(QSize(1920, 1080));
+  for (auto _ : state) d.window->repaint();
+}
+BENCHMARK(repaint_desktop_ms)->Unit(benchmark::kMillisecond)->Iterations(50);
+
 void move_event_desktop_us(benchmark::State& state) {
   Desktop d(QSize(1920, 1080));
   canvas::CanvasModel* model = d.window->canvasModel();
