@@ -30,12 +30,15 @@ TEST(CanvasGeometry, FixPointMapsPlatePointsToPicturePixels) {
   for (const auto& [plate, picture, p, want, inside] : cases) {
     const PictureFit& fit = picture.width == kTall.width ? kTallFit : kPhotoFit;
     const PointF got = fixPoint(plate, picture, fit, p);
-    EXPECT_TRUE(std::abs(got.x - want.x) < 3e-4f && std::abs(got.y - want.y) < 3e-4f) << p.x << "," << p.y;
+    EXPECT_LT(std::abs(got.x - want.x), 3e-4f) << p.x << "," << p.y;
+    EXPECT_LT(std::abs(got.y - want.y), 3e-4f) << p.x << "," << p.y;
     EXPECT_EQ(frameContainsPoint(getimgframe(plate, picture, fit), got), inside) << p.x << "," << p.y;
   }
   EXPECT_EQ(fixPoint({0, 0, 0, 0}, kPhoto, kPhotoFit, {3.0f, 4.0f}), (PointF{0.0f, 0.0f}));
   const FrameF img = getimgframe(kPlate, kPhoto, kPhotoFit);  // the picture's pixel rectangle
-  EXPECT_TRUE(img.x == 0.0f && img.y == 0.0f && std::abs(img.width - 1280.0f) < 1e-3f);
+  EXPECT_EQ(img.x, 0.0f);
+  EXPECT_EQ(img.y, 0.0f);
+  EXPECT_LT(std::abs(img.width - 1280.0f), 1e-3f);
   EXPECT_NEAR(img.height, 960.0f, 1e-3f);
   EXPECT_NEAR(getimgframe(kPlate, kPhoto, {0.0f, 0.0f, true}).height, 1714.2857f, 1e-3f);  // follows the fit
 }

@@ -60,9 +60,12 @@ TEST(VorlaneView, PhoneAndTabletViewTreesAndTheStartingState) {
   VorlaneView_iPhone view(QRectF(0, 0, 320, 480));
   EXPECT_EQ(view.workview()->geometry(), QRect(20, 55, 280, 375));
   EXPECT_EQ(view.controlview()->geometry(), QRect(0, 380, 320, 100));
-  EXPECT_TRUE(view.linesizeslider()->isHidden() && view.model()->democircleHidden() &&
-              view.Abtn()->isSelected());
-  EXPECT_FALSE(view.undobtn()->isEnabled() || view.redobtn()->isEnabled() || view.model()->sketchready());
+  EXPECT_TRUE(view.linesizeslider()->isHidden());
+  EXPECT_TRUE(view.model()->democircleHidden());
+  EXPECT_TRUE(view.Abtn()->isSelected());
+  EXPECT_FALSE(view.undobtn()->isEnabled());
+  EXPECT_FALSE(view.redobtn()->isEnabled());
+  EXPECT_FALSE(view.model()->sketchready());
   EXPECT_EQ(view.model()->linesize(), 30.0f);
   platform::setScreenheight(568.0f);
   EXPECT_EQ(VorlaneView_iPhone(QRectF(0, 0, 320, 568)).workviewFrame(), QRectF(20, 55, 280, 463));
@@ -82,9 +85,14 @@ TEST(VorlaneView, TapPaintsADotOfTheBrushDiameterFromTheSlider) {
   ASSERT_EQ(view->model()->steparray().size(), 1u);
   const StrokeSegment& s = view->model()->steparray()[0];
   const QPointF c = pictureAt(*view, QPoint(160, 242));
-  EXPECT_TRUE(s.startX == s.endX && s.startY == s.endY && s.endX == float(c.x()) && s.endY == float(c.y()));
-  EXPECT_TRUE(s.width == 128.0f && !s.mode && view->model()->brushindex() == 1 &&
-              view->undobtn()->isEnabled());
+  EXPECT_EQ(s.startX, s.endX);
+  EXPECT_EQ(s.startY, s.endY);
+  EXPECT_EQ(s.endX, float(c.x()));
+  EXPECT_EQ(s.endY, float(c.y()));
+  EXPECT_EQ(s.width, 128.0f);
+  EXPECT_FALSE(s.mode);
+  EXPECT_EQ(view->model()->brushindex(), 1);
+  EXPECT_TRUE(view->undobtn()->isEnabled());
   const QImage& image = view->workimgview()->image();
   int soft = 0;
   for (int y = int(c.y()) - 70; y <= int(c.y()) + 70; ++y)
@@ -96,7 +104,8 @@ TEST(VorlaneView, TapPaintsADotOfTheBrushDiameterFromTheSlider) {
     }
   EXPECT_GT(soft, 0);
   drag(*view, view->undobtn()->geometry().center() + view->controlview()->pos());  // reaches the button
-  EXPECT_TRUE(view->model()->currentstep() == 0 && view->workimgview()->image() == flat(kGrey));
+  EXPECT_EQ(view->model()->currentstep(), 0);
+  EXPECT_EQ(view->workimgview()->image(), flat(kGrey));
 }
 
 // A tap in the margin (ends at 137.5) hides the size controls; an unready canvas ignores all.
@@ -105,12 +114,14 @@ TEST(VorlaneView, MarginAndUnreadyCanvasRecordNothing) {
   QTest::mouseClick(view->Abtn(), Qt::LeftButton);
   ASSERT_FALSE(view->linesizeslider()->isHidden());
   drag(*view, QPoint(160, 120));
-  EXPECT_TRUE(view->brushsizelabel()->isHidden() && view->linesizeslider()->isHidden());
+  EXPECT_TRUE(view->brushsizelabel()->isHidden());
+  EXPECT_TRUE(view->linesizeslider()->isHidden());
   view->model()->setSketchready(false);
   drag(*view, QPoint(100, 200), QPoint(10, 0), 3);
   QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(160, 242));
-  EXPECT_TRUE(view->model()->steparray().empty() && view->model()->brushindex() == 0 &&
-              !view->undobtn()->isEnabled());
+  EXPECT_TRUE(view->model()->steparray().empty());
+  EXPECT_EQ(view->model()->brushindex(), 0);
+  EXPECT_FALSE(view->undobtn()->isEnabled());
   EXPECT_EQ(view->workimgview()->image(), flat(kGrey));
   view->model()->setSketchready(true);
   view->model()->setImgready(false);
@@ -125,11 +136,14 @@ TEST(VorlaneView, DragAndMouseRecordOneSegmentPerMove) {
   drag(*view, QPoint(100, 200), QPoint(10, 5), 4);
   const auto& steps = view->model()->steparray();
   ASSERT_EQ(steps.size(), 4u);
-  for (size_t i = 1; i < 4; ++i)
-    EXPECT_TRUE(steps[i].startX == steps[i - 1].endX && steps[i].startY == steps[i - 1].endY);
+  for (size_t i = 1; i < 4; ++i) {
+    EXPECT_EQ(steps[i].startX, steps[i - 1].endX) << i;
+    EXPECT_EQ(steps[i].startY, steps[i - 1].endY) << i;
+  }
   const QPointF end = pictureAt(*view, QPoint(140, 220)), mid = pictureAt(*view, QPoint(120, 260));
   const auto at = [&](QPointF p) { return view->workimgview()->image().pixel(int(p.x()), int(p.y())); };
-  EXPECT_TRUE(at(end) == 0u && at(mid) == kGrey);
+  EXPECT_EQ(at(end), 0u);
+  EXPECT_EQ(at(mid), kGrey);
   QTest::mousePress(view.get(), Qt::LeftButton, {}, QPoint(100, 260));
   const QRectF first(80 - 14, 205 - 14, 28, 28);
   EXPECT_EQ(view->model()->democircleFrame(), first);
@@ -142,34 +156,47 @@ TEST(VorlaneView, DragAndMouseRecordOneSegmentPerMove) {
   QTRY_COMPARE_WITH_TIMEOUT(view->workview()->displayedDemocircleFrame(), second, 1000);
   QTest::mouseMove(view.get(), QPoint(140, 270));
   QTest::mouseRelease(view.get(), Qt::LeftButton, {}, QPoint(140, 270));
-  EXPECT_TRUE(steps.size() == 6u && steps.back().stroke == 1u && view->model()->brushindex() == 2);
-  EXPECT_TRUE(view->model()->democircleHidden() && at(mid) == 0u);
+  EXPECT_EQ(steps.size(), 6u);
+  EXPECT_EQ(steps.back().stroke, 1u);
+  EXPECT_EQ(view->model()->brushindex(), 2);
+  EXPECT_TRUE(view->model()->democircleHidden());
+  EXPECT_EQ(at(mid), 0u);
 }
 
 // Zooms about the previous midpoint; lifting a finger settles at once and animates the display.
 TEST(VorlaneView, PinchZoomsAndSettlesWhileTheRemainingFingerPaintsOn) {
   auto view = makeCanvas();
   touch(*view).press(0, QPoint(100, 200)).press(1, QPoint(200, 200));
-  EXPECT_TRUE(view->model()->democircleHidden() && !view->model()->onlyclick());
+  EXPECT_TRUE(view->model()->democircleHidden());
+  EXPECT_FALSE(view->model()->onlyclick());
   touch(*view).move(0, QPoint(90, 200)).move(1, QPoint(210, 200));
   const QRectF f = view->model()->baseviewFrame();  // (-30, -40, 336, 450) to single precision
-  EXPECT_TRUE(std::abs(f.x() + 30) < 1e-4 && std::abs(f.y() + 40) < 1e-4 &&
-              std::abs(f.width() - 336) < 1e-4 && std::abs(f.height() - 450) < 1e-4)
+  EXPECT_LT(std::abs(f.x() + 30), 1e-4) << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
+  EXPECT_LT(std::abs(f.y() + 40), 1e-4) << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
+  EXPECT_LT(std::abs(f.width() - 336), 1e-4)
       << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
-  EXPECT_TRUE(view->model()->framechanged() && view->model()->steparray().empty());
+  EXPECT_LT(std::abs(f.height() - 450), 1e-4)
+      << f.x() << "," << f.y() << " " << f.width() << "x" << f.height();
+  EXPECT_TRUE(view->model()->framechanged());
+  EXPECT_TRUE(view->model()->steparray().empty());
   touch(*view).move(0, QPoint(120, 200)).move(1, QPoint(180, 200));  // zooms out by half
   EXPECT_FLOAT_EQ(view->model()->baseviewFrame().width(), 168.0f);
   touch(*view).move(0, QPoint(120, 200)).release(1, QPoint(180, 200));
   const QRectF settled = view->model()->baseviewFrame();
-  EXPECT_TRUE(!view->model()->framechanged() && settled.size() == QSizeF(280, 375));
-  EXPECT_TRUE(settled.x() <= 0 && settled.y() <= 0 && settled.right() >= 279 && settled.bottom() >= 374);
-  EXPECT_TRUE(view->workview()->settlingAnimationRunning() &&
-              view->workview()->displayedBaseviewFrame() != settled);
+  EXPECT_FALSE(view->model()->framechanged());
+  EXPECT_EQ(settled.size(), QSizeF(280, 375));
+  EXPECT_LE(settled.x(), 0);
+  EXPECT_LE(settled.y(), 0);
+  EXPECT_GE(settled.right(), 279);
+  EXPECT_GE(settled.bottom(), 374);
+  EXPECT_TRUE(view->workview()->settlingAnimationRunning());
+  EXPECT_NE(view->workview()->displayedBaseviewFrame(), settled);
   QTRY_VERIFY(!view->workview()->settlingAnimationRunning());
   EXPECT_EQ(view->workview()->displayedBaseviewFrame(), settled);
   touch(*view).move(0, QPoint(135, 250));  // from its own previous position
   touch(*view).release(0, QPoint(135, 250));
-  ASSERT_TRUE(view->model()->steparray().size() == 1u && view->model()->brushindex() == 1);
+  ASSERT_EQ(view->model()->steparray().size(), 1u);
+  ASSERT_EQ(view->model()->brushindex(), 1);
   EXPECT_FLOAT_EQ(view->model()->steparray()[0].startX, float(pictureAt(*view, QPoint(120, 200)).x()));
 }
 
@@ -179,8 +206,8 @@ TEST(VorlaneView, RightDragPansAndWheelZoomsAboutThePointer) {
   QTest::mouseMove(view.get(), QPoint(110, 200));
   EXPECT_EQ(view->model()->baseviewFrame(), QRectF(-50, 0, 280, 375));
   QTest::mouseRelease(view.get(), Qt::RightButton, {}, QPoint(110, 200));
-  EXPECT_TRUE(view->model()->baseviewFrame() == QRectF(-1, 0, 280, 375) &&
-              view->model()->steparray().empty());  // settled
+  EXPECT_EQ(view->model()->baseviewFrame(), QRectF(-1, 0, 280, 375));  // settled
+  EXPECT_TRUE(view->model()->steparray().empty());
   view->model()->resetBaseviewFrame();
   const QPointF p(160, 242.5);  // plate (140, 187.5)
   QWheelEvent wheel(p, view->mapToGlobal(p), {}, {0, -240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
@@ -201,14 +228,16 @@ TEST(VorlaneView, CancelledTouchEndsLikeALift) {
   touch(*view).press(0, QPoint(100, 200));
   touch(*view).move(0, QPoint(120, 200));
   QCoreApplication::sendEvent(view.get(), &cancel);
-  EXPECT_TRUE(view->model()->steparray().size() == 1u && view->model()->brushindex() == 1 &&
-              view->model()->democircleHidden());
+  EXPECT_EQ(view->model()->steparray().size(), 1u);
+  EXPECT_EQ(view->model()->brushindex(), 1);
+  EXPECT_TRUE(view->model()->democircleHidden());
   EXPECT_FALSE(view->model()->modified());
   touch(*view).press(0, QPoint(100, 200)).press(1, QPoint(200, 200));
   touch(*view).move(0, QPoint(125, 200)).move(1, QPoint(175, 200));
   ASSERT_TRUE(view->model()->framechanged());
   QCoreApplication::sendEvent(view.get(), &cancel);
-  EXPECT_TRUE(!view->model()->framechanged() && view->model()->baseviewFrame().size() == QSizeF(280, 375));
+  EXPECT_FALSE(view->model()->framechanged());
+  EXPECT_EQ(view->model()->baseviewFrame().size(), QSizeF(280, 375));
 }
 
 // Strokes of 5, 1 and 4 segments: each click moves by a whole stroke; a new one cuts the rest.
@@ -220,7 +249,8 @@ TEST(CanvasHistory, UndoAndRedoWholeStrokesAndANewStrokeCutsTheHistory) {
   drag(*view, QPoint(60, 160), QPoint(12, 3), 5);
   drag(*view, QPoint(250, 250));
   drag(*view, QPoint(80, 300), QPoint(15, -4), 4);
-  ASSERT_TRUE(view->model()->currentstep() == 10 && view->model()->brushindex() == 3);
+  ASSERT_EQ(view->model()->currentstep(), 10);
+  ASSERT_EQ(view->model()->brushindex(), 3);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(view->model()->steparray()[i].stroke, i < 5 ? 0u : i < 6 ? 1u : 2u);
   const QImage painted = view->workimgview()->image();
   view->model()->redo();  // at the end: nothing to redo
@@ -229,18 +259,21 @@ TEST(CanvasHistory, UndoAndRedoWholeStrokesAndANewStrokeCutsTheHistory) {
   for (const auto& [undo, step] : clicks) {
     SCOPED_TRACE(testing::Message() << (undo ? "undo to " : "redo to ") << step);
     QTest::mouseClick(undo ? view->undobtn() : view->redobtn(), Qt::LeftButton);
-    EXPECT_TRUE(view->model()->currentstep() == step && view->model()->steparray().size() == 10u);
-    EXPECT_TRUE(view->undobtn()->isEnabled() == (step > 0) && view->redobtn()->isEnabled() == (step < 10));
+    EXPECT_EQ(view->model()->currentstep(), step);
+    EXPECT_EQ(view->model()->steparray().size(), 10u);
+    EXPECT_EQ(view->undobtn()->isEnabled(), step > 0);
+    EXPECT_EQ(view->redobtn()->isEnabled(), step < 10);
     EXPECT_EQ(view->workimgview()->image(), view->model()->history().replay(step));
     EXPECT_EQ(view->workimgview()->image() == painted, step == 10);
   }
   drag(*view, QPoint(150, 330), QPoint(0, -10), 3);
-  EXPECT_TRUE(view->model()->currentstep() == 8 && view->model()->steparray().size() == 8u &&
-              !view->redobtn()->isEnabled());
+  EXPECT_EQ(view->model()->currentstep(), 8);
+  EXPECT_EQ(view->model()->steparray().size(), 8u);
+  EXPECT_FALSE(view->redobtn()->isEnabled());
   EXPECT_EQ(view->model()->steparray()[5].stroke, 3u);
   view->model()->undo();
-  EXPECT_TRUE(view->model()->currentstep() == 5 &&
-              view->workimgview()->image() == view->model()->history().replay(5));
+  EXPECT_EQ(view->model()->currentstep(), 5);
+  EXPECT_EQ(view->workimgview()->image(), view->model()->history().replay(5));
 }
 
 TEST(CanvasHistory, UndoRebuildsFromTheBaseInMemoryWhenTheFileCannotBeWritten) {
@@ -269,16 +302,23 @@ TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
   drag(*view, QPoint(160, 242));
   const QImage painted = view->workimgview()->image();
   QTest::mouseClick(view->Abtn(), Qt::LeftButton);
-  EXPECT_TRUE(view->model()->steparray().size() == 1u && view->workimgview()->image() == painted);
+  EXPECT_EQ(view->model()->steparray().size(), 1u);
+  EXPECT_EQ(view->workimgview()->image(), painted);
   const QPointF dot = view->model()->fixPoint(QPointF(140, 187));
   QTest::mouseClick(view->Bbtn(), Qt::LeftButton);
-  EXPECT_TRUE(view->Bbtn()->isSelected() && !view->Abtn()->isSelected() && view->orgimgview()->isHidden());
-  EXPECT_TRUE(view->model()->steparray().empty() && view->model()->currentstep() == 0 &&
-              view->model()->brushindex() == 0);
-  EXPECT_FALSE(view->undobtn()->isEnabled() || view->redobtn()->isEnabled());
+  EXPECT_TRUE(view->Bbtn()->isSelected());
+  EXPECT_FALSE(view->Abtn()->isSelected());
+  EXPECT_TRUE(view->orgimgview()->isHidden());
+  EXPECT_TRUE(view->model()->steparray().empty());
+  EXPECT_EQ(view->model()->currentstep(), 0);
+  EXPECT_EQ(view->model()->brushindex(), 0);
+  EXPECT_FALSE(view->undobtn()->isEnabled());
+  EXPECT_FALSE(view->redobtn()->isEnabled());
   const QImage& work = view->workimgview()->image();
-  EXPECT_TRUE(work.pixel(int(dot.x()), int(dot.y())) == kRed && work.pixel(3, 3) == kGrey);
-  EXPECT_TRUE(view->model()->baseImage() == work && scratch() == work);
+  EXPECT_EQ(work.pixel(int(dot.x()), int(dot.y())), kRed);
+  EXPECT_EQ(work.pixel(3, 3), kGrey);
+  EXPECT_EQ(view->model()->baseImage(), work);
+  EXPECT_EQ(scratch(), work);
   drag(*view, QPoint(160, 242));  // in B a stroke brings the sketch back over the colour
   EXPECT_TRUE(view->model()->steparray()[0].mode);
   view->model()->undo();
@@ -286,8 +326,9 @@ TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
   EXPECT_EQ(before.pixel(int(dot.x()), int(dot.y())), kRed);
   QFile::remove(platform::scratchFilePath());
   QTest::mouseClick(view->Abtn(), Qt::LeftButton);
-  EXPECT_TRUE(!view->orgimgview()->isHidden() && view->workimgview()->image() == before &&
-              scratch() == before);
+  EXPECT_FALSE(view->orgimgview()->isHidden());
+  EXPECT_EQ(view->workimgview()->image(), before);
+  EXPECT_EQ(scratch(), before);
 }
 
 TEST(CanvasHistory, ReferencePathGivesTheSamePixels) {

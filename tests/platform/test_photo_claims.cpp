@@ -123,8 +123,13 @@ TEST(PhotoClaims, DecodeCostCountsPixelsConversionsAndJpegCoefficients) {
   const auto subsampled = header(pf::flatJpeg(12000, 12000, true, 0x22, 0));
   const auto baseline = header(pf::flatJpeg(16320, 12240, false, 0x22, 0));
   const auto grey = header(pf::flatJpeg(800, 600, false, 0, 0));
-  ASSERT_TRUE(progressive && subsampled && baseline && grey);
-  EXPECT_TRUE(progressive->reducible && !progressive->complete && progressive->size == QSize(12000, 12000));
+  ASSERT_TRUE(progressive);
+  ASSERT_TRUE(subsampled);
+  ASSERT_TRUE(baseline);
+  ASSERT_TRUE(grey);
+  EXPECT_TRUE(progressive->reducible);
+  EXPECT_FALSE(progressive->complete);
+  EXPECT_EQ(progressive->size, QSize(12000, 12000));
   // 4:4:4: three planes of 1500 x 1500 blocks of 128 bytes, whatever the output size.
   const qint64 coefficients = qint64(3) * 1500 * 1500 * 128;
   EXPECT_GE(platform::decodeCost(*progressive, {1500, 1500}), coefficients);

@@ -12,7 +12,8 @@ using platform::PreparedPhoto;
 namespace pf = photo_files;
 
 static int channelDistance(QRgb a, QRgb b) {
-  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+  return std::max(
+      {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
 class PhotoDecoderTest : public testing::Test {
@@ -34,19 +35,23 @@ TEST_F(PhotoDecoderTest, EveryExifOrientationComesOutUpright) {
   for (int exif = 1; exif <= 8; ++exif) {
     const int orientation = platform::orientationFromExif(exif);
     EXPECT_EQ(orientation, expected[exif]) << exif;
-    const QString file = write(QString("exif%1.jpg").arg(exif), pf::withExifOrientation(
-        pf::encode(pf::storedFor(pf::quadrants(64, 32), orientation), "jpeg"), exif));
+    const QString file = write(
+        QString("exif%1.jpg").arg(exif),
+        pf::withExifOrientation(pf::encode(pf::storedFor(pf::quadrants(64, 32), orientation), "jpeg"), exif));
     QString reason;
     const auto photos = both(file, &reason);
     for (int way = 0; way < 2; ++way) {
       SCOPED_TRACE(testing::Message() << "EXIF " << exif << (way ? " full decode" : ""));
       const auto& photo = photos[std::size_t(way)];
       ASSERT_TRUE(photo) << qPrintable(reason);
-      EXPECT_TRUE(photo->orientation == orientation && photo->uprightSize == QSize(64, 32));
-      ASSERT_TRUE(photo->image.size() == QSize(64, 32) && photo->image.format() == QImage::Format_ARGB32_Premultiplied);
+      EXPECT_EQ(photo->orientation, orientation);
+      EXPECT_EQ(photo->uprightSize, QSize(64, 32));
+      ASSERT_EQ(photo->image.size(), QSize(64, 32));
+      ASSERT_EQ(photo->image.format(), QImage::Format_ARGB32_Premultiplied);
       for (int q = 0; q < 4; ++q) {  // the middle of each quadrant
         const QRgb got = photo->image.pixel((q % 2 * 2 + 1) * 16, (q / 2 * 2 + 1) * 8);
-        EXPECT_TRUE(channelDistance(got, pf::kQuadrantColours[q]) <= 12 && qAlpha(got) == 255) << q << std::hex << " " << got;
+        EXPECT_LE(channelDistance(got, pf::kQuadrantColours[q]), 12) << q << std::hex << " " << got;
+        EXPECT_EQ(qAlpha(got), 255) << q << std::hex << " " << got;
       }
     }
   }
@@ -55,11 +60,15 @@ TEST_F(PhotoDecoderTest, EveryExifOrientationComesOutUpright) {
 // The prepared size follows from the full size whichever decode ran, and the
 // reduced decode (in the stored orientation) shows the same picture as the full one.
 TEST_F(PhotoDecoderTest, PreparedSizeIsTheWorkingSizeOfTheFullPhotoLaidOntoWhite) {
-  const struct { QSize full; int exif; QSize prepared; } cases[] = {
-      {{4032, 3024}, 1, {1280, 960}}, {{2592, 1936}, 1, {1280, 956}},  // 1280 x 956.0494
-      {{300, 2000}, 1, {192, 1280}},                                   // too narrow for a multiple of 256
-      {{4032, 3024}, 6, {768, 1024}},                                  // stored landscape, upright portrait
-      {{3000, 2000}, 8, {768, 1152}}, {{3000, 2000}, 5, {768, 1152}},  // 2000 * 1280 / 3000 -> 768
+  const struct {
+    QSize full;
+    int exif;
+    QSize prepared;
+  } cases[] = {
+      {{4032, 3024}, 1, {1280, 960}},  {{2592, 1936}, 1, {1280, 956}},  // 1280 x 956.0494
+      {{300, 2000}, 1, {192, 1280}},                                    // too narrow for a multiple of 256
+      {{4032, 3024}, 6, {768, 1024}},                                   // stored landscape, upright portrait
+      {{3000, 2000}, 8, {768, 1152}},  {{3000, 2000}, 5, {768, 1152}},  // 2000 * 1280 / 3000 -> 768
       {{1281, 1280}, 1, {1280, 1279}},  // no reduction fits: full decode, then scaling
       {{1200, 1000}, 1, {1200, 1000}},  // within the limit: unchanged
   };
@@ -67,16 +76,21 @@ TEST_F(PhotoDecoderTest, PreparedSizeIsTheWorkingSizeOfTheFullPhotoLaidOntoWhite
     const QString name = QString("size%1x%2-%3.jpg").arg(c.full.width()).arg(c.full.height()).arg(c.exif);
     SCOPED_TRACE(qPrintable(name));
     QString reason;
-    const auto [reduced, full] = both(write(name, pf::withExifOrientation(
-        pf::encode(pf::gradient(c.full.width(), c.full.height()), "jpeg", 90), c.exif)), &reason);
-    ASSERT_TRUE(reduced && full) << qPrintable(reason);
+    const auto [reduced, full] =
+        both(write(name, pf::withExifOrientation(
+                             pf::encode(pf::gradient(c.full.width(), c.full.height()), "jpeg", 90), c.exif)),
+             &reason);
+    ASSERT_TRUE(reduced) << qPrintable(reason);
+    ASSERT_TRUE(full) << qPrintable(reason);
     EXPECT_EQ(reduced->uprightSize, c.exif >= 5 ? c.full.transposed() : c.full);
-    ASSERT_TRUE(reduced->image.size() == c.prepared && full->image.size() == c.prepared) << reduced->image.size().width();
+    ASSERT_EQ(reduced->image.size(), c.prepared) << reduced->image.size().width();
+    ASSERT_EQ(full->image.size(), c.prepared) << reduced->image.size().width();
     std::vector<int> d;  // the two decodes differ by under 1 on average, 8 at worst
     for (int i = 0; i < c.prepared.width() * c.prepared.height(); ++i)
       d.push_back(channelDistance(reduced->image.pixel(i % c.prepared.width(), i / c.prepared.width()),
                                   full->image.pixel(i % c.prepared.width(), i / c.prepared.width())));
-    EXPECT_TRUE(std::accumulate(d.begin(), d.end(), 0.0) < d.size() && *std::max_element(d.begin(), d.end()) <= 8);
+    EXPECT_LT(std::accumulate(d.begin(), d.end(), 0.0), d.size());
+    EXPECT_LE(*std::max_element(d.begin(), d.end()), 8);
   }
   // The same limit for a picture in memory.
   EXPECT_EQ(platform::prepareImage(pf::gradient(2592, 1936), 0).value().image.size(), QSize(1280, 956));
@@ -89,15 +103,20 @@ TEST_F(PhotoDecoderTest, PreparedSizeIsTheWorkingSizeOfTheFullPhotoLaidOntoWhite
   QString reason;
   const auto [reduced, full] = both(write("alpha.png", pf::encode(image, "png")), &reason);
   for (const auto& photo : {reduced, full, platform::prepareImage(image, 0, &reason)}) {
-    ASSERT_TRUE(photo && photo->image.size() == QSize(3, 1)) << qPrintable(reason);
+    ASSERT_TRUE(photo) << qPrintable(reason);
+    ASSERT_EQ(photo->image.size(), QSize(3, 1)) << qPrintable(reason);
     for (int x = 0; x < 3; ++x)  // the raw word: opaque
       EXPECT_EQ(reinterpret_cast<const QRgb*>(photo->image.constScanLine(0))[x], expected[x]) << x;
   }
-  EXPECT_TRUE(!platform::prepareImage(QImage(), 0, &reason) && !reason.isEmpty());
+  EXPECT_FALSE(platform::prepareImage(QImage(), 0, &reason));
+  EXPECT_FALSE(reason.isEmpty());
   QImage strip(10, 4000, QImage::Format_RGB32);
   strip.fill(qRgb(90, 90, 90));  // 10 * 1280 / 4000 = 3 rounds down to nothing: 3 kept, 3 * 4000 / 10 high
-  for (const auto& photo : both(write("strip.jpg", pf::encode(strip, "jpeg")), &reason))
-    EXPECT_TRUE(photo && photo->image.size() == QSize(3, 1200) && channelDistance(photo->image.pixel(1, 600), strip.pixel(0, 0)) <= 2);
+  for (const auto& photo : both(write("strip.jpg", pf::encode(strip, "jpeg")), &reason)) {
+    ASSERT_TRUE(photo) << qPrintable(reason);
+    EXPECT_EQ(photo->image.size(), QSize(3, 1200));
+    EXPECT_LE(channelDistance(photo->image.pixel(1, 600), strip.pixel(0, 0)), 2);
+  }
 }
 
 TEST_F(PhotoDecoderTest, BadFilesAreRefusedWithAReasonAndJudgedByTheMainPicture) {
@@ -117,9 +136,11 @@ TEST_F(PhotoDecoderTest, BadFilesAreRefusedWithAReasonAndJudgedByTheMainPicture)
   };
   for (const auto& [file, expected] : cases) {
     QString reasons[3];
-    EXPECT_FALSE(platform::preparePhoto(file, &reasons[0]) || platform::preparePhotoFullDecode(file, &reasons[1]) ||
-                 platform::readImageFile(file, &reasons[2])) << qPrintable(file);
-    for (const QString& reason : reasons) EXPECT_EQ(reason.toStdString(), expected.toStdString()) << qPrintable(file);
+    EXPECT_FALSE(platform::preparePhoto(file, &reasons[0])) << qPrintable(file);
+    EXPECT_FALSE(platform::preparePhotoFullDecode(file, &reasons[1])) << qPrintable(file);
+    EXPECT_FALSE(platform::readImageFile(file, &reasons[2])) << qPrintable(file);
+    for (const QString& reason : reasons)
+      EXPECT_EQ(reason.toStdString(), expected.toStdString()) << qPrintable(file);
   }
   EXPECT_FALSE(platform::preparePhoto(dir.filePath("missing.jpg")));  // without a place for the reason
   EXPECT_TRUE(platform::preparePhoto(write("trailing.png", png + "xyz")));
@@ -131,6 +152,7 @@ TEST_F(PhotoDecoderTest, BadFilesAreRefusedWithAReasonAndJudgedByTheMainPicture)
   const QByteArray withThumbnail = pf::withSegment(jpeg, '\xE2', pf::encode(picture.scaled(8, 8), "jpeg"));
   EXPECT_TRUE(platform::preparePhoto(write("thumb.jpg", withThumbnail)));
   QString reason;
-  EXPECT_FALSE(platform::preparePhoto(write("thumb-cut.jpg", withThumbnail.left(withThumbnail.size() - 40)), &reason));
+  EXPECT_FALSE(
+      platform::preparePhoto(write("thumb-cut.jpg", withThumbnail.left(withThumbnail.size() - 40)), &reason));
   EXPECT_EQ(reason, damaged);
 }

@@ -72,8 +72,11 @@ class ScreenTest : public ::testing::Test {
   QString writeFile(const QString& name, const QByteArray& bytes) {
     const QString path = QDir(dir_.path()).filePath(name);
     QFile file(path);
-    EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-                file.write(bytes) == bytes.size());
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path())) << qPrintable(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+    if (file.isOpen()) {
+      EXPECT_EQ(file.write(bytes), bytes.size()) << qPrintable(path);
+    }
     return path;
   }
   QString writePhoto(const QString& name, int w, int h, const char* format = "PNG") {

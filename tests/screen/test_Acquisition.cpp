@@ -26,7 +26,8 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
   closeAlerts();
 
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  ASSERT_TRUE(QDir().mkpath(pictures) && makePhoto(640, 480).save(pictures + "/wide.png"));
+  ASSERT_TRUE(QDir().mkpath(pictures));
+  ASSERT_TRUE(makePhoto(640, 480).save(pictures + "/wide.png"));
   QTest::mouseClick(c->albumbtn(), Qt::LeftButton);
   QFileDialog* dialog = c->albumDialog();
   ASSERT_NE(dialog, nullptr);
@@ -36,7 +37,8 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
   name->setText("wide.png");
   QTest::keyClick(name, Qt::Key_Return);
   EXPECT_TRUE(c->processindicator()->isAnimating());
-  EXPECT_FALSE(c->sketchtypebaseview()->isHidden() || c->photoAtypebaseview()->isHidden());
+  EXPECT_FALSE(c->sketchtypebaseview()->isHidden());
+  EXPECT_FALSE(c->photoAtypebaseview()->isHidden());
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(c->document()->orgimg().size(), QSize(640, 480));  // wider than the canvas, kept at its size
   EXPECT_EQ(c->workview()->model()->linesize(), 64.0f);
@@ -61,8 +63,9 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
     EXPECT_EQ(c->document()->orgimg().cacheKey(), key);
     EXPECT_EQ(c->workview()->sketchimgview()->image().cacheKey(), bKey);
     EXPECT_EQ(c->workview()->model()->offsetratio_y(), offY);
-    EXPECT_TRUE(!c->document()->imgchanged() && c->processindicator()->isHidden() &&
-                !c->workview()->isHidden());
+    EXPECT_FALSE(c->document()->imgchanged());
+    EXPECT_TRUE(c->processindicator()->isHidden());
+    EXPECT_FALSE(c->workview()->isHidden());
   };
   QTest::mouseClick(c->albumbtn(), Qt::LeftButton);  // a cancelled dialog
   ASSERT_NE(c->albumDialog(), nullptr);

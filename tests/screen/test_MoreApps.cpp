@@ -29,8 +29,11 @@ class MoreAppsTest : public ScreenTest {
     c->schedule()->moreTimer()->start(0);
     for (int i = 0; i < 500 && !c->gotomoreview(); ++i) QTest::qWait(10);
     promo::UIGotoMoreView* dialog = c->gotomoreview();
-    EXPECT_TRUE(dialog && dialog->isVisible() && dialog->geometry() == c->rect());
-    EXPECT_TRUE(dialog && (dialog == c->childAt(160, 30) || dialog->isAncestorOf(c->childAt(160, 30))));
+    EXPECT_NE(dialog, nullptr);
+    if (!dialog) return nullptr;
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->geometry(), c->rect());
+    EXPECT_TRUE(dialog == c->childAt(160, 30) || dialog->isAncestorOf(c->childAt(160, 30)));
     return dialog;
   }
 };

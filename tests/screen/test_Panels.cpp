@@ -7,27 +7,31 @@ TEST_F(ScreenTest, PanelsExpandKeepRowTapsAndOneTapCollapsesBothAndRendersTheCha
   auto* c = startPhone();
   ASSERT_TRUE(pickAndRender(writePhoto("p.png", 160, 120)));
   QTest::mouseClick(c->showsketchtypeviewbtn(), Qt::LeftButton);
-  EXPECT_TRUE(c->showsketchtypeview() && !c->showphotoAtypeview());
+  EXPECT_TRUE(c->showsketchtypeview());
+  EXPECT_FALSE(c->showphotoAtypeview());
   EXPECT_EQ(c->sketchtypebaseviewFrame(), QRectF(270, 90, 50, 390));
-  EXPECT_TRUE(c->sketchtypetitle()->isHidden() && c->showsketchtypeviewbtn()->isHidden() &&
-              c->bkbtn()->isVisible());
+  EXPECT_TRUE(c->sketchtypetitle()->isHidden());
+  EXPECT_TRUE(c->showsketchtypeviewbtn()->isHidden());
+  EXPECT_TRUE(c->bkbtn()->isVisible());
   QTRY_COMPARE(c->sketchtypebaseview()->geometry(), QRect(270, 90, 50, 390));  // the slide's end
   // The current row is the bottom one of the six visible.
   QListWidget* list = c->sketchtypetableview();
   EXPECT_EQ(list->visualItemRect(list->item(7)), QRect(0, 325, 50, 65));
   clickRow(list, 4);
-  EXPECT_TRUE(c->document()->currenttype() == 4 &&
-              c->showsketchtypeview());  // a row tap keeps the panel open
+  EXPECT_EQ(c->document()->currenttype(), 4);
+  EXPECT_TRUE(c->showsketchtypeview());  // a row tap keeps the panel open
   EXPECT_EQ(defaults().integerForKey("currenttype"), 7);
   QTest::mouseClick(c->showphotoAtypeviewbtn(), Qt::LeftButton);
   clickRow(c->photoAtypetableview(), 2);
 
   QTest::mouseClick(c->bkbtn(), Qt::LeftButton);
-  EXPECT_FALSE(c->showsketchtypeview() || c->showphotoAtypeview() || c->bkbtn()->isVisible());
+  EXPECT_FALSE(c->showsketchtypeview());
+  EXPECT_FALSE(c->showphotoAtypeview());
+  EXPECT_FALSE(c->bkbtn()->isVisible());
   EXPECT_EQ(c->sketchtypebaseviewFrame(), QRectF(270, 415, 50, 65));
   EXPECT_EQ(c->photoAtypebaseviewFrame(), QRectF(0, 415, 50, 65));
-  EXPECT_TRUE(!c->workview()->model()->sketchready() &&
-              c->processindicator()->isAnimating());  // render scheduled
+  EXPECT_FALSE(c->workview()->model()->sketchready());  // render scheduled
+  EXPECT_TRUE(c->processindicator()->isAnimating());
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(defaults().integerForKey("currenttype"), 4);
   EXPECT_EQ(defaults().integerForKey("currentAtype"), 2);
@@ -38,7 +42,8 @@ TEST_F(ScreenTest, PanelsExpandKeepRowTapsAndOneTapCollapsesBothAndRendersTheCha
     QTest::mouseClick(c->showphotoAtypeviewbtn(), Qt::LeftButton);
     for (int row : rows) clickRow(c->photoAtypetableview(), row);
     QTest::mouseClick(c->bkbtn(), Qt::LeftButton);
-    EXPECT_TRUE(c->workview()->model()->sketchready() && c->processindicator()->isHidden());
+    EXPECT_TRUE(c->workview()->model()->sketchready());
+    EXPECT_TRUE(c->processindicator()->isHidden());
   }
   c->didSelectRow(1, 8), c->didSelectRow(2, -1), c->didSelectRow(3, 2);  // outside the lists: ignored
   EXPECT_EQ(c->document()->currenttype(), 4);

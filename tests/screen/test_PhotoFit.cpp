@@ -46,5 +46,6 @@ TEST(ScreenProfile, PhoneFramesFollowTheScreenHeightTabletFramesAreFixed) {
   }
   EXPECT_EQ(t.photoAPanelCollapsed, QRectF(0, 844, 140, 180));
   EXPECT_EQ(t.noCamera.message, QStringLiteral("Error accessing photo library!"));
-  EXPECT_TRUE(t.noCamera.title.isEmpty() && t.noCamera.button == QStringLiteral("Close"));
+  EXPECT_TRUE(t.noCamera.title.isEmpty());
+  EXPECT_EQ(t.noCamera.button, QStringLiteral("Close"));
 }

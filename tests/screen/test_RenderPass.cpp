@@ -37,14 +37,18 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
   ASSERT_TRUE(pickAndRender(writePhoto("p.png", 320, 240)));
   EXPECT_FALSE(c->document()->imgchanged());
   EXPECT_EQ(defaults().integerForKey("currenttype"), 3);
-  EXPECT_TRUE(defaults().hasKey("currentAtype") && defaults().integerForKey("currentAtype") == 0);
+  EXPECT_TRUE(defaults().hasKey("currentAtype"));
+  EXPECT_EQ(defaults().integerForKey("currentAtype"), 0);
   EXPECT_TRUE(same(B(), 3));
   EXPECT_TRUE(same(A(), c->document()->orgimg()));
   EXPECT_TRUE(same(W(), B()));
   // The canvas is ready and starts afresh.
-  EXPECT_TRUE(!view()->isHidden() && view()->model()->imgready() && view()->model()->sketchready());
+  EXPECT_FALSE(view()->isHidden());
+  EXPECT_TRUE(view()->model()->imgready());
+  EXPECT_TRUE(view()->model()->sketchready());
   EXPECT_EQ(view()->model()->currentstep(), 0);
-  EXPECT_FALSE(view()->undobtn()->isEnabled() || view()->redobtn()->isEnabled());
+  EXPECT_FALSE(view()->undobtn()->isEnabled());
+  EXPECT_FALSE(view()->redobtn()->isEnabled());
   EXPECT_EQ(view()->model()->baseviewFrame(), QRectF(0, 0, 280, 375));
   platform::AsyncImageWriter::shared().waitForIdle();  // the scratch file holds the work image
   EXPECT_TRUE(same(QImage(platform::scratchFilePath()), W()));
@@ -92,16 +96,19 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
   QSignalSpy done(c->document(),
                   &screen::SketchDocument::renderPassFinished);  // the passes above ended inside dosketch()
   ASSERT_TRUE(c->document()->pickPhotoFile(writePhoto("two.png", 120, 160)));
-  EXPECT_TRUE(view()->isHidden() && c->processindicator()->isAnimating());
+  EXPECT_TRUE(view()->isHidden());
+  EXPECT_TRUE(c->processindicator()->isAnimating());
   ASSERT_TRUE(done.wait(20000));
   EXPECT_FALSE(view()->isHidden());
-  EXPECT_TRUE(same(B(), c->document()->orgimg()) && B().size() == QSize(120, 160));
+  EXPECT_TRUE(same(B(), c->document()->orgimg()));
+  EXPECT_EQ(B().size(), QSize(120, 160));
   EXPECT_TRUE(same(A(), 3));
   EXPECT_EQ(c->document()->photoName(), QStringLiteral("two.png"));
   c = startTablet();
   ASSERT_TRUE(pickAndRender(writePhoto("p.png", 160, 120)));
   ASSERT_TRUE(c->document()->pickPhotoFile(writePhoto("two.png", 120, 160)));
-  EXPECT_TRUE(!view()->isHidden() && c->processindicator()->isAnimating());
+  EXPECT_FALSE(view()->isHidden());
+  EXPECT_TRUE(c->processindicator()->isAnimating());
   EXPECT_TRUE(waitForRender());
 }
 
@@ -129,7 +136,8 @@ TEST_F(RenderPassTest, MissingTextureKeepsThePreviousPhoto) {
   EXPECT_EQ(c->document()->orgimg().cacheKey(), first);
   EXPECT_EQ(fit(), firstFit);
   EXPECT_EQ(B().size(), QSize(160, 120));
-  EXPECT_TRUE(!view()->isHidden() && view()->model()->sketchready());
+  EXPECT_FALSE(view()->isHidden());
+  EXPECT_TRUE(view()->model()->sketchready());
   EXPECT_EQ(c->document()->photoName(), QStringLiteral("first.png"));
   EXPECT_EQ(c->document()->currenttype(), 0);  // the selection is back on what is shown
   EXPECT_EQ(defaults().integerForKey("currenttype"), 0);

@@ -51,7 +51,8 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
     EXPECT_ALERT("No Picture", "Load a photo first.", "OK");
     clickAlertButton(QStringLiteral("OK"));
   }
-  EXPECT_TRUE(saves.isEmpty() && handed.isEmpty());
+  EXPECT_TRUE(saves.isEmpty());
+  EXPECT_TRUE(handed.isEmpty());
   EXPECT_TRUE(QDir(album()).entryList({"*.png"}, QDir::Files).isEmpty());
 
   ASSERT_TRUE(pickAndRender(writePhoto(QStringLiteral("p.png"), 400, 300)));
@@ -180,6 +181,7 @@ TEST_F(ScreenTest, AlbumWriteMovesOnFromATakenNameAndNeverReplacesIt) {
     EXPECT_EQ(QImage(written.path).convertToFormat(QImage::Format_ARGB32_Premultiplied), picture);
   }
   QFile earlier(dir.filePath(expected[0]));
-  EXPECT_TRUE(earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier");
+  EXPECT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_EQ(earlier.readAll(), QByteArray("earlier"));
   EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden).size(), 3);  // no temporary left
 }

@@ -13,7 +13,8 @@ TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas
   keys({Qt::Key_B});  // no photo yet: the canvas is hidden
   EXPECT_FALSE(canvas->Bbtn()->isSelected());
   keys({Qt::CTRL | Qt::Key_O});
-  ASSERT_TRUE(c->albumDialog() && c->albumDialog()->isVisible());
+  ASSERT_NE(c->albumDialog(), nullptr);
+  ASSERT_TRUE(c->albumDialog()->isVisible());
   c->albumDialog()->reject();
   QApplication::setActiveWindow(c);  // the window manager's part when a dialog closes
 
@@ -34,9 +35,11 @@ TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas
   keys({Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
   EXPECT_EQ(canvas->model()->currentstep(), painted);
   keys({Qt::Key_B});
-  EXPECT_TRUE(canvas->Bbtn()->isSelected() && canvas->orgimgview()->isHidden());
+  EXPECT_TRUE(canvas->Bbtn()->isSelected());
+  EXPECT_TRUE(canvas->orgimgview()->isHidden());
   keys({Qt::Key_A});
-  EXPECT_TRUE(canvas->Abtn()->isSelected() && !canvas->orgimgview()->isHidden());
+  EXPECT_TRUE(canvas->Abtn()->isSelected());
+  EXPECT_FALSE(canvas->orgimgview()->isHidden());
   keys({Qt::Key_BracketRight});
   EXPECT_FLOAT_EQ(slider->value(), 0.55f);
   EXPECT_EQ(canvas->model()->linesize(), float(double(slider->value() * 640.0f) * 0.2));

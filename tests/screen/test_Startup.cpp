@@ -11,9 +11,13 @@ TEST_F(ScreenTest, FirstStartStoresDefaultsShowsOnlyTheMenuAndSchedulesHelpAndRa
   EXPECT_FALSE(defaults().hasKey("currentAtype"));
   EXPECT_EQ(c->document()->currenttype(), 1);
   EXPECT_EQ(c->document()->currentAtype(), 0);
-  EXPECT_TRUE(c->workview()->isHidden() && c->processindicator()->isHidden() && c->bkbtn()->isHidden());
-  EXPECT_TRUE(c->sketchtypebaseview()->isHidden() && c->photoAtypebaseview()->isHidden());
-  ASSERT_TRUE(c->schedule()->helpTimer()->isActive() && c->schedule()->rateTimer()->isActive());
+  EXPECT_TRUE(c->workview()->isHidden());
+  EXPECT_TRUE(c->processindicator()->isHidden());
+  EXPECT_TRUE(c->bkbtn()->isHidden());
+  EXPECT_TRUE(c->sketchtypebaseview()->isHidden());
+  EXPECT_TRUE(c->photoAtypebaseview()->isHidden());
+  ASSERT_TRUE(c->schedule()->helpTimer()->isActive());
+  ASSERT_TRUE(c->schedule()->rateTimer()->isActive());
   EXPECT_EQ(c->schedule()->helpTimer()->interval(), 500);
   EXPECT_EQ(c->schedule()->rateTimer()->interval(), 90000);
   // The help text comes up by itself and is remembered as seen.
