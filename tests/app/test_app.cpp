@@ -105,21 +105,28 @@ TEST(Delegates, LaunchInstallsTheProfilesControllerAsRootAndKeepsItAcrossBackgro
     EXPECT_EQ(launched.window(), delegate->window());
     auto* phone = dynamic_cast<app::UniversalTestAppDelegate_iPhone*>(delegate);
     auto* tablet = dynamic_cast<app::UniversalTestAppDelegate_iPad*>(delegate);
-    ASSERT_TRUE(profile == Profile::Tablet ? tablet && !phone : phone && !tablet);
+    ASSERT_EQ(tablet != nullptr, profile == Profile::Tablet);
+    ASSERT_EQ(phone != nullptr, profile != Profile::Tablet);
     screen::MainViewController* controller =
         phone ? static_cast<screen::MainViewController*>(phone->viewController()) : tablet->viewController();
     app::AppWindow* window = delegate->window();
-    ASSERT_TRUE(controller && window && window->isVisible());
+    ASSERT_NE(controller, nullptr);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->isVisible());
     const QSize size = phone ? QSize(320, height) : QSize(768, 1024);
-    EXPECT_TRUE(window->size() == size && window->minimumSize() == size && window->maximumSize() == size);
-    EXPECT_TRUE(window->rootViewController() == controller && controller->isViewLoaded());
+    EXPECT_EQ(window->size(), size);
+    EXPECT_EQ(window->minimumSize(), size);
+    EXPECT_EQ(window->maximumSize(), size);
+    EXPECT_EQ(window->rootViewController(), controller);
+    EXPECT_TRUE(controller->isViewLoaded());
     EXPECT_EQ(controller->geometry(), QRect(QPoint(0, 0), size));
     EXPECT_EQ(platform::deviceModel(), QString(model));
     EXPECT_TRUE(!phone || platform::screenheight() == float(height)) << platform::screenheight();
     const int type = controller->document()->currenttype();  // background and back changes nothing
     delegate->applicationWillResignActive(), delegate->applicationDidEnterBackground();
     delegate->applicationWillEnterForeground(), delegate->applicationDidBecomeActive();
-    EXPECT_TRUE(delegate->mainViewController() == controller && window->isVisible());
+    EXPECT_EQ(delegate->mainViewController(), controller);
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(controller->document()->currenttype(), type);
   }
   platform::UserDefaults::setStorageFile(QString());

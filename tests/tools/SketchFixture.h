@@ -87,8 +87,8 @@ struct VorlaneSketchTest : testing::Test {
   // Runs with success expected and reads OUTPUT back as stored (no EXIF turn).
   QImage render(const QStringList& args, const QString& out) const {
     const Outcome o = run(args + QStringList{out});
-    EXPECT_TRUE(o.exitCode == 0 && o.err.isEmpty())
-        << qPrintable(args.join(' ')) << ": " << qPrintable(o.err);
+    EXPECT_EQ(o.exitCode, 0) << qPrintable(args.join(' ')) << ": " << qPrintable(o.err);
+    EXPECT_TRUE(o.err.isEmpty()) << qPrintable(args.join(' ')) << ": " << qPrintable(o.err);
     QImageReader reader(out);
     reader.setAutoTransform(false);
     return reader.read();

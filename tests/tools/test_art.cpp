@@ -70,8 +70,8 @@ TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
         << it.fileName().toStdString() << " is not drawn";
 }
 
-// The desktop icon's other sizes: committed as drawn (to the level), nothing stale; the SVG, drawn by Qt's own
-// (SVG Tiny) renderer, shows the raster icon: close on average, and no region of another colour.
+// The desktop icon's other sizes: committed as drawn (to the level), nothing stale; the SVG, drawn by Qt's
+// own (SVG Tiny) renderer, shows the raster icon: close on average, and no region of another colour.
 TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRasterOne) {
   QTemporaryDir out;
   QStringList written;
@@ -87,11 +87,13 @@ TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRast
     const QString name = QString("%1x%1.png").arg(size);
     const QImage now = QImage(out.filePath(name)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(now.size(), QSize(size, size)) << size;
-    EXPECT_LE(maxChannelDifference(now, QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32)), 1)
+    EXPECT_LE(maxChannelDifference(now, QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32)),
+              1)
         << name.toStdString() << " differs: run regenerate-art, commit";
   }
   QFile svgNow(out.filePath("scalable.svg")), svgCommitted(icons.filePath("scalable.svg"));
-  ASSERT_TRUE(svgNow.open(QIODevice::ReadOnly) && svgCommitted.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(svgNow.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(svgCommitted.open(QIODevice::ReadOnly));
   const QByteArray svg = svgNow.readAll();
   EXPECT_TRUE(svg == svgCommitted.readAll()) << "scalable.svg differs: run regenerate-art, commit";
   EXPECT_FALSE(svg.contains("clipPath"));
@@ -153,8 +155,14 @@ TEST(ArtPictures, SizesOfTheirFramesTheBrushRingAndTheButtons) {
     EXPECT_EQ(committed(name).size(), QSize(w, h)) << name;
   // The brush ring: clear outside, opaque on all four sides, the picture showing through inside.
   const QImage circle = committed("circle.png");
-  for (auto [x, y, lo, hi] : {std::array{0, 0, 0, 0}, {30, 30, 0, 0}, {255, 128, 0, 0}, {248, 128, 255, 255},
-                              {8, 128, 255, 255}, {128, 8, 255, 255}, {128, 248, 255, 255}, {128, 128, 11, 127}}) {
+  for (auto [x, y, lo, hi] : {std::array{0, 0, 0, 0},
+                              {30, 30, 0, 0},
+                              {255, 128, 0, 0},
+                              {248, 128, 255, 255},
+                              {8, 128, 255, 255},
+                              {128, 8, 255, 255},
+                              {128, 248, 255, 255},
+                              {128, 128, 11, 127}}) {
     EXPECT_GE(qAlpha(circle.pixel(x, y)), lo) << x << "," << y;
     EXPECT_LE(qAlpha(circle.pixel(x, y)), hi) << x << "," << y;
   }
@@ -175,9 +183,9 @@ TEST(ArtPictures, ToolbarIconsAreOneDesignAtEachRatioAndQtPicksTheRightFile) {
   EXPECT_EQ(art::toolbarIconNames(), names);
   for (const QString& name : names) {
     const QImage one = committed(name + ".png"), two = committed(name + "@2x.png");
-    ASSERT_TRUE(one.size() == QSize(24, 24) && committed(name + "@1.5x.png").size() == QSize(36, 36) &&
-                two.size() == QSize(48, 48))
-        << name.toStdString();
+    ASSERT_EQ(one.size(), QSize(24, 24)) << name.toStdString();
+    ASSERT_EQ(committed(name + "@1.5x.png").size(), QSize(36, 36)) << name.toStdString();
+    ASSERT_EQ(two.size(), QSize(48, 48)) << name.toStdString();
     for (const QImage& image : {one, committed(name + "@1.5x.png"), two}) {
       const int e = image.width() - 1;
       EXPECT_EQ(qAlpha(image.pixel(0, 0)) | qAlpha(image.pixel(e, 0)) | qAlpha(image.pixel(0, e)) |
@@ -196,10 +204,13 @@ TEST(ArtPictures, ToolbarIconsAreOneDesignAtEachRatioAndQtPicksTheRightFile) {
                        qAlpha(two.pixel(2 * x, 2 * y + 1)) + qAlpha(two.pixel(2 * x + 1, 2 * y + 1));
       drift += std::abs(quad / 4 - qAlpha(one.pixel(x, y)));
     }
-    EXPECT_TRUE(solid >= 40 && ink >= 10 && drift < 24 * 24 * 8)
-        << name.toStdString() << ": " << solid << " solid, " << ink << " ink, " << drift;
+    EXPECT_GE(solid, 40) << name.toStdString() << ": " << solid << " solid, " << ink << " ink, " << drift;
+    EXPECT_GE(ink, 10) << name.toStdString() << ": " << solid << " solid, " << ink << " ink, " << drift;
+    EXPECT_LT(drift, 24 * 24 * 8) << name.toStdString() << ": " << solid << " solid, " << ink << " ink, "
+                                  << drift;
   }
-  EXPECT_TRUE(art::drawToolbarIcon("tb_nothing", 24).isNull() && art::drawToolbarIcon("tb_open", 0).isNull());
+  EXPECT_TRUE(art::drawToolbarIcon("tb_nothing", 24).isNull());
+  EXPECT_TRUE(art::drawToolbarIcon("tb_open", 0).isNull());
   // Qt reads the @2x file as ratio 2 by its name; an icon holding the three files
   // hands out the drawn size for ratios 1, 1.5 and 2 instead of scaling another.
   EXPECT_EQ(QImage(":/images/tb_open@2x.png").devicePixelRatio(), 2.0);

@@ -11,18 +11,23 @@ using namespace sketch_test;
 
 TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheFaultAndWriteNothing) {
   const Outcome help = run({"--help"}), h = run({"-h"}), version = run({"--version"}), v = run({"-v"});
-  EXPECT_TRUE(help.exitCode == 0 && help.err.isEmpty() && h.exitCode == 0 && h.err.isEmpty() &&
-              h.out == help.out);
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.err.isEmpty());
+  EXPECT_EQ(h.exitCode, 0);
+  EXPECT_TRUE(h.err.isEmpty());
+  EXPECT_EQ(h.out, help.out);
   EXPECT_TRUE(help.out.startsWith("Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT\n"));
-  EXPECT_TRUE(help.out.contains("--out-dir DIR") && help.out.contains("--jobs N") &&
-              help.out.contains("--quality Q"));
+  EXPECT_TRUE(help.out.contains("--out-dir DIR"));
+  EXPECT_TRUE(help.out.contains("--jobs N"));
+  EXPECT_TRUE(help.out.contains("--quality Q"));
   // The working-size rule in words, with the examples the renderer really gives.
   EXPECT_TRUE(help.out.contains("2560 x 1600 becomes\n1280 x 800")) << qPrintable(help.out);
   EXPECT_TRUE(help.out.contains("1200 x 1600 becomes 768 x 1024")) << qPrintable(help.out);
-  EXPECT_TRUE(version.exitCode == 0 && version.err.isEmpty() && v.out == version.out);
-  EXPECT_TRUE(version.out.startsWith("vorlane-sketch " VORLANE_VERSION "\n") &&
-              version.out.contains("License GPL-3.0-or-later"))
-      << qPrintable(version.out);
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(version.err.isEmpty());
+  EXPECT_EQ(v.out, version.out);
+  EXPECT_TRUE(version.out.startsWith("vorlane-sketch " VORLANE_VERSION "\n")) << qPrintable(version.out);
+  EXPECT_TRUE(version.out.contains("License GPL-3.0-or-later")) << qPrintable(version.out);
   const QString in = png("in.png", 8, 8, qRgb(50, 50, 50)), out = path("out.png"), dirOut = path("sketches");
   // Each case with the words its error line must hold.
   for (const auto& [args, says] : std::initializer_list<std::pair<QStringList, QString>>{
@@ -55,9 +60,11 @@ TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheF
            {{"--out-dir", dirOut, "--quality", "", in}, "not \"\""}}) {
     const Outcome o = run(args);
     EXPECT_EQ(o.exitCode, 2) << qPrintable(args.join(' '));
-    EXPECT_TRUE(o.err.startsWith("vorlane-sketch: ") && o.err.section('\n', 0, 0).contains(says) &&
-                o.err.contains("Usage: vorlane-sketch") && o.out.isEmpty())
-        << qPrintable(args.join(' ') + " -> " + o.err.section('\n', 0, 0));
+    const QString what = args.join(' ') + " -> " + o.err.section('\n', 0, 0);
+    EXPECT_TRUE(o.err.startsWith("vorlane-sketch: ")) << qPrintable(what);
+    EXPECT_TRUE(o.err.section('\n', 0, 0).contains(says)) << qPrintable(what);
+    EXPECT_TRUE(o.err.contains("Usage: vorlane-sketch")) << qPrintable(what);
+    EXPECT_TRUE(o.out.isEmpty()) << qPrintable(what);
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList{"in.png"});
@@ -77,29 +84,37 @@ TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheF
 
 // One line on stderr naming the file and why; an existing OUTPUT is untouched, a missing one is not created.
 TEST_F(VorlaneSketchTest, BadInputsOutputsAndTexturesFailWithOneLineAndWriteNothing) {
-  const QByteArray jpeg = pf::encode(pf::gradient(200, 150), "jpeg"), whole = pf::encode(pf::gradient(200, 150), "png");
+  const QByteArray jpeg = pf::encode(pf::gradient(200, 150), "jpeg"),
+                   whole = pf::encode(pf::gradient(200, 150), "png");
   const QString in = png("in.png", 20, 20, qRgb(90, 90, 90)), out = write("out.png", "previous contents");
-  const QString texture = write("texture.png", "not a picture at all"), nowhere = path("no-such-folder/out.png");
+  const QString texture = write("texture.png", "not a picture at all"),
+                nowhere = path("no-such-folder/out.png");
   const std::pair<QStringList, QString> cases[] = {
       {{path("missing.jpg"), out}, path("missing.jpg") + ": the file does not exist"},
       {{write("empty.jpg", {}), out}, path("empty.jpg") + ": the file is empty"},
       {{write("text.jpg", "shopping list: milk\n"), out}, path("text.jpg") + ": the file is not a picture"},
-      {{write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3)), out}, path("cut.jpg") + ": the file is damaged or incomplete"},
-      {{write("cut.png", whole.left(whole.size() / 2)), out}, path("cut.png") + ": the file is damaged or incomplete"},
-      {{write("bomb.png", pf::pngClaimingSize(100000, 100000)), out}, path("bomb.png") + ": the picture is too large"},
+      {{write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3)), out},
+       path("cut.jpg") + ": the file is damaged or incomplete"},
+      {{write("cut.png", whole.left(whole.size() / 2)), out},
+       path("cut.png") + ": the file is damaged or incomplete"},
+      {{write("bomb.png", pf::pngClaimingSize(100000, 100000)), out},
+       path("bomb.png") + ": the picture is too large"},
       {{"--texture", texture, in, path("new.png")}, texture + ": the file is not a picture"},
       {{in, nowhere}, nowhere + ": the file cannot be written"}};
   for (const auto& [args, line] : cases)  // style 0 writes the prepared photo and reads no texture
     for (const QString& style : args.contains("--texture") ? QStringList{"1"} : QStringList{"0", "1"}) {
       const Outcome o = run(QStringList{"--style", style} + args);
       EXPECT_EQ(o.exitCode, 1) << qPrintable(args.join(' ') + " style " + style);
-      EXPECT_TRUE(o.err.startsWith("vorlane-sketch: " + line) && o.err.count('\n') == 1) << qPrintable(o.err);
+      EXPECT_TRUE(o.err.startsWith("vorlane-sketch: " + line)) << qPrintable(o.err);
+      EXPECT_EQ(o.err.count('\n'), 1) << qPrintable(o.err);
       // Exactly that line, except that the OS may add why a file cannot be written.
       EXPECT_TRUE(line.endsWith("written") || o.err == "vorlane-sketch: " + line + "\n") << qPrintable(o.err);
     }
   QFile file(out);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "previous contents");
-  EXPECT_FALSE(QFile::exists(path("new.png")) || QFile::exists(nowhere));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("previous contents"));
+  EXPECT_FALSE(QFile::exists(path("new.png")));
+  EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 // A flat grey photo (grey c) under a texture of blue byte t gives, for a style plane p,
@@ -108,10 +123,12 @@ TEST_F(VorlaneSketchTest, FlatGreyPhotoRendersTheExactValuesOfEachStyle) {
   const int c = 100, plane[8] = {0, c, c, 255, 0, (c + 128) / 2, 128, 128};
   const QString in = png("grey.png", 40, 30, qRgb(c, c, c));
   QImage blue(40, 30, QImage::Format_RGB32);
-  for (int i = 0; i < 1200; ++i) blue.setPixel(i % 40, i / 40, qRgb(0, 0, (i % 40 * 37 + i / 40 * 101) & 255));
+  for (int i = 0; i < 1200; ++i)
+    blue.setPixel(i % 40, i / 40, qRgb(0, 0, (i % 40 * 37 + i / 40 * 101) & 255));
   for (int style = 1; style <= 7; ++style) {
     const QString out = path(QString("s%1.png").arg(style));
-    const QImage image = render({"--style", QString::number(style), "--texture", png("blue.png", blue), in}, out);
+    const QImage image =
+        render({"--style", QString::number(style), "--texture", png("blue.png", blue), in}, out);
     ASSERT_EQ(image.size(), QSize(40, 30));
     for (int i = 0; i < 1200; ++i) {
       const int t = qBlue(blue.pixel(i % 40, i / 40)), v = (255 * t + (255 - t) * plane[style]) >> 8;
@@ -121,10 +138,12 @@ TEST_F(VorlaneSketchTest, FlatGreyPhotoRendersTheExactValuesOfEachStyle) {
   // A white texture, stretched from another size, saturates every pixel at 254.
   const QString white = png("white.png", 7, 5, qRgb(255, 255, 255));
   blue.fill(qRgb(254, 254, 254));  // now the expected picture
-  EXPECT_EQ(render({"--style", "4", "--texture", white, in}, path("w.png")).convertToFormat(blue.format()), blue);
+  EXPECT_EQ(render({"--style", "4", "--texture", white, in}, path("w.png")).convertToFormat(blue.format()),
+            blue);
 }
 
-TEST_F(VorlaneSketchTest, WritesByExtensionHonoursOrientationKeepsTinyAndStripPhotosAndUsesTheBuiltInTexture) {
+TEST_F(VorlaneSketchTest,
+       WritesByExtensionHonoursOrientationKeepsTinyAndStripPhotosAndUsesTheBuiltInTexture) {
   // Upright 64 x 32 quadrants stored turned, with EXIF 6 undoing the turn.
   const QByteArray stored = pf::encode(pf::storedFor(pf::quadrants(64, 32), 3), "jpeg");
   const QString in = write("tagged.jpg", pf::withExifOrientation(stored, 6));
@@ -136,19 +155,27 @@ TEST_F(VorlaneSketchTest, WritesByExtensionHonoursOrientationKeepsTinyAndStripPh
     for (int q = 0; q < 4; ++q) {
       const QRgb got = image.pixel(q % 2 * 32 + 16, q / 2 * 16 + 8), want = pf::kQuadrantColours[q];
       EXPECT_LE(std::abs(qRed(got) - qRed(want)) + std::abs(qGreen(got) - qGreen(want)) +
-                    std::abs(qBlue(got) - qBlue(want)), 30) << name << " quadrant " << q;
+                    std::abs(qBlue(got) - qBlue(want)),
+                30)
+          << name << " quadrant " << q;
     }
   }
-  const QString dot = png("dot.png", 1, 1, qRgb(200, 30, 40)), strip = png("strip.png", 10, 4000, qRgb(128, 128, 128));
+  const QString dot = png("dot.png", 1, 1, qRgb(200, 30, 40)),
+                strip = png("strip.png", 10, 4000, qRgb(128, 128, 128));
   EXPECT_EQ(render({"--style", "0", dot}, path("dot-0.png")).pixel(0, 0), qRgb(200, 30, 40));
   EXPECT_EQ(render({"--style", "3", dot}, path("dot-3.png")).size(), QSize(1, 1));
   for (int style = 0; style <= 7; ++style) {
-    const QImage image = render({"--style", QString::number(style), strip}, path(QString("s%1.png").arg(style)));
+    const QImage image =
+        render({"--style", QString::number(style), strip}, path(QString("s%1.png").arg(style)));
     ASSERT_EQ(image.size(), QSize(3, 1200)) << style;
     if (style != 1) continue;
     std::set<QRgb> seen;  // under the built-in texture: grey, no lighter than 254, not all one value
     for (int i = 0; i < 3600; ++i) seen.insert(image.pixel(i % 3, i / 3));
-    for (QRgb p : seen) EXPECT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) <= 254) << p;
+    for (QRgb p : seen) {
+      EXPECT_EQ(qRed(p), qGreen(p)) << p;
+      EXPECT_EQ(qGreen(p), qBlue(p)) << p;
+      EXPECT_LE(qRed(p), 254) << p;
+    }
     EXPECT_GT(seen.size(), 1u);
   }
 }
@@ -159,7 +186,8 @@ TEST_F(VorlaneSketchTest, TwelveMegapixelPhotoStaysWithinAHundredMegabytes) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "AddressSanitizer's shadow memory makes resident size meaningless";
 #else
-  const QString in = write("big.jpg", pf::encode(pf::gradient(4032, 3024), "jpeg", 90)), out = path("big-out.jpg");
+  const QString in = write("big.jpg", pf::encode(pf::gradient(4032, 3024), "jpeg", 90)),
+                out = path("big-out.jpg");
   QByteArray exe = VORLANE_SKETCH_EXE, inBytes = QFile::encodeName(in), outBytes = QFile::encodeName(out);
   char* argv[] = {exe.data(), inBytes.data(), outBytes.data(), nullptr};
   pid_t pid = 0;
@@ -167,7 +195,8 @@ TEST_F(VorlaneSketchTest, TwelveMegapixelPhotoStaysWithinAHundredMegabytes) {
   rusage usage{};
   ASSERT_EQ(posix_spawn(&pid, exe.constData(), nullptr, nullptr, argv, environ), 0);
   ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0) << status;
   EXPECT_EQ(QImageReader(out).size(), QSize(1280, 960));
   EXPECT_LE(usage.ru_maxrss, 100L * 1024) << "peak resident set " << usage.ru_maxrss << " KB";
 #endif

@@ -40,7 +40,9 @@ TEST_F(VorlaneSketchBatchTest, AllStylesNameByInputOrderNeverReplaceAndMatchTheS
   write("out/a.style1.png", "earlier file");
   const Outcome o = run({"--style", "all", "--jobs", "3", "--out-dir", path("out"), path("in"),
                          path("other/a.png"), path("in/b.png")});
-  ASSERT_TRUE(o.exitCode == 0 && o.err.isEmpty() && o.out.isEmpty()) << qPrintable(o.err);
+  ASSERT_EQ(o.exitCode, 0) << qPrintable(o.err);
+  ASSERT_TRUE(o.err.isEmpty()) << qPrintable(o.err);
+  ASSERT_TRUE(o.out.isEmpty()) << qPrintable(o.err);
   // a.jpg first (the folder's pictures by name), b.png, then other/a.png; in/b.png again is the same photo.
   QStringList expected{"a.style1 (2).png", "a.style1 (3).png", "a.style1.png"};
   for (int style = 2; style <= 7; ++style)
@@ -49,7 +51,8 @@ TEST_F(VorlaneSketchBatchTest, AllStylesNameByInputOrderNeverReplaceAndMatchTheS
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(entries(path("out")), expected);
   QFile earlier(path("out/a.style1.png"));
-  EXPECT_TRUE(earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier file");
+  EXPECT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_EQ(earlier.readAll(), QByteArray("earlier file"));
 
   for (auto [input, first, second] : {std::tuple{"in/a.jpg", "a.style1 (2).png", "a.style%1.png"},
                                       {"in/b.png", "b.style1.png", "b.style%1.png"},
@@ -87,16 +90,17 @@ TEST_F(VorlaneSketchBatchTest, FailuresAreOneLineEachTheBatchGoesOnAndTheExitCod
   // All good: exit 0 and silent; --style 0 and JPEG output; a folder with no pictures, a file where the
   // folder should be: one line, exit 1.
   const Outcome fine = run({"--style", "0", "--format", "jpg", "--out-dir", out, good});
-  EXPECT_TRUE(fine.exitCode == 0 && fine.err.isEmpty()) << qPrintable(fine.err);
+  EXPECT_EQ(fine.exitCode, 0) << qPrintable(fine.err);
+  EXPECT_TRUE(fine.err.isEmpty()) << qPrintable(fine.err);
   EXPECT_EQ(QImageReader(path("out/good.style0.jpg")).format(), "jpeg");
   QDir(dir.path()).mkpath("empty");
   for (auto [args, line] :
        {std::pair{QStringList{"--out-dir", out, path("empty")}, QString("no photos among the inputs")},
         {QStringList{"--out-dir", good, good2}, good + ": the folder cannot be created"}}) {
     const Outcome bad = run(args);
-    EXPECT_TRUE(bad.exitCode == 1 && bad.err.startsWith("vorlane-sketch: " + line) &&
-                bad.err.count('\n') == 1)
-        << qPrintable(bad.err);
+    EXPECT_EQ(bad.exitCode, 1) << qPrintable(bad.err);
+    EXPECT_TRUE(bad.err.startsWith("vorlane-sketch: " + line)) << qPrintable(bad.err);
+    EXPECT_EQ(bad.err.count('\n'), 1) << qPrintable(bad.err);
   }
   EXPECT_EQ(entries(out), QStringList({"good.style0.jpg", "good.style1.png", "good2.style1.png"}));
 }
@@ -113,11 +117,12 @@ TEST_F(VorlaneSketchBatchTest, QualitySetsJpegQualityAndPngEffortWithoutChanging
     ASSERT_EQ(o.exitCode, 0) << qPrintable(o.err);
     const QImage image(out + "/noisy.style1.png");
     if (first.isNull()) first = image;
-    EXPECT_TRUE(!image.isNull() && image == first) << qPrintable(q);
+    EXPECT_FALSE(image.isNull()) << qPrintable(q);
+    EXPECT_EQ(image, first) << qPrintable(q);
     sizes[q] = QFileInfo(out + "/noisy.style1.png").size();
   }
-  EXPECT_TRUE(sizes["0"] > sizes["default"] && sizes["default"] > sizes["100"])
-      << sizes["0"] << " " << sizes["default"] << " " << sizes["100"];
+  EXPECT_GT(sizes["0"], sizes["default"]) << sizes["0"] << " " << sizes["default"] << " " << sizes["100"];
+  EXPECT_GT(sizes["default"], sizes["100"]) << sizes["0"] << " " << sizes["default"] << " " << sizes["100"];
   qint64 previous = 0;
   for (const QString q : {"5", "92"}) {
     ASSERT_EQ(run({"--format", "jpg", "--quality", q, "--out-dir", path("jpg-" + q), in}).exitCode, 0);
@@ -134,8 +139,10 @@ TEST_F(VorlaneSketchBatchTest, ProgressLineOnATerminalOnly) {
                 bad = write("bad.png", "x");
   const Outcome o = runOnTerminal({"--jobs", "1", "--out-dir", path("out"), a, bad, b});
   EXPECT_EQ(o.exitCode, 1);
-  EXPECT_TRUE(o.err.contains("\r\033[K3/3 photos,") && o.err.contains("vorlane-sketch: " + bad + ": ") &&
-              o.err.endsWith("vorlane-sketch: 1 of 3 photos failed\r\n"))
+  EXPECT_TRUE(o.err.contains("\r\033[K3/3 photos,")) << qPrintable(QString(o.err).replace('\033', "^["));
+  EXPECT_TRUE(o.err.contains("vorlane-sketch: " + bad + ": "))
+      << qPrintable(QString(o.err).replace('\033', "^["));
+  EXPECT_TRUE(o.err.endsWith("vorlane-sketch: 1 of 3 photos failed\r\n"))
       << qPrintable(QString(o.err).replace('\033', "^["));
   // The error line is never glued to a progress line: it starts a line of its own.
   EXPECT_TRUE(o.err.contains("\r\033[Kvorlane-sketch: " + bad) || o.err.startsWith("vorlane-sketch: " + bad));
@@ -157,7 +164,8 @@ TEST_F(VorlaneSketchBatchTest, MemoryStaysAtJobsTimesOnePhotoForManyTwelveMegapi
   rusage usage{};
   ASSERT_EQ(posix_spawn(&pid, raw[0], nullptr, nullptr, raw.data(), environ), 0);
   ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0) << status;
   EXPECT_EQ(entries(path("out")).size(), 6);
   EXPECT_EQ(QImageReader(path("out/big5.style1.png")).size(), QSize(1280, 960));
   EXPECT_LE(usage.ru_maxrss, 160L * 1024) << "peak resident set " << usage.ru_maxrss << " KB";

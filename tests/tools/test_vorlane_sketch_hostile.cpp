@@ -23,7 +23,6 @@
 
 extern char** environ;
 
-
 namespace {
 
 namespace pf = photo_files;
@@ -121,7 +120,6 @@ struct HostileSketchTest : sketch_test::VorlaneSketchTest {
   }
 };
 
-
 // A PNG whose pixels libpng refuses (its own complaint goes to stderr unless captured).
 QByteArray pngWithBadFilter() {
   QByteArray header(13, '\0');
@@ -171,7 +169,8 @@ TEST_F(HostileSketchTest, HostileInputsFailWithOneLineWithinBudgetAndChangeNothi
     EXPECT_EQ(files(), present) << qPrintable(c.input);
     if (!before.isEmpty()) {
       in.close();
-      EXPECT_TRUE(in.open(QIODevice::ReadOnly) && in.readAll() == before) << qPrintable(c.input);
+      EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << qPrintable(c.input);
+      EXPECT_EQ(in.readAll(), before) << qPrintable(c.input);
     }
 #if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LE(o.peakKb, (c.headerOnly ? 50L : 512L) * 1024) << qPrintable(c.input);
@@ -189,8 +188,8 @@ TEST_F(HostileSketchTest, OutputNamingTheInputOrTheTextureIsRefused) {
   const QByteArray photo = pf::encode(pf::gradient(40, 30), "png");
   const QString in = write("photo.png", photo), texture = write("texture.png", photo),
                 fifo = path("fifo.png");
-  ASSERT_TRUE(QFile::link(in, path("link.png")) &&
-              ::link(QFile::encodeName(in), QFile::encodeName(path("hard.png"))) == 0);
+  ASSERT_TRUE(QFile::link(in, path("link.png")));
+  ASSERT_EQ(::link(QFile::encodeName(in), QFile::encodeName(path("hard.png"))), 0);
   ASSERT_TRUE(isFifo(fifo));
   const QString same = "vorlane-sketch: OUTPUT is the same file as INPUT\n";
   const struct {
@@ -211,12 +210,13 @@ TEST_F(HostileSketchTest, OutputNamingTheInputOrTheTextureIsRefused) {
   }
   for (const char* name : {"photo.png", "link.png", "hard.png", "texture.png"}) {
     QFile file(path(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == photo) << name;
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    EXPECT_EQ(file.readAll(), photo) << name;
   }
   // Writing into a FIFO or a device is not writing a picture file.
   const Outcome o = run({in, fifo});
-  EXPECT_TRUE(o.exitCode == 1 && o.err == "vorlane-sketch: " + fifo + ": not a regular file\n")
-      << qPrintable(o.err);
+  EXPECT_EQ(o.exitCode, 1) << qPrintable(o.err);
+  EXPECT_EQ(o.err, "vorlane-sketch: " + fifo + ": not a regular file\n");
 }
 
 // A full disk, made with a 16 KB memory file system in a mount namespace of the child's own.
@@ -264,7 +264,8 @@ TEST_F(HostileSketchTest, LargeScreensAndPhotosComeOutAtTheWorkingSize) {
             QSize(1280, 12));
   const QString big = write("big.jpg", pf::flatJpeg(16320, 12240, false, 0x22));
   const Outcome o = run({"--style", "5", big, path("big.png")});
-  EXPECT_TRUE(o.exitCode == 0 && o.err.isEmpty()) << qPrintable(o.err);
+  EXPECT_EQ(o.exitCode, 0) << qPrintable(o.err);
+  EXPECT_TRUE(o.err.isEmpty()) << qPrintable(o.err);
   EXPECT_EQ(QImageReader(path("big.png")).size(), QSize(1280, 960));
 #if !defined(__SANITIZE_ADDRESS__)
   EXPECT_LE(o.peakKb, 100L * 1024);
