@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen/SaveShare.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -52,6 +53,23 @@ bool encode(const QImage& image, const char* format, int quality, QByteArray* by
   return false;
 }
 
+// The process's file-creation mask, read without changing it (umask() would
+// have to set it, racing other threads that create files).
+mode_t processUmask() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  // Read whole: a /proc file reports no size, so it is "at its end" from the start.
+  if (status.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& line : status.readAll().split('\n')) {
+      if (line.startsWith("Umask:")) {
+        bool ok = false;
+        const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+        if (ok) return static_cast<mode_t>(mask & 0777);
+      }
+    }
+  }
+  return 022;
+}
+
 bool makeFolder(const QString& folder, QString* reason) {
   if (QDir().mkpath(folder)) return true;
   *reason = QStringLiteral("the folder %1 could not be made").arg(QDir::toNativeSeparators(folder));
@@ -84,7 +102,10 @@ AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QStr
     result.reason = phrase(file.errorString());
     return result;
   }
-  if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+  // A temporary file is private (0600); the picture gets the permissions any
+  // new file of the user gets, so other programs can read it.
+  if (::fchmod(file.handle(), 0666 & ~processUmask()) != 0 || file.write(bytes) != bytes.size() ||
+      !file.flush() || ::fsync(file.handle()) != 0) {
     result.reason = phrase(file.errorString());
     return result;
   }

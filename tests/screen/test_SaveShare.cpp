@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Share: the painting at photo size, written before the user is told, faults reported.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QImageReader>
 
@@ -174,11 +176,19 @@ TEST_F(ScreenTest, AlbumWriteMovesOnFromATakenNameAndNeverReplacesIt) {
   ASSERT_EQ(base, QStringLiteral("Vorlane 2026-12-06 19-30-05"));
   const QString expected[] = {base + ".png", base + " (2).png", base + " (3).png"};
   writeFile(dir.filePath(expected[0]), "earlier");
+  // Saved pictures get a new file's usual permissions (0666 less the umask), not
+  // the temporary file's private 0600: here under two masks.
   for (int i = 1; i < 3; ++i) {
+    const mode_t mask = i == 1 ? 022 : 027;
+    const mode_t before = ::umask(mask);
     const screen::AlbumWrite written = screen::writeToAlbum(picture, dir.path(), base);
+    ::umask(before);
     ASSERT_TRUE(written.ok) << written.reason.toStdString();
     EXPECT_EQ(QFileInfo(written.path).fileName(), expected[i]);
     EXPECT_EQ(QImage(written.path).convertToFormat(QImage::Format_ARGB32_Premultiplied), picture);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(written.path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask) << std::oct << (info.st_mode & 0777);
   }
   QFile earlier(dir.filePath(expected[0]));
   EXPECT_TRUE(earlier.open(QIODevice::ReadOnly));
