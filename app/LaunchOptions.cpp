@@ -85,13 +85,6 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
   return options;
 }
 
-double scaleFromArgv(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const LaunchOptions options = parseLaunchOptions(arguments);
-  return options.error.isEmpty() ? options.scale : 0.0;
-}
-
 ChosenProfile chooseProfile(const LaunchOptions& options, const ScreenFacts& screen) {
   const QSize available = screen.available;
   ChosenProfile chosen;

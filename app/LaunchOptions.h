@@ -27,10 +27,6 @@ void addLaunchOptions(QCommandLineParser& parser);
 // Parses arguments (argv without the program name).
 LaunchOptions parseLaunchOptions(const QStringList& arguments);
 
-// The --scale value found in argv, or 0. Read before the application object
-// exists, because Qt takes its scale factor from the environment at start.
-double scaleFromArgv(int argc, char** argv);
-
 // What is known of the screen when the profile is chosen.
 struct ScreenFacts {
   QSize available;     // the primary screen's available area, logical pixels

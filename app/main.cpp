@@ -30,11 +30,12 @@ bool touchScreenAttached() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const app::LaunchOptions early = app::parseLaunchOptions(arguments);
   {
     // Help, the version and errors are answered before a display is needed.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const app::LaunchOptions options = app::parseLaunchOptions(arguments);
+    const app::LaunchOptions& options = early;
     if (options.help || options.version || !options.error.isEmpty()) {
       QCoreApplication core(argc, argv);
       setIdentity();
@@ -47,17 +48,13 @@ int main(int argc, char** argv) {
       if (options.help) {
         std::fputs(qPrintable(parser.helpText()), stdout);
       } else {
-        std::printf(
-            "vorlane %s\nLicence GPL-3.0-or-later: GNU GPL version 3 or later "
-            "<https://gnu.org/licenses/gpl.html>.\n",
-            VORLANE_VERSION);
+        std::printf("vorlane %s\n%s", platform::kVersion, platform::kLicenceNote);
       }
       return 0;
     }
   }
   // Qt reads its scale factor once, when the application object is made.
-  if (const double scale = app::scaleFromArgv(argc, argv); scale > 0)
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+  if (early.scale > 0) qputenv("QT_SCALE_FACTOR", QByteArray::number(early.scale));
 
   QApplication application(argc, argv);
   platform::routeEngineDiagnosticsToLog();  // each on a line of its own

@@ -48,8 +48,13 @@ bool allOpaque(const QImage& image) {
 }  // namespace
 
 void ImageLayer::setImage(const QImage& image) {
+  setImage(image, nullptr);
+}
+
+void ImageLayer::setImage(const QImage& image, const ImageLayer* sameAs) {
   image_ = image;
-  opaque_ = allOpaque(image_);
+  // Photo B is also the first work image: one scan serves both.
+  opaque_ = sameAs && sameAs->image_.cacheKey() == image.cacheKey() ? sameAs->opaque_ : allOpaque(image_);
   if (changed_) changed_();
 }
 
@@ -258,6 +263,16 @@ void CanvasModel::paintAndRecord(PointF start, PointF end) {
   }
   if (!changed.isEmpty()) emit workChanged(changed);
   modified_ = true;
+  historyMoved();
+}
+
+void CanvasModel::historyMoved() {
+  // Views only show whether undo and redo are possible: a brush move that
+  // changes neither costs them nothing.
+  const bool canUndo = history_.canUndo(), canRedo = history_.canRedo();
+  if (canUndo == shownCanUndo_ && canRedo == shownCanRedo_) return;
+  shownCanUndo_ = canUndo;
+  shownCanRedo_ = canRedo;
   emit historyChanged();
 }
 
@@ -277,7 +292,7 @@ void CanvasModel::undo() {
   work_.opaque_ = false;
   const QRect changed = history_.undo(work_.image_);
   if (!changed.isEmpty()) emit workChanged(changed);
-  emit historyChanged();
+  historyMoved();
   if (logsUndo_) logHistory();
 }
 
@@ -287,7 +302,7 @@ void CanvasModel::redo() {
   work_.opaque_ = false;
   const QRect changed = history_.redo(work_.image_);
   if (!changed.isEmpty()) emit workChanged(changed);
-  emit historyChanged();
+  historyMoved();
   logHistory();
 }
 
@@ -333,7 +348,7 @@ void CanvasModel::switchBrushMode(bool toB) {
 void CanvasModel::setPictures(const QImage& photoB, const QImage& photoA) {
   // The canvas gives the work image pixels of its own before it paints on it.
   sketch_.setImage(photoB);
-  work_.setImage(photoB);
+  work_.setImage(photoB, &sketch_);
   org_.setImage(photoA);
   setSketchready(true);
   setImgready(true);
@@ -359,7 +374,7 @@ void CanvasModel::resetBaseviewFrame() {
 
 void CanvasModel::resetHistory() {
   history_.reset();
-  emit historyChanged();
+  historyMoved();
 }
 
 // --- Input ---------------------------------------------------------------------

@@ -34,6 +34,7 @@ class ImageLayer {
 
  private:
   friend class CanvasModel;  // paints in place on the work image
+  void setImage(const QImage& image, const ImageLayer* sameAs);
   QImage image_;
   bool hidden_ = false;
   bool opaque_ = false;
@@ -190,6 +191,7 @@ class CanvasModel : public QObject {
   void plateChanged(bool animate);
   // The indicator moved, appeared or went away; before: its frame until now.
   void democircleChanged(const QRectF& before, bool wasHidden);
+  // Undo or redo became possible or impossible.
   void historyChanged();
   void brushModeChanged(bool modeB);
   // A brush-mode command arrived, whether or not it changed the mode (the phone's
@@ -214,6 +216,7 @@ class CanvasModel : public QObject {
   void ensureWorkImage();
   void prepareWorkImage();
   void logHistory() const;
+  void historyMoved();
 
   PlateRule rule_;
   FrameF clip_;
@@ -235,6 +238,8 @@ class CanvasModel : public QObject {
   bool held_ = false;
   bool reference_ = false;
   bool logsUndo_ = false;
+  bool shownCanUndo_ = false;
+  bool shownCanRedo_ = false;
   double devicePixelRatio_ = 1.0;
 };
 

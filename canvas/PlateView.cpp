@@ -49,8 +49,7 @@ PlateView::PlateView(CanvasModel* model, Mode mode, QWidget* parent)
           [this](const QVariant& value) { showCircleAt(value.toRectF()); });
   connect(model_, &CanvasModel::democircleChanged, this,
           [this](const QRectF&, bool wasHidden) { democircleChanged(wasHidden); });
-  for (auto signal :
-       {&CanvasModel::brushSizeChanged, &CanvasModel::readyChanged, &CanvasModel::historyChanged})
+  for (auto signal : {&CanvasModel::brushSizeChanged, &CanvasModel::readyChanged})
     connect(model_, signal, this, [this] { setHover(hover_); });
   connect(model_, &CanvasModel::pointerHeldChanged, this, [this] { setHover(hover_); });
 }

@@ -194,7 +194,8 @@ void DesktopWindow::bind() {
       // The thumbnail as it is, selected or not: the selection shows in the row.
       const QPixmap thumbnail = QPixmap::fromImage(platform::imageWithContentsOfFile(thumbnails.at(row)));
       QIcon icon;
-      for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected, QIcon::Active}) icon.addPixmap(thumbnail, mode);
+      for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected, QIcon::Active})
+        icon.addPixmap(thumbnail, mode);
       auto* item = new QListWidgetItem(icon, name, list);
       item->setSizeHint(QSize(kThumbnailWidth * 3, kThumbnailHeight + 8));
     }
@@ -310,7 +311,7 @@ bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->window() == this) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Backslash && key->modifiers() == Qt::NoModifier) {
-      if (!key->isAutoRepeat()) setCompare(event->type() == QEvent::KeyPress && model_->touchesActive());
+      if (!key->isAutoRepeat()) setCompare(event->type() == QEvent::KeyPress);
       return true;
     }
   }
