@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -31,6 +32,8 @@
 #include "screen/PromptSchedule.h"
 #include "screen/Prompts.h"
 #include "screen/SketchDocument.h"
+#include "screen/StyleThumbnails.h"
+#include "desktop/StylePanel.h"
 
 namespace desktop {
 
@@ -56,21 +59,19 @@ class CanvasArea : public QWidget {
 namespace {
 
 constexpr int kBusySide = 72;
-constexpr int kThumbnailWidth = 60;
-constexpr int kThumbnailHeight = 80;
-
-// Window geometry and dock layout live beside the other settings.
-QSettings windowSettings() {
-  return QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat);
-}
 
 }  // namespace
+
+QSettings DesktopWindow::windowSettings() {
+  return QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat);
+}
 
 DesktopWindow::DesktopWindow(QWidget* parent)
     : QMainWindow(parent),
       document_(new screen::SketchDocument(this)),
       schedule_(new screen::PromptSchedule(this)),
-      model_(new canvas::CanvasModel(canvas::PlateRule::FitPicture, QRectF(0, 0, 1, 1), QRectF(), this)) {
+      model_(new canvas::CanvasModel(canvas::PlateRule::FitPicture, QRectF(0, 0, 1, 1), QRectF(), this)),
+      thumbnails_(new screen::StyleThumbnails(this)) {
   setWindowTitle(QStringLiteral("Vorlane"));
   setWindowIcon(QIcon(QStringLiteral(":/images/vorlane.png")));
   setMinimumSize(kMinimumSize);
@@ -108,9 +109,9 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   setCentralWidget(area_);
 
   buildActions();
+  buildStyleDock();
   buildMenus();
   buildToolBar();
-  buildStyleDock();
   buildStatusBar();
   qApp->installEventFilter(this);
 }
@@ -135,34 +136,65 @@ void DesktopWindow::start() {
   restoreState(settings.value(QStringLiteral("desktop/windowState")).toByteArray());
 
   schedule_->start();
+  buildRecentMenu();
   updateActions();
   updateStatus();
+  updateTitle();
 }
 
 void DesktopWindow::buildStyleDock() {
-  auto* dock = new QDockWidget(QStringLiteral("Styles"), this);
-  dock->setObjectName(QStringLiteral("styles"));
-  dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-  auto* panel = new QWidget(dock);
-  auto* layout = new QVBoxLayout(panel);
-  auto makeList = [this, panel, layout](const QString& title, auto select) {
-    auto* label = new QLabel(title, panel);
-    layout->addWidget(label);
-    auto* list = new QListWidget(panel);
-    list->setIconSize(QSize(kThumbnailWidth, kThumbnailHeight));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    label->setBuddy(list);
-    layout->addWidget(list, 1);
-    connect(list, &QListWidget::itemClicked, this, [this, list, select](QListWidgetItem* item) {
-      (document_->*select)(list->row(item));
-      document_->renderIfChanged();
-    });
-    return list;
+  styles_ = new StylePanel(this);
+  addDockWidget(Qt::RightDockWidgetArea, styles_);
+  connect(styles_, &StylePanel::sketchChosen, this, [this](int row) { chooseStyle(true, row); });
+  connect(styles_, &StylePanel::colourChosen, this, [this](int row) { chooseStyle(false, row); });
+  connect(thumbnails_, &screen::StyleThumbnails::thumbnailReady, styles_, &StylePanel::setThumbnail);
+}
+
+QListWidget* DesktopWindow::sketchList() const {
+  return styles_->sketchList();
+}
+
+QListWidget* DesktopWindow::colourList() const {
+  return styles_->colourList();
+}
+
+void DesktopWindow::showSelection() {
+  styles_->showChoice(document_->currenttype(), document_->currentAtype());
+}
+
+void DesktopWindow::chooseStyle(bool sketch, int row) {
+  if (row == (sketch ? document_->currenttype() : document_->currentAtype())) {
+    showSelection();
+    return;
+  }
+  auto apply = [this, sketch, row] {
+    if (sketch)
+      document_->selectSketchStyle(row);
+    else
+      document_->selectPhotoAStyle(row);
+    showSelection();
+    // At once: on the desktop no panel has to close first.
+    document_->renderIfChanged(0);
   };
-  sketchList_ = makeList(QStringLiteral("&Sketch (photo B)"), &screen::SketchDocument::selectSketchStyle);
-  colourList_ = makeList(QStringLiteral("&Colour (photo A)"), &screen::SketchDocument::selectPhotoAStyle);
-  dock->setWidget(panel);
-  addDockWidget(Qt::RightDockWidgetArea, dock);
+  // Until the answer, the list keeps showing the style in force.
+  showSelection();
+  if (model_->imgready())
+    askToSave(QStringLiteral("applying another style"), apply);
+  else
+    apply();
+}
+
+void DesktopWindow::showThumbnailsOfPhoto() {
+  const QImage& photo = document_->orgimg();
+  if (photo.isNull()) {
+    thumbnails_->cancel();
+    QList<QImage> bundled;
+    for (const QString& name : document_->sketchtypearray()) bundled << platform::imageWithContentsOfFile(name);
+    for (int row = 0; row < bundled.size(); ++row) styles_->setThumbnail(row, bundled.at(row));
+    return;
+  }
+  const qreal ratio = styles_->devicePixelRatioF();
+  thumbnails_->render(photo, (QSizeF(StylePanel::kThumbnailBox) * ratio).toSize(), document_->styleCount() - 1);
 }
 
 void DesktopWindow::buildStatusBar() {
@@ -186,26 +218,18 @@ void DesktopWindow::buildStatusBar() {
 }
 
 void DesktopWindow::bind() {
-  // The lists: a thumbnail per style, the current choice selected.
-  const QStringList thumbnails = document_->sketchtypearray();
-  for (QListWidget* list : {sketchList_, colourList_}) {
-    for (int row = 0; row < thumbnails.size(); ++row) {
-      const QString name = row == 0 ? QStringLiteral("Photo") : QStringLiteral("Style %1").arg(row);
-      // The thumbnail as it is, selected or not: the selection shows in the row.
-      const QPixmap thumbnail = QPixmap::fromImage(platform::imageWithContentsOfFile(thumbnails.at(row)));
-      QIcon icon;
-      for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected, QIcon::Active})
-        icon.addPixmap(thumbnail, mode);
-      auto* item = new QListWidgetItem(icon, name, list);
-      item->setSizeHint(QSize(kThumbnailWidth * 3, kThumbnailHeight + 8));
-    }
+  // The lists: a named row per style, the bundled sample's thumbnails until a
+  // photo is open, the current choice selected.
+  QStringList names;
+  QList<QImage> bundled;
+  for (int row = 0; row < document_->styleCount(); ++row) {
+    names << platform::localizedString(QStringLiteral("StyleName%1").arg(row));
+    bundled << platform::imageWithContentsOfFile(document_->sketchtypearray().at(row));
   }
-  auto showSelection = [this] {
-    sketchList_->setCurrentRow(document_->currenttype());
-    colourList_->setCurrentRow(document_->currentAtype());
-  };
+  styles_->setRows(names, bundled);
   showSelection();
-  connect(document_, &screen::SketchDocument::selectionChanged, this, showSelection);
+  connect(document_, &screen::SketchDocument::selectionChanged, this, &DesktopWindow::showSelection);
+  thumbnails_->setTextureName(document_->textureName());
 
   connect(document_, &screen::SketchDocument::alertRequested, this,
           [this](const screen::SourceAlertTexts& a) { showAlert(a.title, a.message, a.button); });
@@ -213,13 +237,20 @@ void DesktopWindow::bind() {
   connect(document_, &screen::SketchDocument::photoPicked, this, [this] {
     if (openDialog_) openDialog_->close();
     savedNote_->setHidden(true);
+    showThumbnailsOfPhoto();
+    rememberRecent(document_->photoPath());
     updateStatus();
+    updateTitle();
   });
   connect(document_, &screen::SketchDocument::renderPassFinished, this, [this](bool ok) {
     if (ok) emptyHint_->setHidden(true);
+    // A photo that could not be rendered was given up for the one before.
+    if (!ok) showThumbnailsOfPhoto();
     updateActions();
     updateStatus();
+    updateTitle();
   });
+  connect(document_, &screen::SketchDocument::modifiedChanged, this, &DesktopWindow::updateTitle);
   connect(document_, &screen::SketchDocument::saveFinished, this,
           [this](bool ok, const QString& pathOrReason) {
             if (ok) showSaved(pathOrReason);
@@ -289,7 +320,28 @@ void DesktopWindow::showAlert(const QString& title, const QString& message, cons
   alert->show(this);
 }
 
+void DesktopWindow::updateTitle() {
+  const QString name = document_->photoName();
+  // "[*]" is where Qt shows the modified mark.
+  setWindowTitle(name.isEmpty() ? QStringLiteral("Vorlane") : name + QStringLiteral("[*] \u2014 Vorlane"));
+  setWindowModified(document_->isModified());
+}
+
 void DesktopWindow::closeEvent(QCloseEvent* event) {
+  if (question_) {
+    // One question at a time: the open one is still to be answered.
+    event->ignore();
+    question_->raise();
+    return;
+  }
+  if (document_->isModified() && !closeConfirmed_) {
+    event->ignore();
+    askToSave(QStringLiteral("quitting"), [this] {
+      closeConfirmed_ = true;
+      close();
+    });
+    return;
+  }
   QSettings settings = windowSettings();
   settings.setValue(QStringLiteral("desktop/geometry"), saveGeometry());
   settings.setValue(QStringLiteral("desktop/windowState"), saveState());
@@ -302,10 +354,26 @@ void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void DesktopWindow::dropEvent(QDropEvent* event) {
-  if (!dialogOpen() && screen::pickDrop(event->mimeData(), document_)) event->acceptProposedAction();
+  if (dialogOpen() || !screen::canTakeDrop(event->mimeData())) return;
+  event->acceptProposedAction();
+  const screen::DroppedPicture dropped = screen::droppedPicture(event->mimeData());
+  // A picture that cannot be taken is refused without a question.
+  if (!dropped.path.isEmpty()) {
+    openFile(dropped.path);
+  } else if (dropped.image.isNull()) {
+    screen::pickDropped(dropped, document_);
+  } else {
+    askToSave(QStringLiteral("opening %1").arg(dropped.name().toLower()),
+              [this, dropped] { screen::pickDropped(dropped, document_); });
+  }
 }
 
 bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
+  // "Open with" on a running application.
+  if (event->type() == QEvent::FileOpen && watched == qApp) {
+    openFile(static_cast<QFileOpenEvent*>(event)->file());
+    return true;
+  }
   // Compare while the backslash key is held, wherever the focus is in this window.
   if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {

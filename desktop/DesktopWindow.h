@@ -6,6 +6,7 @@
 // screens; every command goes to them.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 #include "platform/widgets/AlertView.h"
 
@@ -15,6 +16,9 @@ class QDialog;
 class QFileDialog;
 class QLabel;
 class QListWidget;
+class QMenu;
+class QMessageBox;
+class QSettings;
 class QSlider;
 class QToolButton;
 
@@ -29,11 +33,13 @@ class CameraCapture;
 namespace screen {
 class PromptSchedule;
 class SketchDocument;
+class StyleThumbnails;
 }  // namespace screen
 
 namespace desktop {
 
 class CanvasArea;
+class StylePanel;
 
 class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   Q_OBJECT
@@ -42,6 +48,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // One step of Zoom In and Zoom Out.
   static constexpr float kZoomStep = 1.25f;
   static constexpr float kBrushStep = 0.05f;
+  // How many photos File > Open Recent keeps.
+  static constexpr int kRecentPhotos = 10;
 
   explicit DesktopWindow(QWidget* parent = nullptr);
   ~DesktopWindow() override;
@@ -59,8 +67,14 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QAction* action(const QString& name) const;
   QSlider* brushSlider() const { return brushSlider_; }
   QToolButton* compareButton() const { return compareButton_; }
-  QListWidget* sketchList() const { return sketchList_; }
-  QListWidget* colourList() const { return colourList_; }
+  StylePanel* stylePanel() const { return styles_; }
+  QListWidget* sketchList() const;
+  QListWidget* colourList() const;
+  QMenu* recentMenu() const { return recentMenu_; }
+  // The photos of Open Recent, the latest first.
+  QStringList recentPhotos() const;
+  // The unsaved-changes question while it is open.
+  QMessageBox* question() const;
   platform::ActivityIndicator* busyIndicator() const { return busy_; }
   QLabel* emptyHint() const { return emptyHint_; }
   // The status bar's permanent fields.
@@ -76,6 +90,10 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
  public slots:
   void openPhoto();
   void takePhoto();
+  void saveAs();
+  // Opens a photo file handed to the application (a drop, Open Recent, "Open
+  // with"), after asking about unsaved changes.
+  void openFile(const QString& path);
   void showHelp();
   void showAbout();
   void setCompare(bool compare);
@@ -87,12 +105,16 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The window's geometry, dock layout, folders and recent photos live beside
+  // the other settings.
+  static QSettings windowSettings();
   QAction* makeAction(const QString& name, const QString& text, const QString& tip, const QString& icon,
                       const QList<QKeySequence>& keys);
   void buildActions();
   void buildMenus();
   void buildToolBar();
   void buildStyleDock();
+  void buildRecentMenu();
   void buildStatusBar();
   void bind();
   void updateActions();
@@ -100,6 +122,17 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void showBusy(bool busy);
   void showSaved(const QString& path);
   void showAlert(const QString& title, const QString& message, const QString& button);
+  void showSelection();
+  void chooseStyle(bool sketch, int row);
+  void showThumbnailsOfPhoto();
+  void rememberRecent(const QString& path);
+  void setRecentPhotos(const QStringList& paths);
+  void updateTitle();
+  // Runs goOn at once while the painting is unchanged; otherwise asks "Save
+  // changes to the painting before <before>?" and runs it after Save (once the
+  // painting is saved) or Discard. Cancel, or a failed save that the user has
+  // been shown, changes nothing.
+  void askToSave(const QString& before, const std::function<void()>& goOn);
   void showMoreDialog();
   void closeMoreDialog();
   bool dialogOpen() const;
@@ -115,8 +148,11 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QLabel* brushValue_ = nullptr;
   QToolButton* compareButton_ = nullptr;
   QActionGroup* brushModes_ = nullptr;
-  QListWidget* sketchList_ = nullptr;
-  QListWidget* colourList_ = nullptr;
+  StylePanel* styles_ = nullptr;
+  screen::StyleThumbnails* thumbnails_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QPointer<QMessageBox> question_;
+  bool closeConfirmed_ = false;
   QLabel* photoLabel_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QLabel* brushLabel_ = nullptr;

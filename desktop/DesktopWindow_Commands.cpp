@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSlider>
@@ -16,6 +17,7 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "desktop/StylePanel.h"
 #include "platform/Version.h"
 #include "platform/widgets/CameraCapture.h"
 #include "promo/UIGotoMoreView.h"
@@ -67,6 +69,9 @@ void DesktopWindow::buildActions() {
   connect(makeAction("save", "&Save", "Save the painting to the Vorlane folder in Pictures", "tb_save",
                      {K::Save}),
           &QAction::triggered, document_, &screen::SketchDocument::save);
+  connect(makeAction("saveAs", "Save &As...", "Save the painting as a PNG or JPEG file of your choice", "",
+                     {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+          &QAction::triggered, this, &DesktopWindow::saveAs);
   connect(makeAction("share", "Share by &Mail...", "Send the painting as a mail attachment", "tb_share", {}),
           &QAction::triggered, document_, &screen::SketchDocument::share);
   connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
@@ -129,10 +134,20 @@ void DesktopWindow::buildMenus() {
         menu->addSeparator();
     }
   };
-  add(menuBar()->addMenu(QStringLiteral("&File")), {"open", "takePhoto", "", "save", "share", "", "quit"});
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  add(file, {"open"});
+  recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
+  recentMenu_->setObjectName(QStringLiteral("recent"));
+  add(file, {"takePhoto", "", "save", "saveAs", "share", "", "quit"});
   add(menuBar()->addMenu(QStringLiteral("&Edit")), {"undo", "redo"});
-  add(menuBar()->addMenu(QStringLiteral("&View")),
-      {"zoomIn", "zoomOut", "fit", "actualPixels", "", "compare"});
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  add(view, {"zoomIn", "zoomOut", "fit", "actualPixels", "", "compare", ""});
+  // The style panel can be closed or moved like any dock; this brings it back.
+  QAction* panel = styles_->toggleViewAction();
+  panel->setObjectName(QStringLiteral("showStyles"));
+  panel->setText(QStringLiteral("&Styles Panel"));
+  panel->setStatusTip(QStringLiteral("Show or hide the list of styles"));
+  view->addAction(panel);
   add(menuBar()->addMenu(QStringLiteral("&Brush")), {"brushA", "brushB", "", "biggerBrush", "smallerBrush"});
   add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "about"});
 }
@@ -182,7 +197,7 @@ void DesktopWindow::buildToolBar() {
 void DesktopWindow::updateActions() {
   const bool picture = model_->imgready() && !document_->busy();
   const bool acts = picture && model_->touchesActive();
-  for (const char* name : {"save", "share", "zoomIn", "zoomOut", "fit", "actualPixels", "compare", "brushA",
+  for (const char* name : {"save", "saveAs", "share", "zoomIn", "zoomOut", "fit", "actualPixels", "compare", "brushA",
                            "brushB", "biggerBrush", "smallerBrush"})
     action(QString::fromLatin1(name))->setEnabled(acts);
   action(QStringLiteral("undo"))->setEnabled(acts && model_->canUndo());
@@ -194,25 +209,6 @@ void DesktopWindow::updateActions() {
 
 bool DesktopWindow::dialogOpen() const {
   return QApplication::activeModalWidget() != nullptr || !platform::AlertView::visibleAlerts().isEmpty();
-}
-
-void DesktopWindow::openPhoto() {
-  if (openDialog_) {
-    openDialog_->raise();
-    return;
-  }
-  QString folder = screen::SketchDocument::albumStartFolder();
-  openDialog_ = screen::openPhotoDialog(this, document_, folder);
-}
-
-void DesktopWindow::takePhoto() {
-  if (!platform::CameraCapture::isAvailable()) {
-    showAlert(QStringLiteral("No Camera"), QStringLiteral("No camera was found on this computer."),
-              QStringLiteral("OK"));
-    return;
-  }
-  if (camera_) camera_->deleteLater();
-  camera_ = screen::openCamera(centralWidget(), document_);
 }
 
 void DesktopWindow::showHelp() {

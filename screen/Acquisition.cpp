@@ -2,6 +2,7 @@
 #include "screen/Acquisition.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMimeData>
 
 #include "platform/widgets/CameraCapture.h"
@@ -52,17 +53,22 @@ bool canTakeDrop(const QMimeData* mime) {
   return !droppedFile(mime).isEmpty() || (mime && mime->hasImage());
 }
 
-bool pickDrop(const QMimeData* mime, SketchDocument* document) {
-  const QString path = droppedFile(mime);
-  if (!path.isEmpty()) {
-    document->pickPhotoFile(path);
-    return true;
-  }
-  if (mime && mime->hasImage()) {
-    document->pickImage(qvariant_cast<QImage>(mime->imageData()), QStringLiteral("The dropped picture"));
-    return true;
-  }
-  return false;
+DroppedPicture droppedPicture(const QMimeData* mime) {
+  DroppedPicture dropped;
+  dropped.path = droppedFile(mime);
+  if (dropped.path.isEmpty() && mime && mime->hasImage()) dropped.image = qvariant_cast<QImage>(mime->imageData());
+  return dropped;
+}
+
+QString DroppedPicture::name() const {
+  return path.isEmpty() ? QStringLiteral("The dropped picture") : QFileInfo(path).fileName();
+}
+
+void pickDropped(const DroppedPicture& dropped, SketchDocument* document) {
+  if (!dropped.path.isEmpty())
+    document->pickPhotoFile(dropped.path);
+  else
+    document->pickImage(dropped.image, dropped.name());
 }
 
 }  // namespace screen

@@ -2,6 +2,7 @@
 #pragma once
 // The picture sources every layout offers: the photo library's file dialog and
 // the camera view. What they deliver goes to the document's pick path.
+#include <QImage>
 #include <QString>
 
 class QFileDialog;
@@ -24,9 +25,20 @@ QFileDialog* openPhotoDialog(QWidget* parent, SketchDocument* document, const QS
 // document->pickImage. The caller checks CameraCapture::isAvailable() first.
 platform::CameraCapture* openCamera(QWidget* over, SketchDocument* document);
 
-// A drop the pick path can take: one local file, or image data.
+// What a drop carries for the pick path: one local file, or else image data.
+struct DroppedPicture {
+  QString path;
+  QImage image;
+  bool isEmpty() const { return path.isEmpty() && image.isNull(); }
+  // How the picture is named to the user.
+  QString name() const;
+};
+
+// A drop the pick path can take.
 bool canTakeDrop(const QMimeData* mime);
-// Hands a drop to the pick path; false when it carries nothing to take.
-bool pickDrop(const QMimeData* mime, SketchDocument* document);
+// The drop's picture, kept beyond the drop event.
+DroppedPicture droppedPicture(const QMimeData* mime);
+// Hands a dropped picture to the pick path.
+void pickDropped(const DroppedPicture& dropped, SketchDocument* document);
 
 }  // namespace screen

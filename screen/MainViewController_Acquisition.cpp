@@ -38,7 +38,9 @@ void MainViewController::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainViewController::dropEvent(QDropEvent* event) {
-  if (!canvasCovered() && pickDrop(event->mimeData(), document_)) event->acceptProposedAction();
+  if (canvasCovered() || !canTakeDrop(event->mimeData())) return;
+  event->acceptProposedAction();
+  pickDropped(droppedPicture(event->mimeData()), document_);
 }
 
 }  // namespace screen

@@ -2,6 +2,8 @@
 #include "screen/SaveShare.h"
 
 #include <sys/stat.h>
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -20,6 +22,9 @@
 namespace screen {
 
 namespace {
+
+// How far a numbered series of names goes before giving up.
+constexpr int kMaxNumberedName = 10000;
 
 // Qt's error strings start with a capital; the alert puts them after a colon.
 QString phrase(QString text) {
@@ -41,6 +46,11 @@ bool opaque(const QImage& image) {
       if (qAlpha(line[x]) != 255) return false;
   }
   return true;
+}
+
+// A photo-based picture is opaque: without the alpha channel the PNG is smaller.
+QImage forPng(const QImage& picture) {
+  return opaque(picture) ? picture.convertToFormat(QImage::Format_RGB32) : picture;
 }
 
 bool encode(const QImage& image, const char* format, int quality, QByteArray* bytes, QString* reason) {
@@ -70,6 +80,31 @@ mode_t processUmask() {
   return 022;
 }
 
+// Fills a new temporary file beside its final name: the whole picture, flushed
+// to the disk, with the permissions the finished file is to have.
+bool fillTemporary(QTemporaryFile& file, const QByteArray& bytes, mode_t mode, QString* reason) {
+  if (!file.open()) {
+    *reason = phrase(file.errorString());
+    return false;
+  }
+  if (::fchmod(file.handle(), mode) != 0 || file.write(bytes) != bytes.size() || !file.flush() ||
+      ::fsync(file.handle()) != 0) {
+    *reason = phrase(file.errorString());
+    return false;
+  }
+  return true;
+}
+
+// JPEG has no alpha: compose onto white rather than let transparency go black.
+QImage onWhite(const QImage& picture) {
+  QImage flat(picture.size(), QImage::Format_RGB32);
+  flat.fill(Qt::white);
+  QPainter painter(&flat);
+  painter.drawImage(0, 0, picture);
+  painter.end();
+  return flat;
+}
+
 bool makeFolder(const QString& folder, QString* reason) {
   if (QDir().mkpath(folder)) return true;
   *reason = QStringLiteral("the folder %1 could not be made").arg(QDir::toNativeSeparators(folder));
@@ -82,6 +117,19 @@ QString albumFileBaseName(const QDateTime& when) {
   return QStringLiteral("Vorlane ") + when.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
 }
 
+QString numberedFileName(const QString& baseName, int n, const QString& suffix) {
+  return n <= 1 ? baseName + suffix : QStringLiteral("%1 (%2)%3").arg(baseName).arg(n).arg(suffix);
+}
+
+QString freeFileName(const QString& folder, const QString& baseName, const QString& suffix) {
+  const QDir dir(folder);
+  for (int n = 1; n < kMaxNumberedName; ++n) {
+    const QString name = numberedFileName(baseName, n, suffix);
+    if (!QFileInfo::exists(dir.filePath(name))) return name;
+  }
+  return numberedFileName(baseName, kMaxNumberedName, suffix);
+}
+
 AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QString& baseName) {
   AlbumWrite result;
   if (picture.isNull()) {
@@ -90,29 +138,17 @@ AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QStr
   }
   if (!makeFolder(folder, &result.reason)) return result;
 
-  // A photo-based picture is opaque: without the alpha channel the file is smaller.
-  const QImage image = opaque(picture) ? picture.convertToFormat(QImage::Format_RGB32) : picture;
   QByteArray bytes;
-  if (!encode(image, "png", -1, &bytes, &result.reason)) return result;
+  if (!encode(forPng(picture), "png", -1, &bytes, &result.reason)) return result;
 
   // Written under a temporary name and renamed when complete; the rename never
   // replaces an existing file, so a name taken meanwhile moves on to the next.
-  QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".vorlane-XXXXXX.part")));
-  if (!file.open()) {
-    result.reason = phrase(file.errorString());
-    return result;
-  }
   // A temporary file is private (0600); the picture gets the permissions any
   // new file of the user gets, so other programs can read it.
-  if (::fchmod(file.handle(), 0666 & ~processUmask()) != 0 || file.write(bytes) != bytes.size() ||
-      !file.flush() || ::fsync(file.handle()) != 0) {
-    result.reason = phrase(file.errorString());
-    return result;
-  }
-  for (int n = 1; n < 10000; ++n) {
-    const QString name =
-        n == 1 ? baseName + QStringLiteral(".png") : QStringLiteral("%1 (%2).png").arg(baseName).arg(n);
-    const QString path = QDir(folder).filePath(name);
+  QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".vorlane-XXXXXX.part")));
+  if (!fillTemporary(file, bytes, 0666 & ~processUmask(), &result.reason)) return result;
+  for (int n = 1; n < kMaxNumberedName; ++n) {
+    const QString path = QDir(folder).filePath(numberedFileName(baseName, n, QStringLiteral(".png")));
     if (QFileInfo::exists(path)) continue;
     if (file.rename(path)) {
       file.setAutoRemove(false);
@@ -141,15 +177,8 @@ AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent) {
   for (const QFileInfo& old : QDir(parent).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
     if (old.lastModified() < dayAgo) QDir(old.filePath()).removeRecursively();
 
-  // JPEG has no alpha: compose onto white rather than let transparency go black.
-  QImage flat(picture.size(), QImage::Format_RGB32);
-  flat.fill(Qt::white);
-  {
-    QPainter painter(&flat);
-    painter.drawImage(0, 0, picture);
-  }
   QByteArray bytes;
-  if (!encode(flat, "jpeg", 85, &bytes, &result.reason)) return result;
+  if (!encode(onWhite(picture), "jpeg", 85, &bytes, &result.reason)) return result;
 
   QTemporaryDir folder(QDir(parent).filePath(QStringLiteral("XXXXXX")));
   if (!folder.isValid()) {
@@ -166,6 +195,53 @@ AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent) {
   }
   result.ok = true;
   result.path = path;
+  return result;
+}
+
+QString pictureFormatForName(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("png")) return QStringLiteral("png");
+  if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return QStringLiteral("jpeg");
+  return QString();
+}
+
+AlbumWrite writePictureFile(const QImage& picture, const QString& path) {
+  AlbumWrite result;
+  const QString format = pictureFormatForName(path);
+  if (format.isEmpty()) {
+    result.reason = QStringLiteral("a picture can be saved as PNG (.png) or JPEG (.jpg) only");
+    return result;
+  }
+  if (picture.isNull()) {
+    result.reason = QStringLiteral("there is no picture");
+    return result;
+  }
+  const QFileInfo target(path);
+  if (target.isDir()) {
+    result.reason = QStringLiteral("a folder has that name");
+    return result;
+  }
+  QByteArray bytes;
+  const bool png = format == QLatin1String("png");
+  const QImage image = png ? forPng(picture) : onWhite(picture);
+  if (!encode(image, png ? "png" : "jpeg", png ? -1 : 92, &bytes, &result.reason)) return result;
+
+  // A replaced file keeps its permissions; a new one gets the user's usual ones.
+  struct stat existing {};
+  const mode_t mode = ::stat(QFile::encodeName(path).constData(), &existing) == 0 ? (existing.st_mode & 07777)
+                                                                                  : (0666 & ~processUmask());
+  QTemporaryFile file(target.absoluteDir().filePath(QStringLiteral(".vorlane-XXXXXX.part")));
+  if (!fillTemporary(file, bytes, mode, &result.reason)) return result;
+  // rename(2) replaces the old file in one step: readers see the old picture or
+  // the new one, never a part.
+  file.close();
+  if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+    result.reason = phrase(QString::fromLocal8Bit(std::strerror(errno)));
+    return result;
+  }
+  file.setAutoRemove(false);
+  result.ok = true;
+  result.path = target.absoluteFilePath();
   return result;
 }
 

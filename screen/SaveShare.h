@@ -19,10 +19,24 @@ struct AlbumWrite {
   QString reason;  // a short lower-case phrase without final period, when not ok
 };
 
+// The n-th candidate name of a numbered series: baseName + suffix for n = 1,
+// then baseName + " (2)" + suffix and so on.
+QString numberedFileName(const QString& baseName, int n, const QString& suffix);
+// The first name of that series not taken in folder, as Save would pick it now.
+QString freeFileName(const QString& folder, const QString& baseName, const QString& suffix);
+
 // Writes picture as a PNG into folder as baseName + ".png", or baseName +
 // " (2).png" and so on when that name is taken. The file appears whole or not at
 // all, and an existing file is never replaced. Any thread.
 AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QString& baseName);
+
+// The formats a picture can be saved in, by the file name's suffix: "png" or
+// "jpeg" (for .jpg and .jpeg, any case); empty for any other name.
+QString pictureFormatForName(const QString& path);
+// Writes picture to path (a PNG, or a JPEG of quality 92 on white) by its
+// suffix, replacing a file of that name: the old file stays whole until the new
+// one is complete, and keeps its permissions. Any thread.
+AlbumWrite writePictureFile(const QImage& picture, const QString& path);
 
 // Writes picture as a JPEG of quality 85 named "heart" into a new folder of its
 // own under parent, which outlives the call (a mail program reads it later).

@@ -36,7 +36,10 @@ bool readableDirectory(const QString& path) {
 }  // namespace
 
 SketchDocument::SketchDocument(QObject* parent)
-    : QObject(parent), renderer_(std::make_unique<StyleRenderer>()) {}
+    : QObject(parent), passTimer_(new QTimer(this)), renderer_(std::make_unique<StyleRenderer>()) {
+  passTimer_->setSingleShot(true);
+  connect(passTimer_, &QTimer::timeout, this, &SketchDocument::dosketch);
+}
 
 SketchDocument::~SketchDocument() = default;
 
@@ -59,7 +62,8 @@ void SketchDocument::load() {
       platform::readPropertyList(platform::resourceRoot() + QStringLiteral("/data/AppDataList.plist"))
           .toMap();
   sketchtypearray_ = stringList(appdata.value(QStringLiteral("sketchtype")));
-  renderer_->setTextureName(stringList(appdata.value(QStringLiteral("sketchbrush"))).value(0));
+  textureName_ = stringList(appdata.value(QStringLiteral("sketchbrush"))).value(0);
+  renderer_->setTextureName(textureName_);
 
   // A stored number that the lists (or the styles) do not offer would index past
   // the end of a list: keep it in range.
@@ -68,8 +72,26 @@ void SketchDocument::load() {
 }
 
 void SketchDocument::setCanvas(canvas::CanvasModel* canvas, float canvasAspect) {
+  if (canvas_) disconnect(canvas_, nullptr, this, nullptr);
   canvas_ = canvas;
   canvasAspect_ = canvasAspect;
+  if (canvas_)
+    connect(canvas_, &canvas::CanvasModel::workChanged, this, [this] {
+      ++changeSerial_;
+      setModified(true);
+    });
+}
+
+void SketchDocument::setModified(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  emit modifiedChanged(modified);
+}
+
+void SketchDocument::schedulePass(int delayMs) {
+  // One pass at a time: a later request only brings the pending one forward.
+  if (passTimer_->isActive()) delayMs = std::min(delayMs, passTimer_->remainingTime());
+  passTimer_->start(std::max(0, delayMs));
 }
 
 int SketchDocument::clampStyle(int style) const {
@@ -97,13 +119,13 @@ void SketchDocument::selectPhotoAStyle(int row) {
   emit selectionChanged();
 }
 
-bool SketchDocument::renderIfChanged() {
+bool SketchDocument::renderIfChanged(int delayMs) {
   const int lastB = defaultsetting_->integerForKey(kCurrentType);
   const int lastA = defaultsetting_->integerForKey(kCurrentAType);
   if (!canvas_->imgready() || (currenttype_ == lastB && currentAtype_ == lastA)) return false;
   canvas_->setSketchready(false);
   setBusy(true);
-  QTimer::singleShot(kRenderDelayMs, this, &SketchDocument::dosketch);
+  schedulePass(delayMs);
   return true;
 }
 
@@ -135,7 +157,7 @@ bool SketchDocument::pickPhotoFile(const QString& path) {
     showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the file is not a picture") : reason);
     return false;
   }
-  applyPickedPhoto(std::move(*photo), name);
+  applyPickedPhoto(std::move(*photo), name, QFileInfo(path).absoluteFilePath());
   return true;
 }
 
@@ -147,15 +169,16 @@ bool SketchDocument::pickImage(const QImage& image, const QString& name) {
     showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the picture is empty") : reason);
     return false;
   }
-  applyPickedPhoto(std::move(*photo), name);
+  applyPickedPhoto(std::move(*photo), name, QString());
   return true;
 }
 
-void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QString& name) {
+void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QString& name, const QString& path) {
   if (!pendingPick_) {
     PendingPick before;
     before.orgimg = orgimg_;
     before.photoName = photoName_;
+    before.photoPath = photoPath_;
     before.offsetratio_x = canvas_->offsetratio_x();
     before.offsetratio_y = canvas_->offsetratio_y();
     before.bigwidth = canvas_->bigwidth();
@@ -180,17 +203,19 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
 
   orgimg_ = std::move(photo.image);
   photoName_ = name;
+  photoPath_ = path;
   imgchanged_ = true;
   canvas_->setLinesize(brushWidthForPhoto(canvas_->sliderValue(), orgimg_.width()));
   setBusy(true);
   emit photoPicked();
-  QTimer::singleShot(kRenderDelayMs, this, &SketchDocument::dosketch);
+  schedulePass(kRenderDelayMs);
 }
 
 // --- Render pass -----------------------------------------------------------------
 
 void SketchDocument::dosketch() {
   if (!canvas_) return;
+  passTimer_->stop();
   breakdown_.clear();
   const int lastB = defaultsetting_->integerForKey(kCurrentType);
   const int lastA = defaultsetting_->integerForKey(kCurrentAType);
@@ -247,6 +272,7 @@ void SketchDocument::dosketch() {
   imgchanged_ = false;
   pendingPick_.reset();
   canvas_->setPictures(photoB, photoA);
+  setModified(false);
   setBusy(false);
   breakdown_.handoffMs = double(handoff.nsecsElapsed()) / 1e6;
   emit renderPassFinished(true);
@@ -260,6 +286,7 @@ void SketchDocument::renderFailed(const QString& detail) {
     const PendingPick& before = *pendingPick_;
     orgimg_ = before.orgimg;
     photoName_ = before.photoName;
+    photoPath_ = before.photoPath;
     imgchanged_ = before.imgchanged;
     canvas_->setOffsetratio_x(before.offsetratio_x);
     canvas_->setOffsetratio_y(before.offsetratio_y);

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,6 +20,7 @@
 #include "sketch/PixelBuffer.h"
 
 class QThreadPool;
+class QTimer;
 
 namespace canvas {
 class CanvasModel;
@@ -52,14 +54,21 @@ class SketchDocument : public QObject {
   int currentAtype() const { return currentAtype_; }
   bool imgchanged() const { return imgchanged_; }
   const QImage& orgimg() const { return orgimg_; }
-  // The name of the photo on the canvas (or waiting for its render).
+  // The name of the photo on the canvas (or waiting for its render), and its
+  // file (empty for a picture that came without one, from the camera or a drop).
   const QString& photoName() const { return photoName_; }
+  const QString& photoPath() const { return photoPath_; }
+  // Whether the painting has changed since the last render pass or save: a
+  // stroke, undo or redo that changed the work image.
+  bool isModified() const { return modified_; }
   const sketch::GrayPlane& grayimgdata() const { return grayimgdata_; }
   int lastwidth() const { return lastwidth_; }
   int lastheight() const { return lastheight_; }
   // Thumbnail resource names, one per row of the style lists (row = style number).
   const QStringList& sketchtypearray() const { return sketchtypearray_; }
   int styleCount() const { return static_cast<int>(sketchtypearray_.size()); }
+  // The resource name of the sketch-brush texture the styles blend with.
+  const QString& textureName() const { return textureName_; }
   // True from a pick or a style change until its render pass has run.
   bool busy() const { return busy_; }
   const RenderBreakdown& lastRenderBreakdown() const { return breakdown_; }
@@ -67,9 +76,10 @@ class SketchDocument : public QObject {
   // The style rows chosen in the lists; a row outside the list is ignored.
   void selectSketchStyle(int row);
   void selectPhotoAStyle(int row);
-  // Renders again (after the render delay) when the selection differs from
-  // the stored numbers and a picture is on the canvas; true when it will.
-  bool renderIfChanged();
+  // Renders again (after delayMs) when the selection differs from the stored
+  // numbers and a picture is on the canvas; true when it will. A pass already
+  // pending runs once, with the selection it finds then.
+  bool renderIfChanged(int delayMs = kRenderDelayMs);
 
   // The one way a photo file comes in (file dialog, command line, file manager,
   // drops): decodes and prepares it, fits it to the canvas and schedules the
@@ -87,6 +97,9 @@ class SketchDocument : public QObject {
   // Share: as a mail attachment where a mail program takes one, else the mail
   // link. Both are written off the main thread.
   void save();
+  // Save As: the same picture to path, PNG or JPEG by its suffix, replacing
+  // a file of that name (the caller has asked).
+  void saveAs(const QString& path);
   void share();
   // Whether a successful save raises the "Image Saved!" alert (the desktop
   // reports it in its status bar instead).
@@ -110,6 +123,7 @@ class SketchDocument : public QObject {
   void alertRequested(const screen::SourceAlertTexts& alert);
   // A save has ended: ok with the new file's path, or not ok with the reason.
   void saveFinished(bool ok, const QString& pathOrReason);
+  void modifiedChanged(bool modified);
   // A share has handed the picture on: with the attachment's path when a mail
   // program was started, with an empty path when the mail link opened.
   void shareHandedOn(const QString& attachmentPath);
@@ -121,6 +135,7 @@ class SketchDocument : public QObject {
   struct PendingPick {
     QImage orgimg;
     QString photoName;
+    QString photoPath;
     float offsetratio_x = 0;
     float offsetratio_y = 0;
     bool bigwidth = true;
@@ -130,7 +145,12 @@ class SketchDocument : public QObject {
 
   int clampStyle(int style) const;
   void setBusy(bool busy);
-  void applyPickedPhoto(platform::PreparedPhoto photo, const QString& name);
+  void applyPickedPhoto(platform::PreparedPhoto photo, const QString& name, const QString& path);
+  void schedulePass(int delayMs);
+  void setModified(bool modified);
+  // Writes the final picture off the main thread; failure: the alert's message
+  // before the reason.
+  void write(const std::function<AlbumWrite(const QImage&)>& writeFile, const QString& failure);
   void showOpenFailure(const QString& name, const QString& reason);
   void renderFailed(const QString& detail);
   bool finalPictureOrAlert(QImage* picture);
@@ -143,6 +163,7 @@ class SketchDocument : public QObject {
   float canvasAspect_ = 0.0f;
   platform::UserDefaults* defaultsetting_ = nullptr;
   QStringList sketchtypearray_;
+  QString textureName_;
   int currenttype_ = 0;
   int currentAtype_ = 0;
   sketch::GrayPlane grayimgdata_;
@@ -151,6 +172,11 @@ class SketchDocument : public QObject {
   bool imgchanged_ = true;
   QImage orgimg_;
   QString photoName_;
+  QString photoPath_;
+  bool modified_ = false;
+  // Counts the painting's changes, so that a save tells whether it holds the last.
+  quint64 changeSerial_ = 0;
+  QTimer* passTimer_ = nullptr;
   bool busy_ = false;
   bool confirmsSaves_ = true;
   std::optional<PendingPick> pendingPick_;

@@ -38,18 +38,32 @@ bool SketchDocument::finalPictureOrAlert(QImage* picture) {
 }
 
 void SketchDocument::save() {
-  QImage picture;
-  if (!finalPictureOrAlert(&picture)) return;
   const QString folder = platform::albumDirectory();
   const QString baseName = albumFileBaseName(QDateTime::currentDateTime());
-  writer()->start([this, picture, folder, baseName] {
-    const AlbumWrite written = writeToAlbum(picture, folder, baseName);
+  write([folder, baseName](const QImage& picture) { return writeToAlbum(picture, folder, baseName); },
+        QStringLiteral("The image could not be saved to your album"));
+}
+
+void SketchDocument::saveAs(const QString& path) {
+  write([path](const QImage& picture) { return writePictureFile(picture, path); },
+        QStringLiteral("The image could not be saved as %1").arg(QFileInfo(path).fileName()));
+}
+
+void SketchDocument::write(const std::function<AlbumWrite(const QImage&)>& writeFile,
+                           const QString& failure) {
+  QImage picture;
+  if (!finalPictureOrAlert(&picture)) return;
+  // The painting counts as saved only if nothing changed it after this picture.
+  const quint64 serial = changeSerial_;
+  writer()->start([this, picture, writeFile, failure, serial] {
+    const AlbumWrite written = writeFile(picture);
     // Back on the main thread; dropped if the document is gone by then (the
     // pool, its child, waits for this job before the document is).
     QMetaObject::invokeMethod(
         this,
-        [this, written] {
+        [this, written, failure, serial] {
           if (written.ok) {
+            if (serial == changeSerial_) setModified(false);
             if (confirmsSaves_)
               emit alertRequested({QStringLiteral("Image Saved!"),
                                    QStringLiteral("The new image is saved to your album."),
@@ -57,9 +71,7 @@ void SketchDocument::save() {
           } else {
             qCWarning(lcVorlane) << "could not save the picture:" << written.reason;
             emit alertRequested(
-                {QStringLiteral("Image Not Saved"),
-                 QStringLiteral("The image could not be saved to your album: %1.").arg(written.reason),
-                 QStringLiteral("OK")});
+                {QStringLiteral("Image Not Saved"), failure + QStringLiteral(": ") + written.reason + QLatin1Char('.'), QStringLiteral("OK")});
           }
           emit saveFinished(written.ok, written.ok ? written.path : written.reason);
         },

@@ -266,8 +266,12 @@ TEST(ArtData, ListsNameDrawnPicturesAndHomePagesAndOnlyLongTextsHaveEntries) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const auto table = platform::parseStringsTable(file.readAll(), &error);
   EXPECT_EQ(error, "");
-  // English keys stand for themselves; only the help texts live in the table.
-  EXPECT_EQ(QStringList(table.keyBegin(), table.keyEnd()).size(), 2);
+  // English keys stand for themselves; only the help texts and the style names live in the table.
+  EXPECT_EQ(QStringList(table.keyBegin(), table.keyEnd()).size(), 10);
+  QStringList names;
+  for (int style = 0; style <= 7; ++style) names << table.value(QString("StyleName%1").arg(style));
+  EXPECT_EQ(names, QStringList({"Photo", "Pencil", "Sharp Pencil", "Outline", "Chalk", "Relief", "Emboss",
+                                "Deboss"}));
   EXPECT_TRUE(table.value("HelpText").startsWith("You can give your photos a dramatic effect"));
   EXPECT_TRUE(table.value("HelpText").endsWith("\n3. Zooming in and out by two-finger pinching."));
   EXPECT_TRUE(table.value("HelpTextDesktop").contains("right or middle mouse button"));

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop window's files: Open and Take Photo, Save As, Open Recent, photos
+// handed over by drops and "Open with", the folders the dialogs remember, and
+// the question that keeps a changed painting from being lost unasked.
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+
+#include "desktop/DesktopWindow.h"
+#include "platform/Paths.h"
+#include "platform/widgets/CameraCapture.h"
+#include "screen/Acquisition.h"
+#include "screen/SaveShare.h"
+#include "screen/SketchDocument.h"
+
+namespace desktop {
+
+namespace {
+
+const QString kOpenFolder = QStringLiteral("desktop/openFolder");
+const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
+const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
+
+// A remembered folder while it can still be read; else the fallback.
+QString folderOr(const QVariant& remembered, const QString& fallback) {
+  const QFileInfo folder(remembered.toString());
+  return folder.isDir() && folder.isReadable() ? folder.absoluteFilePath() : fallback;
+}
+
+}  // namespace
+
+// --- The unsaved-changes question ------------------------------------------------
+
+QMessageBox* DesktopWindow::question() const {
+  return question_.data();
+}
+
+void DesktopWindow::askToSave(const QString& before, const std::function<void()>& goOn) {
+  if (!document_->isModified()) {
+    goOn();
+    return;
+  }
+  if (question_) return;  // one question at a time
+  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlane"),
+                              QStringLiteral("Save changes to the painting before %1?").arg(before),
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  box->setObjectName(QStringLiteral("unsavedChanges"));
+  box->setInformativeText(QStringLiteral("If you don't save, your changes will be lost."));
+  // The same words on every desktop (some themes say "Close without Saving").
+  box->button(QMessageBox::Save)->setText(QStringLiteral("Save"));
+  box->button(QMessageBox::Discard)->setText(QStringLiteral("Discard"));
+  box->button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel"));
+  box->setDefaultButton(QMessageBox::Save);
+  box->setEscapeButton(QMessageBox::Cancel);
+  box->setWindowModality(Qt::WindowModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  question_ = box;
+  connect(box, &QMessageBox::finished, this, [this, box, before, goOn] {
+    const QMessageBox::StandardButton answer = box->standardButton(box->clickedButton());
+    if (answer == QMessageBox::Discard) {
+      goOn();
+    } else if (answer == QMessageBox::Save) {
+      auto once = std::make_shared<QMetaObject::Connection>();
+      *once = connect(document_, &screen::SketchDocument::saveFinished, this,
+                      [this, once, before, goOn](bool ok, const QString&) {
+                        disconnect(*once);
+                        if (ok) {
+                          goOn();
+                          return;
+                        }
+                        // The "Image Not Saved" alert is up: once it has been
+                        // read, the same question again, nothing lost meanwhile.
+                        const QList<platform::AlertView*> alerts = platform::AlertView::visibleAlerts();
+                        if (alerts.isEmpty()) {
+                          askToSave(before, goOn);
+                          return;
+                        }
+                        connect(alerts.last(), &QObject::destroyed, this,
+                                [this, before, goOn] { askToSave(before, goOn); });
+                      });
+      document_->save();
+    }
+  });
+  box->open();
+}
+
+// --- Opening -----------------------------------------------------------------------
+
+void DesktopWindow::openPhoto() {
+  if (openDialog_) {
+    openDialog_->raise();
+    return;
+  }
+  askToSave(QStringLiteral("opening another photo"), [this] {
+    const QString folder =
+        folderOr(windowSettings().value(kOpenFolder), screen::SketchDocument::albumStartFolder());
+    openDialog_ = screen::openPhotoDialog(this, document_, folder);
+    connect(openDialog_, &QFileDialog::fileSelected, this, [](const QString& path) {
+      windowSettings().setValue(kOpenFolder, QFileInfo(path).absolutePath());
+    });
+  });
+}
+
+void DesktopWindow::takePhoto() {
+  if (!platform::CameraCapture::isAvailable()) {
+    showAlert(QStringLiteral("No Camera"), QStringLiteral("No camera was found on this computer."),
+              QStringLiteral("OK"));
+    return;
+  }
+  askToSave(QStringLiteral("taking a photo"), [this] {
+    if (camera_) camera_->deleteLater();
+    camera_ = screen::openCamera(centralWidget(), document_);
+  });
+}
+
+void DesktopWindow::openFile(const QString& path) {
+  // What cannot be opened changes nothing: its alert comes without a question.
+  if (!QFileInfo(path).isFile()) {
+    document_->pickPhotoFile(path);
+    return;
+  }
+  askToSave(QStringLiteral("opening %1").arg(QFileInfo(path).fileName()),
+            [this, path] { document_->pickPhotoFile(path); });
+}
+
+// --- Open Recent -------------------------------------------------------------------
+
+QStringList DesktopWindow::recentPhotos() const {
+  return windowSettings().value(kRecentKey).toStringList();
+}
+
+void DesktopWindow::setRecentPhotos(const QStringList& paths) {
+  QSettings settings = windowSettings();
+  settings.setValue(kRecentKey, paths.mid(0, kRecentPhotos));
+  settings.sync();
+  buildRecentMenu();
+}
+
+void DesktopWindow::rememberRecent(const QString& path) {
+  if (path.isEmpty()) return;
+  QStringList paths = recentPhotos();
+  paths.removeAll(path);
+  paths.prepend(path);
+  setRecentPhotos(paths);
+}
+
+void DesktopWindow::buildRecentMenu() {
+  recentMenu_->clear();
+  const QStringList paths = recentPhotos();
+  for (int i = 0; i < paths.size(); ++i) {
+    const QString path = paths.at(i);
+    const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+    QAction* entry = recentMenu_->addAction(
+        QStringLiteral("%1  %2").arg(number, QFileInfo(path).fileName().replace(QLatin1Char('&'), "&&")));
+    entry->setStatusTip(QDir::toNativeSeparators(path));
+    connect(entry, &QAction::triggered, this, [this, path] {
+      if (!QFileInfo::exists(path)) {
+        QStringList paths = recentPhotos();
+        paths.removeAll(path);
+        setRecentPhotos(paths);
+      }
+      openFile(path);
+    });
+  }
+  recentMenu_->addSeparator();
+  QAction* clear = recentMenu_->addAction(QStringLiteral("Clear Menu"));
+  clear->setObjectName(QStringLiteral("clearRecent"));
+  clear->setEnabled(!paths.isEmpty());
+  connect(clear, &QAction::triggered, this, [this] { setRecentPhotos({}); });
+  recentMenu_->setEnabled(!paths.isEmpty());
+}
+
+// --- Save As ------------------------------------------------------------------------
+
+void DesktopWindow::saveAs() {
+  if (findChild<QFileDialog*>(QStringLiteral("saveAsDialog"))) return;
+  const QString album = platform::albumDirectory();
+  const QString folder =
+      folderOr(windowSettings().value(kSaveFolder),
+               QFileInfo(album).isDir() ? album : screen::SketchDocument::albumStartFolder());
+  const QString baseName = screen::albumFileBaseName(QDateTime::currentDateTime());
+  const QString png = QStringLiteral("PNG image (*.png)");
+  const QString jpeg = QStringLiteral("JPEG image (*.jpg *.jpeg)");
+
+  auto* dialog = new QFileDialog(this, QStringLiteral("Save As"), folder);
+  dialog->setObjectName(QStringLiteral("saveAsDialog"));
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setNameFilters({png, jpeg});
+  dialog->setDefaultSuffix(QStringLiteral("png"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  // The name Save would give the picture now.
+  dialog->selectFile(screen::freeFileName(folder, baseName, QStringLiteral(".png")));
+  connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, folder, baseName, jpeg](const QString& filter) {
+    const QString suffix = filter == jpeg ? QStringLiteral("jpg") : QStringLiteral("png");
+    dialog->setDefaultSuffix(suffix);
+    // The suggested name follows the format; a name of the user's own stays.
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name && QFileInfo(name->text()).completeBaseName().startsWith(baseName))
+      name->setText(screen::freeFileName(folder, baseName, QLatin1Char('.') + suffix));
+  });
+  connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+    windowSettings().setValue(kSaveFolder, QFileInfo(path).absolutePath());
+    document_->saveAs(path);
+  });
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->open();
+}
+
+}  // namespace desktop
