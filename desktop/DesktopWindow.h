@@ -160,6 +160,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QLabel* savedText_ = nullptr;
   QString savedPath_;
   QPointer<QFileDialog> openDialog_;
+  QPointer<QFileDialog> saveAsDialog_;
   QPointer<platform::CameraCapture> camera_;
   QPointer<QDialog> moreDialog_;
   bool started_ = false;

@@ -63,6 +63,8 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
   box->setAttribute(Qt::WA_DeleteOnClose);
   question_ = box;
   connect(box, &QMessageBox::finished, this, [this, box, before, goOn] {
+    // Answered: what follows may ask again (or close the window).
+    question_ = nullptr;
     const QMessageBox::StandardButton answer = box->standardButton(box->clickedButton());
     if (answer == QMessageBox::Discard) {
       goOn();
@@ -94,7 +96,8 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
 // --- Opening -----------------------------------------------------------------------
 
 void DesktopWindow::openPhoto() {
-  if (openDialog_) {
+  // A dialog closed a moment ago is only waiting to be deleted.
+  if (openDialog_ && openDialog_->isVisible()) {
     openDialog_->raise();
     return;
   }
@@ -180,7 +183,10 @@ void DesktopWindow::buildRecentMenu() {
 // --- Save As ------------------------------------------------------------------------
 
 void DesktopWindow::saveAs() {
-  if (findChild<QFileDialog*>(QStringLiteral("saveAsDialog"))) return;
+  if (saveAsDialog_ && saveAsDialog_->isVisible()) {
+    saveAsDialog_->raise();
+    return;
+  }
   const QString album = platform::albumDirectory();
   const QString folder =
       folderOr(windowSettings().value(kSaveFolder),
@@ -190,6 +196,7 @@ void DesktopWindow::saveAs() {
   const QString jpeg = QStringLiteral("JPEG image (*.jpg *.jpeg)");
 
   auto* dialog = new QFileDialog(this, QStringLiteral("Save As"), folder);
+  saveAsDialog_ = dialog;
   dialog->setObjectName(QStringLiteral("saveAsDialog"));
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAcceptMode(QFileDialog::AcceptSave);

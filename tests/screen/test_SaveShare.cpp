@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Save and Share: the painting at photo size, written before the user is told, faults reported.
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
+#include <QImageWriter>
+#include <csignal>
 
 #include "ScreenFixture.h"
 #include "canvas/PlateView.h"
@@ -194,4 +198,120 @@ TEST_F(ScreenTest, AlbumWriteMovesOnFromATakenNameAndNeverReplacesIt) {
   EXPECT_TRUE(earlier.open(QIODevice::ReadOnly));
   EXPECT_EQ(earlier.readAll(), QByteArray("earlier"));
   EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden).size(), 3);  // no temporary left
+}
+
+TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
+  const QDir dir(dir_.filePath("files"));
+  ASSERT_TRUE(QDir().mkpath(dir.path()));
+  const QImage picture = makePhoto(64, 48).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(screen::freeFileName(dir.path(), "Vorlane x", ".png"), "Vorlane x.png");
+  writeFile(dir.filePath("Vorlane x.png"), "taken");
+  EXPECT_EQ(screen::freeFileName(dir.path(), "Vorlane x", ".png"), "Vorlane x (2).png");
+  EXPECT_EQ(screen::freeFileName(dir.path(), "Vorlane x", ".jpg"), "Vorlane x.jpg");
+
+  // By suffix, any case: PNG lossless, JPEG at quality 92 on white.
+  for (const char* name : {"a.PNG", "b.jpg", "c.JPEG"}) {
+    SCOPED_TRACE(name);
+    const screen::AlbumWrite written = screen::writePictureFile(picture, dir.filePath(name));
+    ASSERT_TRUE(written.ok) << written.reason.toStdString();
+    QImageReader reader(written.path);
+    const bool png = QByteArray(name).endsWith("PNG");
+    EXPECT_EQ(reader.format(), png ? QByteArray("png") : QByteArray("jpeg"));
+    EXPECT_EQ(reader.size(), QSize(64, 48));
+    if (png) EXPECT_EQ(QImage(written.path).convertToFormat(picture.format()), picture);
+  }
+  QByteArray q92;
+  {
+    QBuffer buffer(&q92);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(92);
+    ASSERT_TRUE(writer.write(picture.convertToFormat(QImage::Format_RGB32)));
+  }
+  QFile jpeg(dir.filePath("b.jpg"));
+  ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+  EXPECT_EQ(jpeg.readAll(), q92);
+
+  for (const char* refused : {"d.bmp", "e", "f.png.txt"}) {
+    const screen::AlbumWrite written = screen::writePictureFile(picture, dir.filePath(refused));
+    EXPECT_FALSE(written.ok) << refused;
+    EXPECT_EQ(written.reason, "a picture can be saved as PNG (.png) or JPEG (.jpg) only");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(refused))) << refused;
+  }
+
+  // A new file gets the user's usual permissions, a replaced one keeps its own.
+  const mode_t before = ::umask(027);
+  const screen::AlbumWrite fresh = screen::writePictureFile(picture, dir.filePath("new.png"));
+  ::umask(before);
+  ASSERT_TRUE(fresh.ok);
+  QFile old(dir.filePath("Vorlane x.png"));
+  ASSERT_TRUE(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+  ASSERT_TRUE(screen::writePictureFile(picture, old.fileName()).ok);
+  for (auto [path, mode] : {std::pair{fresh.path, 0640}, {old.fileName(), 0640}}) {
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, mode_t(mode)) << path.toStdString() << " " << std::oct << (info.st_mode & 0777);
+  }
+  EXPECT_EQ(QImageReader(old.fileName()).size(), QSize(64, 48));
+
+  // A write cut short (here by a file-size limit) leaves the old file whole and no part behind.
+  const QByteArray oldBytes = [&] {
+    QFile f(old.fileName());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+  QImage noise(900, 900, QImage::Format_RGB32);
+  for (int y = 0; y < noise.height(); ++y)
+    for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
+  struct rlimit limit {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const struct rlimit small {oldBytes.size() + 4096, limit.rlim_max};
+  const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const screen::AlbumWrite cut = screen::writePictureFile(noise, old.fileName());
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldSignal);
+  EXPECT_FALSE(cut.ok);
+  EXPECT_FALSE(cut.reason.isEmpty());
+  QFile after(old.fileName());
+  ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+  EXPECT_EQ(after.readAll(), oldBytes);
+  EXPECT_TRUE(dir.entryList({".vorlane-*"}, QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(SaveShareTest, ThePaintingIsChangedFromAStrokeUntilASaveThatHoldsIt) {
+  auto* c = startPhone();
+  screen::SketchDocument* document = c->document();
+  QSignalSpy changes(document, &screen::SketchDocument::modifiedChanged);
+  ASSERT_TRUE(pickAndRender(writePhoto(QStringLiteral("p.png"), 400, 300)));
+  EXPECT_FALSE(document->isModified());
+  stroke({60, 150}, {340, 150});
+  EXPECT_TRUE(document->isModified());
+  save(true);
+  clickAlertButton(QStringLiteral("OK"));
+  EXPECT_FALSE(document->isModified());
+  view()->model()->undo();
+  EXPECT_TRUE(document->isModified());  // the saved picture has that stroke
+  save(true);
+  clickAlertButton(QStringLiteral("OK"));
+  ASSERT_FALSE(document->isModified());
+
+  // A stroke while the save is being written: that save does not hold it.
+  stroke({60, 100}, {340, 100});
+  QSignalSpy done(document, &screen::SketchDocument::saveFinished);
+  QTest::mouseClick(c->savebtn(), Qt::LeftButton);
+  stroke({60, 200}, {340, 200});
+  if (done.isEmpty()) ASSERT_TRUE(done.wait(20000));
+  EXPECT_TRUE(done.first().at(0).toBool());
+  EXPECT_TRUE(document->isModified());
+  clickAlertButton(QStringLiteral("OK"));
+
+  // A new render pass starts a new painting.
+  c->document()->selectSketchStyle(3);
+  ASSERT_TRUE(c->document()->renderIfChanged(0));
+  QSignalSpy pass(document, &screen::SketchDocument::renderPassFinished);
+  ASSERT_TRUE(pass.wait(20000));
+  EXPECT_FALSE(document->isModified());
+  QList<bool> seen;
+  for (const QList<QVariant>& change : changes) seen << change.at(0).toBool();
+  EXPECT_EQ(seen, QList<bool>({true, false, true, false, true, false}));
 }

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The desktop window under test: started on a private settings file, driven
+// with real key and mouse events; a flat photo to open and the helpers that
+// open it through the file dialog and paint strokes on the canvas.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <optional>
+#include "canvas/CanvasModel.h"
+#include "canvas/PlateView.h"
+#include "desktop/DesktopWindow.h"
+#include "platform/Desktop.h"
+#include "platform/Resources.h"
+#include "platform/UserDefaults.h"
+#include "platform/widgets/ActivityIndicator.h"
+#include "platform/widgets/AlertView.h"
+#include "screen/PromptSchedule.h"
+#include "screen/SketchDocument.h"
+
+namespace desktop_test {
+
+inline constexpr QRgb kRed = 0xffd02020;
+
+// A flat red photo: photo A is red, every sketch style is grey.
+inline QString writePhoto(const QTemporaryDir& dir, const QString& name, int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(kRed);
+  for (int y = 0; y < h; y += 16) image.setPixel(w / 2, y, qRgb(20, 20, 20));  // some edges for the styles
+  const QString path = dir.filePath(name);
+  return image.save(path) ? path : QString();
+}
+
+// The plate is a single-precision model: frames agree to float precision.
+inline ::testing::AssertionResult same(const QRectF& a, const QRectF& b) {
+  const double e = 1e-3;
+  if (std::abs(a.x() - b.x()) < e && std::abs(a.y() - b.y()) < e && std::abs(a.width() - b.width()) < e &&
+      std::abs(a.height() - b.height()) < e)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "(" << a.x() << ", " << a.y() << ", " << a.width() << " x " << a.height() << ") vs (" << b.x()
+         << ", " << b.y() << ", " << b.width() << " x " << b.height() << ")";
+}
+
+class DesktopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::setResourceRoot(QStringLiteral(":"));
+    platform::UserDefaults::setStorageFile(dir_.filePath("settings.ini"));
+    auto& d = platform::UserDefaults::standardUserDefaults();
+    d.setBoolForKey(true, "helphint");
+    d.setBoolForKey(true, "rated");
+    d.setIntegerForKey(1000000, "more_times");
+  }
+  void TearDown() override {
+    for (platform::AlertView* alert : platform::AlertView::visibleAlerts())
+      if (QMessageBox* box = alert->messageBox()) box->reject();
+    window_.reset();
+    platform::UserDefaults::setStorageFile(QString());
+  }
+
+  // size: the window's size after the start (none: what the start chose).
+  desktop::DesktopWindow* start(std::optional<QSize> size = QSize(1280, 800)) {
+    window_ = std::make_unique<desktop::DesktopWindow>();
+    window_->start();
+    if (size) window_->resize(*size);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    return window_.get();
+  }
+  desktop::DesktopWindow* w() { return window_.get(); }
+  canvas::CanvasModel* model() { return window_->canvasModel(); }
+  canvas::PlateView* plate() { return window_->canvasView(); }
+  void key(QKeyCombination k) {
+    QTest::keyClick(window_.get(), k.key(), k.keyboardModifiers());
+    QCoreApplication::processEvents();
+  }
+  // Opens a photo the way a user does: Ctrl+O, the file chosen in the dialog.
+  bool open(const QString& path) {
+    QSignalSpy done(window_->document(), &screen::SketchDocument::renderPassFinished);
+    key(Qt::CTRL | Qt::Key_O);
+    auto* dialog = window_->findChild<QFileDialog*>();
+    if (!dialog || !dialog->isVisible()) return false;
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    if (!name) return false;
+    name->setText(path);  // typed whole, as a user may
+    QTest::keyClick(name, Qt::Key_Return);
+    const bool ok = done.wait(20000) && done.last().at(0).toBool();
+    QApplication::setActiveWindow(window_.get());  // the window manager's part when a dialog closes
+    return ok;
+  }
+  // A left-button stroke between two canvas points.
+  void stroke(QPoint from, QPoint to, int steps = 6) {
+    QTest::mousePress(plate(), Qt::LeftButton, {}, from);
+    for (int i = 1; i <= steps; ++i) QTest::mouseMove(plate(), from + (to - from) * i / steps);
+    QTest::mouseRelease(plate(), Qt::LeftButton, {}, to);
+  }
+  QRectF pictureOnScreen() {
+    return canvas::CanvasModel::fitRect(model()->baseviewFrame(),
+                                        QSizeF(model()->orgimgview()->image().size()));
+  }
+  // The picture point shown at a canvas point.
+  QPointF pictureAt(QPointF p) {
+    const QRectF r = pictureOnScreen();
+    const QSize s = model()->orgimgview()->image().size();
+    return QPointF((p.x() - r.x()) * s.width() / r.width(), (p.y() - r.y()) * s.height() / r.height());
+  }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<desktop::DesktopWindow> window_;
+};
+
+}  // namespace desktop_test

@@ -1,0 +1,455 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop window's style panel and files, driven with real events: the
+// thumbnails of the open photo, choosing styles by mouse and keys, the question
+// before a changed painting is given up (every trigger, every answer), Save As,
+// Open Recent and the folders the dialogs remember.
+#include <QFileOpenEvent>
+#include <QImageReader>
+#include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QSettings>
+#include <functional>
+
+#include "DesktopFixture.h"
+#include "desktop/StylePanel.h"
+#include "screen/SaveShare.h"
+#include "screen/StyleRenderer.h"
+#include "screen/StyleThumbnails.h"
+
+namespace {
+
+using namespace desktop_test;
+
+QString album() {
+  return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vorlane";
+}
+
+QStringList albumFiles() {
+  return QDir(album()).entryList({"*.png"}, QDir::Files);
+}
+
+class DesktopFilesTest : public DesktopTest {
+ protected:
+  void SetUp() override {
+    DesktopTest::SetUp();
+    QFile::remove(album());
+    QDir(album()).removeRecursively();
+  }
+  void TearDown() override {
+    if (window_ && w()->question()) w()->question()->reject();
+    QFile::remove(album());
+    DesktopTest::TearDown();
+  }
+  screen::SketchDocument* doc() { return w()->document(); }
+  // A stroke across the middle of the picture: the painting is changed.
+  void paint() {
+    const QPoint mid = pictureOnScreen().center().toPoint();
+    stroke(mid - QPoint(60, 0), mid + QPoint(60, 0));
+    ASSERT_TRUE(doc()->isModified());
+  }
+  std::unique_ptr<QSignalSpy> passes_;
+  qsizetype marked_ = 0;
+  QMessageBox* question() {
+    QCoreApplication::processEvents();
+    QMessageBox* box = w()->question();
+    return box && box->isVisible() ? box : nullptr;
+  }
+  void answer(QMessageBox::StandardButton button) {
+    QMessageBox* box = question();
+    ASSERT_NE(box, nullptr);
+    QTest::mouseClick(box->button(button), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QApplication::setActiveWindow(w());
+  }
+  void drop(const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent event(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w(), &event);
+  }
+  // "Open with" reaching the running application.
+  void openWith(const QString& path) {
+    QFileOpenEvent event(path);
+    QCoreApplication::sendEvent(qApp, &event);
+  }
+  void clickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  }
+  QAction* recentEntry(const QString& fileName) {
+    for (QAction* entry : w()->recentMenu()->actions())
+      if (entry->text().endsWith(fileName)) return entry;
+    return nullptr;
+  }
+  // Marks the render passes so far; the next wait is for a pass after the mark,
+  // which may have ended while the events of a click were being handled.
+  void markPasses() {
+    if (!passes_) passes_ = std::make_unique<QSignalSpy>(doc(), &screen::SketchDocument::renderPassFinished);
+    marked_ = passes_->count();
+  }
+  bool waitForRender() {
+    if (!passes_) markPasses();
+    if (passes_->count() == marked_ && !passes_->wait(20000)) return false;
+    marked_ = passes_->count();
+    return passes_->last().at(0).toBool();
+  }
+  int selectedRow(QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.size() == 1 ? list->row(items.first()) : -1;
+  }
+};
+
+TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) {
+  start();
+  desktop::StylePanel* panel = w()->stylePanel();
+  // Named rows; the bundled sample's thumbnails before any photo.
+  QStringList names;
+  for (int row = 0; row < w()->sketchList()->count(); ++row) names << w()->sketchList()->item(row)->text();
+  EXPECT_EQ(names, QStringList({"Photo", "Pencil", "Sharp Pencil", "Outline", "Chalk", "Relief", "Emboss",
+                                "Deboss"}));
+  EXPECT_EQ(w()->colourList()->count(), 8);
+  for (int row = 0; row < 8; ++row)
+    EXPECT_EQ(panel->thumbnail(row), platform::imageWithContentsOfFile(QString("sketchtype%1.jpg").arg(row)));
+  EXPECT_EQ(selectedRow(w()->sketchList()), 1);  // first start: the first style
+  EXPECT_EQ(selectedRow(w()->colourList()), 0);
+
+  // A photo with some structure, so that every style looks different.
+  QImage photo(400, 300, QImage::Format_RGB32);
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x) photo.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, (x / 25 + y / 25) % 2 ? 30 : 220));
+  ASSERT_TRUE(photo.save(dir_.filePath("s.png")));
+  ASSERT_TRUE(open(dir_.filePath("s.png")));
+  const QSize box = (QSizeF(desktop::StylePanel::kThumbnailBox) * panel->devicePixelRatioF()).toSize();
+  const QImage small = screen::StyleThumbnails::smallCopy(doc()->orgimg(), box);
+  QList<QImage> expected{small};
+  screen::StyleRenderer renderer;
+  renderer.setTextureName(doc()->textureName());
+  for (int style = 1; style <= 7; ++style) {
+    sketch::GrayPlane plane;
+    expected << renderer.render(small, style, plane, nullptr).value_or(QImage());
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return panel->thumbnail(7) == expected.at(7); }, 10000));
+  for (int row = 0; row < 8; ++row) EXPECT_EQ(panel->thumbnail(row), expected.at(row)) << row;
+
+  // A click applies at once: one render pass, with the stored numbers.
+  QSignalSpy passes(doc(), &screen::SketchDocument::renderPassFinished);
+  clickRow(w()->sketchList(), 3);
+  ASSERT_TRUE(passes.wait(20000));
+  QTest::qWait(50);
+  EXPECT_EQ(passes.count(), 1);
+  EXPECT_EQ(doc()->currenttype(), 3);
+  EXPECT_EQ(platform::UserDefaults::standardUserDefaults().integerForKey("currenttype"), 3);
+  EXPECT_EQ(selectedRow(w()->sketchList()), 3);
+  // The arrow keys move the focus only; Enter chooses.
+  w()->colourList()->setFocus();
+  QTest::keyClick(w()->colourList(), Qt::Key_Down);
+  QTest::keyClick(w()->colourList(), Qt::Key_Down);
+  EXPECT_EQ(w()->colourList()->currentRow(), 2);
+  EXPECT_EQ(selectedRow(w()->colourList()), 0);
+  EXPECT_EQ(doc()->currentAtype(), 0);
+  QTest::keyClick(w()->colourList(), Qt::Key_Return);
+  ASSERT_TRUE(passes.wait(20000));
+  EXPECT_EQ(passes.count(), 2);
+  EXPECT_EQ(doc()->currentAtype(), 2);
+  EXPECT_EQ(platform::UserDefaults::standardUserDefaults().integerForKey("currentAtype"), 2);
+  EXPECT_EQ(selectedRow(w()->colourList()), 2);
+  // Photo A is the second style's rendering of the photo.
+  sketch::GrayPlane plane;
+  EXPECT_EQ(model()->orgimgview()->image(), renderer.render(doc()->orgimg(), 2, plane, nullptr).value());
+  // The choice in force is drawn in the window's highlight whether or not its list has the focus.
+  EXPECT_EQ(w()->sketchList()->palette().color(QPalette::Inactive, QPalette::Highlight),
+            w()->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+// What each trigger is, the words of its question, and whether it went on.
+struct Trigger {
+  const char* name;
+  QString before;
+  std::function<void()> fire;
+  std::function<bool()> wentOn;
+};
+
+class QuestionTest : public DesktopFilesTest {
+ protected:
+  void SetUp() override {
+    DesktopFilesTest::SetUp();
+    other_ = writePhoto(dir_, "other.png", 200, 300);
+    QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat)
+        .setValue("desktop/recentPhotos", QStringList{other_});
+  }
+  QList<Trigger> triggers() {
+    auto opened = [this] { return waitForRender() && doc()->photoName() == "other.png"; };
+    auto styled = [this](int sketch, int colour) {
+      return [=, this] {
+        return waitForRender() && doc()->currenttype() == sketch && doc()->currentAtype() == colour;
+      };
+    };
+    return {
+        {"open", "opening another photo", [this] { key(Qt::CTRL | Qt::Key_O); },
+         [this] {
+           auto* dialog = w()->findChild<QFileDialog*>();
+           const bool shown = dialog && dialog->isVisible();
+           if (dialog) dialog->reject();
+           QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+           QApplication::setActiveWindow(w());
+           return shown;
+         }},
+        {"drop", "opening other.png", [this] { drop(other_); }, opened},
+        {"open with", "opening other.png", [this] { openWith(other_); }, opened},
+        {"recent", "opening other.png", [this] { recentEntry("other.png")->trigger(); }, opened},
+        {"style click", "applying another style", [this] { clickRow(w()->sketchList(), 4); }, styled(4, 0)},
+        {"style keys", "applying another style",
+         [this] {
+           w()->colourList()->setFocus();
+           w()->colourList()->setCurrentRow(5, QItemSelectionModel::NoUpdate);
+           QTest::keyClick(w()->colourList(), Qt::Key_Return);
+         },
+         styled(4, 5)},
+        {"quit", "quitting", [this] { key(Qt::CTRL | Qt::Key_Q); }, [this] { return !w()->isVisible(); }},
+    };
+  }
+  QString other_;
+};
+
+TEST_F(QuestionTest, NoQuestionWhileNothingChanged) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  for (const Trigger& t : triggers()) {
+    SCOPED_TRACE(t.name);
+    if (QString(t.name) == "recent") ASSERT_TRUE(recentEntry("other.png"));
+    markPasses();
+    t.fire();
+    EXPECT_EQ(question(), nullptr);
+    EXPECT_TRUE(t.wentOn());
+  }
+}
+
+TEST_F(QuestionTest, CancelChangesNothingAndDiscardGoesOnWithoutSaving) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  paint();
+  const QImage painting = model()->renderFinalPicture();
+  for (const Trigger& t : triggers()) {
+    SCOPED_TRACE(t.name);
+    t.fire();
+    QMessageBox* box = question();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QString("Save changes to the painting before %1?").arg(t.before));
+    EXPECT_EQ(box->button(QMessageBox::Save)->text(), "Save");
+    EXPECT_EQ(box->button(QMessageBox::Discard)->text(), "Discard");
+    EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), "Cancel");
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    answer(QMessageBox::Cancel);
+    QTest::qWait(20);
+    EXPECT_EQ(question(), nullptr);
+    EXPECT_TRUE(w()->isVisible());
+    EXPECT_EQ(w()->findChild<QFileDialog*>(), nullptr);
+    EXPECT_EQ(doc()->photoName(), "p.png");
+    EXPECT_EQ(doc()->currenttype(), 1);
+    EXPECT_EQ(doc()->currentAtype(), 0);
+    EXPECT_EQ(selectedRow(w()->sketchList()), 1);
+    EXPECT_EQ(selectedRow(w()->colourList()), 0);
+    EXPECT_TRUE(doc()->isModified());
+    EXPECT_EQ(model()->renderFinalPicture(), painting);
+  }
+  for (const Trigger& t : triggers()) {
+    SCOPED_TRACE(t.name);
+    if (!doc()->isModified()) paint();
+    markPasses();
+    t.fire();
+    answer(QMessageBox::Discard);
+    EXPECT_TRUE(t.wentOn());
+  }
+  EXPECT_TRUE(albumFiles().isEmpty());
+}
+
+TEST_F(QuestionTest, SaveSavesToTheAlbumThenGoesOn) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  for (const Trigger& t : triggers()) {
+    SCOPED_TRACE(t.name);
+    if (!doc()->isModified()) paint();
+    const QImage painting = model()->renderFinalPicture();
+    const QStringList before = albumFiles();
+    QSignalSpy saved(doc(), &screen::SketchDocument::saveFinished);
+    markPasses();
+    t.fire();
+    answer(QMessageBox::Save);
+    ASSERT_TRUE(saved.count() == 1 || saved.wait(20000));
+    ASSERT_TRUE(saved.first().at(0).toBool());
+    EXPECT_TRUE(t.wentOn());
+    EXPECT_EQ(albumFiles().size(), before.size() + 1);
+    EXPECT_EQ(QImage(saved.first().at(1).toString()).convertToFormat(painting.format()), painting);
+  }
+}
+
+TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  paint();
+  // The album's folder cannot be made: a file has its name.
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(album()).path()));
+  QFile blocker(album());
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  QSignalSpy saved(doc(), &screen::SketchDocument::saveFinished);
+  key(Qt::CTRL | Qt::Key_Q);
+  answer(QMessageBox::Save);
+  ASSERT_TRUE(saved.wait(20000));
+  EXPECT_FALSE(saved.first().at(0).toBool());
+  const auto alerts = platform::AlertView::visibleAlerts();
+  ASSERT_EQ(alerts.size(), 1);
+  EXPECT_EQ(alerts.first()->title(), "Image Not Saved");
+  EXPECT_TRUE(alerts.first()->message().startsWith("The image could not be saved to your album: "));
+  EXPECT_EQ(question(), nullptr);  // not before the reason has been read
+  EXPECT_TRUE(w()->isVisible());
+  QTest::mouseClick(alerts.first()->messageBox()->buttons().first(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return question() != nullptr; }, 5000));
+  EXPECT_EQ(question()->text(), "Save changes to the painting before quitting?");
+  EXPECT_TRUE(doc()->isModified());
+  EXPECT_TRUE(w()->isVisible());
+  // The folder can be made again: this time the save goes through and the window closes.
+  ASSERT_TRUE(QFile::remove(album()));
+  answer(QMessageBox::Save);
+  ASSERT_TRUE(saved.wait(20000));
+  EXPECT_TRUE(saved.last().at(0).toBool());
+  EXPECT_FALSE(w()->isVisible());
+  EXPECT_EQ(albumFiles().size(), 1);
+}
+
+TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFolder) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  paint();
+  EXPECT_TRUE(w()->isWindowModified());
+  auto saveAs = [this](const QString& typed, QString* folder) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last dialog
+    QApplication::setActiveWindow(w());  // the window manager's part when a dialog closes
+    QSignalSpy done(doc(), &screen::SketchDocument::saveFinished);
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    auto* dialog = w()->findChild<QFileDialog*>("saveAsDialog");
+    if (!dialog || !dialog->isVisible()) return QString("no dialog");
+    *folder = dialog->directory().absolutePath();
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    if (typed.isEmpty()) {  // the suggestion as it stands
+      const QString suggested = name->text();
+      QTest::keyClick(name, Qt::Key_Return);
+      if (!done.wait(20000)) return QString("no save");
+      return suggested;
+    }
+    name->setText(typed);
+    QTest::keyClick(name, Qt::Key_Return);
+    if (!done.wait(20000)) return QString("no save");
+    return done.first().at(0).toBool() ? done.first().at(1).toString() : "failed: " + done.first().at(1).toString();
+  };
+  QString folder;
+  // The first time in the album, with the name Save would give.
+  const QString suggested = saveAs({}, &folder);
+  EXPECT_EQ(folder, QDir(album()).absolutePath());
+  EXPECT_TRUE(QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
+      << suggested.toStdString();
+  EXPECT_EQ(albumFiles(), QStringList{suggested});
+  EXPECT_FALSE(doc()->isModified());
+  EXPECT_FALSE(w()->isWindowModified());
+
+  paint();
+  const QImage painting = model()->renderFinalPicture();
+  ASSERT_TRUE(QDir().mkpath(dir_.filePath("mine")));
+  const QString png = saveAs(dir_.filePath("mine/one.png"), &folder);
+  EXPECT_EQ(QImageReader(png).format(), "png");
+  EXPECT_EQ(QImage(png).convertToFormat(painting.format()), painting);
+  EXPECT_FALSE(doc()->isModified());
+  EXPECT_TRUE(w()->savedNote()->isVisible());
+  // Next time the dialog opens where the last picture went.
+  const QString jpeg = saveAs("two.jpg", &folder);
+  EXPECT_EQ(folder, QDir(dir_.filePath("mine")).absolutePath());
+  EXPECT_EQ(jpeg, QDir(dir_.filePath("mine")).absoluteFilePath("two.jpg"));
+  QImageReader reader(jpeg);
+  EXPECT_EQ(reader.format(), "jpeg");
+  EXPECT_EQ(reader.size(), QSize(320, 240));
+  // Another format is refused with the reason, and nothing is written.
+  EXPECT_EQ(saveAs("three.bmp", &folder), "failed: a picture can be saved as PNG (.png) or JPEG (.jpg) only");
+  const auto alerts = platform::AlertView::visibleAlerts();
+  ASSERT_EQ(alerts.size(), 1);
+  EXPECT_EQ(alerts.first()->title(), "Image Not Saved");
+  EXPECT_EQ(alerts.first()->message(),
+            "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
+  EXPECT_FALSE(QFileInfo::exists(dir_.filePath("mine/three.bmp")));
+  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden), QStringList({"one.png", "two.jpg"}));
+}
+
+TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes) {
+  QStringList seeded;
+  for (int i = 0; i < 10; ++i) seeded << writePhoto(dir_, QString("r%1.png").arg(i), 40 + i, 30);
+  QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat).setValue("desktop/recentPhotos", seeded);
+  start();
+  EXPECT_EQ(w()->recentPhotos(), seeded);
+  const QList<QAction*> entries = w()->recentMenu()->actions();
+  ASSERT_EQ(entries.size(), 12);  // ten, a separator, Clear Menu
+  EXPECT_EQ(entries.first()->text(), "&1  r0.png");
+  EXPECT_EQ(entries.at(9)->text(), "1&0  r9.png");
+  EXPECT_EQ(entries.last()->text(), "Clear Menu");
+
+  // A new photo goes first and the oldest drops off; opening one again moves it up.
+  const QString fresh = writePhoto(dir_, "fresh.png", 64, 48);
+  ASSERT_TRUE(open(fresh));
+  QStringList expected = QStringList{fresh} + seeded.mid(0, 9);
+  EXPECT_EQ(w()->recentPhotos(), expected);
+  markPasses();
+  recentEntry("r4.png")->trigger();
+  ASSERT_TRUE(waitForRender());
+  EXPECT_EQ(doc()->photoName(), "r4.png");
+  expected.move(expected.indexOf(seeded.at(4)), 0);
+  EXPECT_EQ(w()->recentPhotos(), expected);
+
+  // A missing photo: the usual alert, gone from the list, the painting kept without a question.
+  paint();
+  ASSERT_TRUE(QFile::remove(seeded.at(2)));
+  recentEntry("r2.png")->trigger();
+  EXPECT_EQ(question(), nullptr);
+  const auto alerts = platform::AlertView::visibleAlerts();
+  ASSERT_EQ(alerts.size(), 1);
+  EXPECT_EQ(alerts.first()->title(), "Cannot Open Photo");
+  EXPECT_EQ(alerts.first()->message(), "r2.png could not be opened: the file does not exist.");
+  expected.removeAll(seeded.at(2));
+  EXPECT_EQ(w()->recentPhotos(), expected);
+  EXPECT_EQ(recentEntry("r2.png"), nullptr);
+  EXPECT_EQ(doc()->photoName(), "r4.png");
+  EXPECT_TRUE(doc()->isModified());
+  alerts.first()->messageBox()->accept();
+
+  QAction* clear = nullptr;
+  for (QAction* entry : w()->recentMenu()->actions())
+    if (entry->objectName() == "clearRecent") clear = entry;
+  ASSERT_NE(clear, nullptr);
+  clear->trigger();
+  EXPECT_TRUE(w()->recentPhotos().isEmpty());
+  EXPECT_FALSE(w()->recentMenu()->isEnabled());
+}
+
+TEST_F(DesktopFilesTest, TheOpenDialogStartsInTheFolderLastOpenedFrom) {
+  start();
+  key(Qt::CTRL | Qt::Key_O);
+  auto* dialog = w()->findChild<QFileDialog*>();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->directory().absolutePath(),
+            QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)).absolutePath());
+  dialog->reject();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::setActiveWindow(w());
+  ASSERT_TRUE(QDir().mkpath(dir_.filePath("trip")));
+  ASSERT_TRUE(open(writePhoto(dir_, "trip/a.png", 64, 48)));
+  w()->close();
+  start();  // remembered across starts
+  key(Qt::CTRL | Qt::Key_O);
+  dialog = w()->findChild<QFileDialog*>();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir_.filePath("trip")).absolutePath());
+  dialog->reject();
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Style thumbnails: the engine's renderings of a small copy of the photo, each
+// delivered on the main thread, and nothing of a photo that was replaced.
+#include <QMap>
+
+#include "ScreenFixture.h"
+#include "screen/StyleRenderer.h"
+#include "screen/StyleThumbnails.h"
+
+namespace {
+
+constexpr const char* kTexture = "sketchbrush.png";
+
+// The engine's own output for every row of a photo at a box.
+QList<QImage> expectedRows(const QImage& photo, QSize box) {
+  const QImage small = screen::StyleThumbnails::smallCopy(photo, box);
+  QList<QImage> rows{small};
+  screen::StyleRenderer renderer;
+  renderer.setTextureName(kTexture);
+  for (int style = 1; style <= 7; ++style) {
+    sketch::GrayPlane plane;
+    rows << renderer.render(small, style, plane, nullptr).value_or(QImage());
+  }
+  return rows;
+}
+
+}  // namespace
+
+TEST_F(ScreenTest, SmallCopyFitsTheBoxKeepingTheShapeAndNeverEnlarges) {
+  const QImage photo = makePhoto(1280, 960).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (auto [size, box, expected] : {std::tuple{QSize(1280, 960), QSize(176, 176), QSize(176, 132)},
+                                     {QSize(960, 1280), QSize(176, 176), QSize(132, 176)},
+                                     {QSize(100, 80), QSize(176, 176), QSize(100, 80)},
+                                     {QSize(4000, 3), QSize(176, 176), QSize(176, 1)}}) {
+    const QImage copy = screen::StyleThumbnails::smallCopy(photo.scaled(size), box);
+    EXPECT_EQ(copy.size(), expected) << size.width() << "x" << size.height();
+    EXPECT_EQ(copy.format(), QImage::Format_ARGB32_Premultiplied);
+  }
+  EXPECT_TRUE(screen::StyleThumbnails::smallCopy(QImage(), QSize(10, 10)).isNull());
+  EXPECT_TRUE(screen::StyleThumbnails::smallCopy(photo, QSize()).isNull());
+}
+
+TEST_F(ScreenTest, ThumbnailsAreTheEngineOutputAndALaterPhotoCancelsTheFirst) {
+  const QImage first = makePhoto(640, 480).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QImage second = makePhoto(300, 400).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  second.invertPixels(QImage::InvertRgb);
+  const QSize box(120, 120);
+  screen::StyleThumbnails thumbnails;
+  thumbnails.setTextureName(kTexture);
+  QMap<int, QImage> delivered;
+  int deliveries = 0;
+  QObject::connect(&thumbnails, &screen::StyleThumbnails::thumbnailReady,
+                   [&](int row, const QImage& image) { delivered[row] = image, ++deliveries; });
+  QSignalSpy finished(&thumbnails, &screen::StyleThumbnails::finished);
+
+  // Both asked for before the event loop runs: only the second photo's rows arrive.
+  thumbnails.render(first, box, 7);
+  thumbnails.render(second, box, 7);
+  ASSERT_TRUE(finished.wait(20000));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(finished.count(), 1);
+  EXPECT_EQ(deliveries, 8);
+  const QList<QImage> expected = expectedRows(second, box);
+  ASSERT_EQ(delivered.size(), 8);
+  for (int row = 0; row <= 7; ++row) {
+    EXPECT_EQ(delivered.value(row).size(), QSize(90, 120)) << row;
+    EXPECT_EQ(delivered.value(row), expected.at(row)) << row;
+  }
+  // The styles really differ from one another and from the photo.
+  for (int row = 1; row <= 7; ++row) EXPECT_NE(expected.at(row), expected.at(row - 1)) << row;
+
+  // A cancelled photo delivers nothing, not even its end.
+  deliveries = 0;
+  thumbnails.render(first, box, 7);
+  thumbnails.cancel();
+  QTest::qWait(300);
+  EXPECT_EQ(deliveries, 0);
+  EXPECT_EQ(finished.count(), 1);
+}
