@@ -44,6 +44,8 @@ awk -F': ' '
       printf "ratio_move_event_desktop_over_phone: %.2f\n", v["move_event_desktop_us"] / v["move_event_us"]
     if (("startup_desktop_ms" in v) && ("startup_ms" in v) && v["startup_ms"] > 0)
       printf "ratio_startup_desktop_over_phone: %.2f\n", v["startup_desktop_ms"] / v["startup_ms"]
+    if (("thumbnails_12mp_ms" in v) && ("style_working_size_ms" in v) && v["style_working_size_ms"] > 0)
+      printf "ratio_thumbnails_12mp_over_one_style: %.2f\n", v["thumbnails_12mp_ms"] / v["style_working_size_ms"]
     if (("undo_10000_us" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_10000_over_undo_100: %.2f\n", v["undo_10000_us"] / v["undo_100_us"]
   }' "$out"

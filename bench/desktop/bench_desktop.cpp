@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window's costs, offscreen: a resize from 1280 x 800 to 1920 x 1080
 // with a 1280 x 960 photo on the canvas until the next frame is painted, and one
-// one-finger move on the full-window canvas at 1920 x 1080.
+// one-finger move on the full-window canvas at 1920 x 1080; the style panel's
+// thumbnails of a 12 MP photo, against one style rendered at the working size.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -15,6 +17,8 @@
 #include "platform/AsyncImageWriter.h"
 #include "platform/UserDefaults.h"
 #include "screen/SketchDocument.h"
+#include "screen/StyleRenderer.h"
+#include "screen/StyleThumbnails.h"
 
 namespace {
 
@@ -84,5 +88,42 @@ void move_event_desktop_us(benchmark::State& state) {
   fixture::timeMoves(state, driver);
 }
 BENCHMARK(move_event_desktop_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+// From a 4032 x 3024 photo prepared (the document's photoPicked) to the last of
+// the style panel's thumbnails delivered, with the window's event loop running.
+void thumbnails_12mp_ms(benchmark::State& state) {
+  Desktop d(QSize(1280, 800));
+  auto* thumbnails = d.window->findChild<screen::StyleThumbnails*>();
+  if (!thumbnails) {
+    state.SkipWithError("no thumbnails");
+    return;
+  }
+  const QImage photo = makePhoto(4032, 3024);
+  QElapsedTimer clock;
+  bool done = false;
+  QObject::connect(d.window->document(), &screen::SketchDocument::photoPicked, [&] { clock.start(); });
+  QObject::connect(thumbnails, &screen::StyleThumbnails::finished, [&] { done = true; });
+  for (auto _ : state) {
+    done = false;
+    d.window->document()->pickImage(photo, QStringLiteral("bench"));
+    while (!done) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+  }
+}
+BENCHMARK(thumbnails_12mp_ms)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+
+// The yardstick: one style (2) of the same photo at its working size, as the
+// render pass makes photo B.
+void style_working_size_ms(benchmark::State& state) {
+  Desktop d(QSize(1280, 800));
+  const QImage prepared = d.window->document()->orgimg();
+  screen::StyleRenderer renderer;
+  renderer.setTextureName(d.window->document()->textureName());
+  for (auto _ : state) {
+    sketch::GrayPlane plane;
+    benchmark::DoNotOptimize(renderer.render(prepared, 2, plane, nullptr));
+  }
+}
+BENCHMARK(style_working_size_ms)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
