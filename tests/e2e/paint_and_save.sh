@@ -80,7 +80,7 @@ start_app() {
     XDG_CACHE_HOME="$home/.cache" XDG_PICTURES_DIR="$home/Pictures" XDG_RUNTIME_DIR="$work/runtime" \
     QT_QPA_PLATFORM=xcb "$app" "$@" >"$work/app.log" 2>&1 &
   app_pid=$!
-  wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" --name '^Vorlane$' | head -n 1) ||
+  wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" --name 'Vorlane$' | head -n 1) ||
     fail "the window did not appear"
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   echo "window $wid: ${WIDTH}x${HEIGHT}"
