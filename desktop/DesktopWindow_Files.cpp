@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -206,13 +205,10 @@ void DesktopWindow::saveAs() {
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   // The name Save would give the picture now.
   dialog->selectFile(screen::freeFileName(folder, baseName, QStringLiteral(".png")));
-  connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, folder, baseName, jpeg](const QString& filter) {
-    const QString suffix = filter == jpeg ? QStringLiteral("jpg") : QStringLiteral("png");
-    dialog->setDefaultSuffix(suffix);
-    // The suggested name follows the format; a name of the user's own stays.
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (name && QFileInfo(name->text()).completeBaseName().startsWith(baseName))
-      name->setText(screen::freeFileName(folder, baseName, QLatin1Char('.') + suffix));
+  // A name typed without a suffix gets the chosen type's; the dialog itself
+  // changes the suffix of the name shown.
+  connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, jpeg](const QString& filter) {
+    dialog->setDefaultSuffix(filter == jpeg ? QStringLiteral("jpg") : QStringLiteral("png"));
   });
   connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
     windowSettings().setValue(kSaveFolder, QFileInfo(path).absolutePath());

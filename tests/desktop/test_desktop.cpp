@@ -3,6 +3,7 @@
 // real events: opening, resizing, the View commands, brushes, undo and redo,
 // Compare, busy and save feedback, and prompts that wait for a stroke to end.
 #include "DesktopFixture.h"
+#include "desktop/StylePanel.h"
 
 namespace {
 
@@ -214,9 +215,15 @@ TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime
   EXPECT_EQ(opened.first(), QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 
   w()->resize(1100, 750);
+  QAction* panel = w()->findChild<QAction*>("showStyles");
+  ASSERT_NE(panel, nullptr);
+  panel->trigger();  // View > Styles Panel: the dock goes
+  EXPECT_TRUE(w()->stylePanel()->isHidden());
   w()->close();
-  start(std::nullopt);  // a new start: the last geometry comes back
+  start(std::nullopt);  // a new start: the last geometry and dock layout come back
   EXPECT_EQ(w()->size(), QSize(1100, 750));
+  EXPECT_TRUE(w()->stylePanel()->isHidden());
+  EXPECT_FALSE(w()->findChild<QAction*>("showStyles")->isChecked());
 }
 
 }  // namespace

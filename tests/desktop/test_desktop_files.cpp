@@ -3,6 +3,7 @@
 // thumbnails of the open photo, choosing styles by mouse and keys, the question
 // before a changed painting is given up (every trigger, every answer), Save As,
 // Open Recent and the folders the dialogs remember.
+#include <QComboBox>
 #include <QFileOpenEvent>
 #include <QImageReader>
 #include <QMenu>
@@ -13,6 +14,7 @@
 
 #include "DesktopFixture.h"
 #include "desktop/StylePanel.h"
+#include "platform/widgets/CameraCapture.h"
 #include "screen/SaveShare.h"
 #include "screen/StyleRenderer.h"
 #include "screen/StyleThumbnails.h"
@@ -188,7 +190,7 @@ class QuestionTest : public DesktopFilesTest {
         return waitForRender() && doc()->currenttype() == sketch && doc()->currentAtype() == colour;
       };
     };
-    return {
+    QList<Trigger> list{
         {"open", "opening another photo", [this] { key(Qt::CTRL | Qt::Key_O); },
          [this] {
            auto* dialog = w()->findChild<QFileDialog*>();
@@ -211,6 +213,15 @@ class QuestionTest : public DesktopFilesTest {
          styled(4, 5)},
         {"quit", "quitting", [this] { key(Qt::CTRL | Qt::Key_Q); }, [this] { return !w()->isVisible(); }},
     };
+    // Only where a camera is attached (never on a build machine): its view opens.
+    if (platform::CameraCapture::isAvailable())
+      list.insert(1, {"take photo", "taking a photo", [this] { w()->action("takePhoto")->trigger(); }, [this] {
+                        auto* camera = w()->findChild<platform::CameraCapture*>();
+                        const bool shown = camera && camera->isVisible();
+                        if (camera) camera->deleteLater();
+                        return shown;
+                      }});
+    return list;
   }
   QString other_;
 };
@@ -326,7 +337,7 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
   EXPECT_TRUE(w()->isWindowModified());
-  auto saveAs = [this](const QString& typed, QString* folder) {
+  auto saveAs = [this](const QString& typed, QString* folder, bool chooseJpeg = false) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last dialog
     QApplication::setActiveWindow(w());  // the window manager's part when a dialog closes
     QSignalSpy done(doc(), &screen::SketchDocument::saveFinished);
@@ -335,12 +346,20 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
     if (!dialog || !dialog->isVisible()) return QString("no dialog");
     *folder = dialog->directory().absolutePath();
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    if (typed.isEmpty()) {  // the suggestion as it stands
+    if (typed.isEmpty()) {  // the suggestion as it stands, after a look at JPEG
+      auto* type = dialog->findChild<QComboBox*>("fileTypeCombo");
+      const QString png = name->text();
+      QTest::keyClick(type, Qt::Key_Down);
+      const QString jpg = name->text();
+      QTest::keyClick(type, Qt::Key_Up);
+      if (!png.endsWith(".png") || jpg != png.chopped(4) + ".jpg" || name->text() != png)
+        return QString("suggestion did not follow the type: %1, %2, %3").arg(png, jpg, name->text());
       const QString suggested = name->text();
       QTest::keyClick(name, Qt::Key_Return);
       if (!done.wait(20000)) return QString("no save");
       return suggested;
     }
+    if (chooseJpeg) QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
     name->setText(typed);
     QTest::keyClick(name, Qt::Key_Return);
     if (!done.wait(20000)) return QString("no save");
@@ -371,6 +390,10 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   QImageReader reader(jpeg);
   EXPECT_EQ(reader.format(), "jpeg");
   EXPECT_EQ(reader.size(), QSize(320, 240));
+  // A name without a suffix gets the chosen type's.
+  const QString typeless = saveAs("four", &folder, true);
+  EXPECT_EQ(typeless, QDir(dir_.filePath("mine")).absoluteFilePath("four.jpg"));
+  EXPECT_EQ(QImageReader(typeless).format(), "jpeg");
   // Another format is refused with the reason, and nothing is written.
   EXPECT_EQ(saveAs("three.bmp", &folder), "failed: a picture can be saved as PNG (.png) or JPEG (.jpg) only");
   const auto alerts = platform::AlertView::visibleAlerts();
@@ -379,7 +402,7 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   EXPECT_EQ(alerts.first()->message(),
             "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
   EXPECT_FALSE(QFileInfo::exists(dir_.filePath("mine/three.bmp")));
-  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden), QStringList({"one.png", "two.jpg"}));
+  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden), QStringList({"four.jpg", "one.png", "two.jpg"}));
 }
 
 TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes) {
