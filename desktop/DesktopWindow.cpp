@@ -252,7 +252,7 @@ void DesktopWindow::bind() {
   });
   connect(document_, &screen::SketchDocument::modifiedChanged, this, &DesktopWindow::updateTitle);
   connect(document_, &screen::SketchDocument::saveFinished, this,
-          [this](bool ok, const QString& pathOrReason) {
+          [this](bool ok, const QString& pathOrReason, quint64) {
             if (ok) showSaved(pathOrReason);
           });
 
@@ -328,10 +328,11 @@ void DesktopWindow::updateTitle() {
 }
 
 void DesktopWindow::closeEvent(QCloseEvent* event) {
-  if (question_) {
-    // One question at a time: the open one is still to be answered.
+  if (question_ || awaitingSave_) {
+    // One question at a time: the open one is still to be answered, or its
+    // answer is being carried out.
     event->ignore();
-    question_->raise();
+    if (question_) question_->raise();
     return;
   }
   if (document_->isModified() && !closeConfirmed_) {
@@ -339,6 +340,7 @@ void DesktopWindow::closeEvent(QCloseEvent* event) {
     askToSave(QStringLiteral("quitting"), [this] {
       closeConfirmed_ = true;
       close();
+      closeConfirmed_ = false;
     });
     return;
   }
@@ -371,7 +373,7 @@ void DesktopWindow::dropEvent(QDropEvent* event) {
 bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
   // "Open with" on a running application.
   if (event->type() == QEvent::FileOpen && watched == qApp) {
-    openFile(static_cast<QFileOpenEvent*>(event)->file());
+    openFileWhenFree(static_cast<QFileOpenEvent*>(event)->file());
     return true;
   }
   // Compare while the backslash key is held, wherever the focus is in this window.

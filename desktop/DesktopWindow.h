@@ -133,6 +133,10 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // painting is saved) or Discard. Cancel, or a failed save that the user has
   // been shown, changes nothing.
   void askToSave(const QString& before, const std::function<void()>& goOn);
+  // The Save answer: saves to the album and goes on once that save is written
+  // and the painting has not changed since.
+  void saveThen(const QString& before, const std::function<void()>& goOn);
+  void openFileWhenFree(const QString& path);
   void showMoreDialog();
   void closeMoreDialog();
   bool dialogOpen() const;
@@ -153,6 +157,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QMenu* recentMenu_ = nullptr;
   QPointer<QMessageBox> question_;
   bool closeConfirmed_ = false;
+  bool awaitingSave_ = false;
   QLabel* photoLabel_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QLabel* brushLabel_ = nullptr;

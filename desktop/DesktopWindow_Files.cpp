@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 
 #include "desktop/DesktopWindow.h"
 #include "platform/Paths.h"
@@ -25,6 +26,9 @@ namespace {
 
 const QString kOpenFolder = QStringLiteral("desktop/openFolder");
 const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
+// How often a photo handed over while a dialog is up looks again.
+constexpr int kRetryMs = 250;
+
 const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
 
 // A remembered folder while it can still be read; else the fallback.
@@ -46,7 +50,9 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
     goOn();
     return;
   }
-  if (question_) return;  // one question at a time
+  // One question at a time, and none while an answer's save is being written:
+  // that answer's action comes first.
+  if (question_ || awaitingSave_) return;
   auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlane"),
                               QStringLiteral("Save changes to the painting before %1?").arg(before),
                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -65,31 +71,49 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
     // Answered: what follows may ask again (or close the window).
     question_ = nullptr;
     const QMessageBox::StandardButton answer = box->standardButton(box->clickedButton());
-    if (answer == QMessageBox::Discard) {
+    if (answer == QMessageBox::Discard)
       goOn();
-    } else if (answer == QMessageBox::Save) {
-      auto once = std::make_shared<QMetaObject::Connection>();
-      *once = connect(document_, &screen::SketchDocument::saveFinished, this,
-                      [this, once, before, goOn](bool ok, const QString&) {
-                        disconnect(*once);
-                        if (ok) {
-                          goOn();
-                          return;
-                        }
-                        // The "Image Not Saved" alert is up: once it has been
-                        // read, the same question again, nothing lost meanwhile.
-                        const QList<platform::AlertView*> alerts = platform::AlertView::visibleAlerts();
-                        if (alerts.isEmpty()) {
-                          askToSave(before, goOn);
-                          return;
-                        }
-                        connect(alerts.last(), &QObject::destroyed, this,
-                                [this, before, goOn] { askToSave(before, goOn); });
-                      });
-      document_->save();
-    }
+    else if (answer == QMessageBox::Save)
+      saveThen(before, goOn);
   });
   box->open();
+}
+
+void DesktopWindow::saveThen(const QString& before, const std::function<void()>& goOn) {
+  const quint64 ticket = document_->save();
+  if (!ticket) return;  // nothing could be saved, and the user has been told
+  awaitingSave_ = true;
+  auto once = std::make_shared<QMetaObject::Connection>();
+  *once = connect(document_, &screen::SketchDocument::saveFinished, this,
+                  [this, once, ticket, before, goOn](bool ok, const QString&, quint64 finished) {
+                    if (finished != ticket) return;  // another save (Ctrl+S, Save As) ended
+                    disconnect(*once);
+                    awaitingSave_ = false;
+                    // Painted on while the file was written: that is not saved yet.
+                    if (ok && document_->isModified()) {
+                      askToSave(before, goOn);
+                    } else if (ok) {
+                      goOn();
+                    } else {
+                      // The "Image Not Saved" alert is up: once it has been read,
+                      // the same question again, nothing lost meanwhile.
+                      const QList<platform::AlertView*> alerts = platform::AlertView::visibleAlerts();
+                      if (alerts.isEmpty())
+                        askToSave(before, goOn);
+                      else
+                        connect(alerts.last(), &QObject::destroyed, this,
+                                [this, before, goOn] { askToSave(before, goOn); });
+                    }
+                  });
+}
+
+void DesktopWindow::openFileWhenFree(const QString& path) {
+  // A photo handed over while a dialog or question is up waits for it to close.
+  if (dialogOpen() || question_ || awaitingSave_) {
+    QTimer::singleShot(kRetryMs, this, [this, path] { openFileWhenFree(path); });
+    return;
+  }
+  openFile(path);
 }
 
 // --- Opening -----------------------------------------------------------------------
@@ -154,7 +178,11 @@ void DesktopWindow::rememberRecent(const QString& path) {
 }
 
 void DesktopWindow::buildRecentMenu() {
-  recentMenu_->clear();
+  // Not clear(): the entry whose command rebuilds the menu is still running.
+  for (QAction* old : recentMenu_->actions()) {
+    recentMenu_->removeAction(old);
+    old->deleteLater();
+  }
   const QStringList paths = recentPhotos();
   for (int i = 0; i < paths.size(); ++i) {
     const QString path = paths.at(i);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen/SaveShare.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <cerrno>
 #include <cstring>
@@ -32,6 +33,10 @@ QString phrase(QString text) {
   if (text.size() > 1 && text.at(1).isLower()) text[0] = text.at(0).toLower();
   while (text.endsWith(QLatin1Char('.'))) text.chop(1);
   return text;
+}
+
+QString systemError(int error) {
+  return phrase(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 bool opaque(const QImage& image) {
@@ -87,12 +92,27 @@ bool fillTemporary(QTemporaryFile& file, const QByteArray& bytes, mode_t mode, Q
     *reason = phrase(file.errorString());
     return false;
   }
-  if (::fchmod(file.handle(), mode) != 0 || file.write(bytes) != bytes.size() || !file.flush() ||
-      ::fsync(file.handle()) != 0) {
+  if (::fchmod(file.handle(), mode) != 0) {
+    *reason = systemError(errno);
+    return false;
+  }
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
     *reason = phrase(file.errorString());
     return false;
   }
+  if (::fsync(file.handle()) != 0) {
+    *reason = systemError(errno);
+    return false;
+  }
   return true;
+}
+
+// A renamed file's new name is on the disk only once its folder is.
+void syncFolder(const QString& folder) {
+  const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 }
 
 // JPEG has no alpha: compose onto white rather than let transparency go black.
@@ -216,11 +236,19 @@ AlbumWrite writePictureFile(const QImage& picture, const QString& path) {
     result.reason = QStringLiteral("there is no picture");
     return result;
   }
-  const QFileInfo target(path);
+  // A symbolic link is written through, as editors do: the picture goes where
+  // the link points and the link stays.
+  QFileInfo target(path);
+  if (target.isSymLink()) target = QFileInfo(target.symLinkTarget());
   if (target.isDir()) {
     result.reason = QStringLiteral("a folder has that name");
     return result;
   }
+  if (target.exists() && !target.isWritable()) {
+    result.reason = QStringLiteral("the file %1 is read-only").arg(target.fileName());
+    return result;
+  }
+  const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
   QByteArray bytes;
   const bool png = format == QLatin1String("png");
   const QImage image = png ? forPng(picture) : onWhite(picture);
@@ -228,18 +256,20 @@ AlbumWrite writePictureFile(const QImage& picture, const QString& path) {
 
   // A replaced file keeps its permissions; a new one gets the user's usual ones.
   struct stat existing {};
-  const mode_t mode = ::stat(QFile::encodeName(path).constData(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                                                  : (0666 & ~processUmask());
+  const mode_t mode =
+      ::stat(finalName.constData(), &existing) == 0 ? (existing.st_mode & 0777) : (0666 & ~processUmask());
   QTemporaryFile file(target.absoluteDir().filePath(QStringLiteral(".vorlane-XXXXXX.part")));
   if (!fillTemporary(file, bytes, mode, &result.reason)) return result;
   // rename(2) replaces the old file in one step: readers see the old picture or
   // the new one, never a part.
   file.close();
-  if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-    result.reason = phrase(QString::fromLocal8Bit(std::strerror(errno)));
+  const QByteArray partName = QFile::encodeName(file.fileName());
+  if (::rename(partName.constData(), finalName.constData()) != 0) {
+    result.reason = systemError(errno);
     return result;
   }
   file.setAutoRemove(false);
+  syncFolder(target.absolutePath());
   result.ok = true;
   result.path = target.absoluteFilePath();
   return result;

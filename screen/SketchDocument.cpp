@@ -184,6 +184,7 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
     before.bigwidth = canvas_->bigwidth();
     before.linesize = canvas_->linesize();
     before.imgchanged = imgchanged_;
+    before.modified = modified_;
     pendingPick_ = before;
   }
 
@@ -205,6 +206,8 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
   photoName_ = name;
   photoPath_ = path;
   imgchanged_ = true;
+  // The painting on the canvas is given up for this photo (unless its render fails).
+  setModified(false);
   canvas_->setLinesize(brushWidthForPhoto(canvas_->sliderValue(), orgimg_.width()));
   setBusy(true);
   emit photoPicked();
@@ -292,6 +295,7 @@ void SketchDocument::renderFailed(const QString& detail) {
     canvas_->setOffsetratio_y(before.offsetratio_y);
     canvas_->setBigwidth(before.bigwidth);
     canvas_->setLinesize(before.linesize);
+    setModified(before.modified);
     pendingPick_.reset();
   }
   // The selection goes back to what the canvas shows.

@@ -96,10 +96,12 @@ class SketchDocument : public QObject {
   // Save: the painting at the photo's working size as a PNG in the album.
   // Share: as a mail attachment where a mail program takes one, else the mail
   // link. Both are written off the main thread.
-  void save();
+  // Each returns the ticket its saveFinished will carry, or 0 when nothing is
+  // written (no picture: the "No Picture" alert is up).
+  quint64 save();
   // Save As: the same picture to path, PNG or JPEG by its suffix, replacing
   // a file of that name (the caller has asked).
-  void saveAs(const QString& path);
+  quint64 saveAs(const QString& path);
   void share();
   // Whether a successful save raises the "Image Saved!" alert (the desktop
   // reports it in its status bar instead).
@@ -121,8 +123,9 @@ class SketchDocument : public QObject {
   // The style numbers changed (a click, or a failed pass putting them back).
   void selectionChanged();
   void alertRequested(const screen::SourceAlertTexts& alert);
-  // A save has ended: ok with the new file's path, or not ok with the reason.
-  void saveFinished(bool ok, const QString& pathOrReason);
+  // A save has ended: ok with the new file's path, or not ok with the reason;
+  // ticket: what save() or saveAs() returned for it.
+  void saveFinished(bool ok, const QString& pathOrReason, quint64 ticket);
   void modifiedChanged(bool modified);
   // A share has handed the picture on: with the attachment's path when a mail
   // program was started, with an empty path when the mail link opened.
@@ -141,6 +144,7 @@ class SketchDocument : public QObject {
     bool bigwidth = true;
     float linesize = 0;
     bool imgchanged = true;
+    bool modified = false;
   };
 
   int clampStyle(int style) const;
@@ -150,7 +154,8 @@ class SketchDocument : public QObject {
   void setModified(bool modified);
   // Writes the final picture off the main thread; failure: the alert's message
   // before the reason.
-  void write(const std::function<AlbumWrite(const QImage&)>& writeFile, const QString& failure);
+  quint64 write(const QImage& picture, const std::function<AlbumWrite(const QImage&)>& writeFile,
+                const QString& failure);
   void showOpenFailure(const QString& name, const QString& reason);
   void renderFailed(const QString& detail);
   bool finalPictureOrAlert(QImage* picture);
@@ -176,6 +181,7 @@ class SketchDocument : public QObject {
   bool modified_ = false;
   // Counts the painting's changes, so that a save tells whether it holds the last.
   quint64 changeSerial_ = 0;
+  quint64 lastSaveTicket_ = 0;
   QTimer* passTimer_ = nullptr;
   bool busy_ = false;
   bool confirmsSaves_ = true;

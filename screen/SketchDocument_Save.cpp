@@ -37,31 +37,36 @@ bool SketchDocument::finalPictureOrAlert(QImage* picture) {
   return false;
 }
 
-void SketchDocument::save() {
+quint64 SketchDocument::save() {
+  QImage picture;
+  if (!finalPictureOrAlert(&picture)) return 0;
   const QString folder = platform::albumDirectory();
   const QString baseName = albumFileBaseName(QDateTime::currentDateTime());
-  write([folder, baseName](const QImage& picture) { return writeToAlbum(picture, folder, baseName); },
-        QStringLiteral("The image could not be saved to your album"));
+  return write(
+      picture, [folder, baseName](const QImage& p) { return writeToAlbum(p, folder, baseName); },
+      QStringLiteral("The image could not be saved to your album"));
 }
 
-void SketchDocument::saveAs(const QString& path) {
-  write([path](const QImage& picture) { return writePictureFile(picture, path); },
-        QStringLiteral("The image could not be saved as %1").arg(QFileInfo(path).fileName()));
-}
-
-void SketchDocument::write(const std::function<AlbumWrite(const QImage&)>& writeFile,
-                           const QString& failure) {
+quint64 SketchDocument::saveAs(const QString& path) {
   QImage picture;
-  if (!finalPictureOrAlert(&picture)) return;
+  if (!finalPictureOrAlert(&picture)) return 0;
+  return write(
+      picture, [path](const QImage& p) { return writePictureFile(p, path); },
+      QStringLiteral("The image could not be saved as %1").arg(QFileInfo(path).fileName()));
+}
+
+quint64 SketchDocument::write(const QImage& picture, const std::function<AlbumWrite(const QImage&)>& writeFile,
+                              const QString& failure) {
+  const quint64 ticket = ++lastSaveTicket_;
   // The painting counts as saved only if nothing changed it after this picture.
   const quint64 serial = changeSerial_;
-  writer()->start([this, picture, writeFile, failure, serial] {
+  writer()->start([this, picture, writeFile, failure, serial, ticket] {
     const AlbumWrite written = writeFile(picture);
     // Back on the main thread; dropped if the document is gone by then (the
     // pool, its child, waits for this job before the document is).
     QMetaObject::invokeMethod(
         this,
-        [this, written, failure, serial] {
+        [this, written, failure, serial, ticket] {
           if (written.ok) {
             if (serial == changeSerial_) setModified(false);
             if (confirmsSaves_)
@@ -70,13 +75,15 @@ void SketchDocument::write(const std::function<AlbumWrite(const QImage&)>& write
                                    QStringLiteral("OK")});
           } else {
             qCWarning(lcVorlane) << "could not save the picture:" << written.reason;
-            emit alertRequested(
-                {QStringLiteral("Image Not Saved"), failure + QStringLiteral(": ") + written.reason + QLatin1Char('.'), QStringLiteral("OK")});
+            emit alertRequested({QStringLiteral("Image Not Saved"),
+                                 failure + QStringLiteral(": ") + written.reason + QLatin1Char('.'),
+                                 QStringLiteral("OK")});
           }
-          emit saveFinished(written.ok, written.ok ? written.path : written.reason);
+          emit saveFinished(written.ok, written.ok ? written.path : written.reason, ticket);
         },
         Qt::QueuedConnection);
   });
+  return ticket;
 }
 
 void SketchDocument::share() {

@@ -141,7 +141,7 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   QSignalSpy passes(doc(), &screen::SketchDocument::renderPassFinished);
   clickRow(w()->sketchList(), 3);
   ASSERT_TRUE(passes.wait(20000));
-  QTest::qWait(50);
+  QTest::qWait(screen::SketchDocument::kRenderDelayMs + 100);  // no second pass follows
   EXPECT_EQ(passes.count(), 1);
   EXPECT_EQ(doc()->currenttype(), 3);
   EXPECT_EQ(platform::UserDefaults::standardUserDefaults().integerForKey("currenttype"), 3);
@@ -330,6 +330,52 @@ TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
   EXPECT_TRUE(saved.last().at(0).toBool());
   EXPECT_FALSE(w()->isVisible());
   EXPECT_EQ(albumFiles().size(), 1);
+}
+
+TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggersWait) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  paint();
+  QSignalSpy saved(doc(), &screen::SketchDocument::saveFinished);
+  key(Qt::CTRL | Qt::Key_Q);
+  // Right after the answer, while its file is written: another stroke, and another trigger.
+  ASSERT_NE(question(), nullptr);
+  bool during = false;
+  QObject::connect(question(), &QMessageBox::finished, [&] {
+    during = saved.isEmpty();
+    const QPoint mid = pictureOnScreen().center().toPoint();
+    stroke(mid + QPoint(-40, 30), mid + QPoint(40, 30));
+    drop(other_);
+  });
+  answer(QMessageBox::Save);
+  EXPECT_TRUE(during);
+  if (saved.isEmpty()) ASSERT_TRUE(saved.wait(20000));
+  EXPECT_TRUE(saved.first().at(0).toBool());
+  // The saved file lacks the last stroke: the question comes back before quitting.
+  QMessageBox* again = question();
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->text(), "Save changes to the painting before quitting?");
+  EXPECT_TRUE(w()->isVisible());
+  EXPECT_EQ(doc()->photoName(), "p.png");
+  answer(QMessageBox::Save);
+  ASSERT_TRUE(saved.wait(20000));
+  EXPECT_FALSE(w()->isVisible());
+  EXPECT_EQ(albumFiles().size(), 2);
+}
+
+TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  key(Qt::CTRL | Qt::Key_O);
+  auto* dialog = w()->findChild<QFileDialog*>();
+  ASSERT_TRUE(dialog && dialog->isVisible());
+  markPasses();
+  openWith(other_);
+  QTest::qWait(screen::SketchDocument::kRenderDelayMs + 300);
+  EXPECT_EQ(doc()->photoName(), "p.png");  // not under the dialog
+  dialog->reject();
+  ASSERT_TRUE(waitForRender());
+  EXPECT_EQ(doc()->photoName(), "other.png");
 }
 
 TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFolder) {

@@ -245,14 +245,30 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   ::umask(before);
   ASSERT_TRUE(fresh.ok);
   QFile old(dir.filePath("Vorlane x.png"));
-  ASSERT_TRUE(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+  ASSERT_TRUE(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
   ASSERT_TRUE(screen::writePictureFile(picture, old.fileName()).ok);
-  for (auto [path, mode] : {std::pair{fresh.path, 0640}, {old.fileName(), 0640}}) {
+  for (auto [path, mode] : {std::pair{fresh.path, 0640}, {old.fileName(), 0600}}) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, mode_t(mode)) << path.toStdString() << " " << std::oct << (info.st_mode & 0777);
   }
   EXPECT_EQ(QImageReader(old.fileName()).size(), QSize(64, 48));
+
+  // A symbolic link is written through: the link stays, its target gets the picture.
+  ASSERT_TRUE(QFile::link(dir.filePath("new.png"), dir.filePath("link.png")));
+  const screen::AlbumWrite through = screen::writePictureFile(makePhoto(8, 6), dir.filePath("link.png"));
+  ASSERT_TRUE(through.ok) << through.reason.toStdString();
+  EXPECT_EQ(through.path, QFileInfo(dir.filePath("new.png")).absoluteFilePath());
+  EXPECT_TRUE(QFileInfo(dir.filePath("link.png")).isSymLink());
+  EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(8, 6));
+  // A read-only file is not replaced (only where permissions bind: not for root).
+  if (::geteuid() != 0) {
+    ASSERT_TRUE(QFile(dir.filePath("new.png")).setPermissions(QFileDevice::ReadOwner));
+    const screen::AlbumWrite locked = screen::writePictureFile(picture, dir.filePath("new.png"));
+    EXPECT_FALSE(locked.ok);
+    EXPECT_EQ(locked.reason, "the file new.png is read-only");
+    EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(8, 6));
+  }
 
   // A write cut short (here by a file-size limit) leaves the old file whole and no part behind.
   const QByteArray oldBytes = [&] {
