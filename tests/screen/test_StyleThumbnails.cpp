@@ -53,34 +53,35 @@ TEST_F(ScreenTest, ThumbnailsAreTheEngineOutputAndALaterPhotoCancelsTheFirst) {
                    [&](int row, const QImage& image) { delivered[row] = image, ++deliveries; });
   QSignalSpy finished(&thumbnails, &screen::StyleThumbnails::finished);
 
+  // Waits for the next end and checks that exactly photo's eight rows arrived since the last.
+  auto onlyRowsOf = [&](const QImage& photo, QSize size) {
+    const qsizetype ends = finished.count();
+    ASSERT_TRUE(finished.wait(20000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), ends + 1);
+    EXPECT_EQ(deliveries, 8);
+    const QList<QImage> expected = expectedRows(photo, box);
+    for (int row = 0; row <= 7; ++row) {
+      EXPECT_EQ(delivered.value(row).size(), size) << row;
+      EXPECT_EQ(delivered.value(row), expected.at(row)) << row;
+    }
+    deliveries = 0;
+    delivered.clear();
+  };
+
   // Both asked for before the event loop runs: only the second photo's rows arrive.
   thumbnails.render(first, box, 7);
   thumbnails.render(second, box, 7);
-  ASSERT_TRUE(finished.wait(20000));
-  QCoreApplication::processEvents();
-  EXPECT_EQ(finished.count(), 1);
-  EXPECT_EQ(deliveries, 8);
-  const QList<QImage> expected = expectedRows(second, box);
-  ASSERT_EQ(delivered.size(), 8);
-  for (int row = 0; row <= 7; ++row) {
-    EXPECT_EQ(delivered.value(row).size(), QSize(90, 120)) << row;
-    EXPECT_EQ(delivered.value(row), expected.at(row)) << row;
-  }
+  onlyRowsOf(second, QSize(90, 120));
   // The styles really differ from one another and from the photo.
+  const QList<QImage> expected = expectedRows(second, box);
   for (int row = 1; row <= 7; ++row) EXPECT_NE(expected.at(row), expected.at(row - 1)) << row;
 
   // A cancelled photo delivers nothing, not even its end: after it, a third
   // photo's rows are all that arrive.
-  deliveries = 0;
-  delivered.clear();
   thumbnails.render(first, box, 7);
   thumbnails.cancel();
   const QImage third = makePhoto(120, 60).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   thumbnails.render(third, box, 7);
-  ASSERT_TRUE(finished.wait(20000));
-  QCoreApplication::processEvents();
-  EXPECT_EQ(finished.count(), 2);
-  EXPECT_EQ(deliveries, 8);
-  const QList<QImage> expectedThird = expectedRows(third, box);
-  for (int row = 0; row <= 7; ++row) EXPECT_EQ(delivered.value(row), expectedThird.at(row)) << row;
+  onlyRowsOf(third, QSize(120, 60));
 }
