@@ -263,10 +263,13 @@ void DesktopWindow::bind() {
   connect(model_, &canvas::CanvasModel::brushSizeChanged, this, &DesktopWindow::updateStatus);
   connect(model_, &canvas::CanvasModel::pointerHeldChanged, schedule_, &screen::PromptSchedule::setHeld);
 
-  connect(schedule_, &screen::PromptSchedule::helpDue, this, &DesktopWindow::showHelp);
+  // A prompt that falls due while a dialog is up (one of the user's, or another
+  // prompt) waits for it to close: prompts never pile up over the user's work.
+  connect(schedule_, &screen::PromptSchedule::helpDue, this, [this] { whenNoDialog([this] { showHelp(); }); });
   connect(schedule_, &screen::PromptSchedule::rateDue, this,
-          [this] { screen::newRateAlert(this)->show(this); });
-  connect(schedule_, &screen::PromptSchedule::moreDue, this, &DesktopWindow::showMoreDialog);
+          [this] { whenNoDialog([this] { screen::newRateAlert(this)->show(this); }); });
+  connect(schedule_, &screen::PromptSchedule::moreDue, this,
+          [this] { whenNoDialog([this] { showMoreDialog(); }); });
   connect(schedule_, &screen::PromptSchedule::moreDismissed, this, &DesktopWindow::closeMoreDialog);
 }
 
@@ -373,7 +376,9 @@ void DesktopWindow::dropEvent(QDropEvent* event) {
 bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
   // "Open with" on a running application.
   if (event->type() == QEvent::FileOpen && watched == qApp) {
-    openFileWhenFree(static_cast<QFileOpenEvent*>(event)->file());
+    // A photo handed over while a dialog is up waits for it to close.
+    const QString path = static_cast<QFileOpenEvent*>(event)->file();
+    whenNoDialog([this, path] { openFile(path); });
     return true;
   }
   // Compare while the backslash key is held, wherever the focus is in this window.

@@ -136,7 +136,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // The Save answer: saves to the album and goes on once that save is written
   // and the painting has not changed since.
   void saveThen(const QString& before, const std::function<void()>& goOn);
-  void openFileWhenFree(const QString& path);
+  // Runs then at once, or once no dialog, question or answer's save is under way.
+  void whenNoDialog(const std::function<void()>& then);
   void showMoreDialog();
   void closeMoreDialog();
   bool dialogOpen() const;

@@ -26,7 +26,7 @@ namespace {
 
 const QString kOpenFolder = QStringLiteral("desktop/openFolder");
 const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
-// How often a photo handed over while a dialog is up looks again.
+// How often something waiting for a dialog to close looks again.
 constexpr int kRetryMs = 250;
 
 const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
@@ -107,13 +107,12 @@ void DesktopWindow::saveThen(const QString& before, const std::function<void()>&
                   });
 }
 
-void DesktopWindow::openFileWhenFree(const QString& path) {
-  // A photo handed over while a dialog or question is up waits for it to close.
+void DesktopWindow::whenNoDialog(const std::function<void()>& then) {
   if (dialogOpen() || question_ || awaitingSave_) {
-    QTimer::singleShot(kRetryMs, this, [this, path] { openFileWhenFree(path); });
+    QTimer::singleShot(kRetryMs, this, [this, then] { whenNoDialog(then); });
     return;
   }
-  openFile(path);
+  then();
 }
 
 // --- Opening -----------------------------------------------------------------------

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window driven through its shortcuts, menus, toolbar and canvas with
 // real events: opening, resizing, the View commands, brushes, undo and redo,
-// Compare, busy and save feedback, and prompts that wait for a stroke to end.
+// Compare, busy and save feedback, and prompts that wait for a stroke, each other
+// and the user's dialogs.
 #include "DesktopFixture.h"
 #include "desktop/StylePanel.h"
 
@@ -170,7 +171,7 @@ TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
   EXPECT_FALSE(plate()->compare());
 }
 
-TEST_F(DesktopTest, APromptDueDuringAStrokeWaitsForTheRelease) {
+TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
   start();
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 640, 480)));
   const QPoint at = pictureOnScreen().center().toPoint();
@@ -182,17 +183,35 @@ TEST_F(DesktopTest, APromptDueDuringAStrokeWaitsForTheRelease) {
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
   QTest::mouseRelease(plate(), Qt::LeftButton, {}, at + QPoint(20, 0));
   QCoreApplication::processEvents();
-  const auto alerts = platform::AlertView::visibleAlerts();
-  ASSERT_EQ(alerts.size(), 2);
+  // At the release the first prompt; the second once the first is answered.
+  auto alerts = platform::AlertView::visibleAlerts();
+  ASSERT_EQ(alerts.size(), 1);
   EXPECT_EQ(alerts[0]->title(), QStringLiteral("How to"));
   EXPECT_EQ(alerts[0]->message(), platform::localizedString("HelpTextDesktop"));
-  EXPECT_EQ(alerts[1]->title(), QStringLiteral("Rate?"));
+  QTest::mouseClick(alerts[0]->messageBox()->buttons().first(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([] { return platform::AlertView::visibleAlerts().size() == 1 &&
+                                          platform::AlertView::visibleAlerts()[0]->title() == "Rate?"; },
+                              5000));
+  alerts = platform::AlertView::visibleAlerts();
   // Window-modal over the main window and no larger than it.
-  for (platform::AlertView* alert : alerts) {
-    EXPECT_EQ(alert->messageBox()->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(alert->messageBox()->parentWidget(), w());
-  }
+  EXPECT_EQ(alerts[0]->messageBox()->windowModality(), Qt::WindowModal);
+  EXPECT_EQ(alerts[0]->messageBox()->parentWidget(), w());
   EXPECT_TRUE(platform::UserDefaults::standardUserDefaults().boolForKey("helphint"));
+  alerts[0]->messageBox()->reject();
+  QCoreApplication::processEvents();
+  QApplication::setActiveWindow(w());
+
+  // Due while a dialog is up (here the question before opening, the stroke
+  // changed the painting): it waits for the dialog.
+  key(Qt::CTRL | Qt::Key_O);
+  QMessageBox* dialog = w()->question();
+  ASSERT_TRUE(dialog && dialog->isVisible());
+  w()->schedule()->helpTimer()->start(0);
+  QTest::qWait(400);
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+  dialog->reject();
+  ASSERT_TRUE(QTest::qWaitFor([] { return platform::AlertView::visibleAlerts().size() == 1; }, 5000));
+  EXPECT_EQ(platform::AlertView::visibleAlerts()[0]->title(), QStringLiteral("How to"));
 }
 
 TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime) {
