@@ -24,12 +24,13 @@ namespace desktop {
 
 namespace {
 
+// Settings keys, beside the window's geometry.
 const QString kOpenFolder = QStringLiteral("desktop/openFolder");
 const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
+const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
+
 // How often something waiting for a dialog to close looks again.
 constexpr int kRetryMs = 250;
-
-const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
 
 // A remembered folder while it can still be read; else the fallback.
 QString folderOr(const QVariant& remembered, const QString& fallback) {
