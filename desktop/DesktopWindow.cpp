@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -113,6 +114,8 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   buildMenus();
   buildToolBar();
   buildStatusBar();
+  waitTimer_ = new QTimer(this);
+  connect(waitTimer_, &QTimer::timeout, this, &DesktopWindow::runWaiting);
   qApp->installEventFilter(this);
 }
 
@@ -265,7 +268,12 @@ void DesktopWindow::bind() {
 
   // A prompt that falls due while a dialog is up (one of the user's, or another
   // prompt) waits for it to close: prompts never pile up over the user's work.
-  connect(schedule_, &screen::PromptSchedule::helpDue, this, [this] { whenNoDialog([this] { showHelp(); }); });
+  connect(schedule_, &screen::PromptSchedule::helpDue, this, [this] {
+    whenNoDialog([this] {
+      // Help opened from the menu meanwhile has done the prompt's work.
+      if (!platform::UserDefaults::standardUserDefaults().boolForKey(QStringLiteral("helphint"))) showHelp();
+    });
+  });
   connect(schedule_, &screen::PromptSchedule::rateDue, this,
           [this] { whenNoDialog([this] { screen::newRateAlert(this)->show(this); }); });
   connect(schedule_, &screen::PromptSchedule::moreDue, this,
@@ -355,11 +363,11 @@ void DesktopWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!dialogOpen() && screen::canTakeDrop(event->mimeData())) event->acceptProposedAction();
+  if (!dialogOpen() && !awaitingSave_ && screen::canTakeDrop(event->mimeData())) event->acceptProposedAction();
 }
 
 void DesktopWindow::dropEvent(QDropEvent* event) {
-  if (dialogOpen() || !screen::canTakeDrop(event->mimeData())) return;
+  if (dialogOpen() || awaitingSave_ || !screen::canTakeDrop(event->mimeData())) return;
   event->acceptProposedAction();
   const screen::DroppedPicture dropped = screen::droppedPicture(event->mimeData());
   // A picture that cannot be taken is refused without a question.

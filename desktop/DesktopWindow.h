@@ -6,6 +6,7 @@
 // screens; every command goes to them.
 #include <QMainWindow>
 #include <QPointer>
+#include <deque>
 #include <functional>
 
 #include "platform/widgets/AlertView.h"
@@ -20,6 +21,7 @@ class QMenu;
 class QMessageBox;
 class QSettings;
 class QSlider;
+class QTimer;
 class QToolButton;
 
 namespace canvas {
@@ -50,6 +52,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   static constexpr float kBrushStep = 0.05f;
   // How many photos File > Open Recent keeps.
   static constexpr int kRecentPhotos = 10;
+  // How often what waits for a dialog or stroke to end looks again.
+  static constexpr int kRetryMs = 250;
 
   explicit DesktopWindow(QWidget* parent = nullptr);
   ~DesktopWindow() override;
@@ -136,8 +140,11 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // The Save answer: saves to the album and goes on once that save is written
   // and the painting has not changed since.
   void saveThen(const QString& before, const std::function<void()>& goOn);
-  // Runs then at once, or once no dialog, question or answer's save is under way.
+  // A dialog, the question or its answer's save, or a stroke is under way.
+  bool busyWithUser() const;
+  // Runs then at once, or (in order of arrival) once the user is no longer busy.
   void whenNoDialog(const std::function<void()>& then);
+  void runWaiting();
   void showMoreDialog();
   void closeMoreDialog();
   bool dialogOpen() const;
@@ -159,6 +166,9 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QPointer<QMessageBox> question_;
   bool closeConfirmed_ = false;
   bool awaitingSave_ = false;
+  // What waits for the user: prompts and photos handed over, oldest first.
+  std::deque<std::function<void()>> waiting_;
+  QTimer* waitTimer_ = nullptr;
   QLabel* photoLabel_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QLabel* brushLabel_ = nullptr;

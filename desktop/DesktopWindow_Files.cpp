@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTimer>
 
+#include "canvas/CanvasModel.h"
 #include "desktop/DesktopWindow.h"
 #include "platform/Paths.h"
 #include "platform/widgets/CameraCapture.h"
@@ -29,8 +30,6 @@ const QString kOpenFolder = QStringLiteral("desktop/openFolder");
 const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
 const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
 
-// How often something waiting for a dialog to close looks again.
-constexpr int kRetryMs = 250;
 
 // A remembered folder while it can still be read; else the fallback.
 QString folderOr(const QVariant& remembered, const QString& fallback) {
@@ -97,23 +96,44 @@ void DesktopWindow::saveThen(const QString& before, const std::function<void()>&
                       goOn();
                     } else {
                       // The "Image Not Saved" alert is up: once it has been read,
-                      // the same question again, nothing lost meanwhile.
+                      // the same question again, nothing lost meanwhile (and
+                      // nothing waiting comes in between).
                       const QList<platform::AlertView*> alerts = platform::AlertView::visibleAlerts();
-                      if (alerts.isEmpty())
+                      if (alerts.isEmpty()) {
                         askToSave(before, goOn);
-                      else
-                        connect(alerts.last(), &QObject::destroyed, this,
-                                [this, before, goOn] { askToSave(before, goOn); });
+                        return;
+                      }
+                      awaitingSave_ = true;
+                      connect(alerts.last(), &QObject::destroyed, this, [this, before, goOn] {
+                        awaitingSave_ = false;
+                        askToSave(before, goOn);
+                      });
                     }
                   });
 }
 
+bool DesktopWindow::busyWithUser() const {
+  return dialogOpen() || question_ || awaitingSave_ || model_->pointerHeld();
+}
+
 void DesktopWindow::whenNoDialog(const std::function<void()>& then) {
-  if (dialogOpen() || question_ || awaitingSave_) {
-    QTimer::singleShot(kRetryMs, this, [this, then] { whenNoDialog(then); });
+  if (waiting_.empty() && !busyWithUser()) {
+    then();
     return;
   }
-  then();
+  // In order of arrival, one after the other: each may open a dialog that the
+  // next waits for.
+  waiting_.push_back(then);
+  if (!waitTimer_->isActive()) waitTimer_->start(kRetryMs);
+}
+
+void DesktopWindow::runWaiting() {
+  while (!waiting_.empty() && !busyWithUser()) {
+    const std::function<void()> next = waiting_.front();
+    waiting_.pop_front();
+    next();
+  }
+  if (waiting_.empty()) waitTimer_->stop();
 }
 
 // --- Opening -----------------------------------------------------------------------

@@ -227,7 +227,14 @@ QString pictureFormatForName(const QString& path) {
 
 AlbumWrite writePictureFile(const QImage& picture, const QString& path) {
   AlbumWrite result;
-  const QString format = pictureFormatForName(path);
+  // A symbolic link is written through, as editors do: the picture goes where
+  // the links lead (a chain of them too) and the links stay.
+  QFileInfo target(path);
+  if (target.isSymLink()) {
+    const QString canonical = target.canonicalFilePath();
+    target = QFileInfo(canonical.isEmpty() ? target.symLinkTarget() : canonical);  // dangling: one step
+  }
+  const QString format = pictureFormatForName(target.fileName());
   if (format.isEmpty()) {
     result.reason = QStringLiteral("a picture can be saved as PNG (.png) or JPEG (.jpg) only");
     return result;
@@ -236,10 +243,6 @@ AlbumWrite writePictureFile(const QImage& picture, const QString& path) {
     result.reason = QStringLiteral("there is no picture");
     return result;
   }
-  // A symbolic link is written through, as editors do: the picture goes where
-  // the link points and the link stays.
-  QFileInfo target(path);
-  if (target.isSymLink()) target = QFileInfo(target.symLinkTarget());
   if (target.isDir()) {
     result.reason = QStringLiteral("a folder has that name");
     return result;

@@ -68,7 +68,11 @@ quint64 SketchDocument::write(const QImage& picture, const std::function<AlbumWr
         this,
         [this, written, failure, serial, ticket] {
           if (written.ok) {
-            if (serial == changeSerial_) setModified(false);
+            if (serial == changeSerial_) {
+              setModified(false);
+              // A photo still waiting for its render gives back a saved painting if it fails.
+              if (pendingPick_) pendingPick_->modified = false;
+            }
             if (confirmsSaves_)
               emit alertRequested({QStringLiteral("Image Saved!"),
                                    QStringLiteral("The new image is saved to your album."),

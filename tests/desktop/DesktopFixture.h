@@ -44,6 +44,11 @@ inline QString writePhoto(const QTemporaryDir& dir, const QString& name, int w, 
   return image.save(path) ? path : QString();
 }
 
+// Until spy has seen n signals (some may have come while a click's events were handled).
+inline bool waitCount(QSignalSpy& spy, qsizetype n, int ms = 20000) {
+  return spy.count() >= n || QTest::qWaitFor([&] { return spy.count() >= n; }, ms);
+}
+
 // The plate is a single-precision model: frames agree to float precision.
 inline ::testing::AssertionResult same(const QRectF& a, const QRectF& b) {
   const double e = 1e-3;

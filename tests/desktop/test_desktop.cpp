@@ -177,6 +177,7 @@ TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
   const QPoint at = pictureOnScreen().center().toPoint();
   QTest::mousePress(plate(), Qt::LeftButton, {}, at);
   QTest::mouseMove(plate(), at + QPoint(20, 0));
+  platform::UserDefaults::standardUserDefaults().setBoolForKey(false, "helphint");  // help not seen yet
   w()->schedule()->helpTimer()->start(0);
   w()->schedule()->showratedialog();
   QTest::qWait(50);
@@ -206,6 +207,7 @@ TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
   key(Qt::CTRL | Qt::Key_O);
   QMessageBox* dialog = w()->question();
   ASSERT_TRUE(dialog && dialog->isVisible());
+  platform::UserDefaults::standardUserDefaults().setBoolForKey(false, "helphint");
   w()->schedule()->helpTimer()->start(0);
   QTest::qWait(400);
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
@@ -219,7 +221,7 @@ TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   QSignalSpy saved(w()->document(), &screen::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_S);
-  ASSERT_TRUE(saved.wait(20000));
+  ASSERT_TRUE(waitCount(saved, 1));
   ASSERT_TRUE(saved.first().at(0).toBool());
   const QString path = saved.first().at(1).toString();
   EXPECT_EQ(QImage(path).size(), QSize(320, 240));

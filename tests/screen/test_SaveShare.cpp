@@ -261,13 +261,18 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   EXPECT_EQ(through.path, QFileInfo(dir.filePath("new.png")).absoluteFilePath());
   EXPECT_TRUE(QFileInfo(dir.filePath("link.png")).isSymLink());
   EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(8, 6));
+  // ... through a chain of links too.
+  ASSERT_TRUE(QFile::link(dir.filePath("link.png"), dir.filePath("chain.png")));
+  ASSERT_TRUE(screen::writePictureFile(makePhoto(10, 4), dir.filePath("chain.png")).ok);
+  EXPECT_TRUE(QFileInfo(dir.filePath("link.png")).isSymLink());
+  EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(10, 4));
   // A read-only file is not replaced (only where permissions bind: not for root).
   if (::geteuid() != 0) {
     ASSERT_TRUE(QFile(dir.filePath("new.png")).setPermissions(QFileDevice::ReadOwner));
     const screen::AlbumWrite locked = screen::writePictureFile(picture, dir.filePath("new.png"));
     EXPECT_FALSE(locked.ok);
     EXPECT_EQ(locked.reason, "the file new.png is read-only");
-    EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(8, 6));
+    EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(10, 4));
   }
 
   // A write cut short (here by a file-size limit) leaves the old file whole and no part behind.
@@ -330,4 +335,38 @@ TEST_F(SaveShareTest, ThePaintingIsChangedFromAStrokeUntilASaveThatHoldsIt) {
   QList<bool> seen;
   for (const QList<QVariant>& change : changes) seen << change.at(0).toBool();
   EXPECT_EQ(seen, QList<bool>({true, false, true, false, true, false}));
+}
+
+TEST_F(SaveShareTest, APhotoThatCannotBeRenderedGivesThePaintingBackAsItWas) {
+  // A resource set without the texture: styles 1..7 cannot be rendered, style 0 can.
+  writeFile("res/data/AppDataList.plist",
+            "<plist><dict><key>sketchtype</key><array><string>a.jpg</string><string>b.jpg</string>"
+            "<string>c.jpg</string></array><key>sketchbrush</key><array><string>nothere.png</string></array>"
+            "</dict></plist>");
+  platform::setResourceRoot(dir_.filePath("res"));
+  defaults().setBoolForKey(true, "inited");
+  defaults().setIntegerForKey(0, "currenttype");
+  auto* c = startPhone();
+  screen::SketchDocument* document = c->document();
+  ASSERT_TRUE(pickAndRender(writePhoto(QStringLiteral("first.png"), 400, 300)));
+  const QString second = writePhoto(QStringLiteral("second.png"), 300, 400);
+  c->didSelectRow(1, 2);
+  stroke({60, 150}, {340, 150});
+  ASSERT_TRUE(document->isModified());
+  // Changed, then a photo that fails: still changed.
+  ASSERT_TRUE(document->pickPhotoFile(second));
+  EXPECT_FALSE(document->isModified());  // given up while the new photo waits
+  EXPECT_FALSE(waitForRender());
+  EXPECT_TRUE(document->isModified());
+  closeAlerts();
+  // Saved while the failing photo waits: saved it stays.
+  QSignalSpy done(document, &screen::SketchDocument::saveFinished);
+  QTest::mouseClick(c->savebtn(), Qt::LeftButton);
+  c->didSelectRow(1, 2);  // the failure put the selection back
+  ASSERT_TRUE(document->pickPhotoFile(second));
+  EXPECT_FALSE(waitForRender());
+  ASSERT_TRUE(done.count() == 1 || done.wait(20000));
+  EXPECT_TRUE(done.first().at(0).toBool());
+  EXPECT_FALSE(document->isModified());
+  EXPECT_EQ(document->photoName(), QStringLiteral("first.png"));
 }
