@@ -191,9 +191,7 @@ void DesktopWindow::showThumbnailsOfPhoto() {
   const QImage& photo = document_->orgimg();
   if (photo.isNull()) {
     thumbnails_->cancel();
-    QList<QImage> bundled;
-    for (const QString& name : document_->sketchtypearray()) bundled << platform::imageWithContentsOfFile(name);
-    for (int row = 0; row < bundled.size(); ++row) styles_->setThumbnail(row, bundled.at(row));
+    styles_->showBundled();
     return;
   }
   const qreal ratio = styles_->devicePixelRatioF();
@@ -362,12 +360,16 @@ void DesktopWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+bool DesktopWindow::takesDrop(const QMimeData* mime) const {
+  return !dialogOpen() && !awaitingSave_ && screen::canTakeDrop(mime);
+}
+
 void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!dialogOpen() && !awaitingSave_ && screen::canTakeDrop(event->mimeData())) event->acceptProposedAction();
+  if (takesDrop(event->mimeData())) event->acceptProposedAction();
 }
 
 void DesktopWindow::dropEvent(QDropEvent* event) {
-  if (dialogOpen() || awaitingSave_ || !screen::canTakeDrop(event->mimeData())) return;
+  if (!takesDrop(event->mimeData())) return;
   event->acceptProposedAction();
   const screen::DroppedPicture dropped = screen::droppedPicture(event->mimeData());
   // A picture that cannot be taken is refused without a question.

@@ -19,6 +19,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QMessageBox;
+class QMimeData;
 class QSettings;
 class QSlider;
 class QTimer;
@@ -148,6 +149,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void showMoreDialog();
   void closeMoreDialog();
   bool dialogOpen() const;
+  // Not while a dialog is up or an answer's save is written.
+  bool takesDrop(const QMimeData* mime) const;
 
   screen::SketchDocument* document_ = nullptr;
   screen::PromptSchedule* schedule_ = nullptr;

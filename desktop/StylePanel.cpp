@@ -79,9 +79,10 @@ StylePanel::StylePanel(QWidget* parent) : QDockWidget(QStringLiteral("Styles"), 
   setWidget(panel);
 }
 
-void StylePanel::setRows(const QStringList& names, const QList<QImage>& thumbnails) {
-  thumbnails_ = thumbnails;
-  thumbnails_.resize(names.size());
+void StylePanel::setRows(const QStringList& names, const QList<QImage>& bundled) {
+  bundled_ = bundled;
+  bundled_.resize(names.size());
+  thumbnails_ = bundled_;
   for (StyleList* list : {sketch_, colour_}) {
     list->clear();
     for (int row = 0; row < names.size(); ++row) {
@@ -96,6 +97,10 @@ void StylePanel::setThumbnail(int row, const QImage& thumbnail) {
   thumbnails_[row] = thumbnail;
   const QIcon icon = iconFor(thumbnail, devicePixelRatioF());
   for (StyleList* list : {sketch_, colour_}) list->item(row)->setIcon(icon);
+}
+
+void StylePanel::showBundled() {
+  for (int row = 0; row < bundled_.size(); ++row) setThumbnail(row, bundled_.at(row));
 }
 
 QImage StylePanel::thumbnail(int row) const {

@@ -34,8 +34,10 @@ class StylePanel : public QDockWidget {
 
   explicit StylePanel(QWidget* parent = nullptr);
 
-  // One row per name in both lists, each with its thumbnail (row = style number).
-  void setRows(const QStringList& names, const QList<QImage>& thumbnails);
+  // One row per name in both lists, each with its bundled thumbnail (row =
+  // style number), shown until showBundled() is replaced by a photo's.
+  void setRows(const QStringList& names, const QList<QImage>& bundled);
+  void showBundled();
   // Row's thumbnail in both lists (a style looks the same as photo A or B).
   void setThumbnail(int row, const QImage& thumbnail);
   // The thumbnail shown in a row (for checks).
@@ -52,6 +54,7 @@ class StylePanel : public QDockWidget {
  private:
   StyleList* sketch_;
   StyleList* colour_;
+  QList<QImage> bundled_;
   QList<QImage> thumbnails_;
 };
 

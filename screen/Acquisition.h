@@ -29,7 +29,6 @@ platform::CameraCapture* openCamera(QWidget* over, SketchDocument* document);
 struct DroppedPicture {
   QString path;
   QImage image;
-  bool isEmpty() const { return path.isEmpty() && image.isNull(); }
   // How the picture is named to the user.
   QString name() const;
 };

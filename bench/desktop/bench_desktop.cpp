@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "BenchPhotos.h"
 #include "CanvasFixture.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
@@ -22,26 +23,14 @@
 
 namespace {
 
-QImage makePhoto(int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < w; ++x)
-      row[x] = qRgb((x * 7 + y) & 255, (y * 3) & 255, ((x / 32 + y / 32) % 2) * 180 + 40);
-  }
-  return image;
-}
+using bench::makePhoto;
 
 // A desktop window showing a rendered 1280 x 960 photo, with its own settings.
 struct Desktop {
   QTemporaryDir dir;
   std::unique_ptr<desktop::DesktopWindow> window;
   explicit Desktop(QSize size) {
-    platform::UserDefaults::setStorageFile(dir.filePath("settings.ini"));
-    auto& d = platform::UserDefaults::standardUserDefaults();
-    d.setBoolForKey(true, "helphint");
-    d.setBoolForKey(true, "rated");
-    d.setIntegerForKey(1000000, "more_times");
+    bench::quietSettings(dir.filePath("settings.ini"));
     window = std::make_unique<desktop::DesktopWindow>();
     window->start();
     window->resize(size);

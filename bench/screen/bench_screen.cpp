@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "BenchPhotos.h"
 #include "app/Launch.h"
 #include "platform/AsyncImageWriter.h"
 #include "platform/ImageBridge.h"
@@ -25,24 +26,13 @@ namespace {
 constexpr int kStyleB = 2;
 constexpr int kStyleA = 5;
 
-QImage makePhoto(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-  for (int y = 0; y < h; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < w; ++x)
-      row[x] = qRgb((x * 7 + y) & 255, (y * 3) & 255, ((x / 32 + y / 32) % 2) * 180 + 40);
-  }
-  return image;
-}
+using bench::makePhoto;
 
 struct QuietController {
   QTemporaryDir dir;
   std::unique_ptr<screen::MainViewController> controller;
   QuietController() {
-    platform::UserDefaults::setStorageFile(dir.filePath("settings.ini"));
-    auto& d = platform::UserDefaults::standardUserDefaults();
-    d.setBoolForKey(true, "helphint");
-    d.setBoolForKey(true, "rated");
+    bench::quietSettings(dir.filePath("settings.ini"));
     controller = std::make_unique<screen::viewController_iPhone>();
     controller->resize(320, 480);
     controller->loadViewIfNeeded();
