@@ -12,9 +12,11 @@ namespace {
 const QString kDamaged = QStringLiteral("the file is damaged or incomplete");
 
 QString reasonFor(const heif_error& error) {
-  if (error.code == heif_error_Memory_allocation_error) return QStringLiteral("memory ran out");
+  // libheif refuses a size beyond its limits as an allocation error with this
+  // subcode: a claim, not memory running out.
   if (error.subcode == heif_suberror_Security_limit_exceeded)
     return QStringLiteral("the picture is too large");
+  if (error.code == heif_error_Memory_allocation_error) return QStringLiteral("memory ran out");
   if (error.code == heif_error_Unsupported_filetype || error.code == heif_error_Unsupported_feature)
     return QStringLiteral("the picture is stored in a way that cannot be read");
   return kDamaged;
@@ -42,6 +44,16 @@ heif_reader_grow_status waitForSize(std::int64_t target, void* device) {
 }
 const heif_reader kReader = {1, &position, &readBytes, &seekTo, &waitForSize};
 
+// Registers libheif's decoders, once for the process (never undone: decoders
+// may be in use on any thread until the end).
+void setUpLibheif() {
+  static const bool done = [] {
+    heif_init(nullptr);
+    return true;
+  }();
+  (void)done;
+}
+
 // Whether the file's type box names AV1 (brands "avif", "avis"), major or compatible.
 bool namesAv1(QIODevice& device) {
   if (!device.seek(0)) return false;
@@ -66,7 +78,14 @@ struct HeifDecoder::State {
   }
 };
 
-HeifDecoder::HeifDecoder() : state_(std::make_unique<State>()) {}
+HeifDecoder::HeifDecoder() : state_(std::make_unique<State>()) {
+  setUpLibheif();
+}
+
+bool HeifDecoder::canDecode(bool av1) {
+  setUpLibheif();
+  return heif_have_decoder_for_format(av1 ? heif_compression_AV1 : heif_compression_HEVC) != 0;
+}
 HeifDecoder::~HeifDecoder() = default;
 
 bool HeifDecoder::open(QIODevice& device, QString* reason) {

@@ -14,6 +14,10 @@ namespace platform {
 
 class HeifDecoder {
  public:
+  // Whether this libheif can decode HEVC-coded (HEIF) or AV1-coded (AVIF)
+  // pictures. Sets libheif up first: before that it knows no decoder at all.
+  static bool canDecode(bool av1);
+
   HeifDecoder();
   ~HeifDecoder();
   HeifDecoder(const HeifDecoder&) = delete;

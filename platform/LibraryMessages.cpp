@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LibraryMessages.h"
 
+#include <unistd.h>
+
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 #include "sketch/Diagnostics.h"
@@ -20,17 +24,73 @@ namespace platform {
 struct CodecMessageCapture::Captured {
   static constexpr std::size_t kLimit = 64 * 1024;
   std::string text;
-  FILE* stream = nullptr;
-  FILE* previous = nullptr;
+  QString subject;
+  Captured* outer = nullptr;  // the capture this one nests in, on the same thread
 };
 
 namespace {
 
-ssize_t appendCaptured(void* cookie, const char* bytes, std::size_t n) {
-  std::string& text = static_cast<CodecMessageCapture::Captured*>(cookie)->text;
-  text.append(bytes, std::min(n, CodecMessageCapture::Captured::kLimit -
-                                     std::min(text.size(), CodecMessageCapture::Captured::kLimit)));
+using Captured = CodecMessageCapture::Captured;
+
+// The innermost capture of each thread; none outside a capture.
+thread_local Captured* threadCapture = nullptr;
+
+void append(Captured& captured, const char* bytes, std::size_t n) {
+  captured.text.append(bytes,
+                       std::min(n, Captured::kLimit - std::min(captured.text.size(), Captured::kLimit)));
+}
+
+// stderr's writes: to the writing thread's capture, or on to the terminal. The
+// stream is unbuffered, so every write reaches here on the thread that made it.
+ssize_t routeWrite(void*, const char* bytes, std::size_t n) {
+  if (Captured* captured = threadCapture) {
+    append(*captured, bytes, n);
+    return ssize_t(n);
+  }
+  std::size_t done = 0;
+  while (done < n) {
+    const ssize_t written = ::write(STDERR_FILENO, bytes + done, n - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return done > 0 ? ssize_t(done) : -1;
+    done += std::size_t(written);
+  }
   return ssize_t(n);
+}
+
+QtMessageHandler handlerBeforeCapture = nullptr;
+
+// Qt's image plugins log what their codecs say (libpng's warnings, libjpeg's
+// messages) in the default category or Qt's own: on a capturing thread those
+// belong to the photo being read. Everything else goes on as before, with the
+// capture set aside so that a handler printing to stderr reaches the terminal.
+void captureHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  const char* category = context.category ? context.category : "default";
+  Captured* captured = threadCapture;
+  if (captured && type != QtFatalMsg &&
+      (std::strcmp(category, "default") == 0 || std::strncmp(category, "qt.", 3) == 0)) {
+    const QByteArray line = message.toLocal8Bit() + '\n';
+    append(*captured, line.constData(), std::size_t(line.size()));
+    return;
+  }
+  threadCapture = nullptr;
+  handlerBeforeCapture(type, context, message);
+  threadCapture = captured;
+}
+
+// Once for the process, whichever thread comes first. The C library's stderr is
+// an assignable stream; the old one is never closed, so a thread that read the
+// pointer just before still writes somewhere valid.
+void routeOnce() {
+  static std::once_flag routed;
+  std::call_once(routed, [] {
+    static const cookie_io_functions_t kFunctions = {nullptr, &routeWrite, nullptr, nullptr};
+    if (FILE* stream = fopencookie(nullptr, "w", kFunctions)) {
+      std::setvbuf(stream, nullptr, _IONBF, 0);
+      std::fflush(stderr);
+      stderr = stream;
+    }
+    handlerBeforeCapture = qInstallMessageHandler(captureHandler);
+  });
 }
 
 QtMessageHandler previousHandler = nullptr;
@@ -62,23 +122,18 @@ bool patternMatches(const QString& pattern, const QString& name) {
 
 }  // namespace
 
-CodecMessageCapture::CodecMessageCapture() : captured_(new Captured) {
-  static const cookie_io_functions_t kFunctions = {nullptr, &appendCaptured, nullptr, nullptr};
-  captured_->stream = fopencookie(captured_, "w", kFunctions);
-  if (!captured_->stream) return;
-  std::setvbuf(captured_->stream, nullptr, _IONBF, 0);
-  std::fflush(stderr);
-  captured_->previous = stderr;
-  stderr = captured_->stream;  // the C library's stderr is an assignable stream
+CodecMessageCapture::CodecMessageCapture(const QString& subject) : captured_(new Captured) {
+  routeOnce();
+  captured_->subject = subject;
+  captured_->outer = threadCapture;
+  threadCapture = captured_;
 }
 
 CodecMessageCapture::~CodecMessageCapture() {
-  if (captured_->stream) {
-    stderr = captured_->previous;
-    std::fclose(captured_->stream);
-  }
+  threadCapture = captured_->outer;
+  const QString prefix = captured_->subject.isEmpty() ? QString() : captured_->subject + QStringLiteral(": ");
   for (const QString& line : QString::fromLocal8Bit(captured_->text).split('\n', Qt::SkipEmptyParts))
-    qCWarning(lcCodec, "%s", qPrintable(line));
+    qCWarning(lcCodec, "%s", qPrintable(prefix + line));
   delete captured_;
 }
 

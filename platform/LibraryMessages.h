@@ -4,16 +4,22 @@
 // above all) print their complaints straight to stderr; here they become log
 // messages like any other, so one message handler decides what reaches a
 // terminal.
+#include <QString>
 #include <QtGlobal>
 
 namespace platform {
 
-// While one lives, what is printed to stderr through the C library is captured
-// (up to 64 KB) and re-issued afterwards, one warning per line, in the
-// logging category "vorlane.codec". Nests; the main thread's tool.
+// While one lives, what this thread prints to stderr through the C library
+// (libpng's and libtiff's own complaints) and the messages Qt's image plugins
+// log on this thread are captured (up to 64 KB) and re-issued afterwards, one
+// warning per line, in the logging category "vorlane.codec", each line after
+// "SUBJECT: " when a subject (the photo's name) is given. Nests; safe on any
+// number of threads at once: stderr is routed once, for good, through a stream
+// that hands each thread's writes to that thread's capture, and passes the
+// rest on to file descriptor 2 unchanged.
 class CodecMessageCapture {
  public:
-  CodecMessageCapture();
+  explicit CodecMessageCapture(const QString& subject = QString());
   ~CodecMessageCapture();
   CodecMessageCapture(const CodecMessageCapture&) = delete;
   CodecMessageCapture& operator=(const CodecMessageCapture&) = delete;

@@ -107,12 +107,27 @@ QSize reducedDecodeSize(QSize stored, QSize need) {
   return stored;
 }
 
+// A damaged file can store colour indices past the end of its palette (a BMP
+// with one colour and pixels of every index); Qt's conversions, split over
+// threads, would read beyond the table. Those pixels are made opaque black.
+void padColourTable(QImage& image) {
+  qsizetype needed = 0;
+  if (image.format() == QImage::Format_Indexed8) needed = 256;
+  if (image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB) needed = 2;
+  QList<QRgb> table = image.colorTable();
+  // No table at all is Qt's grey ramp, which covers every index.
+  if (table.isEmpty() || table.size() >= needed) return;
+  while (table.size() < needed) table.append(qRgb(0, 0, 0));
+  image.setColorTable(table);
+}
+
 // The opened picture: what its header promises, and its decoder. Every claim
 // is judged before the decoder allocates anything for it, and what the decoder
 // actually produced is judged again.
 class PhotoSource {
  public:
-  bool open(QIODevice& device, QString* reason) {
+  // name: the file's, for what the codecs say about it (empty for memory).
+  bool open(QIODevice& device, const QString& name, QString* reason) {
     ensureAllocationLimit();
     if (!device.isOpen() || !device.isReadable() || device.isSequential())
       return fail(reason, QStringLiteral("the file cannot be read"));
@@ -120,6 +135,7 @@ class PhotoSource {
     std::optional<PictureHeader> header = readPictureHeader(device, reason);
     if (!header) return false;
     header_ = std::move(*header);
+    subject_ = name;
     if (header_.format == "heif") {
       heif_ = std::make_unique<HeifDecoder>();
       if (!heif_->open(device, reason)) return false;
@@ -133,7 +149,7 @@ class PhotoSource {
     reader_.setDecideFormatFromContent(false);
     reader_.setAutoTransform(false);
     if (decodeCost(header_, smallestDecodeSize()) <= kDecodeBudgetBytes && header_.complete) {
-      CodecMessageCapture capture;
+      CodecMessageCapture capture(subject_);
       if (!reader_.canRead()) return fail(reason, reasonForReaderError(reader_.error()));
       orientation_ = orientationFromExif(exifFromTransformation(reader_.transformation()));
     }
@@ -154,7 +170,7 @@ class PhotoSource {
     QImage image;
     QString failure;
     {
-      CodecMessageCapture capture;
+      CodecMessageCapture capture(subject_);
       if (heif_) {
         if (std::optional<QImage> decoded = heif_->decode(&failure)) image = std::move(*decoded);
       } else {
@@ -168,6 +184,7 @@ class PhotoSource {
       }
     }
     if (image.isNull()) return refuse(reason, memoryAvailable(cost) ? failure : kNoMemory);
+    padColourTable(image);
     if (image.size() != scaled) {
       // The header promised another size: judge what was decoded, and take it
       // as the photo's own size when the whole picture was asked for.
@@ -193,6 +210,7 @@ class PhotoSource {
   PictureHeader header_;
   QImageReader reader_;
   std::unique_ptr<HeifDecoder> heif_;
+  QString subject_;
   QSize storedSize_;
   int orientation_ = 0;
 };
@@ -270,9 +288,9 @@ std::optional<PreparedPhoto> finish(QImage image, int orientation, QSize fullUpr
   return PreparedPhoto{std::move(*upright), fullUpright, orientation};
 }
 
-std::optional<PreparedPhoto> prepare(QIODevice& device, bool reduced, QString* reason) {
+std::optional<PreparedPhoto> prepare(QIODevice& device, const QString& name, bool reduced, QString* reason) {
   PhotoSource source;
-  if (!source.open(device, reason)) return std::nullopt;
+  if (!source.open(device, name, reason)) return std::nullopt;
   QSize decodeSize;
   if (reduced && source.reducible()) {
     const QSize upright = source.uprightSize();
@@ -288,15 +306,15 @@ std::optional<PreparedPhoto> prepare(QIODevice& device, bool reduced, QString* r
   return finish(std::move(*image), source.orientation(), source.uprightSize(), reason);
 }
 
-std::optional<QImage> readWhole(QIODevice& device, QString* reason) {
+std::optional<QImage> readWhole(QIODevice& device, const QString& name, QString* reason) {
   PhotoSource source;
-  if (!source.open(device, reason)) return std::nullopt;
+  if (!source.open(device, name, reason)) return std::nullopt;
   return source.read(QSize(), reason);
 }
 
 template <typename Result>
 std::optional<Result> fromFile(const QString& path, QString* reason,
-                               std::optional<Result> (*read)(QIODevice&, QString*)) {
+                               std::optional<Result> (*read)(QIODevice&, const QString&, QString*)) {
   QFile file;
   if (path.startsWith(QLatin1Char(':'))) {  // compiled into the program (the sample photo)
     file.setFileName(path);
@@ -307,7 +325,7 @@ std::optional<Result> fromFile(const QString& path, QString* reason,
   } else if (!openRegularFile(path, file, reason)) {
     return std::nullopt;
   }
-  return read(file, reason);
+  return read(file, path, reason);
 }
 
 }  // namespace
@@ -335,15 +353,17 @@ int orientationFromExif(int exifOrientation) {
 }
 
 std::optional<PreparedPhoto> preparePhoto(QIODevice& device, QString* reason) {
-  return prepare(device, true, reason);
+  return prepare(device, QString(), true, reason);
 }
 
 std::optional<PreparedPhoto> preparePhoto(const QString& path, QString* reason) {
-  return fromFile<PreparedPhoto>(path, reason, [](QIODevice& d, QString* r) { return prepare(d, true, r); });
+  return fromFile<PreparedPhoto>(
+      path, reason, [](QIODevice& d, const QString& n, QString* r) { return prepare(d, n, true, r); });
 }
 
 std::optional<PreparedPhoto> preparePhotoFullDecode(const QString& path, QString* reason) {
-  return fromFile<PreparedPhoto>(path, reason, [](QIODevice& d, QString* r) { return prepare(d, false, r); });
+  return fromFile<PreparedPhoto>(
+      path, reason, [](QIODevice& d, const QString& n, QString* r) { return prepare(d, n, false, r); });
 }
 
 std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString* reason) {
@@ -362,7 +382,7 @@ std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString
 }
 
 std::optional<QImage> readImage(QIODevice& device, QString* reason) {
-  return readWhole(device, reason);
+  return readWhole(device, QString(), reason);
 }
 
 std::optional<QImage> readImageFile(const QString& path, QString* reason) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The formats the photo path reads, as open dialogs and desktop files name them.
-#include <libheif/heif.h>
-
 #include <QImageReader>
 #include <QStringList>
 
+#include "platform/HeifDecoder.h"
 #include "platform/PhotoDecoder.h"
 
 namespace platform {
@@ -31,8 +30,7 @@ constexpr Format kFormats[] = {
 
 bool available(const Format& format) {
   const QByteArray plugin(format.plugin);
-  if (plugin == "heif") return heif_have_decoder_for_format(heif_compression_HEVC);
-  if (plugin == "avif") return heif_have_decoder_for_format(heif_compression_AV1);
+  if (plugin == "heif" || plugin == "avif") return HeifDecoder::canDecode(plugin == "avif");
   return QImageReader::supportedImageFormats().contains(plugin);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "TestSupport.h"
 #include "platform/PhotoDecoder.h"
@@ -94,6 +95,38 @@ TEST(PhotoClaims, HeadersClaimingMoreThanTheirDataOrTheBudgetAreRefusedBeforeDec
     EXPECT_EQ(refusal(whole, dir.path()).toStdString(), "accepted") << avif;
     EXPECT_EQ(refusal(whole.left(whole.size() - 40), dir.path()).toStdString(), kDamaged.toStdString())
         << avif;
+    // Its size box claiming 65535 x 11999: beyond what libheif itself takes, still only a claim.
+    QByteArray claiming = whole;
+    const qsizetype ispe = claiming.indexOf("ispe");
+    ASSERT_GT(ispe, 0) << avif;
+    qToBigEndian<quint32>(65535, claiming.data() + ispe + 8);
+    qToBigEndian<quint32>(11999, claiming.data() + ispe + 12);
+    EXPECT_EQ(refusal(claiming, dir.path()).toStdString(), kTooLarge.toStdString()) << avif;
+  }
+}
+
+// A palette shorter than the indices its pixels use (one colour, pixels of index 0 and 7): what lies
+// past the table is opaque black, never what happens to follow the table in memory.
+TEST(PhotoClaims, IndicesPastAShortPaletteComeOutBlack) {
+  const int w = 8, h = 6;
+  QByteArray rows;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) rows += char((x + y) % 2 ? 7 : 0);  // 8 bytes a row: no padding
+  QByteArray file = pf::bmp(w, h, 8, 0, rows);
+  qToLittleEndian<quint32>(1, file.data() + 46);                   // colours used: 1
+  file[54] = char(30), file[55] = char(200), file[56] = char(10);  // B, G, R of colour 0
+  for (int round = 0; round < 20; ++round) {  // the fault it guards against came and went
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    QString reason;
+    const auto photo = platform::preparePhoto(buffer, &reason);
+    ASSERT_TRUE(photo) << qPrintable(reason);
+    ASSERT_EQ(photo->image.size(), QSize(w, h));
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        ASSERT_EQ(photo->image.pixel(x, y), (x + (h - 1 - y)) % 2 ? qRgb(0, 0, 0) : qRgb(10, 200, 30))
+            << x << "," << y;
   }
 }
 

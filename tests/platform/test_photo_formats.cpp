@@ -6,8 +6,12 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "TestSupport.h"
 #include "platform/LibraryMessages.h"
@@ -98,13 +102,16 @@ TEST(PhotoFormats, TheOfferedFormatsAreTheReadableOnes) {
 
 namespace {
 QStringList seen;
+std::mutex seenMutex;
 void collect(QtMsgType, const QMessageLogContext& context, const QString& message) {
+  std::lock_guard lock(seenMutex);
   seen << QString::fromLatin1(context.category) + ": " + message;
 }
 }  // namespace
 
-// What a codec prints on stderr becomes one log message a line, for the message handler to judge.
-TEST(PhotoFormats, CodecOutputIsCapturedAsLogMessages) {
+// What a codec prints on stderr becomes one log message a line, for the message handler to judge,
+// named after the file being read.
+TEST(PhotoFormats, CodecOutputIsCapturedAsLogMessagesOnEveryThreadApart) {
   seen.clear();
   const QtMessageHandler previous = qInstallMessageHandler(collect);
   {
@@ -118,6 +125,32 @@ TEST(PhotoFormats, CodecOutputIsCapturedAsLogMessages) {
   qInstallMessageHandler(previous);
   EXPECT_EQ(seen, (QStringList{"vorlane.codec: first", "vorlane.codec: second",
                                "vorlane.codec: libpng error: bad adaptive filter value"}));
+
+  // Eight threads at once, each capturing what it prints under its own name: every line comes back
+  // once, under the name of the thread that printed it (the C library's stderr is shared by all).
+  seen.clear();
+  qInstallMessageHandler(collect);
+  constexpr int kThreads = 8, kLines = 300;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back([t] {
+      platform::CodecMessageCapture capture(QStringLiteral("photo%1.png").arg(t));
+      for (int i = 0; i < kLines; ++i) std::fprintf(stderr, "libpng error: thread %d line %d\n", t, i);
+    });
+  for (std::thread& thread : threads) thread.join();
+  qInstallMessageHandler(previous);
+  ASSERT_EQ(seen.size(), kThreads * kLines);
+  std::vector<int> next(kThreads, 0);
+  for (const QString& line : std::as_const(seen)) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(R"(^vorlane\.codec: photo(\d)\.png: libpng error: thread (\d) line (\d+)$)")
+            .match(line);
+    ASSERT_TRUE(m.hasMatch()) << qPrintable(line);
+    const int t = m.captured(1).toInt();
+    ASSERT_EQ(m.captured(2).toInt(), t) << qPrintable(line);
+    EXPECT_EQ(m.captured(3).toInt(), next[t]++) << qPrintable(line);  // in the order printed
+  }
+
   const struct {
     const char* category;
     QtMsgType type;

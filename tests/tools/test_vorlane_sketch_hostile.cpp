@@ -176,11 +176,11 @@ TEST_F(HostileSketchTest, HostileInputsFailWithOneLineWithinBudgetAndChangeNothi
     EXPECT_LE(o.peakKb, (c.headerOnly ? 50L : 512L) * 1024) << qPrintable(c.input);
 #endif
   }
-  // A logging rule brings the codec's own message back, on a line of its own.
+  // A logging rule brings the codec's own message back, on a line of its own, naming the photo.
   const Outcome asked =
       run({cases[0].input, path("out.png")}, withEnv("QT_LOGGING_RULES=vorlane.codec.warning=true"));
-  EXPECT_EQ(asked.err, "vorlane.codec: libpng error: bad adaptive filter value\nvorlane-sketch: " +
-                           cases[0].input + ": " + damaged + "\n");
+  EXPECT_EQ(asked.err, "vorlane.codec: " + cases[0].input + ": libpng error: bad adaptive filter value\n" +
+                           "vorlane-sketch: " + cases[0].input + ": " + damaged + "\n");
 }
 
 // Refused before anything is read (a FIFO would hold a reader): exit 2, the input untouched.

@@ -2,17 +2,18 @@
 #include "tools/vorlane-sketch/BatchPlan.h"
 
 #include <QFileInfo>
-#include <QImageReader>
+
+#include "platform/PhotoDecoder.h"
 
 namespace vorlane_sketch {
 namespace {
 
-// Extensions of the picture formats this Qt can read.
+// Extensions of every format the photo path reads, HEIF and AVIF included:
+// the same list the Open dialog and the desktop entry use.
 const QSet<QString>& pictureExtensions() {
   static const QSet<QString> extensions = [] {
     QSet<QString> set;
-    for (const QByteArray& format : QImageReader::supportedImageFormats())
-      set.insert(QString::fromLatin1(format).toLower());
+    for (const QString& pattern : platform::readablePhotoPatterns()) set.insert(pattern.mid(2).toLower());
     return set;
   }();
   return extensions;

@@ -62,6 +62,10 @@ QImage encodable(QImage image) {
 }
 
 bool encode(const QImage& image, QIODevice* device, const OutputSettings& settings, QString* error) {
+  // libpng reports a failed write on stderr itself; the caller's one line says
+  // it, so its words go to the log under the file's name.
+  const auto* file = qobject_cast<const QFileDevice*>(device);
+  platform::CodecMessageCapture capture(file ? file->fileName() : QString());
   QImageWriter writer(device, settings.format);
   if (settings.format == "jpeg") {
     writer.setQuality(settings.quality < 0 ? kJpegQuality : settings.quality);
@@ -198,14 +202,7 @@ bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* 
       *failure = path + ": " + platform::writeFailureReason(file);
       return false;
     }
-    bool encoded = false;
-    {
-      // libpng reports a failed write on stderr itself; the one line below says it.
-      // (The single form only: a batch's jobs share stderr with its progress line.)
-      platform::CodecMessageCapture capture;
-      encoded = encode(image, &file, settings_, &error);
-    }
-    if (!encoded) {
+    if (!encode(image, &file, settings_, &error)) {
       // A device that failed (a full disk) says why; the encoder only that it stopped.
       *failure = path + ": " +
                  (file.error() != QFileDevice::NoError ? platform::writeFailureReason(file)
