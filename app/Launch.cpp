@@ -13,7 +13,7 @@ QWidget* Launched::window() const {
   return delegate ? delegate->window() : nullptr;
 }
 
-screen::SketchDocument* Launched::document() const {
+document::SketchDocument* Launched::document() const {
   if (desktop) return desktop->document();
   screen::MainViewController* controller = delegate ? delegate->mainViewController() : nullptr;
   return controller ? controller->document() : nullptr;

@@ -10,7 +10,7 @@
 #include "app/UniversalTestAppDelegate.h"
 #include "desktop/DesktopWindow.h"
 
-namespace screen {
+namespace document {
 class SketchDocument;
 }
 
@@ -21,7 +21,7 @@ struct Launched {
   std::unique_ptr<desktop::DesktopWindow> desktop;     // desktop
   // The shown window and the document it works on.
   QWidget* window() const;
-  screen::SketchDocument* document() const;
+  document::SketchDocument* document() const;
 };
 
 // Creates the profile's window, finishes the launch (window shown, start-up

@@ -11,7 +11,7 @@
 #include "app/LaunchOptions.h"
 #include "platform/LibraryMessages.h"
 #include "platform/Version.h"
-#include "screen/SketchDocument.h"
+#include "document/SketchDocument.h"
 
 namespace {
 

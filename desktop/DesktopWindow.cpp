@@ -25,16 +25,16 @@
 
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
+#include "desktop/StylePanel.h"
+#include "document/DroppedPicture.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
+#include "document/StyleThumbnails.h"
 #include "platform/Desktop.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 #include "platform/widgets/ActivityIndicator.h"
-#include "screen/Acquisition.h"
-#include "screen/PromptSchedule.h"
-#include "screen/Prompts.h"
-#include "screen/SketchDocument.h"
-#include "screen/StyleThumbnails.h"
-#include "desktop/StylePanel.h"
+#include "promo/Prompts.h"
 
 namespace desktop {
 
@@ -69,10 +69,10 @@ QSettings DesktopWindow::windowSettings() {
 
 DesktopWindow::DesktopWindow(QWidget* parent)
     : QMainWindow(parent),
-      document_(new screen::SketchDocument(this)),
-      schedule_(new screen::PromptSchedule(this)),
+      document_(new document::SketchDocument(this)),
+      schedule_(new document::PromptSchedule(this)),
       model_(new canvas::CanvasModel(canvas::PlateRule::FitPicture, QRectF(0, 0, 1, 1), QRectF(), this)),
-      thumbnails_(new screen::StyleThumbnails(this)) {
+      thumbnails_(new document::StyleThumbnails(this)) {
   setWindowTitle(QStringLiteral("Vorlane"));
   setWindowIcon(QIcon(QStringLiteral(":/images/vorlane.png")));
   setMinimumSize(kMinimumSize);
@@ -150,7 +150,7 @@ void DesktopWindow::buildStyleDock() {
   addDockWidget(Qt::RightDockWidgetArea, styles_);
   connect(styles_, &StylePanel::sketchChosen, this, [this](int row) { chooseStyle(true, row); });
   connect(styles_, &StylePanel::colourChosen, this, [this](int row) { chooseStyle(false, row); });
-  connect(thumbnails_, &screen::StyleThumbnails::thumbnailReady, styles_, &StylePanel::setThumbnail);
+  connect(thumbnails_, &document::StyleThumbnails::thumbnailReady, styles_, &StylePanel::setThumbnail);
 }
 
 QListWidget* DesktopWindow::sketchList() const {
@@ -195,7 +195,8 @@ void DesktopWindow::showThumbnailsOfPhoto() {
     return;
   }
   const qreal ratio = styles_->devicePixelRatioF();
-  thumbnails_->render(photo, (QSizeF(StylePanel::kThumbnailBox) * ratio).toSize(), document_->styleCount() - 1);
+  thumbnails_->render(photo, (QSizeF(StylePanel::kThumbnailBox) * ratio).toSize(),
+                      document_->styleCount() - 1);
 }
 
 void DesktopWindow::buildStatusBar() {
@@ -229,13 +230,13 @@ void DesktopWindow::bind() {
   }
   styles_->setRows(names, bundled);
   showSelection();
-  connect(document_, &screen::SketchDocument::selectionChanged, this, &DesktopWindow::showSelection);
+  connect(document_, &document::SketchDocument::selectionChanged, this, &DesktopWindow::showSelection);
   thumbnails_->setTextureName(document_->textureName());
 
-  connect(document_, &screen::SketchDocument::alertRequested, this,
-          [this](const screen::SourceAlertTexts& a) { showAlert(a.title, a.message, a.button); });
-  connect(document_, &screen::SketchDocument::busyChanged, this, &DesktopWindow::showBusy);
-  connect(document_, &screen::SketchDocument::photoPicked, this, [this] {
+  connect(document_, &document::SketchDocument::alertRequested, this,
+          [this](const document::SourceAlertTexts& a) { showAlert(a.title, a.message, a.button); });
+  connect(document_, &document::SketchDocument::busyChanged, this, &DesktopWindow::showBusy);
+  connect(document_, &document::SketchDocument::photoPicked, this, [this] {
     if (openDialog_) openDialog_->close();
     savedNote_->setHidden(true);
     showThumbnailsOfPhoto();
@@ -243,7 +244,7 @@ void DesktopWindow::bind() {
     updateStatus();
     updateTitle();
   });
-  connect(document_, &screen::SketchDocument::renderPassFinished, this, [this](bool ok) {
+  connect(document_, &document::SketchDocument::renderPassFinished, this, [this](bool ok) {
     if (ok) emptyHint_->setHidden(true);
     // A photo that could not be rendered was given up for the one before.
     if (!ok) showThumbnailsOfPhoto();
@@ -251,8 +252,8 @@ void DesktopWindow::bind() {
     updateStatus();
     updateTitle();
   });
-  connect(document_, &screen::SketchDocument::modifiedChanged, this, &DesktopWindow::updateTitle);
-  connect(document_, &screen::SketchDocument::saveFinished, this,
+  connect(document_, &document::SketchDocument::modifiedChanged, this, &DesktopWindow::updateTitle);
+  connect(document_, &document::SketchDocument::saveFinished, this,
           [this](bool ok, const QString& pathOrReason, quint64) {
             if (ok) showSaved(pathOrReason);
           });
@@ -262,21 +263,21 @@ void DesktopWindow::bind() {
   connect(model_, &canvas::CanvasModel::brushModeChanged, this, &DesktopWindow::updateActions);
   connect(model_, &canvas::CanvasModel::plateChanged, this, &DesktopWindow::updateStatus);
   connect(model_, &canvas::CanvasModel::brushSizeChanged, this, &DesktopWindow::updateStatus);
-  connect(model_, &canvas::CanvasModel::pointerHeldChanged, schedule_, &screen::PromptSchedule::setHeld);
+  connect(model_, &canvas::CanvasModel::pointerHeldChanged, schedule_, &document::PromptSchedule::setHeld);
 
   // A prompt that falls due while a dialog is up (one of the user's, or another
   // prompt) waits for it to close: prompts never pile up over the user's work.
-  connect(schedule_, &screen::PromptSchedule::helpDue, this, [this] {
+  connect(schedule_, &document::PromptSchedule::helpDue, this, [this] {
     whenNoDialog([this] {
       // Help opened from the menu meanwhile has done the prompt's work.
       if (!platform::UserDefaults::standardUserDefaults().boolForKey(QStringLiteral("helphint"))) showHelp();
     });
   });
-  connect(schedule_, &screen::PromptSchedule::rateDue, this,
-          [this] { whenNoDialog([this] { screen::newRateAlert(this)->show(this); }); });
-  connect(schedule_, &screen::PromptSchedule::moreDue, this,
+  connect(schedule_, &document::PromptSchedule::rateDue, this,
+          [this] { whenNoDialog([this] { promo::newRateAlert(this)->show(this); }); });
+  connect(schedule_, &document::PromptSchedule::moreDue, this,
           [this] { whenNoDialog([this] { showMoreDialog(); }); });
-  connect(schedule_, &screen::PromptSchedule::moreDismissed, this, &DesktopWindow::closeMoreDialog);
+  connect(schedule_, &document::PromptSchedule::moreDismissed, this, &DesktopWindow::closeMoreDialog);
 }
 
 void DesktopWindow::updateStatus() {
@@ -361,7 +362,7 @@ void DesktopWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool DesktopWindow::takesDrop(const QMimeData* mime) const {
-  return !dialogOpen() && !awaitingSave_ && screen::canTakeDrop(mime);
+  return !dialogOpen() && !awaitingSave_ && document::canTakeDrop(mime);
 }
 
 void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -371,15 +372,15 @@ void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
 void DesktopWindow::dropEvent(QDropEvent* event) {
   if (!takesDrop(event->mimeData())) return;
   event->acceptProposedAction();
-  const screen::DroppedPicture dropped = screen::droppedPicture(event->mimeData());
+  const document::DroppedPicture dropped = document::droppedPicture(event->mimeData());
   // A picture that cannot be taken is refused without a question.
   if (!dropped.path.isEmpty()) {
     openFile(dropped.path);
   } else if (dropped.image.isNull()) {
-    screen::pickDropped(dropped, document_);
+    document::pickDropped(dropped, document_);
   } else {
     askToSave(QStringLiteral("opening %1").arg(dropped.name().toLower()),
-              [this, dropped] { screen::pickDropped(dropped, document_); });
+              [this, dropped] { document::pickDropped(dropped, document_); });
   }
 }
 

@@ -33,11 +33,11 @@ namespace platform {
 class ActivityIndicator;
 class CameraCapture;
 }  // namespace platform
-namespace screen {
+namespace document {
 class PromptSchedule;
 class SketchDocument;
 class StyleThumbnails;
-}  // namespace screen
+}  // namespace document
 
 namespace desktop {
 
@@ -64,8 +64,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // starts the prompt schedule. Once, before the window is shown.
   void start();
 
-  screen::SketchDocument* document() const { return document_; }
-  screen::PromptSchedule* schedule() const { return schedule_; }
+  document::SketchDocument* document() const { return document_; }
+  document::PromptSchedule* schedule() const { return schedule_; }
   canvas::CanvasModel* canvasModel() const { return model_; }
   canvas::PlateView* canvasView() const { return plate_; }
   // The menus' and toolbar's actions by name ("open", "save", "undo", ...).
@@ -152,8 +152,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // Not while a dialog is up or an answer's save is written.
   bool takesDrop(const QMimeData* mime) const;
 
-  screen::SketchDocument* document_ = nullptr;
-  screen::PromptSchedule* schedule_ = nullptr;
+  document::SketchDocument* document_ = nullptr;
+  document::PromptSchedule* schedule_ = nullptr;
   canvas::CanvasModel* model_ = nullptr;
   CanvasArea* area_ = nullptr;
   canvas::PlateView* plate_ = nullptr;
@@ -164,7 +164,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QToolButton* compareButton_ = nullptr;
   QActionGroup* brushModes_ = nullptr;
   StylePanel* styles_ = nullptr;
-  screen::StyleThumbnails* thumbnails_ = nullptr;
+  document::StyleThumbnails* thumbnails_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QPointer<QMessageBox> question_;
   bool closeConfirmed_ = false;

@@ -18,13 +18,13 @@
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/StylePanel.h"
+#include "document/DroppedPicture.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/Version.h"
 #include "platform/widgets/CameraCapture.h"
+#include "promo/Prompts.h"
 #include "promo/UIGotoMoreView.h"
-#include "screen/Acquisition.h"
-#include "screen/PromptSchedule.h"
-#include "screen/Prompts.h"
-#include "screen/SketchDocument.h"
 
 namespace desktop {
 
@@ -68,12 +68,12 @@ void DesktopWindow::buildActions() {
           &QAction::triggered, this, &DesktopWindow::takePhoto);
   connect(makeAction("save", "&Save", "Save the painting to the Vorlane folder in Pictures", "tb_save",
                      {K::Save}),
-          &QAction::triggered, document_, &screen::SketchDocument::save);
+          &QAction::triggered, document_, &document::SketchDocument::save);
   connect(makeAction("saveAs", "Save &As...", "Save the painting as a PNG or JPEG file of your choice", "",
                      {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
           &QAction::triggered, this, &DesktopWindow::saveAs);
   connect(makeAction("share", "Share by &Mail...", "Send the painting as a mail attachment", "tb_share", {}),
-          &QAction::triggered, document_, &screen::SketchDocument::share);
+          &QAction::triggered, document_, &document::SketchDocument::share);
   connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
           this, &QWidget::close);
 
@@ -197,8 +197,8 @@ void DesktopWindow::buildToolBar() {
 void DesktopWindow::updateActions() {
   const bool picture = model_->imgready() && !document_->busy();
   const bool acts = picture && model_->touchesActive();
-  for (const char* name : {"save", "saveAs", "share", "zoomIn", "zoomOut", "fit", "actualPixels", "compare", "brushA",
-                           "brushB", "biggerBrush", "smallerBrush"})
+  for (const char* name : {"save", "saveAs", "share", "zoomIn", "zoomOut", "fit", "actualPixels", "compare",
+                           "brushA", "brushB", "biggerBrush", "smallerBrush"})
     action(QString::fromLatin1(name))->setEnabled(acts);
   action(QStringLiteral("undo"))->setEnabled(acts && model_->canUndo());
   action(QStringLiteral("redo"))->setEnabled(acts && model_->canRedo());
@@ -213,7 +213,7 @@ bool DesktopWindow::dialogOpen() const {
 
 void DesktopWindow::showHelp() {
   schedule_->helpShown();
-  screen::newHelpAlert(this, QStringLiteral("HelpTextDesktop"))->show(this);
+  promo::newHelpAlert(this, QStringLiteral("HelpTextDesktop"))->show(this);
 }
 
 void DesktopWindow::showAbout() {
@@ -229,7 +229,7 @@ void DesktopWindow::showAbout() {
 }
 
 void DesktopWindow::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
-  if (alertView && alertView->tag() == screen::kRateAlertTag) schedule_->rateAnswered(buttonIndex);
+  if (alertView && alertView->tag() == promo::kRateAlertTag) schedule_->rateAnswered(buttonIndex);
 }
 
 QDialog* DesktopWindow::moreDialog() const {
@@ -245,7 +245,7 @@ void DesktopWindow::showMoreDialog() {
   auto* view = new promo::UIGotoMoreView(QRectF(QPointF(0, 0), QSizeF(kMoreDialogSize)), dialog);
   view->show();
   // Closing the window counts as "Next time", as the dialog's own button does.
-  connect(dialog, &QDialog::rejected, schedule_, &screen::PromptSchedule::killmore);
+  connect(dialog, &QDialog::rejected, schedule_, &document::PromptSchedule::killmore);
   dialog->setWindowModality(Qt::WindowModal);
   moreDialog_ = dialog;
   dialog->open();

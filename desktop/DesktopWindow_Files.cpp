@@ -15,11 +15,11 @@
 
 #include "canvas/CanvasModel.h"
 #include "desktop/DesktopWindow.h"
+#include "document/SaveShare.h"
+#include "document/SketchDocument.h"
 #include "platform/Paths.h"
 #include "platform/widgets/CameraCapture.h"
-#include "screen/Acquisition.h"
-#include "screen/SaveShare.h"
-#include "screen/SketchDocument.h"
+#include "platform/widgets/PhotoPickers.h"
 
 namespace desktop {
 
@@ -29,7 +29,6 @@ namespace {
 const QString kOpenFolder = QStringLiteral("desktop/openFolder");
 const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
 const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
-
 
 // A remembered folder while it can still be read; else the fallback.
 QString folderOr(const QVariant& remembered, const QString& fallback) {
@@ -84,7 +83,7 @@ void DesktopWindow::saveThen(const QString& before, const std::function<void()>&
   if (!ticket) return;  // nothing could be saved, and the user has been told
   awaitingSave_ = true;
   auto once = std::make_shared<QMetaObject::Connection>();
-  *once = connect(document_, &screen::SketchDocument::saveFinished, this,
+  *once = connect(document_, &document::SketchDocument::saveFinished, this,
                   [this, once, ticket, before, goOn](bool ok, const QString&, quint64 finished) {
                     if (finished != ticket) return;  // another save (Ctrl+S, Save As) ended
                     disconnect(*once);
@@ -146,8 +145,10 @@ void DesktopWindow::openPhoto() {
   }
   askToSave(QStringLiteral("opening another photo"), [this] {
     const QString folder =
-        folderOr(windowSettings().value(kOpenFolder), screen::SketchDocument::albumStartFolder());
-    openDialog_ = screen::openPhotoDialog(this, document_, folder);
+        folderOr(windowSettings().value(kOpenFolder), document::SketchDocument::albumStartFolder());
+    openDialog_ = platform::openPhotoDialog(
+        this, folder, document::SketchDocument::openDialogFilter(),
+        [document = document_](const QString& path) { document->pickPhotoFile(path); });
     connect(openDialog_, &QFileDialog::fileSelected, this, [](const QString& path) {
       windowSettings().setValue(kOpenFolder, QFileInfo(path).absolutePath());
     });
@@ -162,7 +163,8 @@ void DesktopWindow::takePhoto() {
   }
   askToSave(QStringLiteral("taking a photo"), [this] {
     if (camera_) camera_->deleteLater();
-    camera_ = screen::openCamera(centralWidget(), document_);
+    camera_ = platform::openCamera(
+        centralWidget(), [document = document_](const QImage& image) { document->pickCameraPicture(image); });
   });
 }
 
@@ -237,8 +239,8 @@ void DesktopWindow::saveAs() {
   const QString album = platform::albumDirectory();
   const QString folder =
       folderOr(windowSettings().value(kSaveFolder),
-               QFileInfo(album).isDir() ? album : screen::SketchDocument::albumStartFolder());
-  const QString baseName = screen::albumFileBaseName(QDateTime::currentDateTime());
+               QFileInfo(album).isDir() ? album : document::SketchDocument::albumStartFolder());
+  const QString baseName = document::albumFileBaseName(QDateTime::currentDateTime());
   const QString png = QStringLiteral("PNG image (*.png)");
   const QString jpeg = QStringLiteral("JPEG image (*.jpg *.jpeg)");
 
@@ -252,7 +254,7 @@ void DesktopWindow::saveAs() {
   dialog->setDefaultSuffix(QStringLiteral("png"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   // The name Save would give the picture now.
-  dialog->selectFile(screen::freeFileName(folder, baseName, QStringLiteral(".png")));
+  dialog->selectFile(document::freeFileName(folder, baseName, QStringLiteral(".png")));
   // A name typed without a suffix gets the chosen type's; the dialog itself
   // changes the suffix of the name shown.
   connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, jpeg](const QString& filter) {

@@ -86,7 +86,8 @@ void StylePanel::setRows(const QStringList& names, const QList<QImage>& bundled)
   for (StyleList* list : {sketch_, colour_}) {
     list->clear();
     for (int row = 0; row < names.size(); ++row) {
-      auto* item = new QListWidgetItem(iconFor(thumbnails_.at(row), devicePixelRatioF()), names.at(row), list);
+      auto* item =
+          new QListWidgetItem(iconFor(thumbnails_.at(row), devicePixelRatioF()), names.at(row), list);
       item->setSizeHint(QSize(kThumbnailBox.width() * 2, kThumbnailBox.height() + kRowPadding));
     }
   }

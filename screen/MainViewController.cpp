@@ -14,8 +14,8 @@
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/FireElementCell.h"
-#include "screen/PromptSchedule.h"
-#include "screen/SketchDocument.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "screen/StretchImageView.h"
 
 namespace screen {

@@ -27,11 +27,17 @@ class PictureButton;
 class ShadowLabel;
 }  // namespace platform
 
+namespace document {
+class PromptSchedule;
+class SketchDocument;
+}  // namespace document
+
 namespace screen {
 
 class FireElementCell;
-class PromptSchedule;
-class SketchDocument;
+// The views keep their names for the objects they view.
+using document::PromptSchedule;
+using document::SketchDocument;
 
 class MainViewController : public QWidget, public platform::AlertViewDelegate {
   Q_OBJECT

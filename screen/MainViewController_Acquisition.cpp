@@ -4,14 +4,15 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 
-#include "screen/Acquisition.h"
+#include "document/DroppedPicture.h"
+#include "document/SketchDocument.h"
+#include "platform/widgets/PhotoPickers.h"
 #include "screen/MainViewController.h"
-#include "screen/SketchDocument.h"
 
 namespace screen {
 
 void MainViewController::albumbtnclicked() {
-  const QString start = SketchDocument::albumStartFolder();
+  const QString start = document::SketchDocument::albumStartFolder();
   if (start.isEmpty()) {
     auto* alert = new platform::AlertView(profile_.noLibrary.title, profile_.noLibrary.message, nullptr,
                                           profile_.noLibrary.button);
@@ -19,7 +20,9 @@ void MainViewController::albumbtnclicked() {
     return;
   }
   if (albumDialog_) albumDialog_->close();
-  albumDialog_ = openPhotoDialog(this, document_, start);
+  albumDialog_ = platform::openPhotoDialog(
+      this, start, document::SketchDocument::openDialogFilter(),
+      [document = document_](const QString& path) { document->pickPhotoFile(path); });
 }
 
 void MainViewController::camerabtnclicked() {
@@ -30,17 +33,18 @@ void MainViewController::camerabtnclicked() {
     return;
   }
   if (cameraView_) cameraView_->deleteLater();
-  cameraView_ = openCamera(this, document_);
+  cameraView_ = platform::openCamera(
+      this, [document = document_](const QImage& image) { document->pickCameraPicture(image); });
 }
 
 void MainViewController::dragEnterEvent(QDragEnterEvent* event) {
-  if (!canvasCovered() && canTakeDrop(event->mimeData())) event->acceptProposedAction();
+  if (!canvasCovered() && document::canTakeDrop(event->mimeData())) event->acceptProposedAction();
 }
 
 void MainViewController::dropEvent(QDropEvent* event) {
-  if (canvasCovered() || !canTakeDrop(event->mimeData())) return;
+  if (canvasCovered() || !document::canTakeDrop(event->mimeData())) return;
   event->acceptProposedAction();
-  pickDropped(droppedPicture(event->mimeData()), document_);
+  document::pickDropped(document::droppedPicture(event->mimeData()), document_);
 }
 
 }  // namespace screen

@@ -9,9 +9,9 @@
 #include "platform/widgets/PictureButton.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
-#include "screen/PromptSchedule.h"
-#include "screen/Prompts.h"
-#include "screen/SketchDocument.h"
+#include "document/PromptSchedule.h"
+#include "promo/Prompts.h"
+#include "document/SketchDocument.h"
 
 namespace screen {
 
@@ -21,15 +21,15 @@ constexpr float kSliderStep = 0.05f;
 
 void MainViewController::helpbtnclicked() {
   schedule_->helpShown();
-  newHelpAlert(this, QStringLiteral("HelpText"))->show(this);
+  promo::newHelpAlert(this, QStringLiteral("HelpText"))->show(this);
 }
 
 void MainViewController::showratedialog() {
-  newRateAlert(this)->show(this);
+  promo::newRateAlert(this)->show(this);
 }
 
 void MainViewController::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
-  if (alertView && alertView->tag() == kRateAlertTag) schedule_->rateAnswered(buttonIndex);
+  if (alertView && alertView->tag() == promo::kRateAlertTag) schedule_->rateAnswered(buttonIndex);
 }
 
 void MainViewController::savebtnclicked() {

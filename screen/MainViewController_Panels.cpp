@@ -9,7 +9,7 @@
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/FireElementCell.h"
 #include "screen/MainViewController.h"
-#include "screen/SketchDocument.h"
+#include "document/SketchDocument.h"
 
 namespace screen {
 

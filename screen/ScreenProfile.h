@@ -5,14 +5,11 @@
 #include <QRectF>
 #include <QString>
 
+#include "document/SourceAlertTexts.h"
+
 namespace screen {
 
-// An alert shown when a picture source is missing: one button, no delegate.
-struct SourceAlertTexts {
-  QString title;
-  QString message;
-  QString button;
-};
+using document::SourceAlertTexts;
 
 struct MainScreenProfile {
   bool phone = true;

@@ -17,9 +17,9 @@
 #include "desktop/DesktopWindow.h"
 #include "platform/AsyncImageWriter.h"
 #include "platform/UserDefaults.h"
-#include "screen/SketchDocument.h"
-#include "screen/StyleRenderer.h"
-#include "screen/StyleThumbnails.h"
+#include "document/SketchDocument.h"
+#include "document/StyleRenderer.h"
+#include "document/StyleThumbnails.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ BENCHMARK(move_event_desktop_us)->Unit(benchmark::kMicrosecond)->Iterations(2000
 // the style panel's thumbnails delivered, with the window's event loop running.
 void thumbnails_12mp_ms(benchmark::State& state) {
   Desktop d(QSize(1280, 800));
-  auto* thumbnails = d.window->findChild<screen::StyleThumbnails*>();
+  auto* thumbnails = d.window->findChild<document::StyleThumbnails*>();
   if (!thumbnails) {
     state.SkipWithError("no thumbnails");
     return;
@@ -90,8 +90,8 @@ void thumbnails_12mp_ms(benchmark::State& state) {
   const QImage photo = makePhoto(4032, 3024);
   QElapsedTimer clock;
   bool done = false;
-  QObject::connect(d.window->document(), &screen::SketchDocument::photoPicked, [&] { clock.start(); });
-  QObject::connect(thumbnails, &screen::StyleThumbnails::finished, [&] { done = true; });
+  QObject::connect(d.window->document(), &document::SketchDocument::photoPicked, [&] { clock.start(); });
+  QObject::connect(thumbnails, &document::StyleThumbnails::finished, [&] { done = true; });
   for (auto _ : state) {
     done = false;
     d.window->document()->pickImage(photo, QStringLiteral("bench"));
@@ -106,7 +106,7 @@ BENCHMARK(thumbnails_12mp_ms)->Unit(benchmark::kMillisecond)->UseManualTime()->I
 void style_working_size_ms(benchmark::State& state) {
   Desktop d(QSize(1280, 800));
   const QImage prepared = d.window->document()->orgimg();
-  screen::StyleRenderer renderer;
+  document::StyleRenderer renderer;
   renderer.setTextureName(d.window->document()->textureName());
   for (auto _ : state) {
     sketch::GrayPlane plane;

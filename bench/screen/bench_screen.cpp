@@ -16,8 +16,8 @@
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 #include "screen/MainViewController.h"
-#include "screen/RenderBreakdown.h"
-#include "screen/SketchDocument.h"
+#include "document/RenderBreakdown.h"
+#include "document/SketchDocument.h"
 #include "screen/viewController_iPhone.h"
 #include "sketch/StylePipeline.h"
 
@@ -47,7 +47,7 @@ void renderpass_ms(benchmark::State& state) {
   c->didSelectRow(screen::MainViewController::kSketchTypeTag, kStyleB);
   c->didSelectRow(screen::MainViewController::kPhotoATypeTag, kStyleA);
   const QImage photo = makePhoto(1280, 960);
-  screen::RenderBreakdown sum;
+  document::RenderBreakdown sum;
   for (auto _ : state) {
     // Each pass gets a photo of its own, as a newly picked one would be: no
     // raster kept from the pass before applies to it.

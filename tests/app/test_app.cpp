@@ -14,7 +14,7 @@
 #include "platform/UserDefaults.h"
 #include "platform/Version.h"
 #include "screen/MainViewController.h"
-#include "screen/SketchDocument.h"
+#include "document/SketchDocument.h"
 
 using app::Profile;
 

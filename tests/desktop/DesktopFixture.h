@@ -28,8 +28,8 @@
 #include "platform/UserDefaults.h"
 #include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/AlertView.h"
-#include "screen/PromptSchedule.h"
-#include "screen/SketchDocument.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 
 namespace desktop_test {
 
@@ -96,7 +96,7 @@ class DesktopTest : public ::testing::Test {
   }
   // Opens a photo the way a user does: Ctrl+O, the file chosen in the dialog.
   bool open(const QString& path) {
-    QSignalSpy done(window_->document(), &screen::SketchDocument::renderPassFinished);
+    QSignalSpy done(window_->document(), &document::SketchDocument::renderPassFinished);
     key(Qt::CTRL | Qt::Key_O);
     auto* dialog = window_->findChild<QFileDialog*>();
     if (!dialog || !dialog->isVisible()) return false;

@@ -52,7 +52,7 @@ TEST_F(DesktopTest, StartsEmptyResizableWithMenusAndEveryActionExplained) {
 
 TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRendered) {
   start();
-  QSignalSpy busy(w()->document(), &screen::SketchDocument::busyChanged);
+  QSignalSpy busy(w()->document(), &document::SketchDocument::busyChanged);
   ASSERT_TRUE(open(writePhoto(dir_, "wide.png", 640, 480)));
   ASSERT_GE(busy.count(), 2);
   EXPECT_TRUE(busy.first().at(0).toBool());  // busy from the pick ...
@@ -75,7 +75,7 @@ TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRendered) {
   EXPECT_TRUE(w()->busyIndicator()->isAnimating());
   EXPECT_FALSE(plate()->isEnabled());
   EXPECT_FALSE(w()->action("save")->isEnabled());
-  QSignalSpy done(w()->document(), &screen::SketchDocument::renderPassFinished);
+  QSignalSpy done(w()->document(), &document::SketchDocument::renderPassFinished);
   ASSERT_TRUE(done.wait(20000));
   EXPECT_TRUE(plate()->isEnabled());
   EXPECT_FALSE(w()->busyIndicator()->isVisible());
@@ -219,7 +219,7 @@ TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
 TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime) {
   start(QSize(1000, 700));
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
-  QSignalSpy saved(w()->document(), &screen::SketchDocument::saveFinished);
+  QSignalSpy saved(w()->document(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_S);
   ASSERT_TRUE(waitCount(saved, 1));
   ASSERT_TRUE(saved.first().at(0).toBool());

@@ -15,9 +15,9 @@
 #include "DesktopFixture.h"
 #include "desktop/StylePanel.h"
 #include "platform/widgets/CameraCapture.h"
-#include "screen/SaveShare.h"
-#include "screen/StyleRenderer.h"
-#include "screen/StyleThumbnails.h"
+#include "document/SaveShare.h"
+#include "document/StyleRenderer.h"
+#include "document/StyleThumbnails.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class DesktopFilesTest : public DesktopTest {
     QFile::remove(album());
     DesktopTest::TearDown();
   }
-  screen::SketchDocument* doc() { return w()->document(); }
+  document::SketchDocument* doc() { return w()->document(); }
   // A stroke across the middle of the picture: the painting is changed.
   void paint() {
     const QPoint mid = pictureOnScreen().center().toPoint();
@@ -93,7 +93,7 @@ class DesktopFilesTest : public DesktopTest {
   // Marks the render passes so far; the next wait is for a pass after the mark,
   // which may have ended while the events of a click were being handled.
   void markPasses() {
-    if (!passes_) passes_ = std::make_unique<QSignalSpy>(doc(), &screen::SketchDocument::renderPassFinished);
+    if (!passes_) passes_ = std::make_unique<QSignalSpy>(doc(), &document::SketchDocument::renderPassFinished);
     marked_ = passes_->count();
   }
   bool waitForRender() {
@@ -129,9 +129,9 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   ASSERT_TRUE(photo.save(dir_.filePath("s.png")));
   ASSERT_TRUE(open(dir_.filePath("s.png")));
   const QSize box = (QSizeF(desktop::StylePanel::kThumbnailBox) * panel->devicePixelRatioF()).toSize();
-  const QImage small = screen::StyleThumbnails::smallCopy(doc()->orgimg(), box);
+  const QImage small = document::StyleThumbnails::smallCopy(doc()->orgimg(), box);
   QList<QImage> expected{small};
-  screen::StyleRenderer renderer;
+  document::StyleRenderer renderer;
   renderer.setTextureName(doc()->textureName());
   for (int style = 1; style <= 7; ++style) {
     sketch::GrayPlane plane;
@@ -141,10 +141,10 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   for (int row = 0; row < 8; ++row) EXPECT_EQ(panel->thumbnail(row), expected.at(row)) << row;
 
   // A click applies at once: one render pass, with the stored numbers.
-  QSignalSpy passes(doc(), &screen::SketchDocument::renderPassFinished);
+  QSignalSpy passes(doc(), &document::SketchDocument::renderPassFinished);
   clickRow(w()->sketchList(), 3);
   ASSERT_TRUE(waitCount(passes, 1));
-  QTest::qWait(screen::SketchDocument::kRenderDelayMs + 100);  // no second pass follows
+  QTest::qWait(document::SketchDocument::kRenderDelayMs + 100);  // no second pass follows
   EXPECT_EQ(passes.count(), 1);
   EXPECT_EQ(doc()->currenttype(), 3);
   EXPECT_EQ(platform::UserDefaults::standardUserDefaults().integerForKey("currenttype"), 3);
@@ -289,7 +289,7 @@ TEST_F(QuestionTest, SaveSavesToTheAlbumThenGoesOn) {
     if (!doc()->isModified()) paint();
     const QImage painting = model()->renderFinalPicture();
     const QStringList before = albumFiles();
-    QSignalSpy saved(doc(), &screen::SketchDocument::saveFinished);
+    QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
     markPasses();
     t.fire();
     answer(QMessageBox::Save);
@@ -310,7 +310,7 @@ TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
   QFile blocker(album());
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
-  QSignalSpy saved(doc(), &screen::SketchDocument::saveFinished);
+  QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_Q);
   answer(QMessageBox::Save);
   ASSERT_TRUE(waitCount(saved, 1));
@@ -339,7 +339,7 @@ TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggers
   start();
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
-  QSignalSpy saved(doc(), &screen::SketchDocument::saveFinished);
+  QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_Q);
   // Right after the answer, while its file is written: another stroke, and another trigger.
   ASSERT_NE(question(), nullptr);
@@ -376,7 +376,7 @@ TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
   ASSERT_TRUE(dialog && dialog->isVisible());
   markPasses();
   openWith(other_);
-  QTest::qWait(screen::SketchDocument::kRenderDelayMs + 300);
+  QTest::qWait(document::SketchDocument::kRenderDelayMs + 300);
   EXPECT_EQ(doc()->photoName(), "p.png");  // not under the dialog
   dialog->reject();
   ASSERT_TRUE(waitForRender());
@@ -391,7 +391,7 @@ TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
   markPasses();
   openWith(third);
   openWith(other_);
-  QTest::qWait(screen::SketchDocument::kRenderDelayMs + 300);
+  QTest::qWait(document::SketchDocument::kRenderDelayMs + 300);
   EXPECT_EQ(doc()->photoName(), "other.png");
   EXPECT_EQ(passes_->count(), marked_);
   QTest::mouseRelease(plate(), Qt::LeftButton, {}, at + QPoint(10, 0));
@@ -412,7 +412,7 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   auto saveAs = [this](const QString& typed, QString* folder, bool chooseJpeg = false) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last dialog
     QApplication::setActiveWindow(w());  // the window manager's part when a dialog closes
-    QSignalSpy done(doc(), &screen::SketchDocument::saveFinished);
+    QSignalSpy done(doc(), &document::SketchDocument::saveFinished);
     key(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     auto* dialog = w()->findChild<QFileDialog*>("saveAsDialog");
     if (!dialog || !dialog->isVisible()) return QString("no dialog");

@@ -26,8 +26,8 @@
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/MainViewController.h"
-#include "screen/PromptSchedule.h"
-#include "screen/SketchDocument.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "screen/viewController_iPad.h"
 #include "screen/viewController_iPhone.h"
 
@@ -61,7 +61,7 @@ class ScreenTest : public ::testing::Test {
     controller_.reset(c);
     c->resize(size);
     c->loadViewIfNeeded();
-    renders_ = std::make_unique<QSignalSpy>(c->document(), &screen::SketchDocument::renderPassFinished),
+    renders_ = std::make_unique<QSignalSpy>(c->document(), &document::SketchDocument::renderPassFinished),
     seen_ = 0;
     c->show();
     QApplication::setActiveWindow(c);

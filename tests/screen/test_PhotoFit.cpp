@@ -2,7 +2,7 @@
 // The fit of a photo to the canvas, the brush width and the profile constants.
 #include <gtest/gtest.h>
 
-#include "screen/PhotoFit.h"
+#include "document/PhotoFit.h"
 #include "screen/ScreenProfile.h"
 
 TEST(PhotoFit, CanvasRatiosTheFitOfDocumentedShapesAndTheBrushWidth) {
@@ -23,15 +23,15 @@ TEST(PhotoFit, CanvasRatiosTheFitOfDocumentedShapesAndTheBrushWidth) {
            {{280, 375}, phone480, false, 0, 0},  // the exact canvas shape takes the height branch
            {{648, 848}, tablet, false, 0, 0}}) {
     SCOPED_TRACE(testing::Message() << photo.width() << "x" << photo.height() << " on " << aspect);
-    const auto fit = screen::fitPhoto(photo, aspect);
+    const auto fit = document::fitPhoto(photo, aspect);
     EXPECT_EQ(fit.bigwidth, bigwidth);
     EXPECT_EQ(bigwidth ? fit.offsetratio_x : fit.offsetratio_y, 0.0f);
     EXPECT_NEAR(bigwidth ? fit.offsetratio_y : fit.offsetratio_x, margin, tolerance);
   }
   // The brush is a fifth of slider times width: v * w in single precision, then times 0.2 in double.
-  EXPECT_EQ(screen::brushWidthForPhoto(0.0f, 1280), 0.0f);
-  EXPECT_EQ(screen::brushWidthForPhoto(1.0f, 1000), 200.0f);
-  EXPECT_EQ(screen::brushWidthForPhoto(0.3f, 777), float(double(0.3f * 777.0f) * 0.2));
+  EXPECT_EQ(document::brushWidthForPhoto(0.0f, 1280), 0.0f);
+  EXPECT_EQ(document::brushWidthForPhoto(1.0f, 1000), 200.0f);
+  EXPECT_EQ(document::brushWidthForPhoto(0.3f, 777), float(double(0.3f * 777.0f) * 0.2));
 }
 
 TEST(ScreenProfile, PhoneFramesFollowTheScreenHeightTabletFramesAreFixed) {

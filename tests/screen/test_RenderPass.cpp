@@ -94,7 +94,7 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
 
   // A second photo is always rendered; the phone hides the canvas meanwhile, the tablet does not.
   QSignalSpy done(c->document(),
-                  &screen::SketchDocument::renderPassFinished);  // the passes above ended inside dosketch()
+                  &document::SketchDocument::renderPassFinished);  // the passes above ended inside dosketch()
   ASSERT_TRUE(c->document()->pickPhotoFile(writePhoto("two.png", 120, 160)));
   EXPECT_TRUE(view()->isHidden());
   EXPECT_TRUE(c->processindicator()->isAnimating());

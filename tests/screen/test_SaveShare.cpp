@@ -12,7 +12,7 @@
 #include "ScreenFixture.h"
 #include "canvas/PlateView.h"
 #include "platform/Paths.h"
-#include "screen/SaveShare.h"
+#include "document/SaveShare.h"
 
 class SaveShareTest : public ScreenTest {
  protected:
@@ -35,7 +35,7 @@ class SaveShareTest : public ScreenTest {
   }
   // Presses Save and waits for the outcome; the path (or reason) it reported.
   QString save(bool expectOk) {
-    QSignalSpy done(controller_->document(), &screen::SketchDocument::saveFinished);
+    QSignalSpy done(controller_->document(), &document::SketchDocument::saveFinished);
     QTest::mouseClick(controller_->savebtn(), Qt::LeftButton);
     EXPECT_TRUE(!done.isEmpty() || platform::AlertView::visibleAlerts().isEmpty()) << "told before the write";
     if (done.isEmpty() && !done.wait(20000)) return {};
@@ -47,8 +47,8 @@ class SaveShareTest : public ScreenTest {
 
 TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   auto* c = startPhone();
-  QSignalSpy saves(c->document(), &screen::SketchDocument::saveFinished),
-      handed(c->document(), &screen::SketchDocument::shareHandedOn);
+  QSignalSpy saves(c->document(), &document::SketchDocument::saveFinished),
+      handed(c->document(), &document::SketchDocument::shareHandedOn);
   for (int command = 0; command < 3; ++command) {
     SCOPED_TRACE(command);
     QApplication::setActiveWindow(c);  // the alerts before took the focus
@@ -89,7 +89,7 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   QApplication::setActiveWindow(controller_.get());  // the alert took the focus
 
   // Quick saves never share a file name.
-  QSignalSpy done(controller_->document(), &screen::SketchDocument::saveFinished);
+  QSignalSpy done(controller_->document(), &document::SketchDocument::saveFinished);
   QTest::keyClick(controller_.get(), Qt::Key_S, Qt::ControlModifier);
   QTest::mouseClick(controller_->savebtn(), Qt::LeftButton);
   for (int i = 0; i < 50 && done.count() < 2; ++i) done.wait(400);
@@ -157,7 +157,7 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
 
   // Nothing can send mail: no xdg-email and no handler for the link, or an
   // xdg-email that fails. The user is told, and no attachment is left behind.
-  QSignalSpy failed(c->document(), &screen::SketchDocument::shareFailed);
+  QSignalSpy failed(c->document(), &document::SketchDocument::shareFailed);
   platform::setUrlOpener([](const QUrl&) { return false; });
   QTest::mouseClick(c->sharebtn(), Qt::LeftButton);
   EXPECT_EQ(failed.count(), 1);
@@ -176,7 +176,7 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
 TEST_F(ScreenTest, AlbumWriteMovesOnFromATakenNameAndNeverReplacesIt) {
   const QDir dir(dir_.filePath("album"));
   const QImage picture = makePhoto(40, 30).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  const QString base = screen::albumFileBaseName(QDateTime(QDate(2026, 12, 6), QTime(19, 30, 5)));
+  const QString base = document::albumFileBaseName(QDateTime(QDate(2026, 12, 6), QTime(19, 30, 5)));
   ASSERT_EQ(base, QStringLiteral("Vorlane 2026-12-06 19-30-05"));
   const QString expected[] = {base + ".png", base + " (2).png", base + " (3).png"};
   writeFile(dir.filePath(expected[0]), "earlier");
@@ -185,7 +185,7 @@ TEST_F(ScreenTest, AlbumWriteMovesOnFromATakenNameAndNeverReplacesIt) {
   for (int i = 1; i < 3; ++i) {
     const mode_t mask = i == 1 ? 022 : 027;
     const mode_t before = ::umask(mask);
-    const screen::AlbumWrite written = screen::writeToAlbum(picture, dir.path(), base);
+    const document::AlbumWrite written = document::writeToAlbum(picture, dir.path(), base);
     ::umask(before);
     ASSERT_TRUE(written.ok) << written.reason.toStdString();
     EXPECT_EQ(QFileInfo(written.path).fileName(), expected[i]);
@@ -204,15 +204,15 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   const QDir dir(dir_.filePath("files"));
   ASSERT_TRUE(QDir().mkpath(dir.path()));
   const QImage picture = makePhoto(64, 48).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  EXPECT_EQ(screen::freeFileName(dir.path(), "Vorlane x", ".png"), "Vorlane x.png");
+  EXPECT_EQ(document::freeFileName(dir.path(), "Vorlane x", ".png"), "Vorlane x.png");
   writeFile(dir.filePath("Vorlane x.png"), "taken");
-  EXPECT_EQ(screen::freeFileName(dir.path(), "Vorlane x", ".png"), "Vorlane x (2).png");
-  EXPECT_EQ(screen::freeFileName(dir.path(), "Vorlane x", ".jpg"), "Vorlane x.jpg");
+  EXPECT_EQ(document::freeFileName(dir.path(), "Vorlane x", ".png"), "Vorlane x (2).png");
+  EXPECT_EQ(document::freeFileName(dir.path(), "Vorlane x", ".jpg"), "Vorlane x.jpg");
 
   // By suffix, any case: PNG lossless, JPEG at quality 92 on white.
   for (const char* name : {"a.PNG", "b.jpg", "c.JPEG"}) {
     SCOPED_TRACE(name);
-    const screen::AlbumWrite written = screen::writePictureFile(picture, dir.filePath(name));
+    const document::AlbumWrite written = document::writePictureFile(picture, dir.filePath(name));
     ASSERT_TRUE(written.ok) << written.reason.toStdString();
     QImageReader reader(written.path);
     const bool png = QByteArray(name).endsWith("PNG");
@@ -233,7 +233,7 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   EXPECT_EQ(jpeg.readAll(), q92);
 
   for (const char* refused : {"d.bmp", "e", "f.png.txt"}) {
-    const screen::AlbumWrite written = screen::writePictureFile(picture, dir.filePath(refused));
+    const document::AlbumWrite written = document::writePictureFile(picture, dir.filePath(refused));
     EXPECT_FALSE(written.ok) << refused;
     EXPECT_EQ(written.reason, "a picture can be saved as PNG (.png) or JPEG (.jpg) only");
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(refused))) << refused;
@@ -241,12 +241,12 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
 
   // A new file gets the user's usual permissions, a replaced one keeps its own.
   const mode_t before = ::umask(027);
-  const screen::AlbumWrite fresh = screen::writePictureFile(picture, dir.filePath("new.png"));
+  const document::AlbumWrite fresh = document::writePictureFile(picture, dir.filePath("new.png"));
   ::umask(before);
   ASSERT_TRUE(fresh.ok);
   QFile old(dir.filePath("Vorlane x.png"));
   ASSERT_TRUE(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-  ASSERT_TRUE(screen::writePictureFile(picture, old.fileName()).ok);
+  ASSERT_TRUE(document::writePictureFile(picture, old.fileName()).ok);
   for (auto [path, mode] : {std::pair{fresh.path, 0640}, {old.fileName(), 0600}}) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
@@ -256,20 +256,20 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
 
   // A symbolic link is written through: the link stays, its target gets the picture.
   ASSERT_TRUE(QFile::link(dir.filePath("new.png"), dir.filePath("link.png")));
-  const screen::AlbumWrite through = screen::writePictureFile(makePhoto(8, 6), dir.filePath("link.png"));
+  const document::AlbumWrite through = document::writePictureFile(makePhoto(8, 6), dir.filePath("link.png"));
   ASSERT_TRUE(through.ok) << through.reason.toStdString();
   EXPECT_EQ(through.path, QFileInfo(dir.filePath("new.png")).absoluteFilePath());
   EXPECT_TRUE(QFileInfo(dir.filePath("link.png")).isSymLink());
   EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(8, 6));
   // ... through a chain of links too.
   ASSERT_TRUE(QFile::link(dir.filePath("link.png"), dir.filePath("chain.png")));
-  ASSERT_TRUE(screen::writePictureFile(makePhoto(10, 4), dir.filePath("chain.png")).ok);
+  ASSERT_TRUE(document::writePictureFile(makePhoto(10, 4), dir.filePath("chain.png")).ok);
   EXPECT_TRUE(QFileInfo(dir.filePath("link.png")).isSymLink());
   EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(10, 4));
   // A read-only file is not replaced (only where permissions bind: not for root).
   if (::geteuid() != 0) {
     ASSERT_TRUE(QFile(dir.filePath("new.png")).setPermissions(QFileDevice::ReadOwner));
-    const screen::AlbumWrite locked = screen::writePictureFile(picture, dir.filePath("new.png"));
+    const document::AlbumWrite locked = document::writePictureFile(picture, dir.filePath("new.png"));
     EXPECT_FALSE(locked.ok);
     EXPECT_EQ(locked.reason, "the file new.png is read-only");
     EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(10, 4));
@@ -288,7 +288,7 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   const struct rlimit small {oldBytes.size() + 4096, limit.rlim_max};
   const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const screen::AlbumWrite cut = screen::writePictureFile(noise, old.fileName());
+  const document::AlbumWrite cut = document::writePictureFile(noise, old.fileName());
   ::setrlimit(RLIMIT_FSIZE, &limit);
   std::signal(SIGXFSZ, oldSignal);
   EXPECT_FALSE(cut.ok);
@@ -301,8 +301,8 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
 
 TEST_F(SaveShareTest, ThePaintingIsChangedFromAStrokeUntilASaveThatHoldsIt) {
   auto* c = startPhone();
-  screen::SketchDocument* document = c->document();
-  QSignalSpy changes(document, &screen::SketchDocument::modifiedChanged);
+  document::SketchDocument* document = c->document();
+  QSignalSpy changes(document, &document::SketchDocument::modifiedChanged);
   ASSERT_TRUE(pickAndRender(writePhoto(QStringLiteral("p.png"), 400, 300)));
   EXPECT_FALSE(document->isModified());
   stroke({60, 150}, {340, 150});
@@ -318,7 +318,7 @@ TEST_F(SaveShareTest, ThePaintingIsChangedFromAStrokeUntilASaveThatHoldsIt) {
 
   // A stroke while the save is being written: that save does not hold it.
   stroke({60, 100}, {340, 100});
-  QSignalSpy done(document, &screen::SketchDocument::saveFinished);
+  QSignalSpy done(document, &document::SketchDocument::saveFinished);
   QTest::mouseClick(c->savebtn(), Qt::LeftButton);
   stroke({60, 200}, {340, 200});
   if (done.isEmpty()) ASSERT_TRUE(done.wait(20000));
@@ -329,7 +329,7 @@ TEST_F(SaveShareTest, ThePaintingIsChangedFromAStrokeUntilASaveThatHoldsIt) {
   // A new render pass starts a new painting.
   c->document()->selectSketchStyle(3);
   ASSERT_TRUE(c->document()->renderIfChanged(0));
-  QSignalSpy pass(document, &screen::SketchDocument::renderPassFinished);
+  QSignalSpy pass(document, &document::SketchDocument::renderPassFinished);
   ASSERT_TRUE(pass.wait(20000));
   EXPECT_FALSE(document->isModified());
   QList<bool> seen;
@@ -347,7 +347,7 @@ TEST_F(SaveShareTest, APhotoThatCannotBeRenderedGivesThePaintingBackAsItWas) {
   defaults().setBoolForKey(true, "inited");
   defaults().setIntegerForKey(0, "currenttype");
   auto* c = startPhone();
-  screen::SketchDocument* document = c->document();
+  document::SketchDocument* document = c->document();
   ASSERT_TRUE(pickAndRender(writePhoto(QStringLiteral("first.png"), 400, 300)));
   const QString second = writePhoto(QStringLiteral("second.png"), 300, 400);
   c->didSelectRow(1, 2);
@@ -360,7 +360,7 @@ TEST_F(SaveShareTest, APhotoThatCannotBeRenderedGivesThePaintingBackAsItWas) {
   EXPECT_TRUE(document->isModified());
   closeAlerts();
   // Saved while the failing photo waits: saved it stays.
-  QSignalSpy done(document, &screen::SketchDocument::saveFinished);
+  QSignalSpy done(document, &document::SketchDocument::saveFinished);
   QTest::mouseClick(c->savebtn(), Qt::LeftButton);
   c->didSelectRow(1, 2);  // the failure put the selection back
   ASSERT_TRUE(document->pickPhotoFile(second));

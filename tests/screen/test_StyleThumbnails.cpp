@@ -4,8 +4,8 @@
 #include <QMap>
 
 #include "ScreenFixture.h"
-#include "screen/StyleRenderer.h"
-#include "screen/StyleThumbnails.h"
+#include "document/StyleRenderer.h"
+#include "document/StyleThumbnails.h"
 
 namespace {
 
@@ -13,9 +13,9 @@ constexpr const char* kTexture = "sketchbrush.png";
 
 // The engine's own output for every row of a photo at a box.
 QList<QImage> expectedRows(const QImage& photo, QSize box) {
-  const QImage small = screen::StyleThumbnails::smallCopy(photo, box);
+  const QImage small = document::StyleThumbnails::smallCopy(photo, box);
   QList<QImage> rows{small};
-  screen::StyleRenderer renderer;
+  document::StyleRenderer renderer;
   renderer.setTextureName(kTexture);
   for (int style = 1; style <= 7; ++style) {
     sketch::GrayPlane plane;
@@ -32,12 +32,12 @@ TEST_F(ScreenTest, SmallCopyFitsTheBoxKeepingTheShapeAndNeverEnlarges) {
                                      {QSize(960, 1280), QSize(176, 176), QSize(132, 176)},
                                      {QSize(100, 80), QSize(176, 176), QSize(100, 80)},
                                      {QSize(4000, 3), QSize(176, 176), QSize(176, 1)}}) {
-    const QImage copy = screen::StyleThumbnails::smallCopy(photo.scaled(size), box);
+    const QImage copy = document::StyleThumbnails::smallCopy(photo.scaled(size), box);
     EXPECT_EQ(copy.size(), expected) << size.width() << "x" << size.height();
     EXPECT_EQ(copy.format(), QImage::Format_ARGB32_Premultiplied);
   }
-  EXPECT_TRUE(screen::StyleThumbnails::smallCopy(QImage(), QSize(10, 10)).isNull());
-  EXPECT_TRUE(screen::StyleThumbnails::smallCopy(photo, QSize()).isNull());
+  EXPECT_TRUE(document::StyleThumbnails::smallCopy(QImage(), QSize(10, 10)).isNull());
+  EXPECT_TRUE(document::StyleThumbnails::smallCopy(photo, QSize()).isNull());
 }
 
 TEST_F(ScreenTest, ThumbnailsAreTheEngineOutputAndALaterPhotoCancelsTheFirst) {
@@ -45,13 +45,13 @@ TEST_F(ScreenTest, ThumbnailsAreTheEngineOutputAndALaterPhotoCancelsTheFirst) {
   QImage second = makePhoto(300, 400).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   second.invertPixels(QImage::InvertRgb);
   const QSize box(120, 120);
-  screen::StyleThumbnails thumbnails;
+  document::StyleThumbnails thumbnails;
   thumbnails.setTextureName(kTexture);
   QMap<int, QImage> delivered;
   int deliveries = 0;
-  QObject::connect(&thumbnails, &screen::StyleThumbnails::thumbnailReady,
+  QObject::connect(&thumbnails, &document::StyleThumbnails::thumbnailReady,
                    [&](int row, const QImage& image) { delivered[row] = image, ++deliveries; });
-  QSignalSpy finished(&thumbnails, &screen::StyleThumbnails::finished);
+  QSignalSpy finished(&thumbnails, &document::StyleThumbnails::finished);
 
   // Waits for the next end and checks that exactly photo's eight rows arrived since the last.
   auto onlyRowsOf = [&](const QImage& photo, QSize size) {

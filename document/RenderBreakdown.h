@@ -2,7 +2,7 @@
 #pragma once
 // Where the time of one render pass went, in milliseconds.
 
-namespace screen {
+namespace document {
 
 struct RenderBreakdown {
   double extractMs = 0;  // photo raster out of the prepared photo
@@ -14,4 +14,4 @@ struct RenderBreakdown {
   void clear() { *this = RenderBreakdown(); }
 };
 
-}  // namespace screen
+}  // namespace document

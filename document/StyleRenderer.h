@@ -12,10 +12,10 @@
 #include <optional>
 #include <vector>
 
-#include "screen/RenderBreakdown.h"
+#include "document/RenderBreakdown.h"
 #include "sketch/PixelBuffer.h"
 
-namespace screen {
+namespace document {
 
 class StyleRenderer {
  public:
@@ -44,4 +44,4 @@ class StyleRenderer {
   std::vector<std::uint8_t> grey_;
 };
 
-}  // namespace screen
+}  // namespace document

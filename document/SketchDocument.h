@@ -13,10 +13,10 @@
 #include <memory>
 #include <optional>
 
+#include "document/RenderBreakdown.h"
+#include "document/SaveShare.h"
+#include "document/SourceAlertTexts.h"
 #include "platform/PhotoDecoder.h"
-#include "screen/RenderBreakdown.h"
-#include "screen/SaveShare.h"
-#include "screen/ScreenProfile.h"
 #include "sketch/PixelBuffer.h"
 
 class QThreadPool;
@@ -29,7 +29,7 @@ namespace platform {
 class UserDefaults;
 }
 
-namespace screen {
+namespace document {
 
 class StyleRenderer;
 
@@ -88,6 +88,10 @@ class SketchDocument : public QObject {
   bool pickPhotoFile(const QString& path);
   // A picture that arrives decoded (camera, dropped image data).
   bool pickImage(const QImage& image, const QString& name);
+  // A picture the camera view took, named as every layout names it.
+  bool pickCameraPicture(const QImage& image) {
+    return pickImage(image, QStringLiteral("The camera picture"));
+  }
 
   // The render pass: photo B and photo A into the canvas, re-rendering only what
   // changed since the last pass; then the canvas starts afresh from photo B.
@@ -122,7 +126,7 @@ class SketchDocument : public QObject {
   void renderPassFinished(bool ok);
   // The style numbers changed (a click, or a failed pass putting them back).
   void selectionChanged();
-  void alertRequested(const screen::SourceAlertTexts& alert);
+  void alertRequested(const document::SourceAlertTexts& alert);
   // A save has ended: ok with the new file's path, or not ok with the reason;
   // ticket: what save() or saveAs() returned for it.
   void saveFinished(bool ok, const QString& pathOrReason, quint64 ticket);
@@ -191,4 +195,4 @@ class SketchDocument : public QObject {
   QThreadPool* writer_ = nullptr;
 };
 
-}  // namespace screen
+}  // namespace document

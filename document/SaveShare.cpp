@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/SaveShare.h"
+#include "document/SaveShare.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -16,11 +14,13 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QVariantMap>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
 
-namespace screen {
+namespace document {
 
 namespace {
 
@@ -292,4 +292,4 @@ QUrl mailLink() {
                            QUrl::StrictMode);
 }
 
-}  // namespace screen
+}  // namespace document

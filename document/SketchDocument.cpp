@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/SketchDocument.h"
+#include "document/SketchDocument.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -8,14 +8,14 @@
 #include <algorithm>
 
 #include "canvas/CanvasModel.h"
+#include "document/PhotoFit.h"
+#include "document/StyleRenderer.h"
 #include "platform/Log.h"
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
-#include "screen/PhotoFit.h"
-#include "screen/StyleRenderer.h"
 
-namespace screen {
+namespace document {
 
 namespace {
 
@@ -173,7 +173,8 @@ bool SketchDocument::pickImage(const QImage& image, const QString& name) {
   return true;
 }
 
-void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QString& name, const QString& path) {
+void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QString& name,
+                                      const QString& path) {
   if (!pendingPick_) {
     PendingPick before;
     before.orgimg = orgimg_;
@@ -310,4 +311,4 @@ void SketchDocument::renderFailed(const QString& detail) {
   emit renderPassFinished(false);
 }
 
-}  // namespace screen
+}  // namespace document

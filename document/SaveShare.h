@@ -8,7 +8,7 @@
 #include <QString>
 #include <QUrl>
 
-namespace screen {
+namespace document {
 
 // "Vorlane 2026-12-06 19-30-05": the album file name without suffix.
 QString albumFileBaseName(const QDateTime& when);
@@ -46,4 +46,4 @@ AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent);
 // The mail link with the addresses of the resource "maillink.plist".
 QUrl mailLink();
 
-}  // namespace screen
+}  // namespace document

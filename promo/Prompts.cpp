@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/Prompts.h"
+#include "promo/Prompts.h"
 
 #include "platform/Resources.h"
 #include "platform/widgets/AlertView.h"
 
-namespace screen {
+namespace promo {
 
 platform::AlertView* newHelpAlert(platform::AlertViewDelegate* delegate, const QString& textKey) {
   return new platform::AlertView(QStringLiteral("How to"), platform::localizedString(textKey), delegate,
@@ -21,4 +21,4 @@ platform::AlertView* newRateAlert(platform::AlertViewDelegate* delegate) {
   return alert;
 }
 
-}  // namespace screen
+}  // namespace promo

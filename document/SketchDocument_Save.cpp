@@ -11,13 +11,13 @@
 #include <QThreadPool>
 
 #include "canvas/CanvasModel.h"
+#include "document/SaveShare.h"
+#include "document/SketchDocument.h"
 #include "platform/Desktop.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
-#include "screen/SaveShare.h"
-#include "screen/SketchDocument.h"
 
-namespace screen {
+namespace document {
 
 QThreadPool* SketchDocument::writer() {
   if (!writer_) {
@@ -55,7 +55,8 @@ quint64 SketchDocument::saveAs(const QString& path) {
       QStringLiteral("The image could not be saved as %1").arg(QFileInfo(path).fileName()));
 }
 
-quint64 SketchDocument::write(const QImage& picture, const std::function<AlbumWrite(const QImage&)>& writeFile,
+quint64 SketchDocument::write(const QImage& picture,
+                              const std::function<AlbumWrite(const QImage&)>& writeFile,
                               const QString& failure) {
   const quint64 ticket = ++lastSaveTicket_;
   // The painting counts as saved only if nothing changed it after this picture.
@@ -153,4 +154,4 @@ void SketchDocument::cannotShare() {
   emit shareFailed();
 }
 
-}  // namespace screen
+}  // namespace document

@@ -15,7 +15,7 @@ namespace platform {
 class UserDefaults;
 }
 
-namespace screen {
+namespace document {
 
 class PromptSchedule : public QObject {
   Q_OBJECT
@@ -83,4 +83,4 @@ class PromptSchedule : public QObject {
   QTimer* moreTimer_ = nullptr;
 };
 
-}  // namespace screen
+}  // namespace document

@@ -13,7 +13,7 @@
 
 class QThreadPool;
 
-namespace screen {
+namespace document {
 
 class StyleRenderer;
 
@@ -50,4 +50,4 @@ class StyleThumbnails : public QObject {
   std::shared_ptr<std::atomic<quint64>> generation_;
 };
 
-}  // namespace screen
+}  // namespace document

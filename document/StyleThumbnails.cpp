@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/StyleThumbnails.h"
+#include "document/StyleThumbnails.h"
 
 #include <QThreadPool>
 
+#include "document/StyleRenderer.h"
 #include "platform/Log.h"
-#include "screen/StyleRenderer.h"
 
-namespace screen {
+namespace document {
 
 StyleThumbnails::StyleThumbnails(QObject* parent)
     : QObject(parent),
@@ -32,7 +32,8 @@ QImage StyleThumbnails::smallCopy(const QImage& photo, QSize box) {
   QSize size = photo.size();
   if (size.width() > box.width() || size.height() > box.height())
     size = size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-  QImage copy = size == photo.size() ? photo : photo.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage copy =
+      size == photo.size() ? photo : photo.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return copy.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
@@ -77,4 +78,4 @@ void StyleThumbnails::render(const QImage& photo, QSize box, int lastStyle) {
   });
 }
 
-}  // namespace screen
+}  // namespace document

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/PromptSchedule.h"
+#include "document/PromptSchedule.h"
 
 #include <QTimer>
 #include <QUrl>
@@ -12,7 +12,7 @@
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 
-namespace screen {
+namespace document {
 
 namespace {
 
@@ -144,4 +144,4 @@ void PromptSchedule::killmore() {
   showmoredlgafter(kMoreAgainDelayS);
 }
 
-}  // namespace screen
+}  // namespace document

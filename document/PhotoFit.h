@@ -4,7 +4,7 @@
 // as a fraction of the plate, and which side the photo fills.
 #include <QSize>
 
-namespace screen {
+namespace document {
 
 struct PhotoFit {
   float offsetratio_x = 0.0f;
@@ -21,4 +21,4 @@ PhotoFit fitPhoto(QSize uprightSize, float canvasAspect);
 // fifth of it.
 float brushWidthForPhoto(float sliderValue, int photoWidth);
 
-}  // namespace screen
+}  // namespace document

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/StyleRenderer.h"
+#include "document/StyleRenderer.h"
 
 #include <QElapsedTimer>
 #include <string>
@@ -8,7 +8,7 @@
 #include "platform/Resources.h"
 #include "sketch/StylePipeline.h"
 
-namespace screen {
+namespace document {
 
 namespace {
 double msSince(const QElapsedTimer& t) {
@@ -101,4 +101,4 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   return image;
 }
 
-}  // namespace screen
+}  // namespace document

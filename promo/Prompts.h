@@ -9,7 +9,7 @@ class AlertView;
 class AlertViewDelegate;
 }  // namespace platform
 
-namespace screen {
+namespace promo {
 
 // The rating prompt's alert tag: its answer goes to PromptSchedule::rateAnswered.
 inline constexpr int kRateAlertTag = 2;
@@ -19,4 +19,4 @@ platform::AlertView* newHelpAlert(platform::AlertViewDelegate* delegate, const Q
 // "Rate?" with "No" (index 0) and "Yes" (index 1), tagged kRateAlertTag.
 platform::AlertView* newRateAlert(platform::AlertViewDelegate* delegate);
 
-}  // namespace screen
+}  // namespace promo

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screen/PhotoFit.h"
+#include "document/PhotoFit.h"
 
-namespace screen {
+namespace document {
 
 PhotoFit fitPhoto(QSize uprightSize, float canvasAspect) {
   PhotoFit fit;
@@ -27,4 +27,4 @@ float brushWidthForPhoto(float sliderValue, int photoWidth) {
   return float(double(vw) * 0.2);
 }
 
-}  // namespace screen
+}  // namespace document
