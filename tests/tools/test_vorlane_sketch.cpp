@@ -88,18 +88,24 @@ TEST_F(VorlaneSketchTest, BadInputsOutputsAndTexturesFailWithOneLineAndWriteNoth
                    whole = pf::encode(pf::gradient(200, 150), "png");
   const QString in = png("in.png", 20, 20, qRgb(90, 90, 90)), out = write("out.png", "previous contents");
   const QString texture = write("texture.png", "not a picture at all"),
-                nowhere = path("no-such-folder/out.png");
+                nowhere = path("no-such-folder/out.png"), loop = path("loop.png"),
+                longName = path(QString(300, 'x') + ".png"), bomb = path("bomb.png"), cut = path("cut.png");
+  ASSERT_TRUE(QFile::link(loop, loop));
   const std::pair<QStringList, QString> cases[] = {
       {{path("missing.jpg"), out}, path("missing.jpg") + ": the file does not exist"},
       {{write("empty.jpg", {}), out}, path("empty.jpg") + ": the file is empty"},
       {{write("text.jpg", "shopping list: milk\n"), out}, path("text.jpg") + ": the file is not a picture"},
       {{write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3)), out},
        path("cut.jpg") + ": the file is damaged or incomplete"},
-      {{write("cut.png", whole.left(whole.size() / 2)), out},
-       path("cut.png") + ": the file is damaged or incomplete"},
-      {{write("bomb.png", pf::pngClaimingSize(100000, 100000)), out},
-       path("bomb.png") + ": the picture is too large"},
+      {{write("cut.png", whole.left(whole.size() / 2)), out}, cut + ": the file is damaged or incomplete"},
+      {{write("bomb.png", pf::pngClaimingSize(100000, 100000)), out}, bomb + ": the picture is too large"},
+      {{loop, out}, loop + ": too many levels of symbolic links"},
+      {{longName, out}, longName + ": the file name is too long"},
+      // A texture is named for its own faults, never the photo.
       {{"--texture", texture, in, path("new.png")}, texture + ": the file is not a picture"},
+      {{"--texture", cut, in, path("new.png")}, cut + ": the file is damaged or incomplete"},
+      {{"--texture", bomb, in, path("new.png")}, bomb + ": the picture is too large"},
+      {{"--texture", loop, in, path("new.png")}, loop + ": too many levels of symbolic links"},
       {{in, nowhere}, nowhere + ": the file cannot be written"}};
   for (const auto& [args, line] : cases)  // style 0 writes the prepared photo and reads no texture
     for (const QString& style : args.contains("--texture") ? QStringList{"1"} : QStringList{"0", "1"}) {

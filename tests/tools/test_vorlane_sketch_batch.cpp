@@ -75,14 +75,16 @@ TEST_F(VorlaneSketchBatchTest, FailuresAreOneLineEachTheBatchGoesOnAndTheExitCod
   const QString good = png("good.png", photo(1, 24, 16)), good2 = png("good2.png", photo(2, 16, 24));
   const QString text = write("text.jpg", "shopping list\n"),
                 cut = write("cut.png", pf::encode(photo(3, 64, 64), "png").left(200));
-  const QString missing = path("missing.jpg"), out = path("out");
-  const Outcome o = run({"--jobs", "2", "--out-dir", out, good, text, missing, cut, good2});
+  const QString missing = path("missing.jpg"), loop = path("loop.jpg"), out = path("out");
+  ASSERT_TRUE(QFile::link(loop, loop));
+  const Outcome o = run({"--jobs", "2", "--out-dir", out, good, text, missing, loop, cut, good2});
   EXPECT_EQ(o.exitCode, 1);
   QStringList lines = o.err.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 4) << qPrintable(o.err);
-  EXPECT_EQ(lines.takeLast(), "vorlane-sketch: 3 of 5 photos failed");
+  ASSERT_EQ(lines.size(), 5) << qPrintable(o.err);
+  EXPECT_EQ(lines.takeLast(), "vorlane-sketch: 4 of 6 photos failed");
   lines.sort();  // the jobs finish in any order
   EXPECT_EQ(lines, QStringList({"vorlane-sketch: " + cut + ": the file is damaged or incomplete",
+                                "vorlane-sketch: " + loop + ": too many levels of symbolic links",
                                 "vorlane-sketch: " + missing + ": the file does not exist",
                                 "vorlane-sketch: " + text + ": the file is not a picture"}));
   EXPECT_EQ(entries(out), QStringList({"good.style1.png", "good2.style1.png"}));

@@ -8,7 +8,10 @@
 #include <QFileInfo>
 #include <QThread>
 #include <QVariant>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "platform/FileChecks.h"
@@ -68,24 +71,42 @@ QImage builtInTexture(QString* reason, bool* outOfMemory) {
   return texture;
 }
 
-// The texture of the run, read once; a failure line when it cannot be read.
-// Memory running out is blamed on the photo (photo), not on the texture.
-std::optional<Texture> loadTexture(const QString& file, const QString& photo, QString* failure) {
+// The texture of the run, read once; a failure line naming the texture when
+// it cannot be read, memory running out included: no photo is read yet.
+std::optional<Texture> loadTexture(const QString& file, QString* failure) {
+  const QString name = file.isEmpty() ? kAppDataList : file;
   QString reason;
   Texture texture;
   bool outOfMemory = false;
-  if (file.isEmpty()) {
-    texture = {builtInTexture(&reason, &outOfMemory), kAppDataList};
-  } else if (std::optional<QImage> image = platform::readImageFile(file, &reason)) {
-    texture = {std::move(*image), file};
-  } else {
-    outOfMemory = reason == kNoMemory;
+  try {
+    if (file.isEmpty()) {
+      texture = {builtInTexture(&reason, &outOfMemory), name};
+    } else if (std::optional<QImage> image = platform::readImageFile(file, &reason)) {
+      texture = {std::move(*image), name};
+    }
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
   }
   if (texture.image.isNull()) {
-    *failure = (outOfMemory ? photo : file.isEmpty() ? kAppDataList : file) + ": " + (outOfMemory ? kNoMemory : reason);
+    *failure = name + ": " + (outOfMemory ? kNoMemory : reason);
     return std::nullopt;
   }
   return texture;
+}
+
+// The batch's folder, made when missing and found writable before any photo is
+// read: a folder that cannot take the sketches would fail every photo only
+// after it was decoded and rendered.
+bool prepareOutputFolder(const QString& dir, QString* failure) {
+  if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir()) {
+    *failure = dir + ": the folder cannot be created";
+    return false;
+  }
+  if (::access(QFile::encodeName(dir).constData(), W_OK | X_OK) != 0) {
+    *failure = dir + ": the folder cannot be written (" + QString::fromLocal8Bit(std::strerror(errno)) + ")";
+    return false;
+  }
+  return true;
 }
 
 int runOne(const Options& options, const Texture* texture) {
@@ -98,8 +119,6 @@ int runOne(const Options& options, const Texture* texture) {
 }
 
 int runBatch(const Options& options, const Texture* texture) {
-  if (!QDir().mkpath(options.outDir) || !QFileInfo(options.outDir).isDir())
-    return failed(options.outDir + ": the folder cannot be created");
   const Photos photos = findPhotos(options.inputs);
   if (photos.files.isEmpty() && photos.failures.isEmpty())
     return failed(
@@ -305,12 +324,13 @@ int run(const Options& options) {
       return refusal->exitCode;
     }
   }
+  QString failure;
+  if (!options.outDir.isEmpty() && !prepareOutputFolder(options.outDir, &failure)) return failed(failure);
   try {
     // The texture is read once for the whole run, and only when a style needs it.
     std::optional<Texture> texture;
     if (std::any_of(options.styles.begin(), options.styles.end(), [](int s) { return s != 0; })) {
-      QString failure;
-      texture = loadTexture(options.texture, options.inputs.value(0), &failure);
+      texture = loadTexture(options.texture, &failure);
       if (!texture) return failed(failure);
     }
     const Texture* shared = texture ? &*texture : nullptr;

@@ -45,8 +45,8 @@ struct Refusal {
 std::optional<Refusal> refuseBeforeReading(const Options& options);
 
 // Decodes, prepares, renders and writes. Failures print one line on stderr
-// naming the file and the reason (memory running out is the photo's), and
-// leave no output file behind.
+// naming the file and the reason (memory running out is the photo's, or the
+// texture's while it is read), and leave no output file behind.
 int run(const Options& options);
 
 }  // namespace vorlane_sketch

@@ -4,6 +4,7 @@
 // INPUT...
 #include <QGuiApplication>
 #include <QStringList>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
     return vorlane_sketch::kExitOk;
   }
 
+  // A file-size limit (ulimit -f) then fails the write, which is reported,
+  // instead of killing the program halfway through a batch.
+  std::signal(SIGXFSZ, SIG_IGN);
   // No window is ever shown: work without a display unless told otherwise.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // The command reports every failure itself, in one line: Qt's, the codecs'
