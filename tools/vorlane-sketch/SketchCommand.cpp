@@ -123,9 +123,12 @@ int runBatch(const Options& options, const Texture* texture) {
   if (photos.files.isEmpty() && photos.failures.isEmpty())
     return failed(
         QStringLiteral("no photos among the inputs (a folder's pictures are taken by their extension)"));
-  OutputNamer namer(options.outDir, options.format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("png"));
-  const std::vector<PhotoJob> jobs = planJobs(photos.files, options.styles, namer);
+  OutputNamer namer(options.outDir, options.format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("png"),
+                    options.skipExisting);
+  int alreadyDone = 0;
+  const std::vector<PhotoJob> jobs = planJobs(photos.files, options.styles, namer, &alreadyDone);
   BatchSettings settings;
+  settings.alreadyDone = alreadyDone;
   settings.jobs = options.jobs;
   settings.progress = ::isatty(STDERR_FILENO) == 1;
   settings.texture = texture;
@@ -165,6 +168,10 @@ QString usageText() {
              "  --texture FILE  pencil texture picture, stretched to each photo's size\n"
              "                  (default: the built-in sketch-brush texture)\n"
              "  --out-dir DIR   write the sketches into DIR (made when missing)\n"
+             "  --skip-existing with --out-dir, write only the outputs whose names\n"
+             "                  (NAME.styleN.png, then \" (2)\" for a second photo of\n"
+             "                  that name) are not in DIR yet; a photo with every\n"
+             "                  output there is not read\n"
              "  --format F      png (default) or jpg, with --out-dir\n"
              "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
              "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
@@ -194,7 +201,25 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption format("format", "output format", "F");
   const QCommandLineOption jobs("jobs", "photos at once", "N");
   const QCommandLineOption quality("quality", "JPEG quality or PNG effort", "Q");
-  parser.addOptions({help, version, style, texture, outDir, format, jobs, quality});
+  const QCommandLineOption skipExisting("skip-existing", "leave out outputs already there");
+  const QList<QCommandLineOption> all{help,   version, style,   texture,     outDir,
+                                      format, jobs,    quality, skipExisting};
+  parser.addOptions(all);
+  // The parser takes whatever follows an option as its value: "--out-dir
+  // --style 3" would name the folder "--style". No value here starts with "-".
+  for (qsizetype i = 0; i + 1 < args.size() && args[i] != "--"; ++i) {
+    const bool takesValue = std::any_of(all.begin(), all.end(), [&](const QCommandLineOption& o) {
+      return !o.valueName().isEmpty() && args[i] == "--" + o.names().constLast();
+    });
+    if (!takesValue) continue;
+    const QString& value = args[++i];
+    if (value.startsWith('-')) {
+      *error = value == "-"
+                   ? QStringLiteral("%1 needs a value, not \"-\"").arg(args[i - 1])
+                   : QStringLiteral("%1 needs a value, not the option \"%2\"").arg(args[i - 1], value);
+      return std::nullopt;
+    }
+  }
   if (!parser.parse(QStringList{QStringLiteral("vorlane-sketch")} + args)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
@@ -217,6 +242,11 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
 
   options.outDir = parser.value(outDir);
   const bool batch = parser.isSet(outDir);
+  options.skipExisting = parser.isSet(skipExisting);
+  if (options.skipExisting && !batch) {
+    *error = QStringLiteral("--skip-existing goes with --out-dir");
+    return std::nullopt;
+  }
   if (batch && options.outDir.isEmpty()) {
     *error = QStringLiteral("--out-dir needs a folder");
     return std::nullopt;

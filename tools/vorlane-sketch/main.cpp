@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT
 // vorlane-sketch --out-dir DIR [--style N|all] [--texture FILE] [--format png|jpg] [--jobs N] [--quality Q]
-// INPUT...
+// [--skip-existing] INPUT...
 #include <QGuiApplication>
 #include <QStringList>
 #include <csignal>
@@ -20,8 +20,7 @@ int main(int argc, char** argv) {
   QString error;
   const std::optional<vorlane_sketch::Options> options = vorlane_sketch::parseArguments(args, &error);
   if (!options) {
-    std::fprintf(stderr, "vorlane-sketch: %s\n%s", qPrintable(error),
-                 qPrintable(vorlane_sketch::usageText()));
+    std::fprintf(stderr, "vorlane-sketch: %s\nTry 'vorlane-sketch --help'.\n", qPrintable(error));
     return vorlane_sketch::kExitUsage;
   }
   if (options->help || options->version) {
