@@ -2,7 +2,9 @@
 #include "platform/FileChecks.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QFileInfo>
@@ -13,34 +15,55 @@
 namespace platform {
 namespace {
 
-bool fail(QString* reason, const char* text) {
-  if (reason) *reason = QString::fromLatin1(text);
+bool fail(QString* reason, const QString& text) {
+  if (reason) *reason = text;
   return false;
 }
+
+// Why a file cannot be opened for reading, in the words the commands use.
+QString readFailure(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return QStringLiteral("the file does not exist");
+    case ELOOP:
+      return QStringLiteral("too many levels of symbolic links");
+    case ENAMETOOLONG:
+      return QStringLiteral("the file name is too long");
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("the file cannot be read");
+    default:
+      return "the file cannot be read (" + QString::fromLocal8Bit(std::strerror(error)) + ")";
+  }
+}
+
+const QString kNoSpace = QStringLiteral("no space left on the device");
+const QString kTooLarge = QStringLiteral("file too large");
 
 }  // namespace
 
 bool openRegularFile(const QString& path, QFile& file, QString* reason) {
   const QByteArray name = QFile::encodeName(path);
+  if (name.isEmpty()) return fail(reason, readFailure(ENOENT));
   struct stat info {};
-  if (name.isEmpty() || ::stat(name.constData(), &info) != 0)
-    return fail(reason, errno == EACCES ? "the file cannot be read" : "the file does not exist");
-  if (!S_ISREG(info.st_mode)) return fail(reason, "not a regular file");
+  if (::stat(name.constData(), &info) != 0) return fail(reason, readFailure(errno));
+  if (!S_ISREG(info.st_mode)) return fail(reason, QStringLiteral("not a regular file"));
   // Non-blocking, so that a FIFO swapped in after the check cannot hold the open.
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return fail(reason, "the file cannot be read");
+  if (fd < 0) return fail(reason, readFailure(errno));
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return fail(reason, "not a regular file");
+    return fail(reason, QStringLiteral("not a regular file"));
   }
   if (info.st_size == 0) {
     ::close(fd);
-    return fail(reason, "the file is empty");
+    return fail(reason, QStringLiteral("the file is empty"));
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
-    return fail(reason, "the file cannot be read");
+    return fail(reason, QStringLiteral("the file cannot be read"));
   }
   return true;
 }
@@ -58,20 +81,35 @@ bool existsButIsNotRegular(const QString& path) {
   return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
+QString writeErrorReason(int error) {
+  if (error == ENOSPC || error == EDQUOT) return kNoSpace;
+  if (error == EFBIG) return kTooLarge;
+  return "the file cannot be written (" + QString::fromLocal8Bit(std::strerror(error)) + ")";
+}
+
 QString writeFailureReason(const QFileDevice& file) {
   const QString text = file.errorString();
-  bool full = false;
-  for (const int error : {ENOSPC, EDQUOT})
-    full = full || text == QString::fromLocal8Bit(std::strerror(error));
-  // Qt does not always keep the system's reason for a failed buffered write; a
-  // file system with (next to) nothing left tells it as well. Asked before the
-  // partly written file is removed.
-  if (!full && file.error() != QFileDevice::OpenError) {
-    const QStorageInfo storage(QFileInfo(file.fileName()).absolutePath());
-    full = storage.isValid() && storage.bytesAvailable() < 64 * 1024;
+  for (const int error : {ENOSPC, EDQUOT, EFBIG})
+    if (text == QString::fromLocal8Bit(std::strerror(error))) return writeErrorReason(error);
+  // Qt does not keep the system's reason for a buffered write cut short, so
+  // the file itself is asked, before it is closed or removed: has it reached
+  // the process's file-size limit, is its file system (next to) full?
+  if (file.error() != QFileDevice::OpenError) {
+    const int fd = file.handle();
+    struct stat info {};
+    rlimit limit{};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && ::getrlimit(RLIMIT_FSIZE, &limit) == 0 &&
+        limit.rlim_cur != RLIM_INFINITY && rlim_t(info.st_size) >= limit.rlim_cur)
+      return kTooLarge;
+    struct statvfs fs {};
+    if (fd >= 0 && ::fstatvfs(fd, &fs) == 0) {
+      if (qint64(fs.f_bavail) * qint64(fs.f_frsize) < 64 * 1024) return kNoSpace;
+    } else if (!file.fileName().isEmpty()) {
+      const QStorageInfo storage(QFileInfo(file.fileName()).absolutePath());
+      if (storage.isValid() && storage.bytesAvailable() < 64 * 1024) return kNoSpace;
+    }
   }
-  return full ? QStringLiteral("no space left on the device")
-              : QStringLiteral("the file cannot be written (%1)").arg(text);
+  return QStringLiteral("the file cannot be written (%1)").arg(text);
 }
 
 }  // namespace platform

@@ -11,7 +11,9 @@ namespace platform {
 // Opens path for reading if it is a regular file. A FIFO, a device, a socket
 // or a folder is refused at once ("not a regular file") without being opened
 // in a way that could wait on it; other reasons: "the file does not exist",
-// "the file cannot be read", "the file is empty".
+// "too many levels of symbolic links", "the file name is too long", "the file
+// cannot be read" (with the system's reason unless it is a matter of
+// permission), "the file is empty".
 bool openRegularFile(const QString& path, QFile& file, QString* reason);
 
 // True when both paths lead to one existing file (the same device and inode),
@@ -22,9 +24,14 @@ bool isSameFile(const QString& a, const QString& b);
 // FIFO, a folder), which writing a picture there would feed or replace.
 bool existsButIsNotRegular(const QString& path);
 
-// Why writing to file failed: "no space left on the device" when that is the
-// cause, otherwise "the file cannot be written (the system's reason)". Ask
-// before a partly written file is removed.
+// Why writing failed with the system's error: "no space left on the device"
+// (a full disk or quota), "file too large" (the process's file-size limit or
+// the file system's largest file), otherwise "the file cannot be written (the
+// system's reason)".
+QString writeErrorReason(int error);
+
+// The same for a write through file, whose system error Qt may not have kept.
+// Ask while it is still open, before a partly written file is removed.
 QString writeFailureReason(const QFileDevice& file);
 
 }  // namespace platform

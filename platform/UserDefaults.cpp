@@ -42,6 +42,33 @@ std::optional<qlonglong> asNumber(const QVariant& value) {
   return std::nullopt;
 }
 
+// Opens the settings on iniPath. QSettings parses an INI file's sections only
+// when a key is first asked for, and reports a damaged file only then: every
+// key is asked for here, so that the damage is found before anything is read
+// or written. A damaged file is moved aside (to iniPath + ".damaged") and the
+// settings start empty: a half-read file would keep junk keys and lose others
+// silently, and QSettings would write the junk back.
+std::unique_ptr<QSettings> openSettings(const QString& iniPath) {
+  auto settings = std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+  settings->allKeys();
+  if (settings->status() != QSettings::FormatError) {
+    if (settings->status() != QSettings::NoError)
+      qCWarning(lcVorlane) << "settings file could not be read:" << iniPath;
+    return settings;
+  }
+  const QString aside = iniPath + QStringLiteral(".damaged");
+  QFile::remove(aside);
+  if (!QFile::rename(iniPath, aside)) {
+    qCWarning(lcVorlane) << "settings file is damaged and could not be moved aside:" << iniPath;
+    return settings;
+  }
+  qCWarning(lcVorlane) << "settings file was damaged, moved to" << aside;
+  // Closed first: a second QSettings on the same file while this one lives
+  // would share its parsed keys.
+  settings.reset();
+  return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+}
+
 }  // namespace
 
 UserDefaults& UserDefaults::standardUserDefaults() {
@@ -55,7 +82,8 @@ void UserDefaults::setStorageFile(const QString& iniPath) {
   auto& instance = standardInstance();
   // Re-open in place so that references handed out earlier stay valid.
   if (instance) {
-    instance->settings_ = std::make_unique<QSettings>(storageFile(), QSettings::IniFormat);
+    instance->settings_.reset();
+    instance->settings_ = openSettings(storageFile());
     instance->lastWriteOk_ = true;
   }
 }
@@ -64,11 +92,7 @@ QString UserDefaults::storageFile() {
   return g_storageFile.isEmpty() ? defaultStorageFile() : g_storageFile;
 }
 
-UserDefaults::UserDefaults(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
-  if (settings_->status() != QSettings::NoError)
-    qCWarning(lcVorlane) << "settings file could not be read:" << iniPath;
-}
+UserDefaults::UserDefaults(const QString& iniPath) : settings_(openSettings(iniPath)) {}
 
 UserDefaults::~UserDefaults() = default;
 
@@ -115,19 +139,6 @@ void UserDefaults::write(const QString& key, const QVariant& value) {
   }
   const QString file = settings_->fileName();
   QDir().mkpath(QFileInfo(file).absolutePath());
-  if (settings_->status() == QSettings::FormatError) {
-    // A damaged file would make QSettings refuse every later write, so the
-    // setting would never persist: keep the damaged file aside and start anew.
-    const QString aside = file + QStringLiteral(".damaged");
-    QFile::remove(aside);
-    QFile::rename(file, aside);
-    qCWarning(lcVorlane) << "settings file was damaged, moved to" << aside;
-    QVariantMap readable;
-    for (const QString& k : settings_->allKeys()) readable.insert(k, settings_->value(k));
-    settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
-    // Whatever could still be read is carried over.
-    for (auto it = readable.cbegin(); it != readable.cend(); ++it) settings_->setValue(it.key(), it.value());
-  }
   settings_->setValue(key, value);
   settings_->sync();
   lastWriteOk_ = settings_->status() == QSettings::NoError;

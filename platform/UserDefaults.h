@@ -23,7 +23,8 @@ class UserDefaults {
   static QString storageFile();
 
   // A store of its own on iniPath (a second view of the same file sees what the
-  // first wrote).
+  // first wrote). A damaged file is moved aside to iniPath + ".damaged", and the
+  // store starts empty.
   explicit UserDefaults(const QString& iniPath);
   ~UserDefaults();
   UserDefaults(const UserDefaults&) = delete;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The user-defaults store (values survive a restart, unreadable ones read 0 / false, damage does not stop
-// saving), the application's folders, the link opener seam and the notification centre.
+// The user-defaults store (values survive a restart, unreadable ones read 0 / false, a damaged file is
+// moved aside for an empty one), the application's folders, the link opener seam and the notification centre.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -27,7 +27,8 @@ TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesRepor
   EXPECT_EQ(store.integerForKey("currenttype"), 0);
   EXPECT_FALSE(store.boolForKey("rated"));
   EXPECT_FALSE(store.hasKey("currenttype"));
-  for (auto [value, key] : {std::pair{7, "currenttype"}, {INT_MIN, "currentAtype"}}) store.setIntegerForKey(value, key);
+  for (auto [value, key] : {std::pair{7, "currenttype"}, {INT_MIN, "currentAtype"}})
+    store.setIntegerForKey(value, key);
   store.setBoolForKey(true, "rated");
   store.setBoolForKey(false, "helphint");
   store.setIntegerForKey(2, "currenttype");  // the newest value wins
@@ -35,12 +36,14 @@ TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesRepor
   EXPECT_TRUE(store.hasKey("helphint"));
   EXPECT_EQ(store.integerForKey("CurrentType"), 0);  // keys differ by case
   EXPECT_TRUE(store.boolForKey("currentAtype"));     // non-zero is true
-  QFile file(path);  // each write is on disk at once, with no explicit flush
+  // Each write is on disk at once, with no explicit flush.
+  QFile file(path);
   const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   EXPECT_TRUE(text.contains("currenttype=2")) << text.constData();
   EXPECT_TRUE(text.contains("rated=true")) << text.constData();
   UserDefaults later(path);  // a later run of the program
-  for (auto [key, value] : {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
+  for (auto [key, value] :
+       {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
     EXPECT_EQ(later.integerForKey(key), value) << key;
   later.setIntegerForKey(1, "");
   EXPECT_FALSE(later.lastWriteSucceeded());
@@ -59,39 +62,82 @@ TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesRepor
   UserDefaults::setStorageFile(dir.filePath("a.ini"));
   EXPECT_EQ(standard.integerForKey("currenttype"), 3);
   UserDefaults::setStorageFile({});
-  const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
+  const QString expected =
+      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
   EXPECT_EQ(standard.fileName(), expected);
   EXPECT_TRUE(expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
 }
 
-TEST(UserDefaults, HandEditedAndDamagedFilesReadSensiblyAndStillAcceptWrites) {
+namespace {
+
+QByteArray contents(const QString& name) {
+  QFile file(name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void replaceFile(const QString& name, const QByteArray& bytes) {
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+}  // namespace
+
+TEST(UserDefaults, HandEditedValuesReadSensiblyAndSurviveAWrite) {
   QTemporaryDir dir;
-  QByteArray text("[General]\na=3.0\nb=yes\nc=NO\nd=1\nword=abc\nhuge=99999999999\nneg=-12\nspaced= 4 \n");
-  for (int i = 0; i < 4096; ++i) text.append(static_cast<char>((i * 97 + 13) & 0xFF));
-  text.append("\n[General\nrated=\"unterminated\n\x00\xff[[[", 30);
-  QFile file(dir.filePath("settings.ini"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(text), text.size());
-  ASSERT_TRUE(file.flush());
-  UserDefaults store(file.fileName());
+  const QString name = dir.filePath("settings.ini");
+  replaceFile(name, "[General]\na=3.0\nb=yes\nc=NO\nd=1\nword=abc\nhuge=99999999999\nneg=-12\nspaced= 4 \n");
+  UserDefaults store(name);
   for (auto [key, value] : {std::pair{"a", 3}, {"word", 0}, {"huge", INT_MAX}, {"neg", -12}, {"spaced", 4}})
     EXPECT_EQ(store.integerForKey(key), value) << key;
-  for (auto [key, value] : {std::pair{"b", true}, {"c", false}, {"d", true}, {"word", false}, {"rated", false}})
+  for (auto [key, value] :
+       {std::pair{"b", true}, {"c", false}, {"d", true}, {"word", false}, {"rated", false}})
     EXPECT_EQ(store.boolForKey(key), value) << key;
   store.setBoolForKey(true, "rated");
   ASSERT_TRUE(store.lastWriteSucceeded());
-  UserDefaults reopened(file.fileName());  // what was readable survives
+  UserDefaults reopened(name);
   EXPECT_EQ(reopened.integerForKey("neg"), -12);
   EXPECT_TRUE(reopened.boolForKey("rated"));
+  EXPECT_FALSE(QFile::exists(name + ".damaged"));
+}
+
+// QSettings finds junk lines only when it parses their section, at the first key asked for: the damage is
+// found at once all the same, whether a read or a write comes first. The damaged file is kept aside as it
+// was, and the store starts empty: neither the junk nor the valid-looking key reaches the new file.
+TEST(UserDefaults, ADamagedFileIsMovedAsideWholeAndTheStoreStartsEmpty) {
+  QTemporaryDir dir;
+  QByteArray damaged("[General]\nneg=-12\nrated=true\n");
+  for (int i = 0; i < 4096; ++i) damaged.append(static_cast<char>((i * 97 + 13) & 0xFF));
+  damaged.append("\n[General\nrated=\"unterminated\n\x00\xff[[[", 30);
+  for (const bool readFirst : {false, true}) {
+    const QString name = dir.filePath(readFirst ? "read-first.ini" : "write-first.ini");
+    replaceFile(name, damaged);
+    UserDefaults store(name);
+    if (readFirst) {
+      EXPECT_FALSE(store.hasKey("neg"));
+      EXPECT_EQ(store.integerForKey("neg"), 0);
+      EXPECT_FALSE(store.boolForKey("rated"));
+    }
+    store.setIntegerForKey(5, "currenttype");
+    EXPECT_TRUE(store.lastWriteSucceeded()) << readFirst;
+    EXPECT_EQ(contents(name), "[General]\ncurrenttype=5\n") << readFirst;
+    EXPECT_EQ(contents(name + ".damaged"), damaged) << readFirst;
+    UserDefaults reopened(name);
+    EXPECT_EQ(reopened.integerForKey("currenttype"), 5);
+    EXPECT_FALSE(reopened.hasKey("neg"));
+  }
 }
 
 TEST(Paths, FoldersAreMadeOnDemandAndLinksGoToTheInstalledOpener) {
-  const QString home = homeDirectory(), pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  const QString home = homeDirectory(),
+                pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   EXPECT_EQ(home, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   EXPECT_TRUE(home.startsWith(vorlane_test::testRoot())) << home.toStdString();
   EXPECT_TRUE(pictures.startsWith(vorlane_test::testRoot())) << pictures.toStdString();
-  const std::pair<std::function<QString()>, QString> cases[] = {{documentsDirectory, home + "/Documents"},
-      {[] { return QFileInfo(scratchFilePath()).path(); }, home + "/Documents"}, {albumDirectory, pictures + "/Vorlane"}};
+  const std::pair<std::function<QString()>, QString> cases[] = {
+      {documentsDirectory, home + "/Documents"},
+      {[] { return QFileInfo(scratchFilePath()).path(); }, home + "/Documents"},
+      {albumDirectory, pictures + "/Vorlane"}};
   for (const auto& [made, folder] : cases) {  // made again, ready for the write
     ASSERT_TRUE(QDir(folder).removeRecursively()) << folder.toStdString();
     EXPECT_EQ(made(), folder);
@@ -106,7 +152,8 @@ TEST(Paths, FoldersAreMadeOnDemandAndLinksGoToTheInstalledOpener) {
   EXPECT_FALSE(openURL(QUrl()));  // refused before any opener sees them
   EXPECT_FALSE(openURL(QUrl("appstream://[broken")));
   setUrlOpener({});
-  EXPECT_EQ(opened, (QList<QUrl>{QUrl("appstream://org.vorlane.vorlane"), QUrl("https://example.org/app?id=1")}));
+  EXPECT_EQ(opened,
+            (QList<QUrl>{QUrl("appstream://org.vorlane.vorlane"), QUrl("https://example.org/app?id=1")}));
 }
 
 static QString calls;
@@ -121,10 +168,14 @@ TEST(NotificationCenter, DeliversInOrderUntilRemovedOrDestroyedAndHandlersMayCha
   auto doomed = std::make_unique<QObject>();
   calls.clear();
   for (auto [observer, name, mark] : {std::tuple<QObject*, const char*, const char*>{&a, "kGotoMore", "a"},
-           {&b, "kGotoMore", "b"}, {&a, "kKillMore", "k"}, {doomed.get(), "kGotoMore", "d"}, {doomed.get(), "m", "d"},
-           {&keeper, "kGotoMore", "K"}, {nullptr, "kKillMore", "?"}})  // the last is refused: no observer
+                                      {&b, "kGotoMore", "b"},
+                                      {&a, "kKillMore", "k"},
+                                      {doomed.get(), "kGotoMore", "d"},
+                                      {doomed.get(), "m", "d"},
+                                      {&keeper, "kGotoMore", "K"},
+                                      {nullptr, "kKillMore", "?"}})  // the last is refused: no observer
     center.addObserver(observer, name, note(mark));
-  center.addObserver(&a, "kKillMore", {});               // refused: no handler
+  center.addObserver(&a, "kKillMore", {});  // refused: no handler
   EXPECT_EQ(center.observerCount(), 6);
   center.postNotificationName("kGotoMore", QVariant(2));
   center.postNotificationName("kKillMore");

@@ -9,7 +9,7 @@ namespace {
 
 using namespace sketch_test;
 
-TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheFaultAndWriteNothing) {
+TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithOneLineNamingTheFaultAndWriteNothing) {
   const Outcome help = run({"--help"}), h = run({"-h"}), version = run({"--version"}), v = run({"-v"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_TRUE(help.err.isEmpty());
@@ -20,6 +20,7 @@ TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheF
   EXPECT_TRUE(help.out.contains("--out-dir DIR"));
   EXPECT_TRUE(help.out.contains("--jobs N"));
   EXPECT_TRUE(help.out.contains("--quality Q"));
+  EXPECT_TRUE(help.out.contains("\n  --skip-existing with --out-dir,")) << qPrintable(help.out);
   // The working-size rule in words, with the examples the renderer really gives.
   EXPECT_TRUE(help.out.contains("2560 x 1600 becomes\n1280 x 800")) << qPrintable(help.out);
   EXPECT_TRUE(help.out.contains("1200 x 1600 becomes 768 x 1024")) << qPrintable(help.out);
@@ -29,13 +30,16 @@ TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheF
   EXPECT_TRUE(version.out.startsWith("vorlane-sketch " VORLANE_VERSION "\n")) << qPrintable(version.out);
   EXPECT_TRUE(version.out.contains("License GPL-3.0-or-later")) << qPrintable(version.out);
   const QString in = png("in.png", 8, 8, qRgb(50, 50, 50)), out = path("out.png"), dirOut = path("sketches");
+  // Run in the test folder, where a value taken for a folder's name would make that folder.
+  const QString cwd = QDir::currentPath();
+  QDir::setCurrent(dir.path());
   // Each case with the words its error line must hold.
   for (const auto& [args, says] : std::initializer_list<std::pair<QStringList, QString>>{
            {{}, "INPUT and OUTPUT are needed"},
            {{in}, "INPUT and OUTPUT are needed"},
            {{in, out, path("third.png")}, "only one INPUT"},
            {{"--style", "8", in, out}, "not \"8\""},
-           {{"--style", "-1", in, out}, "not \"-1\""},
+           {{"--style", "-1", in, out}, "--style needs a value, not the option \"-1\""},
            {{"--style", "two", in, out}, "not \"two\""},
            {{"--style=", in, out}, "not \"\""},
            {{in, out, "--style"}, "--style"},
@@ -57,21 +61,26 @@ TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithTheUsageNamingTheF
            {{"--jobs", "257", in, out}, "from 1 to 256"},
            {{"--quality", "101", in, out}, "--quality must be"},
            {{"--quality=-1", in, out}, "not \"-1\""},
-           {{"--out-dir", dirOut, "--quality", "", in}, "not \"\""}}) {
+           {{"--out-dir", dirOut, "--quality", "", in}, "not \"\""},
+           {{"--out-dir", "--style", "3", "in.png"}, "--out-dir needs a value, not the option \"--style\""},
+           {{"--texture", "--", in, out}, "--texture needs a value, not the option \"--\""},
+           {{"--out-dir", "-", in}, "--out-dir needs a value, not \"-\""},
+           {{"--skip-existing", in, out}, "--skip-existing goes with --out-dir"}}) {
     const Outcome o = run(args);
     EXPECT_EQ(o.exitCode, 2) << qPrintable(args.join(' '));
-    const QString what = args.join(' ') + " -> " + o.err.section('\n', 0, 0);
-    EXPECT_TRUE(o.err.startsWith("vorlane-sketch: ")) << qPrintable(what);
-    EXPECT_TRUE(o.err.section('\n', 0, 0).contains(says)) << qPrintable(what);
-    EXPECT_TRUE(o.err.contains("Usage: vorlane-sketch")) << qPrintable(what);
+    const QString what = args.join(' ') + " -> " + o.err;
+    const QStringList lines = o.err.split('\n');
+    EXPECT_EQ(lines.size(), 3) << qPrintable(what);  // two lines, each ended
+    EXPECT_TRUE(lines.value(0).startsWith("vorlane-sketch: ")) << qPrintable(what);
+    EXPECT_TRUE(lines.value(0).contains(says)) << qPrintable(what);
+    EXPECT_EQ(lines.value(1), "Try 'vorlane-sketch --help'.") << qPrintable(what);
     EXPECT_TRUE(o.out.isEmpty()) << qPrintable(what);
   }
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList{"in.png"});
   // Both value forms, options after the operands, and "--" ending the options before a name that looks like
   // one.
-  const QString dashed = png("-dashed.png", 4, 4, qRgb(10, 200, 30)), cwd = QDir::currentPath();
-  QDir::setCurrent(dir.path());
+  const QString dashed = png("-dashed.png", 4, 4, qRgb(10, 200, 30));
   for (const QStringList& args : QList<QStringList>{{"--style=0", "--", "-dashed.png", "a.png"},
                                                     {"--", "-dashed.png", "b.png", "--style", "0"}}) {
     const Outcome o = run(args);
@@ -88,18 +97,24 @@ TEST_F(VorlaneSketchTest, BadInputsOutputsAndTexturesFailWithOneLineAndWriteNoth
                    whole = pf::encode(pf::gradient(200, 150), "png");
   const QString in = png("in.png", 20, 20, qRgb(90, 90, 90)), out = write("out.png", "previous contents");
   const QString texture = write("texture.png", "not a picture at all"),
-                nowhere = path("no-such-folder/out.png");
+                nowhere = path("no-such-folder/out.png"), loop = path("loop.png"),
+                longName = path(QString(300, 'x') + ".png"), bomb = path("bomb.png"), cut = path("cut.png");
+  ASSERT_TRUE(QFile::link(loop, loop));
   const std::pair<QStringList, QString> cases[] = {
       {{path("missing.jpg"), out}, path("missing.jpg") + ": the file does not exist"},
       {{write("empty.jpg", {}), out}, path("empty.jpg") + ": the file is empty"},
       {{write("text.jpg", "shopping list: milk\n"), out}, path("text.jpg") + ": the file is not a picture"},
       {{write("cut.jpg", jpeg.left(jpeg.size() * 2 / 3)), out},
        path("cut.jpg") + ": the file is damaged or incomplete"},
-      {{write("cut.png", whole.left(whole.size() / 2)), out},
-       path("cut.png") + ": the file is damaged or incomplete"},
-      {{write("bomb.png", pf::pngClaimingSize(100000, 100000)), out},
-       path("bomb.png") + ": the picture is too large"},
+      {{write("cut.png", whole.left(whole.size() / 2)), out}, cut + ": the file is damaged or incomplete"},
+      {{write("bomb.png", pf::pngClaimingSize(100000, 100000)), out}, bomb + ": the picture is too large"},
+      {{loop, out}, loop + ": too many levels of symbolic links"},
+      {{longName, out}, longName + ": the file name is too long"},
+      // A texture is named for its own faults, never the photo.
       {{"--texture", texture, in, path("new.png")}, texture + ": the file is not a picture"},
+      {{"--texture", cut, in, path("new.png")}, cut + ": the file is damaged or incomplete"},
+      {{"--texture", bomb, in, path("new.png")}, bomb + ": the picture is too large"},
+      {{"--texture", loop, in, path("new.png")}, loop + ": too many levels of symbolic links"},
       {{in, nowhere}, nowhere + ": the file cannot be written"}};
   for (const auto& [args, line] : cases)  // style 0 writes the prepared photo and reads no texture
     for (const QString& style : args.contains("--texture") ? QStringList{"1"} : QStringList{"0", "1"}) {

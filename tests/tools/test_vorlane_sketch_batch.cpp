@@ -75,14 +75,16 @@ TEST_F(VorlaneSketchBatchTest, FailuresAreOneLineEachTheBatchGoesOnAndTheExitCod
   const QString good = png("good.png", photo(1, 24, 16)), good2 = png("good2.png", photo(2, 16, 24));
   const QString text = write("text.jpg", "shopping list\n"),
                 cut = write("cut.png", pf::encode(photo(3, 64, 64), "png").left(200));
-  const QString missing = path("missing.jpg"), out = path("out");
-  const Outcome o = run({"--jobs", "2", "--out-dir", out, good, text, missing, cut, good2});
+  const QString missing = path("missing.jpg"), loop = path("loop.jpg"), out = path("out");
+  ASSERT_TRUE(QFile::link(loop, loop));
+  const Outcome o = run({"--jobs", "2", "--out-dir", out, good, text, missing, loop, cut, good2});
   EXPECT_EQ(o.exitCode, 1);
   QStringList lines = o.err.split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 4) << qPrintable(o.err);
-  EXPECT_EQ(lines.takeLast(), "vorlane-sketch: 3 of 5 photos failed");
+  ASSERT_EQ(lines.size(), 5) << qPrintable(o.err);
+  EXPECT_EQ(lines.takeLast(), "vorlane-sketch: 4 of 6 photos failed");
   lines.sort();  // the jobs finish in any order
   EXPECT_EQ(lines, QStringList({"vorlane-sketch: " + cut + ": the file is damaged or incomplete",
+                                "vorlane-sketch: " + loop + ": too many levels of symbolic links",
                                 "vorlane-sketch: " + missing + ": the file does not exist",
                                 "vorlane-sketch: " + text + ": the file is not a picture"}));
   EXPECT_EQ(entries(out), QStringList({"good.style1.png", "good2.style1.png"}));
@@ -103,6 +105,49 @@ TEST_F(VorlaneSketchBatchTest, FailuresAreOneLineEachTheBatchGoesOnAndTheExitCod
     EXPECT_EQ(bad.err.count('\n'), 1) << qPrintable(bad.err);
   }
   EXPECT_EQ(entries(out), QStringList({"good.style0.jpg", "good.style1.png", "good2.style1.png"}));
+}
+
+// A rerun with --skip-existing writes only the planned names that are missing (a second photo of a name
+// plans " (2)", as the first run wrote it), replaces nothing, and does not read a photo whose every
+// output is there (a damaged one says nothing); the closing lines count every photo.
+TEST_F(VorlaneSketchBatchTest, SkipExistingWritesOnlyTheMissingPlannedNamesAndReadsNoPhotoThatIsDone) {
+  QDir(dir.path()).mkpath("other");
+  const QString a = png("a.png", photo(1, 24, 16)), b = png("b.png", photo(2, 16, 24)),
+                otherA = png("other/a.png", photo(3, 20, 20)), out = path("out");
+  const QStringList args{"--style", "all", "--out-dir", out, a, b, otherA};
+  ASSERT_EQ(run(args).exitCode, 0);
+  const QStringList first = entries(out);
+  ASSERT_EQ(first.size(), 21);
+  QFile written(path("out/b.style3.png"));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const QByteArray b3 = written.readAll();
+  ASSERT_TRUE(QFile::remove(path("out/b.style3.png")));
+  ASSERT_TRUE(QFile::remove(path("out/a.style2 (2).png")));
+  write("out/a.style1.png", "kept");  // every output of a.png is there
+  // Done already, damaged: never read. Not done and damaged: fails.
+  const QString done = write("done.png", "not a picture"), bad = write("bad.png", "not a picture");
+  for (int style = 1; style <= 7; ++style) write(QString("out/done.style%1.png").arg(style), "done");
+
+  const Outcome o = run(QStringList{"--skip-existing"} + args + QStringList{done, bad});
+  EXPECT_EQ(o.exitCode, 1);
+  EXPECT_EQ(o.err, "vorlane-sketch: " + bad +
+                       ": the file is not a picture\n"
+                       "vorlane-sketch: 1 of 5 photos failed\n"
+                       "vorlane-sketch: 2 of 5 photos already done, skipped\n");
+  QStringList expected = first;
+  for (int style = 1; style <= 7; ++style) expected << QString("done.style%1.png").arg(style);
+  expected.sort();
+  EXPECT_EQ(entries(out), expected);  // no " (3)", nothing for bad.png
+  QFile rewritten(path("out/b.style3.png")), kept(path("out/a.style1.png"));
+  ASSERT_TRUE(rewritten.open(QIODevice::ReadOnly));
+  EXPECT_EQ(rewritten.readAll(), b3);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "kept");
+  // " (2)" is other/a.png's, as in the first run.
+  const QImage single = render({"--style", "2", otherA}, path("single.png"));
+  ASSERT_FALSE(single.isNull());
+  EXPECT_EQ(QImage(path("out/a.style2 (2).png")).convertToFormat(QImage::Format_RGB32),
+            single.convertToFormat(QImage::Format_RGB32));
 }
 
 // --quality: JPEG quality, or PNG effort that changes the file size but never a pixel.

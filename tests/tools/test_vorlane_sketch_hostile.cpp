@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real vorlane-sketch binary given hostile input: damaged, huge-claiming and special files, OUTPUT
-// naming an input, a full disk and memory running out; one line, bounded memory, nothing changed.
+// naming an input, a full disk, a file-size limit, an output folder that cannot be written and memory
+// running out; one line, bounded memory, nothing changed.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -34,11 +35,12 @@ struct Outcome {
   long peakKb;
 };
 
-// How to start the child: in a folder, under an address-space limit, behind a wrapper command,
-// with extra environment.
+// How to start the child: in a folder, under an address-space or file-size limit, behind a wrapper
+// command, with extra environment.
 struct Start {
   QString cwd;
   rlim_t addressSpace = 0;
+  rlim_t fileSize = 0;
   QStringList wrapper;
   QByteArrayList env;
 };
@@ -50,6 +52,11 @@ Start inFolder(const QString& cwd) {
 Start limitedTo(rlim_t bytes) {
   Start s;
   s.addressSpace = bytes;
+  return s;
+}
+Start fileSizeLimit(rlim_t bytes) {
+  Start s;
+  s.fileSize = bytes;
   return s;
 }
 Start wrappedIn(const QStringList& wrapper) {
@@ -89,6 +96,10 @@ struct HostileSketchTest : sketch_test::VorlaneSketchTest {
       if (start.addressSpace) {
         const rlimit limit{start.addressSpace, start.addressSpace};
         setrlimit(RLIMIT_AS, &limit);
+      }
+      if (start.fileSize) {  // SIGXFSZ keeps its default action: the program must not die of it
+        const rlimit limit{start.fileSize, start.fileSize};
+        setrlimit(RLIMIT_FSIZE, &limit);
       }
       dup2(out, 1), dup2(err, 2);
       execvpe(cargv[0], cargv.data(), cenv.data());
@@ -235,9 +246,74 @@ TEST_F(HostileSketchTest, AFullDiskIsNamedInOneLine) {
   EXPECT_TRUE(QDir(disk).isEmpty());
 }
 
+// A file-size limit (ulimit -f) fails each photo at its first write, in one line naming the file; the
+// program is not killed by SIGXFSZ, and no partial or temporary file is left, in either form.
+TEST_F(HostileSketchTest, AFileSizeLimitIsNamedInOneLinePerPhotoAndLeavesNoFile) {
+  QImage noise(400, 300, QImage::Format_RGB32);  // sketches far larger than the limit
+  for (int y = 0; y < noise.height(); ++y)
+    for (int x = 0; x < noise.width(); ++x) {
+      const quint32 h = quint32(x * 7919 + y * 104729) * 2654435761u;
+      noise.setPixel(x, y, qRgb(h >> 24, (h >> 16) & 255, (h >> 8) & 255));
+    }
+  const QString a = png("a.png", noise), b = png("b.png", noise.mirrored(true, false)), out = path("out");
+  const Outcome batch =
+      run({"--style", "all", "--jobs", "2", "--out-dir", out, a, b}, fileSizeLimit(16 << 10));
+  EXPECT_EQ(batch.exitCode, 1) << qPrintable(batch.err);  // -1: killed
+  QStringList lines = batch.err.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << qPrintable(batch.err);
+  EXPECT_EQ(lines.takeLast(), "vorlane-sketch: 2 of 2 photos failed");
+  lines.sort();  // the jobs finish in any order
+  EXPECT_EQ(lines, QStringList({"vorlane-sketch: " + out + "/a.style1.png: file too large",
+                                "vorlane-sketch: " + out + "/b.style1.png: file too large"}));
+  EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList());
+  const QStringList present = files();
+  const Outcome single = run({"--style", "3", a, path("single.png")}, fileSizeLimit(16 << 10));
+  EXPECT_EQ(single.exitCode, 1) << qPrintable(single.err);
+  EXPECT_EQ(single.err, "vorlane-sketch: " + path("single.png") + ": file too large\n");
+  EXPECT_EQ(files(), present);
+}
+
+// A batch's folder that cannot be written is named before any photo is read (a damaged one would
+// add a line of its own): a regular file in its place, a read-only mount that binds root too.
+TEST_F(HostileSketchTest, AnOutputFolderThatCannotBeWrittenIsNamedBeforeAnyPhotoIsRead) {
+  const QString bad = write("bad.png", "not a picture"), good = png("good.png", 8, 8, qRgb(1, 2, 3)),
+                folder = path("folder");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const Outcome file = run({"--out-dir", good, bad});
+  EXPECT_EQ(file.exitCode, 1);
+  EXPECT_EQ(file.err, "vorlane-sketch: " + good + ": the folder cannot be created\n");
+  if (QProcess::execute("unshare", {"-rm", "true"}) != 0) GTEST_SKIP() << "no user and mount namespaces here";
+  const QStringList readOnly{
+      "unshare",
+      "-rm",
+      "sh",
+      "-c",
+      "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" && shift && exec \"$@\"",
+      "sh",
+      folder};
+  const Outcome mounted = run({"--style", "all", "--out-dir", folder, bad, good}, wrappedIn(readOnly));
+  EXPECT_EQ(mounted.exitCode, 1);
+  EXPECT_EQ(mounted.err,
+            "vorlane-sketch: " + folder + ": the folder cannot be written (Read-only file system)\n");
+  EXPECT_TRUE(QDir(folder).isEmpty());
+}
+
+TEST_F(HostileSketchTest, AnOutputFolderWithoutWritePermissionIsNamedBeforeAnyPhotoIsRead) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  const QString bad = write("bad.png", "not a picture"), folder = path("folder");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+  const Outcome o = run({"--out-dir", folder, bad});
+  chmod(QFile::encodeName(folder).constData(), 0755);
+  EXPECT_EQ(o.exitCode, 1);
+  EXPECT_EQ(o.err, "vorlane-sketch: " + folder + ": the folder cannot be written (Permission denied)\n");
+}
+
 // Under an address-space limit that lets a tiny photo through but not the coefficients of a
-// 4000 x 4000 progressive one: the photo is blamed, the reason is memory, on one line.
-TEST_F(HostileSketchTest, MemoryRunningOutIsReportedAgainstThePhotoInOneLine) {
+// 4000 x 4000 progressive one: the photo is blamed, or that picture when it is the texture, the
+// reason is memory, on one line.
+TEST_F(HostileSketchTest, MemoryRunningOutIsReportedAgainstThePhotoOrTheTextureInOneLine) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space";
 #else
@@ -253,6 +329,9 @@ TEST_F(HostileSketchTest, MemoryRunningOutIsReportedAgainstThePhotoInOneLine) {
     EXPECT_EQ(o.exitCode, 1);
     EXPECT_EQ(o.err, "vorlane-sketch: " + in + ": memory ran out\n");
   }
+  const Outcome texture = run({"--texture", in, tiny, path("out.png")}, limitedTo(enough + (32 << 20)));
+  EXPECT_EQ(texture.exitCode, 1);
+  EXPECT_EQ(texture.err, "vorlane-sketch: " + in + ": memory ran out\n");
   EXPECT_FALSE(QFile::exists(path("out.png")));
 #endif
 }

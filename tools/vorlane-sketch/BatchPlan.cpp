@@ -50,25 +50,40 @@ Photos findPhotos(const QStringList& inputs) {
   return photos;
 }
 
+namespace {
+
+// Taken as a name: anything there, a dangling link too.
+bool onDisk(const QString& name) {
+  return QFileInfo::exists(name) || QFileInfo(name).isSymLink();
+}
+
+}  // namespace
+
 QString OutputNamer::claim(const QString& stem) {
   const QString first = dir_.filePath(stem + '.' + extension_);
   QString name = first;
-  for (int n = 2; claimed_.contains(name) || QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+  for (int n = 2; claimed_.contains(name) || (!skipExisting_ && onDisk(name)); ++n)
     name = numberedName(first, n);
   claimed_.insert(name);
   return name;
 }
 
-std::vector<PhotoJob> planJobs(const QStringList& photos, const std::vector<int>& styles,
-                               OutputNamer& namer) {
+std::vector<PhotoJob> planJobs(const QStringList& photos, const std::vector<int>& styles, OutputNamer& namer,
+                               int* alreadyDone) {
   std::vector<PhotoJob> jobs;
   jobs.reserve(std::size_t(photos.size()));
   for (const QString& photo : photos) {
     PhotoJob job{photo, {}};
     const QString name = QFileInfo(photo).completeBaseName();
-    for (int style : styles)
-      job.targets.push_back({style, namer.claim(QStringLiteral("%1.style%2").arg(name).arg(style))});
-    jobs.push_back(std::move(job));
+    for (int style : styles) {
+      const QString path = namer.claim(QStringLiteral("%1.style%2").arg(name).arg(style));
+      if (!namer.skipsExisting() || !onDisk(path)) job.targets.push_back({style, path});
+    }
+    if (!job.targets.empty()) {
+      jobs.push_back(std::move(job));
+    } else if (alreadyDone) {
+      ++*alreadyDone;
+    }
   }
   return jobs;
 }

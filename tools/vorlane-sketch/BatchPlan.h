@@ -22,16 +22,22 @@ struct Photos {
 // deep, hidden files aside) are taken. A file named twice is taken once.
 Photos findPhotos(const QStringList& inputs);
 
-// Hands out names in one folder that are neither on disk nor handed out before:
-// "NAME.styleN.EXT", else "NAME.styleN (2).EXT", "(3)", ...
+// Hands out names in one folder: "NAME.styleN.EXT", else "NAME.styleN (2).EXT",
+// "(3)", ... A name handed out before in the run is never given again. A name
+// on disk is passed over, unless the run skips existing outputs: then it is
+// given all the same, for the plan to leave out, so that a rerun plans the
+// names the first run wrote.
 class OutputNamer {
  public:
-  OutputNamer(const QString& dir, const QString& extension) : dir_(dir), extension_(extension) {}
+  OutputNamer(const QString& dir, const QString& extension, bool skipExisting = false)
+      : dir_(dir), extension_(extension), skipExisting_(skipExisting) {}
   QString claim(const QString& stem);
+  bool skipsExisting() const { return skipExisting_; }
 
  private:
   QDir dir_;
   QString extension_;
+  bool skipExisting_;
   QSet<QString> claimed_;
 };
 
@@ -40,7 +46,10 @@ struct PhotoJob {
   std::vector<Target> targets;
 };
 
-// One job per photo, with one target per style.
-std::vector<PhotoJob> planJobs(const QStringList& photos, const std::vector<int>& styles, OutputNamer& namer);
+// One job per photo, with one target per style. When the namer skips existing
+// outputs, a target whose name is on disk is left out, and so is a photo left
+// with none: *alreadyDone counts those photos.
+std::vector<PhotoJob> planJobs(const QStringList& photos, const std::vector<int>& styles, OutputNamer& namer,
+                               int* alreadyDone = nullptr);
 
 }  // namespace vorlane_sketch

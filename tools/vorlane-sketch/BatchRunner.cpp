@@ -77,7 +77,7 @@ class Reporter {
 BatchResult runBatch(const std::vector<PhotoJob>& jobs, const QStringList& earlierFailures,
                      const BatchSettings& settings, std::FILE* err) {
   BatchResult result;
-  result.photos = int(jobs.size()) + int(earlierFailures.size());
+  result.photos = int(jobs.size()) + int(earlierFailures.size()) + settings.alreadyDone;
   Reporter reporter(err, int(jobs.size()), settings.progress);
   for (const QString& line : earlierFailures) reporter.failure(line);
   std::atomic<int> failed{int(earlierFailures.size())};
@@ -106,6 +106,9 @@ BatchResult runBatch(const std::vector<PhotoJob>& jobs, const QStringList& earli
   result.failed = failed;
   if (result.failed > 0)
     std::fprintf(err, "vorlane-sketch: %d of %d photos failed\n", result.failed, result.photos);
+  if (settings.alreadyDone > 0)
+    std::fprintf(err, "vorlane-sketch: %d of %d photos already done, skipped\n", settings.alreadyDone,
+                 result.photos);
   return result;
 }
 

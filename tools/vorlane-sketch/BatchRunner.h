@@ -15,6 +15,7 @@ struct BatchSettings {
   bool progress = false;  // redraw a progress line in place on stderr
   const Texture* texture = nullptr;
   OutputSettings output;
+  int alreadyDone = 0;  // photos left out of the jobs: every output already there
 };
 
 struct BatchResult {
@@ -23,7 +24,8 @@ struct BatchResult {
 };
 
 // earlierFailures: lines about INPUTs that could not be looked into; they are
-// printed first and counted as failed photos.
+// printed first and counted as failed photos. The closing lines count every
+// photo: failed, and already done (settings.alreadyDone).
 BatchResult runBatch(const std::vector<PhotoJob>& jobs, const QStringList& earlierFailures,
                      const BatchSettings& settings, std::FILE* err = stderr);
 

@@ -61,11 +61,10 @@ QImage encodable(QImage image) {
   return out;
 }
 
-bool encode(const QImage& image, QIODevice* device, const OutputSettings& settings, QString* error) {
-  // libpng reports a failed write on stderr itself; the caller's one line says
-  // it, so its words go to the log under the file's name.
-  const auto* file = qobject_cast<const QFileDevice*>(device);
-  platform::CodecMessageCapture capture(file ? file->fileName() : QString());
+// name: the file's, for what the codec says while writing it (to the log).
+bool encode(const QImage& image, QIODevice* device, const QString& name, const OutputSettings& settings,
+            QString* error) {
+  platform::CodecMessageCapture capture(name);
   QImageWriter writer(device, settings.format);
   if (settings.format == "jpeg") {
     writer.setQuality(settings.quality < 0 ? kJpegQuality : settings.quality);
@@ -74,6 +73,41 @@ bool encode(const QImage& image, QIODevice* device, const OutputSettings& settin
   }
   if (writer.write(image)) return true;
   *error = writer.errorString();
+  return false;
+}
+
+// Hands the encoder's bytes to a file. Once a write fails it takes the rest
+// without writing: the encoder then ends without a complaint of its own (libpng
+// prints one on stderr, which a batch's jobs share) and the file keeps the
+// error that says why.
+class FileSink : public QIODevice {
+ public:
+  explicit FileSink(QFileDevice& file) : file_(file) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+  bool failed() const { return failed_; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    if (!failed_ && file_.write(data, size) != size) failed_ = true;
+    return size;
+  }
+
+ private:
+  QFileDevice& file_;
+  bool failed_ = false;
+};
+
+// Encodes image into file and flushes it. On failure *reason says why: the
+// device's reason when a write failed (a full disk, a file-size limit), the
+// encoder's only when the file took every byte.
+bool encodeToFile(const QImage& image, QFileDevice& file, const QString& name, const OutputSettings& settings,
+                  QString* reason) {
+  FileSink sink(file);
+  QString error;
+  const bool encoded = encode(image, &sink, name, settings, &error);
+  if (encoded && !sink.failed() && file.flush()) return true;
+  *reason = file.error() != QFileDevice::NoError ? platform::writeFailureReason(file)
+                                                 : "the picture cannot be encoded (" + error + ")";
   return false;
 }
 
@@ -89,10 +123,6 @@ int renameNoReplace(const QString& from, const QString& to) {
   return 0;
 }
 
-QString systemReason(int error) {
-  return "the file cannot be written (" + QString::fromLocal8Bit(std::strerror(error)) + ")";
-}
-
 // Gives a whole file the first free name among path, "path (2)", ...; publish
 // names it and returns 0, EEXIST when the name is taken, or another errno.
 bool publishUnderFreeName(const QString& path, const std::function<int(const QString&)>& publish,
@@ -102,7 +132,7 @@ bool publishUnderFreeName(const QString& path, const std::function<int(const QSt
     const int result = publish(name);
     if (result == EEXIST) continue;
     if (result != 0) {
-      *failure = name + ": " + systemReason(result);
+      *failure = name + ": " + platform::writeErrorReason(result);
       return false;
     }
     *writtenPath = name;
@@ -195,24 +225,19 @@ bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* 
     *failure = path + ": " + kNoMemory;
     return false;
   }
-  QString error;
   if (commit_ == Commit::Replace) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
       *failure = path + ": " + platform::writeFailureReason(file);
       return false;
     }
-    if (!encode(image, &file, settings_, &error)) {
-      // A device that failed (a full disk) says why; the encoder only that it stopped.
-      *failure = path + ": " +
-                 (file.error() != QFileDevice::NoError ? platform::writeFailureReason(file)
-                                                       : "the picture cannot be encoded (" + error + ")");
+    QString reason;
+    if (!encodeToFile(image, file, path, settings_, &reason)) {
+      *failure = path + ": " + reason;
       file.cancelWriting();
       return false;
     }
-    // Flushed first: a failed commit removes the partly written file before its
-    // reason can be asked for.
-    if (!file.flush() || !file.commit()) {
+    if (!file.commit()) {
       *failure = path + ": " + platform::writeFailureReason(file);
       file.cancelWriting();
       return false;
@@ -226,7 +251,7 @@ bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* 
 
 bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* writtenPath,
                              QString* failure) {
-  QString error;
+  QString reason;
   const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
   const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
   if (fd >= 0) {
@@ -238,12 +263,12 @@ bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* 
       *failure = path + ": the file cannot be written (" + file.errorString() + ")";
       return false;
     }
-    if (!encode(image, &file, settings_, &error)) {
-      *failure = path + ": the picture cannot be encoded (" + error + ")";
+    if (!encodeToFile(image, file, path, settings_, &reason)) {
+      *failure = path + ": " + reason;
       return false;
     }
-    if (!file.flush() || ::fdatasync(fd) != 0) {
-      *failure = path + ": " + systemReason(errno);
+    if (::fdatasync(fd) != 0) {
+      *failure = path + ": " + platform::writeErrorReason(errno);
       return false;
     }
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
@@ -258,7 +283,7 @@ bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* 
         writtenPath, failure);
   }
   if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-    *failure = path + ": " + systemReason(errno);
+    *failure = path + ": " + platform::writeErrorReason(errno);
     return false;
   }
 
@@ -269,13 +294,13 @@ bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* 
     *failure = path + ": the file cannot be written (" + file.errorString() + ")";
     return false;
   }
-  if (!encode(image, &file, settings_, &error)) {
-    *failure = path + ": the picture cannot be encoded (" + error + ")";
+  if (!encodeToFile(image, file, path, settings_, &reason)) {
+    *failure = path + ": " + reason;
     return false;
   }
   // A temporary file is private; a picture is not.
-  if (!file.flush() || ::fchmod(file.handle(), 0644) != 0 || ::fdatasync(file.handle()) != 0) {
-    *failure = path + ": " + systemReason(errno);
+  if (::fchmod(file.handle(), 0644) != 0 || ::fdatasync(file.handle()) != 0) {
+    *failure = path + ": " + platform::writeErrorReason(errno);
     return false;
   }
   const bool named = publishUnderFreeName(

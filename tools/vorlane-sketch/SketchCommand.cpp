@@ -8,7 +8,10 @@
 #include <QFileInfo>
 #include <QThread>
 #include <QVariant>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "platform/FileChecks.h"
@@ -68,24 +71,42 @@ QImage builtInTexture(QString* reason, bool* outOfMemory) {
   return texture;
 }
 
-// The texture of the run, read once; a failure line when it cannot be read.
-// Memory running out is blamed on the photo (photo), not on the texture.
-std::optional<Texture> loadTexture(const QString& file, const QString& photo, QString* failure) {
+// The texture of the run, read once; a failure line naming the texture when
+// it cannot be read, memory running out included: no photo is read yet.
+std::optional<Texture> loadTexture(const QString& file, QString* failure) {
+  const QString name = file.isEmpty() ? kAppDataList : file;
   QString reason;
   Texture texture;
   bool outOfMemory = false;
-  if (file.isEmpty()) {
-    texture = {builtInTexture(&reason, &outOfMemory), kAppDataList};
-  } else if (std::optional<QImage> image = platform::readImageFile(file, &reason)) {
-    texture = {std::move(*image), file};
-  } else {
-    outOfMemory = reason == kNoMemory;
+  try {
+    if (file.isEmpty()) {
+      texture = {builtInTexture(&reason, &outOfMemory), name};
+    } else if (std::optional<QImage> image = platform::readImageFile(file, &reason)) {
+      texture = {std::move(*image), name};
+    }
+  } catch (const std::bad_alloc&) {
+    outOfMemory = true;
   }
   if (texture.image.isNull()) {
-    *failure = (outOfMemory ? photo : file.isEmpty() ? kAppDataList : file) + ": " + (outOfMemory ? kNoMemory : reason);
+    *failure = name + ": " + (outOfMemory ? kNoMemory : reason);
     return std::nullopt;
   }
   return texture;
+}
+
+// The batch's folder, made when missing and found writable before any photo is
+// read: a folder that cannot take the sketches would fail every photo only
+// after it was decoded and rendered.
+bool prepareOutputFolder(const QString& dir, QString* failure) {
+  if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir()) {
+    *failure = dir + ": the folder cannot be created";
+    return false;
+  }
+  if (::access(QFile::encodeName(dir).constData(), W_OK | X_OK) != 0) {
+    *failure = dir + ": the folder cannot be written (" + QString::fromLocal8Bit(std::strerror(errno)) + ")";
+    return false;
+  }
+  return true;
 }
 
 int runOne(const Options& options, const Texture* texture) {
@@ -98,15 +119,16 @@ int runOne(const Options& options, const Texture* texture) {
 }
 
 int runBatch(const Options& options, const Texture* texture) {
-  if (!QDir().mkpath(options.outDir) || !QFileInfo(options.outDir).isDir())
-    return failed(options.outDir + ": the folder cannot be created");
   const Photos photos = findPhotos(options.inputs);
   if (photos.files.isEmpty() && photos.failures.isEmpty())
     return failed(
         QStringLiteral("no photos among the inputs (a folder's pictures are taken by their extension)"));
-  OutputNamer namer(options.outDir, options.format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("png"));
-  const std::vector<PhotoJob> jobs = planJobs(photos.files, options.styles, namer);
+  OutputNamer namer(options.outDir, options.format == "jpeg" ? QStringLiteral("jpg") : QStringLiteral("png"),
+                    options.skipExisting);
+  int alreadyDone = 0;
+  const std::vector<PhotoJob> jobs = planJobs(photos.files, options.styles, namer, &alreadyDone);
   BatchSettings settings;
+  settings.alreadyDone = alreadyDone;
   settings.jobs = options.jobs;
   settings.progress = ::isatty(STDERR_FILENO) == 1;
   settings.texture = texture;
@@ -146,6 +168,10 @@ QString usageText() {
              "  --texture FILE  pencil texture picture, stretched to each photo's size\n"
              "                  (default: the built-in sketch-brush texture)\n"
              "  --out-dir DIR   write the sketches into DIR (made when missing)\n"
+             "  --skip-existing with --out-dir, write only the outputs whose names\n"
+             "                  (NAME.styleN.png, then \" (2)\" for a second photo of\n"
+             "                  that name) are not in DIR yet; a photo with every\n"
+             "                  output there is not read\n"
              "  --format F      png (default) or jpg, with --out-dir\n"
              "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
              "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
@@ -175,7 +201,25 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption format("format", "output format", "F");
   const QCommandLineOption jobs("jobs", "photos at once", "N");
   const QCommandLineOption quality("quality", "JPEG quality or PNG effort", "Q");
-  parser.addOptions({help, version, style, texture, outDir, format, jobs, quality});
+  const QCommandLineOption skipExisting("skip-existing", "leave out outputs already there");
+  const QList<QCommandLineOption> all{help,   version, style,   texture,     outDir,
+                                      format, jobs,    quality, skipExisting};
+  parser.addOptions(all);
+  // The parser takes whatever follows an option as its value: "--out-dir
+  // --style 3" would name the folder "--style". No value here starts with "-".
+  for (qsizetype i = 0; i + 1 < args.size() && args[i] != "--"; ++i) {
+    const bool takesValue = std::any_of(all.begin(), all.end(), [&](const QCommandLineOption& o) {
+      return !o.valueName().isEmpty() && args[i] == "--" + o.names().constLast();
+    });
+    if (!takesValue) continue;
+    const QString& value = args[++i];
+    if (value.startsWith('-')) {
+      *error = value == "-"
+                   ? QStringLiteral("%1 needs a value, not \"-\"").arg(args[i - 1])
+                   : QStringLiteral("%1 needs a value, not the option \"%2\"").arg(args[i - 1], value);
+      return std::nullopt;
+    }
+  }
   if (!parser.parse(QStringList{QStringLiteral("vorlane-sketch")} + args)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
@@ -198,6 +242,11 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
 
   options.outDir = parser.value(outDir);
   const bool batch = parser.isSet(outDir);
+  options.skipExisting = parser.isSet(skipExisting);
+  if (options.skipExisting && !batch) {
+    *error = QStringLiteral("--skip-existing goes with --out-dir");
+    return std::nullopt;
+  }
   if (batch && options.outDir.isEmpty()) {
     *error = QStringLiteral("--out-dir needs a folder");
     return std::nullopt;
@@ -305,12 +354,13 @@ int run(const Options& options) {
       return refusal->exitCode;
     }
   }
+  QString failure;
+  if (!options.outDir.isEmpty() && !prepareOutputFolder(options.outDir, &failure)) return failed(failure);
   try {
     // The texture is read once for the whole run, and only when a style needs it.
     std::optional<Texture> texture;
     if (std::any_of(options.styles.begin(), options.styles.end(), [](int s) { return s != 0; })) {
-      QString failure;
-      texture = loadTexture(options.texture, options.inputs.value(0), &failure);
+      texture = loadTexture(options.texture, &failure);
       if (!texture) return failed(failure);
     }
     const Texture* shared = texture ? &*texture : nullptr;

@@ -20,11 +20,12 @@ struct Options {
   std::vector<int> styles = {1};  // 0 = the prepared photo itself, 1..7 = a sketch style
   QString texture;                // empty = the built-in sketch-brush texture
   QStringList inputs;
-  QString output;     // the INPUT OUTPUT form
-  QString outDir;     // the batch form
-  QByteArray format;  // "png" or "jpeg": OUTPUT's extension, or --format
-  int jobs = 1;       // photos rendered at once (batch)
-  int quality = -1;   // -1 = the format's default
+  QString output;             // the INPUT OUTPUT form
+  QString outDir;             // the batch form
+  QByteArray format;          // "png" or "jpeg": OUTPUT's extension, or --format
+  int jobs = 1;               // photos rendered at once (batch)
+  int quality = -1;           // -1 = the format's default
+  bool skipExisting = false;  // batch: leave out the outputs already in outDir under their planned names
 };
 
 QString usageText();
@@ -45,8 +46,8 @@ struct Refusal {
 std::optional<Refusal> refuseBeforeReading(const Options& options);
 
 // Decodes, prepares, renders and writes. Failures print one line on stderr
-// naming the file and the reason (memory running out is the photo's), and
-// leave no output file behind.
+// naming the file and the reason (memory running out is the photo's, or the
+// texture's while it is read), and leave no output file behind.
 int run(const Options& options);
 
 }  // namespace vorlane_sketch

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT
 // vorlane-sketch --out-dir DIR [--style N|all] [--texture FILE] [--format png|jpg] [--jobs N] [--quality Q]
-// INPUT...
+// [--skip-existing] INPUT...
 #include <QGuiApplication>
 #include <QStringList>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,8 +20,7 @@ int main(int argc, char** argv) {
   QString error;
   const std::optional<vorlane_sketch::Options> options = vorlane_sketch::parseArguments(args, &error);
   if (!options) {
-    std::fprintf(stderr, "vorlane-sketch: %s\n%s", qPrintable(error),
-                 qPrintable(vorlane_sketch::usageText()));
+    std::fprintf(stderr, "vorlane-sketch: %s\nTry 'vorlane-sketch --help'.\n", qPrintable(error));
     return vorlane_sketch::kExitUsage;
   }
   if (options->help || options->version) {
@@ -29,6 +29,9 @@ int main(int argc, char** argv) {
     return vorlane_sketch::kExitOk;
   }
 
+  // A file-size limit (ulimit -f) then fails the write, which is reported,
+  // instead of killing the program halfway through a batch.
+  std::signal(SIGXFSZ, SIG_IGN);
   // No window is ever shown: work without a display unless told otherwise.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // The command reports every failure itself, in one line: Qt's, the codecs'
