@@ -234,7 +234,9 @@ TEST_F(QuestionTest, NoQuestionWhileNothingChanged) {
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   for (const Trigger& t : triggers()) {
     SCOPED_TRACE(t.name);
-    if (QString(t.name) == "recent") ASSERT_TRUE(recentEntry("other.png"));
+    if (QString(t.name) == "recent") {
+      ASSERT_TRUE(recentEntry("other.png"));
+    }
     markPasses();
     t.fire();
     EXPECT_EQ(question(), nullptr);

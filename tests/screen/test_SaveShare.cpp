@@ -218,7 +218,9 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
     const bool png = QByteArray(name).endsWith("PNG");
     EXPECT_EQ(reader.format(), png ? QByteArray("png") : QByteArray("jpeg"));
     EXPECT_EQ(reader.size(), QSize(64, 48));
-    if (png) EXPECT_EQ(QImage(written.path).convertToFormat(picture.format()), picture);
+    if (png) {
+      EXPECT_EQ(QImage(written.path).convertToFormat(picture.format()), picture);
+    }
   }
   QByteArray q92;
   {
@@ -285,7 +287,7 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
     for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
   struct rlimit limit {};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-  const struct rlimit small {oldBytes.size() + 4096, limit.rlim_max};
+  const struct rlimit small {rlim_t(oldBytes.size() + 4096), limit.rlim_max};
   const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   const document::AlbumWrite cut = document::writePictureFile(noise, old.fileName());
@@ -321,7 +323,9 @@ TEST_F(SaveShareTest, ThePaintingIsChangedFromAStrokeUntilASaveThatHoldsIt) {
   QSignalSpy done(document, &document::SketchDocument::saveFinished);
   QTest::mouseClick(c->savebtn(), Qt::LeftButton);
   stroke({60, 200}, {340, 200});
-  if (done.isEmpty()) ASSERT_TRUE(done.wait(20000));
+  if (done.isEmpty()) {
+    ASSERT_TRUE(done.wait(20000));
+  }
   EXPECT_TRUE(done.first().at(0).toBool());
   EXPECT_TRUE(document->isModified());
   clickAlertButton(QStringLiteral("OK"));
