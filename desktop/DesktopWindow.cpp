@@ -166,21 +166,16 @@ void DesktopWindow::showSelection() {
 }
 
 void DesktopWindow::chooseStyle(bool sketch, int row) {
-  if (row == (sketch ? document_->currenttype() : document_->currentAtype())) {
-    showSelection();
-    return;
-  }
+  // The lists show the document's choice (selectionChanged), never the click.
+  if (row == (sketch ? document_->currenttype() : document_->currentAtype())) return;
   auto apply = [this, sketch, row] {
     if (sketch)
       document_->selectSketchStyle(row);
     else
       document_->selectPhotoAStyle(row);
-    showSelection();
     // At once: on the desktop no panel has to close first.
     document_->renderIfChanged(0);
   };
-  // Until the answer, the list keeps showing the style in force.
-  showSelection();
   if (model_->imgready())
     askToSave(QStringLiteral("applying another style"), apply);
   else

@@ -42,11 +42,11 @@ void StyleList::showChoice(int row) {
   setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
-QItemSelectionModel::SelectionFlags StyleList::selectionCommand(const QModelIndex& index,
-                                                                const QEvent* event) const {
-  // Keys move the focus only; the selection is the choice, made by Enter.
-  if (event && event->type() == QEvent::KeyPress) return QItemSelectionModel::NoUpdate;
-  return QListWidget::selectionCommand(index, event);
+QItemSelectionModel::SelectionFlags StyleList::selectionCommand(const QModelIndex&, const QEvent*) const {
+  // The selection is the choice in force, shown only through showChoice(): a
+  // click or Enter asks for a choice, keys move the focus, and what the
+  // document then decides comes back as its selection.
+  return QItemSelectionModel::NoUpdate;
 }
 
 void StyleList::keyPressEvent(QKeyEvent* event) {

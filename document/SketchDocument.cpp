@@ -53,6 +53,8 @@ void SketchDocument::load() {
     currenttype_ = 1;
     defaultsetting_->setIntegerForKey(1, kCurrentType);
   }
+  renderedType_ = currenttype_;
+  renderedAType_ = currentAtype_;
   lastwidth_ = 0;
   lastheight_ = 0;
   grayimgdata_ = sketch::GrayPlane();
@@ -120,9 +122,8 @@ void SketchDocument::selectPhotoAStyle(int row) {
 }
 
 bool SketchDocument::renderIfChanged(int delayMs) {
-  const int lastB = defaultsetting_->integerForKey(kCurrentType);
-  const int lastA = defaultsetting_->integerForKey(kCurrentAType);
-  if (!canvas_->imgready() || (currenttype_ == lastB && currentAtype_ == lastA)) return false;
+  if (!canvas_->imgready() || (currenttype_ == renderedType_ && currentAtype_ == renderedAType_))
+    return false;
   canvas_->setSketchready(false);
   setBusy(true);
   schedulePass(delayMs);
@@ -221,10 +222,8 @@ void SketchDocument::dosketch() {
   if (!canvas_) return;
   passTimer_->stop();
   breakdown_.clear();
-  const int lastB = defaultsetting_->integerForKey(kCurrentType);
-  const int lastA = defaultsetting_->integerForKey(kCurrentAType);
-  const bool renderB = imgchanged_ || currenttype_ != lastB;
-  const bool renderA = imgchanged_ || currentAtype_ != lastA;
+  const bool renderB = imgchanged_ || currenttype_ != renderedType_;
+  const bool renderA = imgchanged_ || currentAtype_ != renderedAType_;
 
   // Render into locals first: a pass that fails must leave the canvas, the grey
   // plane and the stored numbers as they were.
@@ -262,11 +261,12 @@ void SketchDocument::dosketch() {
   QElapsedTimer handoff;
   handoff.start();
   // Each write goes to disk at once; a number already stored needs none.
-  auto persist = [this](int value, int stored, const QString& key) {
-    if (value != stored || !defaultsetting_->hasKey(key)) defaultsetting_->setIntegerForKey(value, key);
+  auto persist = [this](int value, int& rendered, const QString& key) {
+    if (value != rendered || !defaultsetting_->hasKey(key)) defaultsetting_->setIntegerForKey(value, key);
+    rendered = value;
   };
-  if (renderB) persist(currenttype_, lastB, kCurrentType);
-  if (renderA) persist(currentAtype_, lastA, kCurrentAType);
+  if (renderB) persist(currenttype_, renderedType_, kCurrentType);
+  if (renderA) persist(currentAtype_, renderedAType_, kCurrentAType);
   if (planeWritten) {
     grayimgdata_ = std::move(plane);
     lastwidth_ = orgimg_.width();
@@ -301,8 +301,8 @@ void SketchDocument::renderFailed(const QString& detail) {
   }
   // The selection goes back to what the canvas shows.
   if (canvas_->imgready()) {
-    currenttype_ = clampStyle(defaultsetting_->integerForKey(kCurrentType));
-    currentAtype_ = clampStyle(defaultsetting_->integerForKey(kCurrentAType));
+    currenttype_ = clampStyle(renderedType_);
+    currentAtype_ = clampStyle(renderedAType_);
     canvas_->setSketchready(true);
   }
   emit selectionChanged();

@@ -175,6 +175,10 @@ class SketchDocument : public QObject {
   QString textureName_;
   int currenttype_ = 0;
   int currentAtype_ = 0;
+  // The style pair the canvas shows, as stored in the settings (read once at
+  // start, written with each pass that renders).
+  int renderedType_ = 0;
+  int renderedAType_ = 0;
   sketch::GrayPlane grayimgdata_;
   int lastwidth_ = 0;
   int lastheight_ = 0;
