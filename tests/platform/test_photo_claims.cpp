@@ -173,6 +173,15 @@ TEST(PhotoClaims, DecodeCostCountsPixelsConversionsAndJpegCoefficients) {
   EXPECT_GT(platform::decodeCost(*baseline, {16320, 12240}), platform::kDecodeBudgetBytes);
   // One grey component decodes to one byte a pixel and is then copied to four.
   EXPECT_EQ(platform::decodeCost(*grey, {800, 600}) - platform::decodeCost(*grey, {0, 0}), 800 * 600 * 5);
+  // WebP: Qt holds the whole file while decoding, and the decoder a picture-sized buffer of its own
+  // beside the output: 8 MiB of tables, every byte of the file, eight bytes a pixel.
+  const QByteArray webp = pf::encode(pf::gradient(120, 90), "webp");
+  const auto webpHeader = header(webp), paddedHeader = header(webp + QByteArray(1000, '\0'));
+  ASSERT_TRUE(webpHeader);
+  ASSERT_TRUE(paddedHeader);
+  EXPECT_EQ(platform::decodeCost(*webpHeader, {0, 0}), (qint64(8) << 20) + webp.size());
+  EXPECT_EQ(platform::decodeCost(*paddedHeader, {0, 0}), (qint64(8) << 20) + webp.size() + 1000);
+  EXPECT_EQ(platform::decodeCost(*webpHeader, {120, 90}), (qint64(8) << 20) + webp.size() + 120 * 90 * 8);
   for (const QByteArray& bytes : {QByteArray("not a picture"), QByteArray("\xFF\xD8\xFF\xD9", 4)}) {
     QBuffer buffer;
     buffer.setData(bytes);

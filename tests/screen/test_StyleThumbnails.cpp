@@ -69,8 +69,10 @@ TEST_F(ScreenTest, ThumbnailsAreTheEngineOutputAndALaterPhotoCancelsTheFirst) {
     delivered.clear();
   };
 
-  // Both asked for before the event loop runs: only the second photo's rows arrive.
+  // Both asked for before the event loop runs, the first one's rows already rendered and waiting in
+  // the event queue (setting the texture waits for the work in hand): only the second photo's arrive.
   thumbnails.render(first, box, 7);
+  thumbnails.setTextureName(kTexture);
   thumbnails.render(second, box, 7);
   onlyRowsOf(second, QSize(90, 120));
   // The styles really differ from one another and from the photo.
@@ -80,6 +82,7 @@ TEST_F(ScreenTest, ThumbnailsAreTheEngineOutputAndALaterPhotoCancelsTheFirst) {
   // A cancelled photo delivers nothing, not even its end: after it, a third
   // photo's rows are all that arrive.
   thumbnails.render(first, box, 7);
+  thumbnails.setTextureName(kTexture);
   thumbnails.cancel();
   const QImage third = makePhoto(120, 60).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   thumbnails.render(third, box, 7);
