@@ -48,4 +48,7 @@ awk -F': ' '
       printf "ratio_thumbnails_12mp_over_one_style: %.2f\n", v["thumbnails_12mp_ms"] / v["style_working_size_ms"]
     if (("undo_10000_us" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_10000_over_undo_100: %.2f\n", v["undo_10000_us"] / v["undo_100_us"]
+    # A deep undo (milliseconds) against a near-top one (microseconds).
+    if (("undo_deep_2000_ms" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
+      printf "ratio_undo_deep_2000_over_undo_100: %.2f\n", v["undo_deep_2000_ms"] * 1000 / v["undo_100_us"]
   }' "$out"

@@ -2,11 +2,14 @@
 // The canvas's costs on the real widget, offscreen: one one-finger move (8-pixel
 // segment, 128-pixel brush, 1280 x 960 work image, history push, repaint of what
 // changed), the same along the full-image path, undo with short and long
-// histories, and the time a brush-mode switch blocks the interface.
+// histories and deep in a long one, and the time a brush-mode switch blocks the
+// interface.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <algorithm>
+#include <chrono>
 #include <memory>
 
 #include "CanvasFixture.h"
@@ -42,15 +45,17 @@ void move_event_reference_us(benchmark::State& state) {
   runMoves(state, true);
 }
 
-void runUndo(benchmark::State& state, int strokes) {
+// A canvas with strokes painted through the driver, repainted.
+std::unique_ptr<VorlaneView_iPhone> paintedCanvas(int strokes) {
   auto view = makeCanvas();
   fixture::StrokeDriver driver = driverFor(view.get());
-  for (int s = 0; s < strokes; ++s) {
-    driver.begin();
-    while (!driver.strokeDone()) driver.move();
-    driver.end();
-  }
+  for (int s = 0; s < strokes; ++s) driver.stroke();
   QApplication::processEvents();
+  return view;
+}
+
+void runUndo(benchmark::State& state, int strokes) {
+  auto view = paintedCanvas(strokes);
   for (auto _ : state) {
     view->model()->undo();
     QApplication::processEvents();
@@ -68,6 +73,31 @@ void undo_100_us(benchmark::State& state) {
 }
 void undo_10000_us(benchmark::State& state) {
   runUndo(state, 100);
+}
+
+// Strokes of a 2,000-stroke painting whose saved pixels are long gone: the newest
+// 200 (the default budget keeps saved pixels for about 140 of these) are undone
+// untimed, then each iteration undoes the next older one, down to the first.
+constexpr int kDeepStrokes = 2000, kDeepUntimed = 200;
+
+void undo_deep_2000_ms(benchmark::State& state) {
+  auto view = paintedCanvas(kDeepStrokes);
+  CanvasModel* model = view->model();
+  for (int s = 0; s < kDeepUntimed; ++s) model->undo();
+  QApplication::processEvents();
+  double slowest = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    model->undo();
+    QApplication::processEvents();
+    slowest = std::max(
+        slowest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  state.counters["undo_deep_2000_slowest_ms"] = slowest;
+  state.counters["undo_deep_2000_saved_mb"] = double(model->history().savedBytes()) / (1024.0 * 1024.0);
+  state.counters["undo_deep_2000_checkpoint_mb"] =
+      double(model->history().checkpointBytes()) / (1024.0 * 1024.0);
+  state.counters["undo_deep_2000_checkpoints"] = double(model->history().checkpointSteps().size());
 }
 
 void modeswitch_ms(benchmark::State& state) {
@@ -90,4 +120,5 @@ BENCHMARK(move_event_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 BENCHMARK(move_event_reference_us)->Unit(benchmark::kMicrosecond)->Iterations(300);
 BENCHMARK(undo_100_us)->Unit(benchmark::kMicrosecond)->Iterations(50);
 BENCHMARK(undo_10000_us)->Unit(benchmark::kMicrosecond)->Iterations(50);
+BENCHMARK(undo_deep_2000_ms)->Unit(benchmark::kMillisecond)->Iterations(kDeepStrokes - kDeepUntimed);
 BENCHMARK(modeswitch_ms)->Unit(benchmark::kMillisecond)->Iterations(20);

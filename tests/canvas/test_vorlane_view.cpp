@@ -350,42 +350,137 @@ TEST(CanvasHistory, ReferencePathGivesTheSamePixels) {
   }
 }
 
-// Random segments, undos and redos under a large budget and a tiny one forcing replays.
-class HistoryIdentity : public ::testing::TestWithParam<std::size_t> {};
+// Two thousand strokes of random segments with short undos and redos, then undos
+// deep into them, redos, and a new stroke after a deep undo; under a large budget,
+// a tiny one that sends undos through checkpoints, and tiny ones for both.
+struct HistoryBudgets {
+  std::size_t saved;
+  std::size_t checkpoints;
+};
+
+class HistoryIdentity : public ::testing::TestWithParam<HistoryBudgets> {};
 
 TEST_P(HistoryIdentity, MatchesAFullReplayFromTheBase) {
+  const HistoryBudgets budgets = GetParam();
+  // Opaque, half-transparent and transparent base pixels.
   QImage base(320, 240, QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < base.height(); ++y)
-    for (int x = 0; x < base.width(); ++x) base.setPixel(x, y, qRgba(x % 256, y, (x * y) % 256, 255));
+    for (int x = 0; x < base.width(); ++x)
+      base.setPixel(x, y, qPremultiply(qRgba(x % 256, y, (x * y) % 256, x < 280 ? 255 : x < 300 ? 128 : 0)));
   canvas::StrokeHistory history;
-  history.setMemoryBudget(GetParam());
+  history.setMemoryBudget(budgets.saved);
+  history.setCheckpointBudget(budgets.checkpoints);
+  // About three strokes of the sizes below between checkpoints.
+  constexpr std::int64_t kSpacing = 30000;
+  history.setCheckpointSpacing(kSpacing);
   history.setBase(base.copy());
   QImage work = base.copy();
   std::mt19937 rng(42);
   std::uniform_real_distribution<float> coord(-40.0f, 360.0f), width(0.0f, 90.0f), jitter(-12.0f, 12.0f);
-  std::uniform_int_distribution<int> action(0, 9);  // 0-5 segment, 6 lift, 7-8 undo, 9 redo
-  float px = 100, py = 100;
-  bool inStroke = false;
-  for (int n = 0; n < 600; ++n) {
-    const int a = action(rng);
-    if (a <= 5) {
-      if (!inStroke) px = coord(rng), py = coord(rng), inStroke = true;
-      const bool dot = action(rng) == 0;
+  std::uniform_int_distribution<int> segments(1, 4), percent(0, 99);
+  const bool spacingKept = budgets.checkpoints == canvas::StrokeHistory::kDefaultCheckpointBudget;
+
+  auto paintStroke = [&] {
+    float px = coord(rng), py = coord(rng);
+    for (int n = segments(rng); n > 0; --n) {
+      const bool dot = percent(rng) < 10;
       const float nx = dot ? px : px + jitter(rng), ny = dot ? py : py + jitter(rng);
       history.push({nx, ny, px, py, width(rng), false, std::uint32_t(history.brushindex())}, &work);
       px = nx, py = ny;
-    } else {
-      if (inStroke) history.finishStroke();
-      inStroke = false;
-      if (a == 7 || a == 8) history.undo(work);
-      if (a == 9) history.redo(work);
     }
-    ASSERT_TRUE((n % 25 && a < 7) || work == history.replay(history.currentstep())) << "after action " << n;
+    history.finishStroke();
+  };
+  auto cost = [&](int from, int to) {
+    std::int64_t sum = 0;
+    for (int i = from; i < to; ++i)
+      sum += canvas::StrokeHistory::segmentCost(history.steps()[i], work.rect());
+    return sum;
+  };
+  std::int64_t longestStroke = 0;  // replay cost of the costliest stroke painted
+  int fromCheckpoints = 0;
+  // An undo without saved pixels starts at the nearest checkpoint at or before
+  // its target, and (spacing kept) replays less than a spacing and one stroke.
+  auto undo = [&] {
+    history.undo(work);
+    const int start = history.lastReplayStart(), target = history.currentstep();
+    if (start < 0) return;
+    int nearest = 0;
+    for (int step : history.checkpointSteps())
+      if (step <= target) nearest = step;
+    ASSERT_EQ(start, nearest) << "undo to " << target;
+    ASSERT_EQ(history.lastReplayLength(), target - start);
+    if (spacingKept) {
+      ASSERT_LT(cost(start, target), kSpacing + longestStroke) << "undo to " << target;
+    }
+    if (start > 0) ++fromCheckpoints;
+  };
+  auto matches = [&] { return work == history.replay(history.currentstep()); };
+
+  // Painting, with a few undos and redos on the way.
+  for (int stroke = 1; stroke <= 2000; ++stroke) {
+    const int first = history.currentstep();
+    paintStroke();
+    longestStroke = std::max(longestStroke, cost(first, history.currentstep()));
+    const int roll = percent(rng);
+    if (roll < 10)
+      for (int n = 1 + roll % 3; n > 0 && history.canUndo() && !HasFatalFailure(); --n) undo();
+    else if (roll < 14)
+      history.redo(work);
+    ASSERT_FALSE(HasFatalFailure());
+    if (stroke % 100 == 0 || roll == 0) {
+      ASSERT_TRUE(matches()) << "after stroke " << stroke;
+    }
   }
-  EXPECT_LE(history.savedBytes(), GetParam() + 4u * 1024u * 1024u);
-  while (history.canUndo()) history.undo(work);
+  const int painted = history.currentstep();
+  int strokesInEffect = 0;
+  for (int i = 0; i < painted; ++i)
+    strokesInEffect += i == 0 || history.steps()[i].stroke != history.steps()[i - 1].stroke;
+  ASSERT_GT(strokesInEffect, 1500);
+
+  // Deep undos in bursts, each burst checked, with redos between.
+  bool cutDone = false;
+  for (int burst = 0; history.canUndo(); ++burst) {
+    for (int n = 40 + percent(rng) * 3; n > 0 && history.canUndo() && !HasFatalFailure(); --n) undo();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_TRUE(matches()) << "after undo burst " << burst << " at " << history.currentstep();
+    if (burst % 3 == 1) {
+      for (int n = 1 + percent(rng) / 4; n > 0 && history.canRedo(); --n) history.redo(work);
+      ASSERT_TRUE(matches()) << "after redos at " << history.currentstep();
+    }
+    if (!cutDone && history.currentstep() < painted / 2) {
+      // A new stroke far down the history drops everything past it.
+      cutDone = true;
+      const int at = history.currentstep();
+      paintStroke();
+      EXPECT_FALSE(history.canRedo());
+      for (int step : history.checkpointSteps()) EXPECT_LE(step, at);
+      ASSERT_TRUE(matches()) << "after a new stroke at " << at;
+      undo();
+      ASSERT_FALSE(HasFatalFailure());
+      ASSERT_TRUE(matches()) << "after undoing the new stroke at " << at;
+    }
+  }
+  EXPECT_TRUE(cutDone);
   EXPECT_EQ(work, base);
+  EXPECT_LE(history.savedBytes(), budgets.saved + 4u * 1024u * 1024u);
+  // The newest checkpoint stays even alone over budget: at most one picture more.
+  EXPECT_LE(history.checkpointBytes(), budgets.checkpoints + 2u * std::size_t(base.sizeInBytes()));
+  if (budgets.saved < canvas::StrokeHistory::kDefaultBudget) {
+    EXPECT_GT(fromCheckpoints, 1000);
+  }
+
+  // Redoing it all arrives at the same picture as replaying it.
+  while (history.canRedo()) history.redo(work);
+  EXPECT_TRUE(matches());
 }
 
 INSTANTIATE_TEST_SUITE_P(Budgets, HistoryIdentity,
-                         testing::Values(canvas::StrokeHistory::kDefaultBudget, 20000u));
+                         testing::Values(HistoryBudgets{canvas::StrokeHistory::kDefaultBudget,
+                                                        canvas::StrokeHistory::kDefaultCheckpointBudget},
+                                         HistoryBudgets{20000u,
+                                                        canvas::StrokeHistory::kDefaultCheckpointBudget},
+                                         HistoryBudgets{20000u, 200000u}),
+                         [](const testing::TestParamInfo<HistoryBudgets>& info) {
+                           return "saved" + std::to_string(info.param.saved) + "_checkpoints" +
+                                  std::to_string(info.param.checkpoints);
+                         });
