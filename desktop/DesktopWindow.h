@@ -50,7 +50,6 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   static constexpr QSize kMinimumSize{800, 600};
   // One step of Zoom In and Zoom Out.
   static constexpr float kZoomStep = 1.25f;
-  static constexpr float kBrushStep = 0.05f;
   // How many photos File > Open Recent keeps.
   static constexpr int kRecentPhotos = 10;
   // How often what waits for a dialog or stroke to end looks again.

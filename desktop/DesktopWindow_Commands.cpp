@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "canvas/CanvasCommands.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
@@ -77,12 +78,6 @@ void DesktopWindow::buildActions() {
   connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
           this, &QWidget::close);
 
-  connect(makeAction("undo", "&Undo", "Undo the last stroke", "tb_undo", {K::Undo}), &QAction::triggered,
-          model, &canvas::CanvasModel::undo);
-  connect(makeAction("redo", "&Redo", "Redo the stroke undone last", "tb_redo",
-                     {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)}),
-          &QAction::triggered, model, &canvas::CanvasModel::redo);
-
   connect(makeAction("zoomIn", "Zoom &In", "Show the picture larger", "tb_zoom_in",
                      {K::ZoomIn, K(Qt::CTRL | Qt::Key_Equal)}),
           &QAction::triggered, this, [model] { model->zoomBy(kZoomStep); });
@@ -99,24 +94,18 @@ void DesktopWindow::buildActions() {
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
 
+  // The canvas's keyboard commands, as the phone and tablet have them.
+  for (const canvas::CanvasCommand& command : canvas::canvasCommands())
+    connect(makeAction(command.name, command.text, command.tip, command.icon, command.keys),
+            &QAction::triggered, this, [model, run = command.run] { run(*model); });
   brushModes_ = new QActionGroup(this);
   brushModes_->setExclusive(true);
-  QAction* paint = makeAction("brushA", "&Paint Colour", "Brush A: paint the colour of photo A back",
-                              "tb_brush_a", {K(Qt::Key_A)});
-  QAction* restore =
-      makeAction("brushB", "&Restore Sketch", "Brush B: bring the sketch back", "tb_brush_b", {K(Qt::Key_B)});
-  for (QAction* mode : {paint, restore}) {
+  for (const char* name : {"brushA", "brushB"}) {
+    QAction* mode = action(QString::fromLatin1(name));
     mode->setCheckable(true);
     brushModes_->addAction(mode);
   }
-  paint->setChecked(true);
-  connect(paint, &QAction::triggered, model, &canvas::CanvasModel::AbtnClicked);
-  connect(restore, &QAction::triggered, model, &canvas::CanvasModel::BbtnClicked);
-  connect(makeAction("biggerBrush", "&Bigger Brush", "Make the brush larger", "", {K(Qt::Key_BracketRight)}),
-          &QAction::triggered, this, [model] { model->stepSlider(kBrushStep); });
-  connect(
-      makeAction("smallerBrush", "&Smaller Brush", "Make the brush smaller", "", {K(Qt::Key_BracketLeft)}),
-      &QAction::triggered, this, [model] { model->stepSlider(-kBrushStep); });
+  action(QStringLiteral("brushA"))->setChecked(true);
 
   connect(makeAction("help", "Vorlane &Help", "How to paint, zoom and move the picture", "tb_help",
                      {K::HelpContents}),

@@ -5,19 +5,17 @@
 #include <QKeySequence>
 #include <QShortcut>
 
+#include "canvas/CanvasCommands.h"
+#include "canvas/CanvasModel.h"
 #include "canvas/VorlaneView.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/widgets/PictureButton.h"
+#include "promo/Prompts.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
-#include "document/PromptSchedule.h"
-#include "promo/Prompts.h"
-#include "document/SketchDocument.h"
 
 namespace screen {
-
-namespace {
-constexpr float kSliderStep = 0.05f;
-}
 
 void MainViewController::helpbtnclicked() {
   schedule_->helpShown();
@@ -73,13 +71,9 @@ void MainViewController::installShortcuts() {
     if (albumbtn()->isEnabled()) albumbtnclicked();
   });
   add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savebtnclicked(); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_Z), onCanvas([model] { model->undo(); }));
-  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), onCanvas([model] { model->redo(); }));
-  add(QKeySequence(Qt::CTRL | Qt::Key_Y), onCanvas([model] { model->redo(); }));
-  add(QKeySequence(Qt::Key_A), onCanvas([model] { model->AbtnClicked(); }));
-  add(QKeySequence(Qt::Key_B), onCanvas([model] { model->BbtnClicked(); }));
-  add(QKeySequence(Qt::Key_BracketLeft), onCanvas([model] { model->stepSlider(-kSliderStep); }));
-  add(QKeySequence(Qt::Key_BracketRight), onCanvas([model] { model->stepSlider(kSliderStep); }));
+  for (const canvas::CanvasCommand& command : canvas::canvasCommands())
+    for (const QKeySequence& keys : command.keys)
+      add(keys, onCanvas([model, run = command.run] { run(*model); }));
 }
 
 }  // namespace screen
