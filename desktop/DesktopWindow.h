@@ -6,7 +6,6 @@
 // screens; every command goes to them.
 #include <QMainWindow>
 #include <QPointer>
-#include <deque>
 #include <functional>
 
 #include "platform/widgets/AlertView.h"
@@ -22,7 +21,6 @@ class QMessageBox;
 class QMimeData;
 class QSettings;
 class QSlider;
-class QTimer;
 class QToolButton;
 
 namespace canvas {
@@ -52,8 +50,6 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   static constexpr float kZoomStep = 1.25f;
   // How many photos File > Open Recent keeps.
   static constexpr int kRecentPhotos = 10;
-  // How often what waits for a dialog or stroke to end looks again.
-  static constexpr int kRetryMs = 250;
 
   explicit DesktopWindow(QWidget* parent = nullptr);
   ~DesktopWindow() override;
@@ -140,14 +136,10 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // The Save answer: saves to the album and goes on once that save is written
   // and the painting has not changed since.
   void saveThen(const QString& before, const std::function<void()>& goOn);
-  // A dialog, the question or its answer's save, or a stroke is under way.
-  bool busyWithUser() const;
-  // Runs then at once, or (in order of arrival) once the user is no longer busy.
-  void whenNoDialog(const std::function<void()>& then);
-  void runWaiting();
+  // Shows alert over the window; the prompts wait until it is dismissed.
+  void openAlert(platform::AlertView* alert);
   void showMoreDialog();
   void closeMoreDialog();
-  bool dialogOpen() const;
   // Not while a dialog is up or an answer's save is written.
   bool takesDrop(const QMimeData* mime) const;
 
@@ -167,10 +159,6 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QMenu* recentMenu_ = nullptr;
   QPointer<QMessageBox> question_;
   bool closeConfirmed_ = false;
-  bool awaitingSave_ = false;
-  // What waits for the user: prompts and photos handed over, oldest first.
-  std::deque<std::function<void()>> waiting_;
-  QTimer* waitTimer_ = nullptr;
   QLabel* photoLabel_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QLabel* brushLabel_ = nullptr;

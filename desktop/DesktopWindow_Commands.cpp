@@ -196,16 +196,15 @@ void DesktopWindow::updateActions() {
   compareButton_->setEnabled(acts);
 }
 
-bool DesktopWindow::dialogOpen() const {
-  return QApplication::activeModalWidget() != nullptr || !platform::AlertView::visibleAlerts().isEmpty();
-}
-
 void DesktopWindow::showHelp() {
   schedule_->helpShown();
-  promo::newHelpAlert(this, QStringLiteral("HelpTextDesktop"))->show(this);
+  openAlert(promo::newHelpAlert(this, QStringLiteral("HelpTextDesktop")));
 }
 
 void DesktopWindow::showAbout() {
+  // The box runs an event loop of its own: what falls due meanwhile waits until it returns.
+  QObject aboutBox;
+  schedule_->dialogOpened(&aboutBox);
   QMessageBox::about(
       this, QStringLiteral("About Vorlane"),
       QStringLiteral(
@@ -221,10 +220,6 @@ void DesktopWindow::alertViewDidDismissWithButtonIndex(platform::AlertView* aler
   if (alertView && alertView->tag() == promo::kRateAlertTag) schedule_->rateAnswered(buttonIndex);
 }
 
-QDialog* DesktopWindow::moreDialog() const {
-  return moreDialog_.data();
-}
-
 void DesktopWindow::showMoreDialog() {
   closeMoreDialog();
   auto* dialog = new QDialog(this);
@@ -237,6 +232,7 @@ void DesktopWindow::showMoreDialog() {
   connect(dialog, &QDialog::rejected, schedule_, &document::PromptSchedule::killmore);
   dialog->setWindowModality(Qt::WindowModal);
   moreDialog_ = dialog;
+  schedule_->holdWhileOpen(dialog);
   dialog->open();
 }
 
@@ -246,6 +242,7 @@ void DesktopWindow::closeMoreDialog() {
   moreDialog_ = nullptr;
   // The dialog's own buttons lead here: it goes once their handlers return.
   disconnect(dialog, &QDialog::rejected, schedule_, nullptr);
+  schedule_->dialogClosed(dialog);
   dialog->hide();
   dialog->deleteLater();
 }

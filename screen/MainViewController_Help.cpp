@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The phone and tablet screen's prompts and commands: help text, rating prompt,
 // the alert callback, the menu's Save and Share, and the keyboard shortcuts.
-#include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
 
@@ -19,11 +18,11 @@ namespace screen {
 
 void MainViewController::helpbtnclicked() {
   schedule_->helpShown();
-  promo::newHelpAlert(this, QStringLiteral("HelpText"))->show(this);
+  openAlert(promo::newHelpAlert(this, QStringLiteral("HelpText")));
 }
 
 void MainViewController::showratedialog() {
-  promo::newRateAlert(this)->show(this);
+  openAlert(promo::newRateAlert(this));
 }
 
 void MainViewController::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
@@ -39,12 +38,9 @@ void MainViewController::sharebtnclicked() {
 }
 
 bool MainViewController::canvasCovered() const {
-  if (!platform::AlertView::visibleAlerts().isEmpty()) return true;
-  if (showsketchtypeview_ || showphotoAtypeview_) return true;
-  if (albumDialog_ && albumDialog_->isVisible()) return true;
-  if (cameraView_ && cameraView_->isVisible()) return true;
-  if (gotomoreview_ && gotomoreview_->isVisible()) return true;
-  return QApplication::activeModalWidget() != nullptr;
+  // Alerts, the album's dialog, the camera and the more-apps dialog are the
+  // schedule's to know.
+  return showsketchtypeview_ || showphotoAtypeview_ || schedule_->dialogOpen();
 }
 
 bool MainViewController::canvasActs() const {

@@ -4,6 +4,7 @@
 // with real key and mouse events; a flat photo to open and the helpers that
 // open it through the file dialog and paint strokes on the canvas.
 #include <gtest/gtest.h>
+
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
@@ -20,16 +21,18 @@
 #include <QTimer>
 #include <QToolButton>
 #include <optional>
+
+#include "FakeClock.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/Desktop.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 #include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/AlertView.h"
-#include "document/PromptSchedule.h"
-#include "document/SketchDocument.h"
 
 namespace desktop_test {
 
@@ -80,6 +83,7 @@ class DesktopTest : public ::testing::Test {
   // size: the window's size after the start (none: what the start chose).
   desktop::DesktopWindow* start(std::optional<QSize> size = QSize(1280, 800)) {
     window_ = std::make_unique<desktop::DesktopWindow>();
+    window_->schedule()->setTimerStart(clock_.timerStart());
     window_->start();
     if (size) window_->resize(*size);
     window_->show();
@@ -126,6 +130,7 @@ class DesktopTest : public ::testing::Test {
   }
 
   QTemporaryDir dir_;
+  vorlane_test::FakeClock clock_;  // the prompts' timers run on it
   std::unique_ptr<desktop::DesktopWindow> window_;
 };
 

@@ -172,32 +172,49 @@ TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
 }
 
 TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
+  auto& defaults = platform::UserDefaults::standardUserDefaults();
+  defaults.setBoolForKey(false, "helphint");  // a first start: help, then more apps, then the rating
+  defaults.setBoolForKey(false, "rated");
+  defaults.setIntegerForKey(0, "more_times");
   start();
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 640, 480)));
+  auto moreDialog = [this]() -> QDialog* {
+    for (QDialog* dialog : w()->findChildren<QDialog*>())
+      if (dialog->windowTitle() == "More Apps" && dialog->isVisible()) return dialog;
+    return nullptr;
+  };
   const QPoint at = pictureOnScreen().center().toPoint();
   QTest::mousePress(plate(), Qt::LeftButton, {}, at);
   QTest::mouseMove(plate(), at + QPoint(20, 0));
-  platform::UserDefaults::standardUserDefaults().setBoolForKey(false, "helphint");  // help not seen yet
-  w()->schedule()->helpTimer()->start(0);
-  w()->schedule()->showratedialog();
+  clock_.advance(90000);  // all three fall due during the stroke
   QTest::qWait(50);
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+  EXPECT_EQ(moreDialog(), nullptr);
   QTest::mouseRelease(plate(), Qt::LeftButton, {}, at + QPoint(20, 0));
   QCoreApplication::processEvents();
-  // At the release the first prompt; the second once the first is answered.
+  // At the release the first prompt; each next one once the one before is answered.
   auto alerts = platform::AlertView::visibleAlerts();
   ASSERT_EQ(alerts.size(), 1);
   EXPECT_EQ(alerts[0]->title(), QStringLiteral("How to"));
   EXPECT_EQ(alerts[0]->message(), platform::localizedString("HelpTextDesktop"));
+  EXPECT_EQ(moreDialog(), nullptr);
   QTest::mouseClick(alerts[0]->messageBox()->buttons().first(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([] { return platform::AlertView::visibleAlerts().size() == 1 &&
-                                          platform::AlertView::visibleAlerts()[0]->title() == "Rate?"; },
-                              5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return moreDialog() != nullptr; }, 5000));
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+  QTest::keyClick(moreDialog(), Qt::Key_Escape);  // closing it counts as "Next time"
+  EXPECT_EQ(defaults.integerForKey("more_times"), 1);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [] {
+        return platform::AlertView::visibleAlerts().size() == 1 &&
+               platform::AlertView::visibleAlerts()[0]->title() == "Rate?";
+      },
+      5000));
+  EXPECT_EQ(moreDialog(), nullptr);
   alerts = platform::AlertView::visibleAlerts();
   // Window-modal over the main window and no larger than it.
   EXPECT_EQ(alerts[0]->messageBox()->windowModality(), Qt::WindowModal);
   EXPECT_EQ(alerts[0]->messageBox()->parentWidget(), w());
-  EXPECT_TRUE(platform::UserDefaults::standardUserDefaults().boolForKey("helphint"));
+  EXPECT_TRUE(defaults.boolForKey("helphint"));
   alerts[0]->messageBox()->reject();
   QCoreApplication::processEvents();
   QApplication::setActiveWindow(w());
@@ -207,13 +224,13 @@ TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
   key(Qt::CTRL | Qt::Key_O);
   QMessageBox* dialog = w()->question();
   ASSERT_TRUE(dialog && dialog->isVisible());
-  platform::UserDefaults::standardUserDefaults().setBoolForKey(false, "helphint");
-  w()->schedule()->helpTimer()->start(0);
-  QTest::qWait(400);
+  clock_.advance(300000);  // the more-apps dialog's next showing
+  QTest::qWait(50);
+  EXPECT_EQ(moreDialog(), nullptr);
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
   dialog->reject();
-  ASSERT_TRUE(QTest::qWaitFor([] { return platform::AlertView::visibleAlerts().size() == 1; }, 5000));
-  EXPECT_EQ(platform::AlertView::visibleAlerts()[0]->title(), QStringLiteral("How to"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return moreDialog() != nullptr; }, 5000));
+  EXPECT_EQ(w()->findChild<QFileDialog*>(), nullptr);  // Cancel opened nothing else
 }
 
 TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime) {
