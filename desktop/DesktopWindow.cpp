@@ -59,6 +59,7 @@ class CanvasArea : public QWidget {
 namespace {
 
 constexpr int kBusySide = 72;
+constexpr QSize kMinimumSize{800, 600};
 
 }  // namespace
 
@@ -90,6 +91,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   // hint covers it until the first photo.
   plate_ = new canvas::PlateView(model_, canvas::PlateView::Mode::Interactive, area_);
   emptyHint_ = new QLabel(area_);
+  emptyHint_->setObjectName(QStringLiteral("emptyHint"));
   emptyHint_->setAlignment(Qt::AlignCenter);
   emptyHint_->setWordWrap(true);
   emptyHint_->setText(
@@ -101,6 +103,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   emptyHint_->setPalette(hintPalette);
   emptyHint_->setAutoFillBackground(true);
   busy_ = new platform::ActivityIndicator(area_);
+  busy_->setObjectName(QStringLiteral("busyIndicator"));
   busy_->resize(kBusySide, kBusySide);
   busy_->setHidden(true);
   area_->plate = plate_;
@@ -150,14 +153,6 @@ void DesktopWindow::buildStyleDock() {
   connect(thumbnails_, &document::StyleThumbnails::thumbnailReady, styles_, &StylePanel::setThumbnail);
 }
 
-QListWidget* DesktopWindow::sketchList() const {
-  return styles_->sketchList();
-}
-
-QListWidget* DesktopWindow::colourList() const {
-  return styles_->colourList();
-}
-
 void DesktopWindow::showSelection() {
   styles_->showChoice(document_->currenttype(), document_->currentAtype());
 }
@@ -198,6 +193,7 @@ void DesktopWindow::showThumbnailsOfPhoto() {
 
 void DesktopWindow::buildStatusBar() {
   savedNote_ = new QWidget(this);
+  savedNote_->setObjectName(QStringLiteral("savedNote"));
   auto* row = new QHBoxLayout(savedNote_);
   row->setContentsMargins(0, 0, 0, 0);
   savedText_ = new QLabel(savedNote_);
@@ -211,8 +207,11 @@ void DesktopWindow::buildStatusBar() {
   statusBar()->addWidget(savedNote_);
 
   photoLabel_ = new QLabel(this);
+  photoLabel_->setObjectName(QStringLiteral("photoLabel"));
   zoomLabel_ = new QLabel(this);
+  zoomLabel_->setObjectName(QStringLiteral("zoomLabel"));
   brushLabel_ = new QLabel(this);
+  brushLabel_->setObjectName(QStringLiteral("brushLabel"));
   for (QLabel* label : {photoLabel_, zoomLabel_, brushLabel_}) statusBar()->addPermanentWidget(label);
 }
 

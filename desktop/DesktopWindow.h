@@ -15,7 +15,6 @@ class QActionGroup;
 class QDialog;
 class QFileDialog;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QMessageBox;
 class QMimeData;
@@ -45,12 +44,6 @@ class StylePanel;
 class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   Q_OBJECT
  public:
-  static constexpr QSize kMinimumSize{800, 600};
-  // One step of Zoom In and Zoom Out.
-  static constexpr float kZoomStep = 1.25f;
-  // How many photos File > Open Recent keeps.
-  static constexpr int kRecentPhotos = 10;
-
   explicit DesktopWindow(QWidget* parent = nullptr);
   ~DesktopWindow() override;
 
@@ -60,30 +53,6 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void start();
 
   document::SketchDocument* document() const { return document_; }
-  document::PromptSchedule* schedule() const { return schedule_; }
-  canvas::CanvasModel* canvasModel() const { return model_; }
-  canvas::PlateView* canvasView() const { return plate_; }
-  // The menus' and toolbar's actions by name ("open", "save", "undo", ...).
-  QAction* action(const QString& name) const;
-  QSlider* brushSlider() const { return brushSlider_; }
-  QToolButton* compareButton() const { return compareButton_; }
-  StylePanel* stylePanel() const { return styles_; }
-  QListWidget* sketchList() const;
-  QListWidget* colourList() const;
-  QMenu* recentMenu() const { return recentMenu_; }
-  // The photos of Open Recent, the latest first.
-  QStringList recentPhotos() const;
-  // The unsaved-changes question while it is open.
-  QMessageBox* question() const;
-  platform::ActivityIndicator* busyIndicator() const { return busy_; }
-  QLabel* emptyHint() const { return emptyHint_; }
-  // The status bar's permanent fields.
-  QLabel* photoLabel() const { return photoLabel_; }
-  QLabel* zoomLabel() const { return zoomLabel_; }
-  QLabel* brushLabel() const { return brushLabel_; }
-  // The note after a save, with its "Show in Folder" button (hidden until then).
-  QWidget* savedNote() const { return savedNote_; }
-  QDialog* moreDialog() const;
 
   void alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) override;
 
@@ -110,6 +79,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   static QSettings windowSettings();
   QAction* makeAction(const QString& name, const QString& text, const QString& tip, const QString& icon,
                       const QList<QKeySequence>& keys);
+  // The menus' and toolbar's actions by name ("open", "save", "undo", ...).
+  QAction* action(const QString& name) const;
   void buildActions();
   void buildMenus();
   void buildToolBar();
@@ -125,6 +96,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void showSelection();
   void chooseStyle(bool sketch, int row);
   void showThumbnailsOfPhoto();
+  // The photos of Open Recent, the latest first.
+  QStringList recentPhotos() const;
   void rememberRecent(const QString& path);
   void setRecentPhotos(const QStringList& paths);
   void updateTitle();

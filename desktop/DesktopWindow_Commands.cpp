@@ -33,6 +33,8 @@ namespace {
 
 // The more-apps dialog keeps the phone's layout, which fits the smallest window.
 constexpr QSize kMoreDialogSize{320, 480};
+// One step of Zoom In and Zoom Out.
+constexpr float kZoomStep = 1.25f;
 
 }  // namespace
 

@@ -29,6 +29,8 @@ namespace {
 const QString kOpenFolder = QStringLiteral("desktop/openFolder");
 const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
 const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
+// How many photos File > Open Recent keeps.
+constexpr int kRecentPhotos = 10;
 
 // A remembered folder while it can still be read; else the fallback.
 QString folderOr(const QVariant& remembered, const QString& fallback) {
@@ -39,10 +41,6 @@ QString folderOr(const QVariant& remembered, const QString& fallback) {
 }  // namespace
 
 // --- The unsaved-changes question ------------------------------------------------
-
-QMessageBox* DesktopWindow::question() const {
-  return question_.data();
-}
 
 void DesktopWindow::askToSave(const QString& before, const std::function<void()>& goOn) {
   if (!document_->isModified()) {

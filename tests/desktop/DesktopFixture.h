@@ -26,6 +26,7 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "desktop/StylePanel.h"
 #include "document/PromptSchedule.h"
 #include "document/SketchDocument.h"
 #include "platform/Desktop.h"
@@ -83,7 +84,7 @@ class DesktopTest : public ::testing::Test {
   // size: the window's size after the start (none: what the start chose).
   desktop::DesktopWindow* start(std::optional<QSize> size = QSize(1280, 800)) {
     window_ = std::make_unique<desktop::DesktopWindow>();
-    window_->schedule()->setTimerStart(clock_.timerStart());
+    window_->findChild<document::PromptSchedule*>()->setTimerStart(clock_.timerStart());
     window_->start();
     if (size) window_->resize(*size);
     window_->show();
@@ -92,8 +93,26 @@ class DesktopTest : public ::testing::Test {
     return window_.get();
   }
   desktop::DesktopWindow* w() { return window_.get(); }
-  canvas::CanvasModel* model() { return window_->canvasModel(); }
-  canvas::PlateView* plate() { return window_->canvasView(); }
+  // A widget, action or object of the window by its type and name, as the user
+  // knows it by what it is and where it sits.
+  template <class T>
+  T* find(const QString& name = {}) {
+    T* found = window_->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  canvas::PlateView* plate() { return find<canvas::PlateView>(); }
+  canvas::CanvasModel* model() { return plate()->model(); }
+  QAction* action(const char* name) { return find<QAction>(name); }
+  desktop::StylePanel* stylePanel() { return find<desktop::StylePanel>(); }
+  QListWidget* sketchList() { return stylePanel()->sketchList(); }
+  QListWidget* colourList() { return stylePanel()->colourList(); }
+  // The unsaved-changes question while it is open.
+  QMessageBox* openQuestion() {
+    for (QMessageBox* box : window_->findChildren<QMessageBox*>("unsavedChanges"))
+      if (box->isVisible()) return box;
+    return nullptr;
+  }
   void key(QKeyCombination k) {
     QTest::keyClick(window_.get(), k.key(), k.keyboardModifiers());
     QCoreApplication::processEvents();
