@@ -19,7 +19,6 @@
 #include <QSettings>
 #include <QSlider>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -60,6 +59,7 @@ class CanvasArea : public QWidget {
 namespace {
 
 constexpr int kBusySide = 72;
+constexpr QSize kMinimumSize{800, 600};
 
 }  // namespace
 
@@ -70,7 +70,7 @@ QSettings DesktopWindow::windowSettings() {
 DesktopWindow::DesktopWindow(QWidget* parent)
     : QMainWindow(parent),
       document_(new document::SketchDocument(this)),
-      schedule_(new document::PromptSchedule(this)),
+      schedule_(new document::PromptSchedule(document::PromptSchedule::Delivery::WhenFree, this)),
       model_(new canvas::CanvasModel(canvas::PlateRule::FitPicture, QRectF(0, 0, 1, 1), QRectF(), this)),
       thumbnails_(new document::StyleThumbnails(this)) {
   setWindowTitle(QStringLiteral("Vorlane"));
@@ -91,6 +91,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   // hint covers it until the first photo.
   plate_ = new canvas::PlateView(model_, canvas::PlateView::Mode::Interactive, area_);
   emptyHint_ = new QLabel(area_);
+  emptyHint_->setObjectName(QStringLiteral("emptyHint"));
   emptyHint_->setAlignment(Qt::AlignCenter);
   emptyHint_->setWordWrap(true);
   emptyHint_->setText(
@@ -102,6 +103,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   emptyHint_->setPalette(hintPalette);
   emptyHint_->setAutoFillBackground(true);
   busy_ = new platform::ActivityIndicator(area_);
+  busy_->setObjectName(QStringLiteral("busyIndicator"));
   busy_->resize(kBusySide, kBusySide);
   busy_->setHidden(true);
   area_->plate = plate_;
@@ -114,8 +116,6 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   buildMenus();
   buildToolBar();
   buildStatusBar();
-  waitTimer_ = new QTimer(this);
-  connect(waitTimer_, &QTimer::timeout, this, &DesktopWindow::runWaiting);
   qApp->installEventFilter(this);
 }
 
@@ -153,14 +153,6 @@ void DesktopWindow::buildStyleDock() {
   connect(thumbnails_, &document::StyleThumbnails::thumbnailReady, styles_, &StylePanel::setThumbnail);
 }
 
-QListWidget* DesktopWindow::sketchList() const {
-  return styles_->sketchList();
-}
-
-QListWidget* DesktopWindow::colourList() const {
-  return styles_->colourList();
-}
-
 void DesktopWindow::showSelection() {
   styles_->showChoice(document_->currenttype(), document_->currentAtype());
 }
@@ -196,6 +188,7 @@ void DesktopWindow::showThumbnailsOfPhoto() {
 
 void DesktopWindow::buildStatusBar() {
   savedNote_ = new QWidget(this);
+  savedNote_->setObjectName(QStringLiteral("savedNote"));
   auto* row = new QHBoxLayout(savedNote_);
   row->setContentsMargins(0, 0, 0, 0);
   savedText_ = new QLabel(savedNote_);
@@ -209,8 +202,11 @@ void DesktopWindow::buildStatusBar() {
   statusBar()->addWidget(savedNote_);
 
   photoLabel_ = new QLabel(this);
+  photoLabel_->setObjectName(QStringLiteral("photoLabel"));
   zoomLabel_ = new QLabel(this);
+  zoomLabel_->setObjectName(QStringLiteral("zoomLabel"));
   brushLabel_ = new QLabel(this);
+  brushLabel_->setObjectName(QStringLiteral("brushLabel"));
   for (QLabel* label : {photoLabel_, zoomLabel_, brushLabel_}) statusBar()->addPermanentWidget(label);
 }
 
@@ -260,18 +256,13 @@ void DesktopWindow::bind() {
   connect(model_, &canvas::CanvasModel::brushSizeChanged, this, &DesktopWindow::updateStatus);
   connect(model_, &canvas::CanvasModel::pointerHeldChanged, schedule_, &document::PromptSchedule::setHeld);
 
-  // A prompt that falls due while a dialog is up (one of the user's, or another
-  // prompt) waits for it to close: prompts never pile up over the user's work.
-  connect(schedule_, &document::PromptSchedule::helpDue, this, [this] {
-    whenNoDialog([this] {
-      // Help opened from the menu meanwhile has done the prompt's work.
-      if (!platform::UserDefaults::standardUserDefaults().boolForKey(QStringLiteral("helphint"))) showHelp();
-    });
-  });
+  // The schedule holds what falls due while the user is busy (a stroke, a
+  // dialog, an answer under way) and brings it once the user is free, one at a time.
+  connect(schedule_, &document::PromptSchedule::helpDue, this, &DesktopWindow::showHelp);
   connect(schedule_, &document::PromptSchedule::rateDue, this,
-          [this] { whenNoDialog([this] { promo::newRateAlert(this)->show(this); }); });
-  connect(schedule_, &document::PromptSchedule::moreDue, this,
-          [this] { whenNoDialog([this] { showMoreDialog(); }); });
+          [this] { openAlert(promo::newRateAlert(this)); });
+  connect(schedule_, &document::PromptSchedule::moreDue, this, &DesktopWindow::showMoreDialog);
+  connect(schedule_, &document::PromptSchedule::openDue, this, &DesktopWindow::openFile);
   connect(schedule_, &document::PromptSchedule::moreDismissed, this, &DesktopWindow::closeMoreDialog);
 }
 
@@ -321,8 +312,12 @@ void DesktopWindow::showSaved(const QString& path) {
 }
 
 void DesktopWindow::showAlert(const QString& title, const QString& message, const QString& button) {
-  auto* alert = new platform::AlertView(title, message, this, button);
+  openAlert(new platform::AlertView(title, message, this, button));
+}
+
+void DesktopWindow::openAlert(platform::AlertView* alert) {
   alert->show(this);
+  schedule_->holdWhileOpen(alert->messageBox());
 }
 
 void DesktopWindow::updateTitle() {
@@ -333,7 +328,7 @@ void DesktopWindow::updateTitle() {
 }
 
 void DesktopWindow::closeEvent(QCloseEvent* event) {
-  if (question_ || awaitingSave_) {
+  if (question_ || schedule_->answering()) {
     // One question at a time: the open one is still to be answered, or its
     // answer is being carried out.
     event->ignore();
@@ -357,7 +352,7 @@ void DesktopWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool DesktopWindow::takesDrop(const QMimeData* mime) const {
-  return !dialogOpen() && !awaitingSave_ && document::canTakeDrop(mime);
+  return !schedule_->dialogOpen() && !schedule_->answering() && document::canTakeDrop(mime);
 }
 
 void DesktopWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -383,8 +378,7 @@ bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
   // "Open with" on a running application.
   if (event->type() == QEvent::FileOpen && watched == qApp) {
     // A photo handed over while a dialog is up waits for it to close.
-    const QString path = static_cast<QFileOpenEvent*>(event)->file();
-    whenNoDialog([this, path] { openFile(path); });
+    schedule_->openWhenFree(static_cast<QFileOpenEvent*>(event)->file());
     return true;
   }
   // Compare while the backslash key is held, wherever the focus is in this window.

@@ -6,7 +6,6 @@
 // screens; every command goes to them.
 #include <QMainWindow>
 #include <QPointer>
-#include <deque>
 #include <functional>
 
 #include "platform/widgets/AlertView.h"
@@ -16,13 +15,11 @@ class QActionGroup;
 class QDialog;
 class QFileDialog;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QMessageBox;
 class QMimeData;
 class QSettings;
 class QSlider;
-class QTimer;
 class QToolButton;
 
 namespace canvas {
@@ -47,15 +44,6 @@ class StylePanel;
 class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   Q_OBJECT
  public:
-  static constexpr QSize kMinimumSize{800, 600};
-  // One step of Zoom In and Zoom Out.
-  static constexpr float kZoomStep = 1.25f;
-  static constexpr float kBrushStep = 0.05f;
-  // How many photos File > Open Recent keeps.
-  static constexpr int kRecentPhotos = 10;
-  // How often what waits for a dialog or stroke to end looks again.
-  static constexpr int kRetryMs = 250;
-
   explicit DesktopWindow(QWidget* parent = nullptr);
   ~DesktopWindow() override;
 
@@ -65,30 +53,6 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void start();
 
   document::SketchDocument* document() const { return document_; }
-  document::PromptSchedule* schedule() const { return schedule_; }
-  canvas::CanvasModel* canvasModel() const { return model_; }
-  canvas::PlateView* canvasView() const { return plate_; }
-  // The menus' and toolbar's actions by name ("open", "save", "undo", ...).
-  QAction* action(const QString& name) const;
-  QSlider* brushSlider() const { return brushSlider_; }
-  QToolButton* compareButton() const { return compareButton_; }
-  StylePanel* stylePanel() const { return styles_; }
-  QListWidget* sketchList() const;
-  QListWidget* colourList() const;
-  QMenu* recentMenu() const { return recentMenu_; }
-  // The photos of Open Recent, the latest first.
-  QStringList recentPhotos() const;
-  // The unsaved-changes question while it is open.
-  QMessageBox* question() const;
-  platform::ActivityIndicator* busyIndicator() const { return busy_; }
-  QLabel* emptyHint() const { return emptyHint_; }
-  // The status bar's permanent fields.
-  QLabel* photoLabel() const { return photoLabel_; }
-  QLabel* zoomLabel() const { return zoomLabel_; }
-  QLabel* brushLabel() const { return brushLabel_; }
-  // The note after a save, with its "Show in Folder" button (hidden until then).
-  QWidget* savedNote() const { return savedNote_; }
-  QDialog* moreDialog() const;
 
   void alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) override;
 
@@ -115,6 +79,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   static QSettings windowSettings();
   QAction* makeAction(const QString& name, const QString& text, const QString& tip, const QString& icon,
                       const QList<QKeySequence>& keys);
+  // The menus' and toolbar's actions by name ("open", "save", "undo", ...).
+  QAction* action(const QString& name) const;
   void buildActions();
   void buildMenus();
   void buildToolBar();
@@ -130,6 +96,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void showSelection();
   void chooseStyle(bool sketch, int row);
   void showThumbnailsOfPhoto();
+  // The photos of Open Recent, the latest first.
+  QStringList recentPhotos() const;
   void rememberRecent(const QString& path);
   void setRecentPhotos(const QStringList& paths);
   void updateTitle();
@@ -141,14 +109,10 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // The Save answer: saves to the album and goes on once that save is written
   // and the painting has not changed since.
   void saveThen(const QString& before, const std::function<void()>& goOn);
-  // A dialog, the question or its answer's save, or a stroke is under way.
-  bool busyWithUser() const;
-  // Runs then at once, or (in order of arrival) once the user is no longer busy.
-  void whenNoDialog(const std::function<void()>& then);
-  void runWaiting();
+  // Shows alert over the window; the prompts wait until it is dismissed.
+  void openAlert(platform::AlertView* alert);
   void showMoreDialog();
   void closeMoreDialog();
-  bool dialogOpen() const;
   // Not while a dialog is up or an answer's save is written.
   bool takesDrop(const QMimeData* mime) const;
 
@@ -168,10 +132,6 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QMenu* recentMenu_ = nullptr;
   QPointer<QMessageBox> question_;
   bool closeConfirmed_ = false;
-  bool awaitingSave_ = false;
-  // What waits for the user: prompts and photos handed over, oldest first.
-  std::deque<std::function<void()>> waiting_;
-  QTimer* waitTimer_ = nullptr;
   QLabel* photoLabel_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
   QLabel* brushLabel_ = nullptr;

@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "canvas/CanvasCommands.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
@@ -32,6 +33,8 @@ namespace {
 
 // The more-apps dialog keeps the phone's layout, which fits the smallest window.
 constexpr QSize kMoreDialogSize{320, 480};
+// One step of Zoom In and Zoom Out.
+constexpr float kZoomStep = 1.25f;
 
 }  // namespace
 
@@ -77,12 +80,6 @@ void DesktopWindow::buildActions() {
   connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
           this, &QWidget::close);
 
-  connect(makeAction("undo", "&Undo", "Undo the last stroke", "tb_undo", {K::Undo}), &QAction::triggered,
-          model, &canvas::CanvasModel::undo);
-  connect(makeAction("redo", "&Redo", "Redo the stroke undone last", "tb_redo",
-                     {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)}),
-          &QAction::triggered, model, &canvas::CanvasModel::redo);
-
   connect(makeAction("zoomIn", "Zoom &In", "Show the picture larger", "tb_zoom_in",
                      {K::ZoomIn, K(Qt::CTRL | Qt::Key_Equal)}),
           &QAction::triggered, this, [model] { model->zoomBy(kZoomStep); });
@@ -99,24 +96,18 @@ void DesktopWindow::buildActions() {
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
 
+  // The canvas's keyboard commands, as the phone and tablet have them.
+  for (const canvas::CanvasCommand& command : canvas::canvasCommands())
+    connect(makeAction(command.name, command.text, command.tip, command.icon, command.keys),
+            &QAction::triggered, this, [model, run = command.run] { run(*model); });
   brushModes_ = new QActionGroup(this);
   brushModes_->setExclusive(true);
-  QAction* paint = makeAction("brushA", "&Paint Colour", "Brush A: paint the colour of photo A back",
-                              "tb_brush_a", {K(Qt::Key_A)});
-  QAction* restore =
-      makeAction("brushB", "&Restore Sketch", "Brush B: bring the sketch back", "tb_brush_b", {K(Qt::Key_B)});
-  for (QAction* mode : {paint, restore}) {
+  for (const char* name : {"brushA", "brushB"}) {
+    QAction* mode = action(QString::fromLatin1(name));
     mode->setCheckable(true);
     brushModes_->addAction(mode);
   }
-  paint->setChecked(true);
-  connect(paint, &QAction::triggered, model, &canvas::CanvasModel::AbtnClicked);
-  connect(restore, &QAction::triggered, model, &canvas::CanvasModel::BbtnClicked);
-  connect(makeAction("biggerBrush", "&Bigger Brush", "Make the brush larger", "", {K(Qt::Key_BracketRight)}),
-          &QAction::triggered, this, [model] { model->stepSlider(kBrushStep); });
-  connect(
-      makeAction("smallerBrush", "&Smaller Brush", "Make the brush smaller", "", {K(Qt::Key_BracketLeft)}),
-      &QAction::triggered, this, [model] { model->stepSlider(-kBrushStep); });
+  action(QStringLiteral("brushA"))->setChecked(true);
 
   connect(makeAction("help", "Vorlane &Help", "How to paint, zoom and move the picture", "tb_help",
                      {K::HelpContents}),
@@ -207,16 +198,15 @@ void DesktopWindow::updateActions() {
   compareButton_->setEnabled(acts);
 }
 
-bool DesktopWindow::dialogOpen() const {
-  return QApplication::activeModalWidget() != nullptr || !platform::AlertView::visibleAlerts().isEmpty();
-}
-
 void DesktopWindow::showHelp() {
   schedule_->helpShown();
-  promo::newHelpAlert(this, QStringLiteral("HelpTextDesktop"))->show(this);
+  openAlert(promo::newHelpAlert(this, QStringLiteral("HelpTextDesktop")));
 }
 
 void DesktopWindow::showAbout() {
+  // The box runs an event loop of its own: what falls due meanwhile waits until it returns.
+  QObject aboutBox;
+  schedule_->dialogOpened(&aboutBox);
   QMessageBox::about(
       this, QStringLiteral("About Vorlane"),
       QStringLiteral(
@@ -232,10 +222,6 @@ void DesktopWindow::alertViewDidDismissWithButtonIndex(platform::AlertView* aler
   if (alertView && alertView->tag() == promo::kRateAlertTag) schedule_->rateAnswered(buttonIndex);
 }
 
-QDialog* DesktopWindow::moreDialog() const {
-  return moreDialog_.data();
-}
-
 void DesktopWindow::showMoreDialog() {
   closeMoreDialog();
   auto* dialog = new QDialog(this);
@@ -248,6 +234,7 @@ void DesktopWindow::showMoreDialog() {
   connect(dialog, &QDialog::rejected, schedule_, &document::PromptSchedule::killmore);
   dialog->setWindowModality(Qt::WindowModal);
   moreDialog_ = dialog;
+  schedule_->holdWhileOpen(dialog);
   dialog->open();
 }
 
@@ -257,6 +244,7 @@ void DesktopWindow::closeMoreDialog() {
   moreDialog_ = nullptr;
   // The dialog's own buttons lead here: it goes once their handlers return.
   disconnect(dialog, &QDialog::rejected, schedule_, nullptr);
+  schedule_->dialogClosed(dialog);
   dialog->hide();
   dialog->deleteLater();
 }

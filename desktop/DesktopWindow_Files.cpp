@@ -11,10 +11,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QTimer>
 
 #include "canvas/CanvasModel.h"
 #include "desktop/DesktopWindow.h"
+#include "document/PromptSchedule.h"
 #include "document/SaveShare.h"
 #include "document/SketchDocument.h"
 #include "platform/Paths.h"
@@ -29,6 +29,8 @@ namespace {
 const QString kOpenFolder = QStringLiteral("desktop/openFolder");
 const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
 const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
+// How many photos File > Open Recent keeps.
+constexpr int kRecentPhotos = 10;
 
 // A remembered folder while it can still be read; else the fallback.
 QString folderOr(const QVariant& remembered, const QString& fallback) {
@@ -40,10 +42,6 @@ QString folderOr(const QVariant& remembered, const QString& fallback) {
 
 // --- The unsaved-changes question ------------------------------------------------
 
-QMessageBox* DesktopWindow::question() const {
-  return question_.data();
-}
-
 void DesktopWindow::askToSave(const QString& before, const std::function<void()>& goOn) {
   if (!document_->isModified()) {
     goOn();
@@ -51,7 +49,7 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
   }
   // One question at a time, and none while an answer's save is being written:
   // that answer's action comes first.
-  if (question_ || awaitingSave_) return;
+  if (question_ || schedule_->answering()) return;
   auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlane"),
                               QStringLiteral("Save changes to the painting before %1?").arg(before),
                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -66,6 +64,7 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
   box->setWindowModality(Qt::WindowModal);
   box->setAttribute(Qt::WA_DeleteOnClose);
   question_ = box;
+  schedule_->holdWhileOpen(box);
   connect(box, &QMessageBox::finished, this, [this, box, before, goOn] {
     // Answered: what follows may ask again (or close the window).
     question_ = nullptr;
@@ -81,13 +80,13 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
 void DesktopWindow::saveThen(const QString& before, const std::function<void()>& goOn) {
   const quint64 ticket = document_->save();
   if (!ticket) return;  // nothing could be saved, and the user has been told
-  awaitingSave_ = true;
+  schedule_->setAnswering(true);
   auto once = std::make_shared<QMetaObject::Connection>();
   *once = connect(document_, &document::SketchDocument::saveFinished, this,
                   [this, once, ticket, before, goOn](bool ok, const QString&, quint64 finished) {
                     if (finished != ticket) return;  // another save (Ctrl+S, Save As) ended
                     disconnect(*once);
-                    awaitingSave_ = false;
+                    schedule_->setAnswering(false);
                     // Painted on while the file was written: that is not saved yet.
                     if (ok && document_->isModified()) {
                       askToSave(before, goOn);
@@ -102,37 +101,13 @@ void DesktopWindow::saveThen(const QString& before, const std::function<void()>&
                         askToSave(before, goOn);
                         return;
                       }
-                      awaitingSave_ = true;
+                      schedule_->setAnswering(true);
                       connect(alerts.last(), &QObject::destroyed, this, [this, before, goOn] {
-                        awaitingSave_ = false;
+                        schedule_->setAnswering(false);
                         askToSave(before, goOn);
                       });
                     }
                   });
-}
-
-bool DesktopWindow::busyWithUser() const {
-  return dialogOpen() || question_ || awaitingSave_ || model_->pointerHeld();
-}
-
-void DesktopWindow::whenNoDialog(const std::function<void()>& then) {
-  if (waiting_.empty() && !busyWithUser()) {
-    then();
-    return;
-  }
-  // In order of arrival, one after the other: each may open a dialog that the
-  // next waits for.
-  waiting_.push_back(then);
-  if (!waitTimer_->isActive()) waitTimer_->start(kRetryMs);
-}
-
-void DesktopWindow::runWaiting() {
-  while (!waiting_.empty() && !busyWithUser()) {
-    const std::function<void()> next = waiting_.front();
-    waiting_.pop_front();
-    next();
-  }
-  if (waiting_.empty()) waitTimer_->stop();
 }
 
 // --- Opening -----------------------------------------------------------------------
@@ -149,6 +124,7 @@ void DesktopWindow::openPhoto() {
     openDialog_ = platform::openPhotoDialog(
         this, folder, document::SketchDocument::openDialogFilter(),
         [document = document_](const QString& path) { document->pickPhotoFile(path); });
+    schedule_->holdWhileOpen(openDialog_.data());
     connect(openDialog_, &QFileDialog::fileSelected, this, [](const QString& path) {
       windowSettings().setValue(kOpenFolder, QFileInfo(path).absolutePath());
     });
@@ -265,6 +241,7 @@ void DesktopWindow::saveAs() {
     document_->saveAs(path);
   });
   dialog->setWindowModality(Qt::WindowModal);
+  schedule_->holdWhileOpen(dialog);
   dialog->open();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/PromptSchedule.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -17,31 +18,29 @@ namespace document {
 namespace {
 
 const QString kMoreTimes = QStringLiteral("more_times");
+const QString kHelpHint = QStringLiteral("helphint");
+
+constexpr int kHelpDelayMs = 500;
+constexpr int kRateDelayMs = 90000;
+constexpr int kMoreFirstDelayS = 30;
+constexpr int kMoreAgainDelayS = 300;
 
 // The desktop's software centre, on this application's page. The id is all
 // lower case because URL hosts are case-insensitive and get lower-cased.
 const char* const kRatingLink = "appstream://" VORLANE_APP_ID;
 
-QTimer* singleShotTimer(QObject* parent) {
-  auto* timer = new QTimer(parent);
-  timer->setSingleShot(true);
-  return timer;
-}
-
 }  // namespace
 
-PromptSchedule::PromptSchedule(QObject* parent)
-    : QObject(parent),
-      helpTimer_(singleShotTimer(this)),
-      rateTimer_(singleShotTimer(this)),
-      moreTimer_(singleShotTimer(this)) {
-  connect(helpTimer_, &QTimer::timeout, this, [this] { due(Help); });
-  connect(rateTimer_, &QTimer::timeout, this, &PromptSchedule::showratedialog);
-  connect(moreTimer_, &QTimer::timeout, this, [this] { due(More); });
+PromptSchedule::PromptSchedule(Delivery delivery, QObject* parent) : QObject(parent), delivery_(delivery) {
+  timerStart_ = [this](int ms, std::function<void()> due) { QTimer::singleShot(ms, this, std::move(due)); };
 }
 
 PromptSchedule::~PromptSchedule() {
   platform::NotificationCenter::defaultCenter().removeObserver(this);
+}
+
+void PromptSchedule::setTimerStart(TimerStart timerStart) {
+  timerStart_ = std::move(timerStart);
 }
 
 void PromptSchedule::start() {
@@ -52,49 +51,105 @@ void PromptSchedule::start() {
                                            platform::localizedString(QStringLiteral("more.plist")))
                     .toList();
   showmoredlgafter(kMoreFirstDelayS);
-  if (!defaults_->boolForKey(QStringLiteral("rated"))) rateTimer_->start(kRateDelayMs);
-  if (!defaults_->boolForKey(QStringLiteral("helphint"))) helpTimer_->start(kHelpDelayMs);
+  if (!defaults_->boolForKey(QStringLiteral("rated"))) after(kRateDelayMs, [this] { showratedialog(); });
+  if (!defaults_->boolForKey(kHelpHint)) after(kHelpDelayMs, [this] { due({Prompt::Help, {}}); });
 
   platform::NotificationCenter& center = platform::NotificationCenter::defaultCenter();
   center.addObserver(this, QStringLiteral("kGotoMore"), [this](const QVariant& object) { gotomore(object); });
   center.addObserver(this, QStringLiteral("kKillMore"), [this](const QVariant&) { killmore(); });
 }
 
+void PromptSchedule::after(int ms, std::function<void()> what) {
+  // A clock that outlives the schedule must not call into it.
+  timerStart_(ms, [guard = QPointer<PromptSchedule>(this), what = std::move(what)] {
+    if (guard) what();
+  });
+}
+
+// --- The user is busy --------------------------------------------------------------
+
 void PromptSchedule::setHeld(bool held) {
   held_ = held;
-  if (held_ || waiting_ == 0) return;
-  const int waiting = waiting_;
-  waiting_ = 0;
-  for (Prompt prompt : {Help, Rate, More})
-    if (waiting & prompt) due(prompt);
+  freed();
 }
 
-void PromptSchedule::due(Prompt prompt) {
-  if (held_) {
-    waiting_ |= prompt;
+void PromptSchedule::dialogOpened(QObject* dialog) {
+  if (!dialog || dialogs_.contains(dialog)) return;
+  dialogs_.append(dialog);
+  connect(dialog, &QObject::destroyed, this, [this, dialog] { dialogClosed(dialog); });
+}
+
+void PromptSchedule::dialogClosed(QObject* dialog) {
+  if (!dialogs_.removeOne(dialog)) return;
+  disconnect(dialog, &QObject::destroyed, this, nullptr);
+  freed();
+}
+
+void PromptSchedule::setAnswering(bool answering) {
+  answering_ = answering;
+  freed();
+}
+
+void PromptSchedule::openWhenFree(const QString& path) {
+  due({Prompt::Open, path});
+}
+
+void PromptSchedule::due(Due due) {
+  if (delivery_ == Delivery::AtOnce || (waiting_.empty() && !busy())) {
+    deliver(due);
     return;
   }
-  switch (prompt) {
-    case Help:
+  waiting_.push_back(std::move(due));
+}
+
+void PromptSchedule::freed() {
+  if (busy() || waiting_.empty() || deliveryPosted_) return;
+  // Not inside the event that freed the user: whatever its other handlers open
+  // (the next dialog of a chain, an answer's action) holds the schedule first.
+  deliveryPosted_ = true;
+  QMetaObject::invokeMethod(this, &PromptSchedule::deliverWaiting, Qt::QueuedConnection);
+}
+
+void PromptSchedule::deliverWaiting() {
+  deliveryPosted_ = false;
+  // One at a time: each may open a dialog that the next one waits for.
+  while (!waiting_.empty() && !busy()) {
+    const Due next = waiting_.front();
+    waiting_.pop_front();
+    deliver(next);
+  }
+}
+
+void PromptSchedule::deliver(const Due& due) {
+  switch (due.prompt) {
+    case Prompt::Help:
+      // Seen from the menu meanwhile, the help has done the prompt's work. (The
+      // phone and tablet show their help button's text whenever it falls due.)
+      if (delivery_ == Delivery::WhenFree && defaults_->boolForKey(kHelpHint)) return;
       emit helpDue();
       break;
-    case Rate:
+    case Prompt::Rate:
       emit rateDue();
       break;
-    case More:
+    case Prompt::More:
       emit moreDue();
+      break;
+    case Prompt::Open:
+      emit openDue(due.path);
       break;
   }
 }
 
+// --- The prompts -------------------------------------------------------------------
+
 void PromptSchedule::helpShown() {
-  defaults_->setBoolForKey(true, QStringLiteral("helphint"));
+  defaults_->setBoolForKey(true, kHelpHint);
 }
 
 void PromptSchedule::showratedialog() {
   if (rate_kick_ != 0) return;
   rate_kick_ = 1;
-  due(Rate);
+  due({Prompt::Rate, {}});
 }
 
 void PromptSchedule::rateAnswered(int buttonIndex) {
@@ -115,7 +170,7 @@ void PromptSchedule::showmoredlgafter(int seconds) {
   if (more_kick_ != 0) return;
   more_kick_ = 1;
   const long long ms = std::clamp<long long>(static_cast<long long>(seconds) * 1000, 0, INT_MAX);
-  moreTimer_->start(static_cast<int>(ms));
+  after(static_cast<int>(ms), [this] { due({Prompt::More, {}}); });
 }
 
 void PromptSchedule::gotomore(const QVariant& object) {

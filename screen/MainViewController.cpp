@@ -3,19 +3,20 @@
 
 #include <QGraphicsOpacityEffect>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScroller>
 #include <QStyledItemDelegate>
 
 #include "canvas/VorlaneView.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/DeviceProfile.h"
 #include "platform/Resources.h"
 #include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/FireElementCell.h"
-#include "document/PromptSchedule.h"
-#include "document/SketchDocument.h"
 #include "screen/StretchImageView.h"
 
 namespace screen {
@@ -54,7 +55,9 @@ void styleTitle(platform::ShadowLabel* label, const QString& text, int fontSize)
 }  // namespace
 
 MainViewController::MainViewController(QWidget* parent)
-    : QWidget(parent), document_(new SketchDocument(this)), schedule_(new PromptSchedule(this)) {
+    : QWidget(parent),
+      document_(new SketchDocument(this)),
+      schedule_(new PromptSchedule(PromptSchedule::Delivery::AtOnce, this)) {
   setAcceptDrops(true);
 }
 
@@ -147,6 +150,9 @@ void MainViewController::bindDocument() {
     }
     shownBeforePick_.reset();
   });
+  // The schedule hears what keeps the user busy, but here every prompt comes
+  // the moment it falls due.
+  connect(workview_->model(), &canvas::CanvasModel::pointerHeldChanged, schedule_, &PromptSchedule::setHeld);
   connect(schedule_, &PromptSchedule::helpDue, this, &MainViewController::helpbtnclicked);
   connect(schedule_, &PromptSchedule::rateDue, this, &MainViewController::showratedialog);
   connect(schedule_, &PromptSchedule::moreDue, this, &MainViewController::doshowmoredlg);
@@ -162,8 +168,12 @@ void MainViewController::showBusy(bool busy) {
 }
 
 void MainViewController::showAlert(const SourceAlertTexts& texts) {
-  auto* alert = new platform::AlertView(texts.title, texts.message, this, texts.button);
+  openAlert(new platform::AlertView(texts.title, texts.message, this, texts.button));
+}
+
+void MainViewController::openAlert(platform::AlertView* alert) {
   alert->show(this);
+  schedule_->holdWhileOpen(alert->messageBox());
 }
 
 void MainViewController::buildMenuBar() {

@@ -148,6 +148,8 @@ class MainViewController : public QWidget, public platform::AlertViewDelegate {
   void slideTo(QWidget* widget, const QRectF& frame);
   void showBusy(bool busy);
   void showAlert(const SourceAlertTexts& texts);
+  // Shows alert over the screen and tells the schedule until it is dismissed.
+  void openAlert(platform::AlertView* alert);
   bool canvasActs() const;
   void closeMoreDialog();
 

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 
 #include "document/DroppedPicture.h"
+#include "document/PromptSchedule.h"
 #include "document/SketchDocument.h"
 #include "platform/widgets/PhotoPickers.h"
 #include "screen/MainViewController.h"
@@ -14,27 +15,31 @@ namespace screen {
 void MainViewController::albumbtnclicked() {
   const QString start = document::SketchDocument::albumStartFolder();
   if (start.isEmpty()) {
-    auto* alert = new platform::AlertView(profile_.noLibrary.title, profile_.noLibrary.message, nullptr,
-                                          profile_.noLibrary.button);
-    alert->show(this);
+    openAlert(new platform::AlertView(profile_.noLibrary.title, profile_.noLibrary.message, nullptr,
+                                      profile_.noLibrary.button));
     return;
   }
   if (albumDialog_) albumDialog_->close();
   albumDialog_ = platform::openPhotoDialog(
       this, start, document::SketchDocument::openDialogFilter(),
       [document = document_](const QString& path) { document->pickPhotoFile(path); });
+  schedule_->holdWhileOpen(albumDialog_.data());
 }
 
 void MainViewController::camerabtnclicked() {
   if (!platform::CameraCapture::isAvailable()) {
-    auto* alert = new platform::AlertView(profile_.noCamera.title, profile_.noCamera.message, nullptr,
-                                          profile_.noCamera.button);
-    alert->show(this);
+    openAlert(new platform::AlertView(profile_.noCamera.title, profile_.noCamera.message, nullptr,
+                                      profile_.noCamera.button));
     return;
   }
   if (cameraView_) cameraView_->deleteLater();
   cameraView_ = platform::openCamera(
       this, [document = document_](const QImage& image) { document->pickCameraPicture(image); });
+  // Up until it has taken a picture or been cancelled (it hides itself then).
+  schedule_->dialogOpened(cameraView_);
+  auto closed = [schedule = schedule_, camera = cameraView_.data()] { schedule->dialogClosed(camera); };
+  connect(cameraView_, &platform::CameraCapture::captured, schedule_, closed);
+  connect(cameraView_, &platform::CameraCapture::cancelled, schedule_, closed);
 }
 
 void MainViewController::dragEnterEvent(QDragEnterEvent* event) {

@@ -1,31 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The phone and tablet screen's prompts and commands: help text, rating prompt,
 // the alert callback, the menu's Save and Share, and the keyboard shortcuts.
-#include <QApplication>
 #include <QKeySequence>
 #include <QShortcut>
 
+#include "canvas/CanvasCommands.h"
+#include "canvas/CanvasModel.h"
 #include "canvas/VorlaneView.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/widgets/PictureButton.h"
+#include "promo/Prompts.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
-#include "document/PromptSchedule.h"
-#include "promo/Prompts.h"
-#include "document/SketchDocument.h"
 
 namespace screen {
 
-namespace {
-constexpr float kSliderStep = 0.05f;
-}
-
 void MainViewController::helpbtnclicked() {
   schedule_->helpShown();
-  promo::newHelpAlert(this, QStringLiteral("HelpText"))->show(this);
+  openAlert(promo::newHelpAlert(this, QStringLiteral("HelpText")));
 }
 
 void MainViewController::showratedialog() {
-  promo::newRateAlert(this)->show(this);
+  openAlert(promo::newRateAlert(this));
 }
 
 void MainViewController::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
@@ -41,12 +38,9 @@ void MainViewController::sharebtnclicked() {
 }
 
 bool MainViewController::canvasCovered() const {
-  if (!platform::AlertView::visibleAlerts().isEmpty()) return true;
-  if (showsketchtypeview_ || showphotoAtypeview_) return true;
-  if (albumDialog_ && albumDialog_->isVisible()) return true;
-  if (cameraView_ && cameraView_->isVisible()) return true;
-  if (gotomoreview_ && gotomoreview_->isVisible()) return true;
-  return QApplication::activeModalWidget() != nullptr;
+  // Alerts, the album's dialog, the camera and the more-apps dialog are the
+  // schedule's to know.
+  return showsketchtypeview_ || showphotoAtypeview_ || schedule_->dialogOpen();
 }
 
 bool MainViewController::canvasActs() const {
@@ -73,13 +67,9 @@ void MainViewController::installShortcuts() {
     if (albumbtn()->isEnabled()) albumbtnclicked();
   });
   add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savebtnclicked(); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_Z), onCanvas([model] { model->undo(); }));
-  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), onCanvas([model] { model->redo(); }));
-  add(QKeySequence(Qt::CTRL | Qt::Key_Y), onCanvas([model] { model->redo(); }));
-  add(QKeySequence(Qt::Key_A), onCanvas([model] { model->AbtnClicked(); }));
-  add(QKeySequence(Qt::Key_B), onCanvas([model] { model->BbtnClicked(); }));
-  add(QKeySequence(Qt::Key_BracketLeft), onCanvas([model] { model->stepSlider(-kSliderStep); }));
-  add(QKeySequence(Qt::Key_BracketRight), onCanvas([model] { model->stepSlider(kSliderStep); }));
+  for (const canvas::CanvasCommand& command : canvas::canvasCommands())
+    for (const QKeySequence& keys : command.keys)
+      add(keys, onCanvas([model, run = command.run] { run(*model); }));
 }
 
 }  // namespace screen

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The more-apps dialog on the phone and tablet screen: a full-screen overlay over
 // everything else; the schedule says when, the dialog's buttons say what next.
+#include "document/PromptSchedule.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
 
@@ -16,11 +17,13 @@ void MainViewController::doshowmoredlg() {
   gotomoreview_ = new promo::UIGotoMoreView(frame, this);
   gotomoreview_->show();
   gotomoreview_->raise();
+  schedule_->dialogOpened(gotomoreview_);
 }
 
 void MainViewController::closeMoreDialog() {
   if (!gotomoreview_) return;
   // The buttons' own click handlers lead here: the dialog goes once they return.
+  schedule_->dialogClosed(gotomoreview_);
   gotomoreview_->hide();
   gotomoreview_->deleteLater();
   gotomoreview_ = nullptr;

@@ -4,6 +4,7 @@
 // with real key and mouse events; a flat photo to open and the helpers that
 // open it through the file dialog and paint strokes on the canvas.
 #include <gtest/gtest.h>
+
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
@@ -20,16 +21,19 @@
 #include <QTimer>
 #include <QToolButton>
 #include <optional>
+
+#include "FakeClock.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "desktop/StylePanel.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/Desktop.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 #include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/AlertView.h"
-#include "document/PromptSchedule.h"
-#include "document/SketchDocument.h"
 
 namespace desktop_test {
 
@@ -80,6 +84,7 @@ class DesktopTest : public ::testing::Test {
   // size: the window's size after the start (none: what the start chose).
   desktop::DesktopWindow* start(std::optional<QSize> size = QSize(1280, 800)) {
     window_ = std::make_unique<desktop::DesktopWindow>();
+    window_->findChild<document::PromptSchedule*>()->setTimerStart(clock_.timerStart());
     window_->start();
     if (size) window_->resize(*size);
     window_->show();
@@ -88,8 +93,26 @@ class DesktopTest : public ::testing::Test {
     return window_.get();
   }
   desktop::DesktopWindow* w() { return window_.get(); }
-  canvas::CanvasModel* model() { return window_->canvasModel(); }
-  canvas::PlateView* plate() { return window_->canvasView(); }
+  // A widget, action or object of the window by its type and name, as the user
+  // knows it by what it is and where it sits.
+  template <class T>
+  T* find(const QString& name = {}) {
+    T* found = window_->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  canvas::PlateView* plate() { return find<canvas::PlateView>(); }
+  canvas::CanvasModel* model() { return plate()->model(); }
+  QAction* action(const char* name) { return find<QAction>(name); }
+  desktop::StylePanel* stylePanel() { return find<desktop::StylePanel>(); }
+  QListWidget* sketchList() { return stylePanel()->sketchList(); }
+  QListWidget* colourList() { return stylePanel()->colourList(); }
+  // The unsaved-changes question while it is open.
+  QMessageBox* openQuestion() {
+    for (QMessageBox* box : window_->findChildren<QMessageBox*>("unsavedChanges"))
+      if (box->isVisible()) return box;
+    return nullptr;
+  }
   void key(QKeyCombination k) {
     QTest::keyClick(window_.get(), k.key(), k.keyboardModifiers());
     QCoreApplication::processEvents();
@@ -126,6 +149,7 @@ class DesktopTest : public ::testing::Test {
   }
 
   QTemporaryDir dir_;
+  vorlane_test::FakeClock clock_;  // the prompts' timers run on it
   std::unique_ptr<desktop::DesktopWindow> window_;
 };
 

@@ -12,8 +12,8 @@ using namespace desktop_test;
 
 TEST_F(DesktopTest, StartsEmptyResizableWithMenusAndEveryActionExplained) {
   start();
-  EXPECT_TRUE(w()->emptyHint()->isVisible());
-  EXPECT_EQ(w()->emptyHint()->geometry(), plate()->geometry());  // covering the empty canvas
+  EXPECT_TRUE(find<QLabel>("emptyHint")->isVisible());
+  EXPECT_EQ(find<QLabel>("emptyHint")->geometry(), plate()->geometry());  // covering the empty canvas
   EXPECT_FALSE(model()->imgready());
   EXPECT_EQ(w()->minimumSize(), QSize(800, 600));
   EXPECT_EQ(w()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
@@ -41,13 +41,13 @@ TEST_F(DesktopTest, StartsEmptyResizableWithMenusAndEveryActionExplained) {
            {"biggerBrush", {K(Qt::Key_BracketRight)}},
            {"smallerBrush", {K(Qt::Key_BracketLeft)}},
            {"help", {K(Qt::Key_F1)}}})
-    EXPECT_EQ(w()->action(name)->shortcuts(), keys) << name;
+    EXPECT_EQ(action(name)->shortcuts(), keys) << name;
   // Nothing to save, undo or zoom before a photo.
   for (const char* name : {"save", "share", "undo", "redo", "zoomIn", "fit", "brushB"})
-    EXPECT_FALSE(w()->action(name)->isEnabled()) << name;
+    EXPECT_FALSE(action(name)->isEnabled()) << name;
   key(Qt::CTRL | Qt::Key_S);
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
-  EXPECT_EQ(w()->photoLabel()->text(), QStringLiteral("No photo"));
+  EXPECT_EQ(find<QLabel>("photoLabel")->text(), QStringLiteral("No photo"));
 }
 
 TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRendered) {
@@ -59,9 +59,9 @@ TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRendered) {
   EXPECT_FALSE(busy.last().at(0).toBool());  // ... until the pass has run
   EXPECT_TRUE(plate()->isVisible());
   EXPECT_TRUE(plate()->isEnabled());
-  EXPECT_FALSE(w()->busyIndicator()->isVisible());
-  EXPECT_FALSE(w()->emptyHint()->isVisible());
-  EXPECT_EQ(w()->photoLabel()->text(), QStringLiteral("wide.png  640 \u00d7 480 px"));
+  EXPECT_FALSE(find<platform::ActivityIndicator>("busyIndicator")->isVisible());
+  EXPECT_FALSE(find<QLabel>("emptyHint")->isVisible());
+  EXPECT_EQ(find<QLabel>("photoLabel")->text(), QStringLiteral("wide.png  640 \u00d7 480 px"));
   EXPECT_EQ(model()->orgimgview()->image().size(), QSize(640, 480));
   // The plate is the picture fitted into the canvas, centred.
   EXPECT_TRUE(same(model()->baseviewFrame(),
@@ -71,14 +71,14 @@ TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRendered) {
 
   // While the next photo is prepared the canvas waits and the indicator shows.
   ASSERT_TRUE(w()->document()->pickPhotoFile(writePhoto(dir_, "tall.png", 300, 400)));
-  EXPECT_TRUE(w()->busyIndicator()->isVisible());
-  EXPECT_TRUE(w()->busyIndicator()->isAnimating());
+  EXPECT_TRUE(find<platform::ActivityIndicator>("busyIndicator")->isVisible());
+  EXPECT_TRUE(find<platform::ActivityIndicator>("busyIndicator")->isAnimating());
   EXPECT_FALSE(plate()->isEnabled());
-  EXPECT_FALSE(w()->action("save")->isEnabled());
+  EXPECT_FALSE(action("save")->isEnabled());
   QSignalSpy done(w()->document(), &document::SketchDocument::renderPassFinished);
   ASSERT_TRUE(done.wait(20000));
   EXPECT_TRUE(plate()->isEnabled());
-  EXPECT_FALSE(w()->busyIndicator()->isVisible());
+  EXPECT_FALSE(find<platform::ActivityIndicator>("busyIndicator")->isVisible());
 }
 
 TEST_F(DesktopTest, ResizeKeepsZoomAndCentreAndFitAndActualPixelsSetExactFrames) {
@@ -105,7 +105,7 @@ TEST_F(DesktopTest, ResizeKeepsZoomAndCentreAndFitAndActualPixelsSetExactFrames)
   EXPECT_NEAR(pictureOnScreen().height(), 480.0 / dpr, 1e-3);
   // A picture smaller than the canvas is centred in it.
   EXPECT_NEAR(pictureOnScreen().center().x(), plate()->width() / 2.0, 1e-3);
-  EXPECT_EQ(w()->zoomLabel()->text(), QStringLiteral("Zoom 100%"));
+  EXPECT_EQ(find<QLabel>("zoomLabel")->text(), QStringLiteral("Zoom 100%"));
   // Zooming out stops at the fit or at the actual pixels, whichever is smaller
   // (here the photo is smaller than the window), centred.
   for (int i = 0; i < 8; ++i) key(Qt::CTRL | Qt::Key_Minus);
@@ -121,39 +121,39 @@ TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
   const QRectF picture = pictureOnScreen();
   const QPoint a = picture.topLeft().toPoint() + QPoint(int(picture.width() / 4), int(picture.height() / 2));
   const QPoint b = a + QPoint(int(picture.width() / 2), 0);
-  EXPECT_FALSE(w()->action("undo")->isEnabled());
+  EXPECT_FALSE(action("undo")->isEnabled());
   stroke(a, b);
   EXPECT_GT(model()->currentstep(), 0);
-  EXPECT_TRUE(w()->action("undo")->isEnabled());
-  EXPECT_FALSE(w()->action("redo")->isEnabled());
+  EXPECT_TRUE(action("undo")->isEnabled());
+  EXPECT_FALSE(action("redo")->isEnabled());
   // The work image is cleared under the stroke: photo A shows there.
   const QPointF mid = pictureAt((a + b) / 2);
   EXPECT_EQ(qAlpha(model()->workimgview()->image().pixel(mid.toPoint())), 0);
   key(Qt::CTRL | Qt::Key_Z);
   EXPECT_EQ(model()->currentstep(), 0);
-  EXPECT_FALSE(w()->action("undo")->isEnabled());
-  EXPECT_TRUE(w()->action("redo")->isEnabled());
+  EXPECT_FALSE(action("undo")->isEnabled());
+  EXPECT_TRUE(action("redo")->isEnabled());
   key(Qt::CTRL | Qt::Key_Y);
   EXPECT_GT(model()->currentstep(), 0);
-  EXPECT_FALSE(w()->action("redo")->isEnabled());
+  EXPECT_FALSE(action("redo")->isEnabled());
 
   key(Qt::Key_B);
   EXPECT_TRUE(model()->brushModeB());
-  EXPECT_TRUE(w()->action("brushB")->isChecked());
-  EXPECT_FALSE(w()->action("brushA")->isChecked());
+  EXPECT_TRUE(action("brushB")->isChecked());
+  EXPECT_FALSE(action("brushA")->isChecked());
   EXPECT_TRUE(model()->orgimgview()->isHidden());
-  EXPECT_FALSE(w()->action("undo")->isEnabled());  // the switch starts a new history
+  EXPECT_FALSE(action("undo")->isEnabled());  // the switch starts a new history
   key(Qt::Key_A);
   EXPECT_FALSE(model()->brushModeB());
-  EXPECT_TRUE(w()->action("brushA")->isChecked());
+  EXPECT_TRUE(action("brushA")->isChecked());
 
   key(Qt::Key_BracketRight);
-  EXPECT_EQ(w()->brushSlider()->value(), 55);
+  EXPECT_EQ(find<QSlider>("brushSize")->value(), 55);
   EXPECT_FLOAT_EQ(model()->linesize(), float(double(0.55f * 640.0f) * 0.2));
-  EXPECT_EQ(w()->brushLabel()->text(), QStringLiteral("Brush 70 px"));
+  EXPECT_EQ(find<QLabel>("brushLabel")->text(), QStringLiteral("Brush 70 px"));
   key(Qt::Key_BracketLeft);
   key(Qt::Key_BracketLeft);
-  EXPECT_EQ(w()->brushSlider()->value(), 45);
+  EXPECT_EQ(find<QSlider>("brushSize")->value(), 45);
 
   // Compare: photo A alone while the key (or the toolbar button) is held.
   const QPoint untouched = picture.topLeft().toPoint() + QPoint(int(picture.width() / 2), 5);
@@ -165,39 +165,56 @@ TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
   QTest::keyRelease(w(), Qt::Key_Backslash);
   EXPECT_FALSE(plate()->compare());
   EXPECT_NE(shown(), kRed);
-  QTest::mousePress(w()->compareButton(), Qt::LeftButton);
+  QTest::mousePress(find<QToolButton>("compareButton"), Qt::LeftButton);
   EXPECT_TRUE(plate()->compare());
-  QTest::mouseRelease(w()->compareButton(), Qt::LeftButton);
+  QTest::mouseRelease(find<QToolButton>("compareButton"), Qt::LeftButton);
   EXPECT_FALSE(plate()->compare());
 }
 
 TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
+  auto& defaults = platform::UserDefaults::standardUserDefaults();
+  defaults.setBoolForKey(false, "helphint");  // a first start: help, then more apps, then the rating
+  defaults.setBoolForKey(false, "rated");
+  defaults.setIntegerForKey(0, "more_times");
   start();
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 640, 480)));
+  auto moreDialog = [this]() -> QDialog* {
+    for (QDialog* dialog : w()->findChildren<QDialog*>())
+      if (dialog->windowTitle() == "More Apps" && dialog->isVisible()) return dialog;
+    return nullptr;
+  };
   const QPoint at = pictureOnScreen().center().toPoint();
   QTest::mousePress(plate(), Qt::LeftButton, {}, at);
   QTest::mouseMove(plate(), at + QPoint(20, 0));
-  platform::UserDefaults::standardUserDefaults().setBoolForKey(false, "helphint");  // help not seen yet
-  w()->schedule()->helpTimer()->start(0);
-  w()->schedule()->showratedialog();
+  clock_.advance(90000);  // all three fall due during the stroke
   QTest::qWait(50);
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+  EXPECT_EQ(moreDialog(), nullptr);
   QTest::mouseRelease(plate(), Qt::LeftButton, {}, at + QPoint(20, 0));
   QCoreApplication::processEvents();
-  // At the release the first prompt; the second once the first is answered.
+  // At the release the first prompt; each next one once the one before is answered.
   auto alerts = platform::AlertView::visibleAlerts();
   ASSERT_EQ(alerts.size(), 1);
   EXPECT_EQ(alerts[0]->title(), QStringLiteral("How to"));
   EXPECT_EQ(alerts[0]->message(), platform::localizedString("HelpTextDesktop"));
+  EXPECT_EQ(moreDialog(), nullptr);
   QTest::mouseClick(alerts[0]->messageBox()->buttons().first(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([] { return platform::AlertView::visibleAlerts().size() == 1 &&
-                                          platform::AlertView::visibleAlerts()[0]->title() == "Rate?"; },
-                              5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return moreDialog() != nullptr; }, 5000));
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
+  QTest::keyClick(moreDialog(), Qt::Key_Escape);  // closing it counts as "Next time"
+  EXPECT_EQ(defaults.integerForKey("more_times"), 1);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [] {
+        return platform::AlertView::visibleAlerts().size() == 1 &&
+               platform::AlertView::visibleAlerts()[0]->title() == "Rate?";
+      },
+      5000));
+  EXPECT_EQ(moreDialog(), nullptr);
   alerts = platform::AlertView::visibleAlerts();
   // Window-modal over the main window and no larger than it.
   EXPECT_EQ(alerts[0]->messageBox()->windowModality(), Qt::WindowModal);
   EXPECT_EQ(alerts[0]->messageBox()->parentWidget(), w());
-  EXPECT_TRUE(platform::UserDefaults::standardUserDefaults().boolForKey("helphint"));
+  EXPECT_TRUE(defaults.boolForKey("helphint"));
   alerts[0]->messageBox()->reject();
   QCoreApplication::processEvents();
   QApplication::setActiveWindow(w());
@@ -205,15 +222,15 @@ TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
   // Due while a dialog is up (here the question before opening, the stroke
   // changed the painting): it waits for the dialog.
   key(Qt::CTRL | Qt::Key_O);
-  QMessageBox* dialog = w()->question();
-  ASSERT_TRUE(dialog && dialog->isVisible());
-  platform::UserDefaults::standardUserDefaults().setBoolForKey(false, "helphint");
-  w()->schedule()->helpTimer()->start(0);
-  QTest::qWait(400);
+  QMessageBox* dialog = openQuestion();
+  ASSERT_NE(dialog, nullptr);
+  clock_.advance(300000);  // the more-apps dialog's next showing
+  QTest::qWait(50);
+  EXPECT_EQ(moreDialog(), nullptr);
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
   dialog->reject();
-  ASSERT_TRUE(QTest::qWaitFor([] { return platform::AlertView::visibleAlerts().size() == 1; }, 5000));
-  EXPECT_EQ(platform::AlertView::visibleAlerts()[0]->title(), QStringLiteral("How to"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return moreDialog() != nullptr; }, 5000));
+  EXPECT_EQ(w()->findChild<QFileDialog*>(), nullptr);  // Cancel opened nothing else
 }
 
 TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime) {
@@ -226,11 +243,11 @@ TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime
   const QString path = saved.first().at(1).toString();
   EXPECT_EQ(QImage(path).size(), QSize(320, 240));
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());  // no alert for a save that worked
-  EXPECT_TRUE(w()->savedNote()->isVisible());
-  EXPECT_TRUE(w()->savedNote()->findChild<QLabel*>()->text().contains(QFileInfo(path).fileName()));
+  EXPECT_TRUE(find<QWidget>("savedNote")->isVisible());
+  EXPECT_TRUE(find<QWidget>("savedNote")->findChild<QLabel*>()->text().contains(QFileInfo(path).fileName()));
   QList<QUrl> opened;
   platform::setUrlOpener([&opened](const QUrl& url) { return opened << url, true; });
-  QTest::mouseClick(w()->savedNote()->findChild<QPushButton*>("showInFolder"), Qt::LeftButton);
+  QTest::mouseClick(find<QWidget>("savedNote")->findChild<QPushButton*>("showInFolder"), Qt::LeftButton);
   platform::setUrlOpener({});
   ASSERT_EQ(opened.size(), 1);
   EXPECT_EQ(opened.first(), QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
@@ -239,11 +256,11 @@ TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime
   QAction* panel = w()->findChild<QAction*>("showStyles");
   ASSERT_NE(panel, nullptr);
   panel->trigger();  // View > Styles Panel: the dock goes
-  EXPECT_TRUE(w()->stylePanel()->isHidden());
+  EXPECT_TRUE(stylePanel()->isHidden());
   w()->close();
   start(std::nullopt);  // a new start: the last geometry and dock layout come back
   EXPECT_EQ(w()->size(), QSize(1100, 750));
-  EXPECT_TRUE(w()->stylePanel()->isHidden());
+  EXPECT_TRUE(stylePanel()->isHidden());
   EXPECT_FALSE(w()->findChild<QAction*>("showStyles")->isChecked());
 }
 

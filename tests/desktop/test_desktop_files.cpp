@@ -14,10 +14,10 @@
 
 #include "DesktopFixture.h"
 #include "desktop/StylePanel.h"
-#include "platform/widgets/CameraCapture.h"
 #include "document/SaveShare.h"
 #include "document/StyleRenderer.h"
 #include "document/StyleThumbnails.h"
+#include "platform/widgets/CameraCapture.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ class DesktopFilesTest : public DesktopTest {
     QDir(album()).removeRecursively();
   }
   void TearDown() override {
-    if (window_ && w()->question()) w()->question()->reject();
+    if (QMessageBox* box = window_ ? openQuestion() : nullptr) box->reject();
     QFile::remove(album());
     DesktopTest::TearDown();
   }
@@ -54,8 +54,7 @@ class DesktopFilesTest : public DesktopTest {
   qsizetype marked_ = 0;
   QMessageBox* question() {
     QCoreApplication::processEvents();
-    QMessageBox* box = w()->question();
-    return box && box->isVisible() ? box : nullptr;
+    return openQuestion();
   }
   void answer(QMessageBox::StandardButton button) {
     QMessageBox* box = question();
@@ -85,15 +84,24 @@ class DesktopFilesTest : public DesktopTest {
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
   }
+  // The photos Open Recent offers, the latest first.
+  QStringList recentPhotos() {
+    QStringList paths;
+    for (QAction* entry : find<QMenu>("recent")->actions())
+      if (!entry->isSeparator() && entry->objectName() != "clearRecent")
+        paths << QDir::fromNativeSeparators(entry->statusTip());
+    return paths;
+  }
   QAction* recentEntry(const QString& fileName) {
-    for (QAction* entry : w()->recentMenu()->actions())
+    for (QAction* entry : find<QMenu>("recent")->actions())
       if (entry->text().endsWith(fileName)) return entry;
     return nullptr;
   }
   // Marks the render passes so far; the next wait is for a pass after the mark,
   // which may have ended while the events of a click were being handled.
   void markPasses() {
-    if (!passes_) passes_ = std::make_unique<QSignalSpy>(doc(), &document::SketchDocument::renderPassFinished);
+    if (!passes_)
+      passes_ = std::make_unique<QSignalSpy>(doc(), &document::SketchDocument::renderPassFinished);
     marked_ = passes_->count();
   }
   bool waitForRender() {
@@ -110,22 +118,23 @@ class DesktopFilesTest : public DesktopTest {
 
 TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) {
   start();
-  desktop::StylePanel* panel = w()->stylePanel();
+  desktop::StylePanel* panel = stylePanel();
   // Named rows; the bundled sample's thumbnails before any photo.
   QStringList names;
-  for (int row = 0; row < w()->sketchList()->count(); ++row) names << w()->sketchList()->item(row)->text();
+  for (int row = 0; row < sketchList()->count(); ++row) names << sketchList()->item(row)->text();
   EXPECT_EQ(names, QStringList({"Photo", "Pencil", "Sharp Pencil", "Outline", "Chalk", "Relief", "Emboss",
                                 "Deboss"}));
-  EXPECT_EQ(w()->colourList()->count(), 8);
+  EXPECT_EQ(colourList()->count(), 8);
   for (int row = 0; row < 8; ++row)
     EXPECT_EQ(panel->thumbnail(row), platform::imageWithContentsOfFile(QString("sketchtype%1.jpg").arg(row)));
-  EXPECT_EQ(selectedRow(w()->sketchList()), 1);  // first start: the first style
-  EXPECT_EQ(selectedRow(w()->colourList()), 0);
+  EXPECT_EQ(selectedRow(sketchList()), 1);  // first start: the first style
+  EXPECT_EQ(selectedRow(colourList()), 0);
 
   // A photo with some structure, so that every style looks different.
   QImage photo(400, 300, QImage::Format_RGB32);
   for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 400; ++x) photo.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, (x / 25 + y / 25) % 2 ? 30 : 220));
+    for (int x = 0; x < 400; ++x)
+      photo.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, (x / 25 + y / 25) % 2 ? 30 : 220));
   ASSERT_TRUE(photo.save(dir_.filePath("s.png")));
   ASSERT_TRUE(open(dir_.filePath("s.png")));
   const QSize box = (QSizeF(desktop::StylePanel::kThumbnailBox) * panel->devicePixelRatioF()).toSize();
@@ -142,31 +151,31 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
 
   // A click applies at once: one render pass, with the stored numbers.
   QSignalSpy passes(doc(), &document::SketchDocument::renderPassFinished);
-  clickRow(w()->sketchList(), 3);
+  clickRow(sketchList(), 3);
   ASSERT_TRUE(waitCount(passes, 1));
   QTest::qWait(document::SketchDocument::kRenderDelayMs + 100);  // no second pass follows
   EXPECT_EQ(passes.count(), 1);
   EXPECT_EQ(doc()->currenttype(), 3);
   EXPECT_EQ(platform::UserDefaults::standardUserDefaults().integerForKey("currenttype"), 3);
-  EXPECT_EQ(selectedRow(w()->sketchList()), 3);
+  EXPECT_EQ(selectedRow(sketchList()), 3);
   // The arrow keys move the focus only; Enter chooses.
-  w()->colourList()->setFocus();
-  QTest::keyClick(w()->colourList(), Qt::Key_Down);
-  QTest::keyClick(w()->colourList(), Qt::Key_Down);
-  EXPECT_EQ(w()->colourList()->currentRow(), 2);
-  EXPECT_EQ(selectedRow(w()->colourList()), 0);
+  colourList()->setFocus();
+  QTest::keyClick(colourList(), Qt::Key_Down);
+  QTest::keyClick(colourList(), Qt::Key_Down);
+  EXPECT_EQ(colourList()->currentRow(), 2);
+  EXPECT_EQ(selectedRow(colourList()), 0);
   EXPECT_EQ(doc()->currentAtype(), 0);
-  QTest::keyClick(w()->colourList(), Qt::Key_Return);
+  QTest::keyClick(colourList(), Qt::Key_Return);
   ASSERT_TRUE(waitCount(passes, 2));
   EXPECT_EQ(passes.count(), 2);
   EXPECT_EQ(doc()->currentAtype(), 2);
   EXPECT_EQ(platform::UserDefaults::standardUserDefaults().integerForKey("currentAtype"), 2);
-  EXPECT_EQ(selectedRow(w()->colourList()), 2);
+  EXPECT_EQ(selectedRow(colourList()), 2);
   // Photo A is the second style's rendering of the photo.
   sketch::GrayPlane plane;
   EXPECT_EQ(model()->orgimgview()->image(), renderer.render(doc()->orgimg(), 2, plane, nullptr).value());
   // The choice in force is drawn in the window's highlight whether or not its list has the focus.
-  EXPECT_EQ(w()->sketchList()->palette().color(QPalette::Inactive, QPalette::Highlight),
+  EXPECT_EQ(sketchList()->palette().color(QPalette::Inactive, QPalette::Highlight),
             w()->palette().color(QPalette::Active, QPalette::Highlight));
 }
 
@@ -206,19 +215,20 @@ class QuestionTest : public DesktopFilesTest {
         {"drop", "opening other.png", [this] { EXPECT_TRUE(drop(other_)); }, opened},
         {"open with", "opening other.png", [this] { openWith(other_); }, opened},
         {"recent", "opening other.png", [this] { recentEntry("other.png")->trigger(); }, opened},
-        {"style click", "applying another style", [this] { clickRow(w()->sketchList(), 4); }, styled(4, 0)},
+        {"style click", "applying another style", [this] { clickRow(sketchList(), 4); }, styled(4, 0)},
         {"style keys", "applying another style",
          [this] {
-           w()->colourList()->setFocus();
-           w()->colourList()->setCurrentRow(5, QItemSelectionModel::NoUpdate);
-           QTest::keyClick(w()->colourList(), Qt::Key_Return);
+           colourList()->setFocus();
+           colourList()->setCurrentRow(5, QItemSelectionModel::NoUpdate);
+           QTest::keyClick(colourList(), Qt::Key_Return);
          },
          styled(4, 5)},
         {"quit", "quitting", [this] { key(Qt::CTRL | Qt::Key_Q); }, [this] { return !w()->isVisible(); }},
     };
     // Only where a camera is attached (never on a build machine): its view opens.
     if (platform::CameraCapture::isAvailable())
-      list.insert(1, {"take photo", "taking a photo", [this] { w()->action("takePhoto")->trigger(); }, [this] {
+      list.insert(1, {"take photo", "taking a photo", [this] { action("takePhoto")->trigger(); },
+                      [this] {
                         auto* camera = w()->findChild<platform::CameraCapture*>();
                         const bool shown = camera && camera->isVisible();
                         if (camera) camera->deleteLater();
@@ -267,8 +277,8 @@ TEST_F(QuestionTest, CancelChangesNothingAndDiscardGoesOnWithoutSaving) {
     EXPECT_EQ(doc()->photoName(), "p.png");
     EXPECT_EQ(doc()->currenttype(), 1);
     EXPECT_EQ(doc()->currentAtype(), 0);
-    EXPECT_EQ(selectedRow(w()->sketchList()), 1);
-    EXPECT_EQ(selectedRow(w()->colourList()), 0);
+    EXPECT_EQ(selectedRow(sketchList()), 1);
+    EXPECT_EQ(selectedRow(colourList()), 0);
     EXPECT_TRUE(doc()->isModified());
     EXPECT_EQ(model()->renderFinalPicture(), painting);
   }
@@ -403,7 +413,7 @@ TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
   answer(QMessageBox::Discard);
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(doc()->photoName(), "other.png");
-  EXPECT_EQ(w()->recentPhotos().mid(0, 2), QStringList({other_, QFileInfo(third).absoluteFilePath()}));
+  EXPECT_EQ(recentPhotos().mid(0, 2), QStringList({other_, QFileInfo(third).absoluteFilePath()}));
 }
 
 TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFolder) {
@@ -437,13 +447,15 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
     name->setText(typed);
     QTest::keyClick(name, Qt::Key_Return);
     if (!waitCount(done, 1)) return QString("no save");
-    return done.first().at(0).toBool() ? done.first().at(1).toString() : "failed: " + done.first().at(1).toString();
+    return done.first().at(0).toBool() ? done.first().at(1).toString()
+                                       : "failed: " + done.first().at(1).toString();
   };
   QString folder;
   // The first time in the album, with the name Save would give.
   const QString suggested = saveAs({}, &folder);
   EXPECT_EQ(folder, QDir(album()).absolutePath());
-  EXPECT_TRUE(QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
+  EXPECT_TRUE(
+      QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
       << suggested.toStdString();
   EXPECT_EQ(albumFiles(), QStringList{suggested});
   EXPECT_FALSE(doc()->isModified());
@@ -456,7 +468,7 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   EXPECT_EQ(QImageReader(png).format(), "png");
   EXPECT_EQ(QImage(png).convertToFormat(painting.format()), painting);
   EXPECT_FALSE(doc()->isModified());
-  EXPECT_TRUE(w()->savedNote()->isVisible());
+  EXPECT_TRUE(find<QWidget>("savedNote")->isVisible());
   // Next time the dialog opens where the last picture went.
   const QString jpeg = saveAs("two.jpg", &folder);
   EXPECT_EQ(folder, QDir(dir_.filePath("mine")).absolutePath());
@@ -473,19 +485,22 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   const auto alerts = platform::AlertView::visibleAlerts();
   ASSERT_EQ(alerts.size(), 1);
   EXPECT_EQ(alerts.first()->title(), "Image Not Saved");
-  EXPECT_EQ(alerts.first()->message(),
-            "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
+  EXPECT_EQ(
+      alerts.first()->message(),
+      "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
   EXPECT_FALSE(QFileInfo::exists(dir_.filePath("mine/three.bmp")));
-  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden), QStringList({"four.jpg", "one.png", "two.jpg"}));
+  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"four.jpg", "one.png", "two.jpg"}));
 }
 
 TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes) {
   QStringList seeded;
   for (int i = 0; i < 10; ++i) seeded << writePhoto(dir_, QString("r%1.png").arg(i), 40 + i, 30);
-  QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat).setValue("desktop/recentPhotos", seeded);
+  QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat)
+      .setValue("desktop/recentPhotos", seeded);
   start();
-  EXPECT_EQ(w()->recentPhotos(), seeded);
-  const QList<QAction*> entries = w()->recentMenu()->actions();
+  EXPECT_EQ(recentPhotos(), seeded);
+  const QList<QAction*> entries = find<QMenu>("recent")->actions();
   ASSERT_EQ(entries.size(), 12);  // ten, a separator, Clear Menu
   EXPECT_EQ(entries.first()->text(), "&1  r0.png");
   EXPECT_EQ(entries.at(9)->text(), "1&0  r9.png");
@@ -495,13 +510,13 @@ TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes
   const QString fresh = writePhoto(dir_, "fresh.png", 64, 48);
   ASSERT_TRUE(open(fresh));
   QStringList expected = QStringList{fresh} + seeded.mid(0, 9);
-  EXPECT_EQ(w()->recentPhotos(), expected);
+  EXPECT_EQ(recentPhotos(), expected);
   markPasses();
   recentEntry("r4.png")->trigger();
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(doc()->photoName(), "r4.png");
   expected.move(expected.indexOf(seeded.at(4)), 0);
-  EXPECT_EQ(w()->recentPhotos(), expected);
+  EXPECT_EQ(recentPhotos(), expected);
 
   // A missing photo: the usual alert, gone from the list, the painting kept without a question.
   paint();
@@ -513,19 +528,19 @@ TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes
   EXPECT_EQ(alerts.first()->title(), "Cannot Open Photo");
   EXPECT_EQ(alerts.first()->message(), "r2.png could not be opened: the file does not exist.");
   expected.removeAll(seeded.at(2));
-  EXPECT_EQ(w()->recentPhotos(), expected);
+  EXPECT_EQ(recentPhotos(), expected);
   EXPECT_EQ(recentEntry("r2.png"), nullptr);
   EXPECT_EQ(doc()->photoName(), "r4.png");
   EXPECT_TRUE(doc()->isModified());
   alerts.first()->messageBox()->accept();
 
   QAction* clear = nullptr;
-  for (QAction* entry : w()->recentMenu()->actions())
+  for (QAction* entry : find<QMenu>("recent")->actions())
     if (entry->objectName() == "clearRecent") clear = entry;
   ASSERT_NE(clear, nullptr);
   clear->trigger();
-  EXPECT_TRUE(w()->recentPhotos().isEmpty());
-  EXPECT_FALSE(w()->recentMenu()->isEnabled());
+  EXPECT_TRUE(recentPhotos().isEmpty());
+  EXPECT_FALSE(find<QMenu>("recent")->isEnabled());
 }
 
 TEST_F(DesktopFilesTest, TheOpenDialogStartsInTheFolderLastOpenedFrom) {

@@ -14,8 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "FakeClock.h"
 #include "canvas/PlateView.h"
 #include "canvas/VorlaneView.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/Desktop.h"
 #include "platform/DeviceProfile.h"
 #include "platform/Resources.h"
@@ -26,8 +29,6 @@
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/MainViewController.h"
-#include "document/PromptSchedule.h"
-#include "document/SketchDocument.h"
 #include "screen/viewController_iPad.h"
 #include "screen/viewController_iPhone.h"
 
@@ -59,6 +60,7 @@ class ScreenTest : public ::testing::Test {
   Screen* startTablet() { return start(new screen::viewController_iPad, {768, 1024}); }
   Screen* start(Screen* c, QSize size) {
     controller_.reset(c);
+    c->schedule()->setTimerStart(clock_.timerStart());
     c->resize(size);
     c->loadViewIfNeeded();
     renders_ = std::make_unique<QSignalSpy>(c->document(), &document::SketchDocument::renderPassFinished),
@@ -113,6 +115,7 @@ class ScreenTest : public ::testing::Test {
   }
 
   QTemporaryDir dir_;
+  vorlane_test::FakeClock clock_;  // the prompts' timers run on it
   std::unique_ptr<Screen> controller_;
   std::unique_ptr<QSignalSpy> renders_;  // every render pass of the current screen
   qsizetype seen_ = 0;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help text and the rating prompt, with their stored flags.
 #include "ScreenFixture.h"
+#include "promo/UIGotoMoreView.h"
 
 TEST_F(ScreenTest, HelpTextAndRatingPromptStoreTheirFlagsAndOnlyYesOpensTheStorePage) {
   defaults().setBoolForKey(false, "rated");
+  defaults().setIntegerForKey(1000000, "more_times");  // no more-apps dialog in between
   auto* c = startPhone();
   defaults().setBoolForKey(false, "helphint");
   QTest::mouseClick(c->helpbtn(), Qt::LeftButton);
@@ -39,8 +41,7 @@ TEST_F(ScreenTest, HelpTextAndRatingPromptStoreTheirFlagsAndOnlyYesOpensTheStore
   }
 
   c = startPhone();
-  EXPECT_TRUE(c->schedule()->rateTimer()->isActive());
-  c->schedule()->showratedialog();
+  clock_.advance(90000);
   EXPECT_EQ(c->schedule()->rate_kick(), 1);
   EXPECT_ALERT("Rate?", "Could you give us a rate and some suggestions to improve this App?", "No", "Yes");
   clickAlertButton("Yes");
@@ -49,5 +50,33 @@ TEST_F(ScreenTest, HelpTextAndRatingPromptStoreTheirFlagsAndOnlyYesOpensTheStore
   // The link must name the installed desktop entry's id to the letter.
   ASSERT_EQ(opened_.size(), 1);
   EXPECT_EQ(opened_.first().toString(), QStringLiteral("appstream://" VORLANE_APP_ID));
-  EXPECT_FALSE(startPhone()->schedule()->rateTimer()->isActive());  // later starts ask no more
+  startPhone();
+  clock_.advance(90000);
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());  // later starts ask no more
+}
+
+// The phone and tablet never hold a prompt back: one that falls due while a
+// finger is painting comes up at once.
+TEST_F(ScreenTest, APromptDueDuringAStrokeShowsAtOnceOnPhoneAndTablet) {
+  for (bool tablet : {false, true}) {
+    SCOPED_TRACE(tablet ? "tablet" : "phone");
+    defaults().setBoolForKey(false, "rated");
+    defaults().setIntegerForKey(0, "more_times");
+    auto* c = tablet ? startTablet() : startPhone();
+    ASSERT_TRUE(pickAndRender(writePhoto("p.png", 640, 480)));
+    canvas::VorlaneView* canvas = c->workview();
+    const QPoint a = canvas->workview()->geometry().topLeft() + QPoint(100, 150);
+    QTest::mousePress(canvas, Qt::LeftButton, {}, a);
+    QTest::mouseMove(canvas, a + QPoint(10, 10));
+    ASSERT_TRUE(canvas->model()->pointerHeld());
+    clock_.advance(30000);
+    ASSERT_NE(c->gotomoreview(), nullptr);
+    EXPECT_TRUE(c->gotomoreview()->isVisible());
+    EXPECT_EQ(c->gotomoreview()->geometry(), c->rect());
+    clock_.advance(60000);
+    EXPECT_ALERT("Rate?", "Could you give us a rate and some suggestions to improve this App?", "No", "Yes");
+    EXPECT_TRUE(canvas->model()->pointerHeld());
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, a + QPoint(10, 10));
+    closeAlerts();
+  }
 }
