@@ -8,14 +8,14 @@
 #include <QStyledItemDelegate>
 
 #include "canvas/VorlaneView.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/DeviceProfile.h"
 #include "platform/Resources.h"
 #include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/PictureButton.h"
 #include "platform/widgets/ShadowLabel.h"
 #include "screen/FireElementCell.h"
-#include "document/PromptSchedule.h"
-#include "document/SketchDocument.h"
 #include "screen/StretchImageView.h"
 
 namespace screen {
@@ -87,7 +87,6 @@ void MainViewController::buildViews() {
 
   workview_ = createCanvas(full, this);
   workview_->setHidden(true);
-  workview_->model()->setBrushMode(false);
   document_->setCanvas(workview_->model(), profile_.canvasAspect);
 
   processindicator_ = new platform::ActivityIndicator(this);

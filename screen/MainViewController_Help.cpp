@@ -6,12 +6,12 @@
 #include <QShortcut>
 
 #include "canvas/VorlaneView.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/widgets/PictureButton.h"
+#include "promo/Prompts.h"
 #include "promo/UIGotoMoreView.h"
 #include "screen/MainViewController.h"
-#include "document/PromptSchedule.h"
-#include "promo/Prompts.h"
-#include "document/SketchDocument.h"
 
 namespace screen {
 
@@ -63,7 +63,7 @@ void MainViewController::installShortcuts() {
   };
   // The same rules as the buttons: the canvas's keys act only while the canvas
   // itself would take a touch.
-  canvas::CanvasModel* model = workview_->model();
+  canvas::Painting* painting = workview_->model()->painting();
   auto onCanvas = [this](auto command) {
     return [this, command] {
       if (canvasActs()) command();
@@ -73,13 +73,15 @@ void MainViewController::installShortcuts() {
     if (albumbtn()->isEnabled()) albumbtnclicked();
   });
   add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savebtnclicked(); });
-  add(QKeySequence(Qt::CTRL | Qt::Key_Z), onCanvas([model] { model->undo(); }));
-  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), onCanvas([model] { model->redo(); }));
-  add(QKeySequence(Qt::CTRL | Qt::Key_Y), onCanvas([model] { model->redo(); }));
-  add(QKeySequence(Qt::Key_A), onCanvas([model] { model->AbtnClicked(); }));
-  add(QKeySequence(Qt::Key_B), onCanvas([model] { model->BbtnClicked(); }));
-  add(QKeySequence(Qt::Key_BracketLeft), onCanvas([model] { model->stepSlider(-kSliderStep); }));
-  add(QKeySequence(Qt::Key_BracketRight), onCanvas([model] { model->stepSlider(kSliderStep); }));
+  add(QKeySequence(Qt::CTRL | Qt::Key_Z), onCanvas([painting] { painting->undo(); }));
+  add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), onCanvas([painting] { painting->redo(); }));
+  add(QKeySequence(Qt::CTRL | Qt::Key_Y), onCanvas([painting] { painting->redo(); }));
+  add(QKeySequence(Qt::Key_A), onCanvas([painting] { painting->setBrushMode(canvas::BrushMode::A); }));
+  add(QKeySequence(Qt::Key_B), onCanvas([painting] { painting->setBrushMode(canvas::BrushMode::B); }));
+  add(QKeySequence(Qt::Key_BracketLeft),
+      onCanvas([painting] { painting->setSliderValue(painting->sliderValue() - kSliderStep); }));
+  add(QKeySequence(Qt::Key_BracketRight),
+      onCanvas([painting] { painting->setSliderValue(painting->sliderValue() + kSliderStep); }));
 }
 
 }  // namespace screen

@@ -10,6 +10,8 @@
 #include <memory>
 
 #include "CanvasFixture.h"
+#include "ReferencePainting.h"
+#include "canvas/PlateView.h"
 #include "canvas/VorlaneView_iPhone.h"
 #include "platform/AsyncImageWriter.h"
 #include "platform/DeviceProfile.h"
@@ -30,7 +32,7 @@ fixture::StrokeDriver driverFor(VorlaneView* view) {
 
 void runMoves(benchmark::State& state, bool reference) {
   auto view = makeCanvas();
-  view->model()->setReferencePainting(reference);
+  if (reference) reference::useReferencePainting(*view->model()->painting(), view->workview());
   fixture::StrokeDriver driver = driverFor(view.get());
   fixture::timeMoves(state, driver);
 }
@@ -52,15 +54,15 @@ void runUndo(benchmark::State& state, int strokes) {
   }
   QApplication::processEvents();
   for (auto _ : state) {
-    view->model()->undo();
+    view->model()->painting()->undo();
     QApplication::processEvents();
     state.PauseTiming();
-    view->model()->redo();
+    view->model()->painting()->redo();
     QApplication::processEvents();
     state.ResumeTiming();
   }
   state.counters["undo_saved_mb_" + std::to_string(strokes * 100)] =
-      double(view->model()->history().savedBytes()) / (1024.0 * 1024.0);
+      double(view->model()->painting()->history().savedBytes()) / (1024.0 * 1024.0);
 }
 
 void undo_100_us(benchmark::State& state) {

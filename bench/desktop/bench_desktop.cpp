@@ -15,11 +15,11 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
-#include "platform/AsyncImageWriter.h"
-#include "platform/UserDefaults.h"
 #include "document/SketchDocument.h"
 #include "document/StyleRenderer.h"
 #include "document/StyleThumbnails.h"
+#include "platform/AsyncImageWriter.h"
+#include "platform/UserDefaults.h"
 
 namespace {
 
@@ -69,8 +69,8 @@ BENCHMARK(repaint_desktop_ms)->Unit(benchmark::kMillisecond)->Iterations(50);
 void move_event_desktop_us(benchmark::State& state) {
   Desktop d(QSize(1920, 1080));
   canvas::CanvasModel* model = d.window->canvasModel();
-  model->setLinesize(128.0f);
-  const QRectF shown = canvas::CanvasModel::fitRect(model->baseviewFrame(), QSizeF(1280, 960));
+  model->painting()->setLinesize(128.0f);
+  const QRectF shown = canvas::fitRect(model->plate()->baseviewFrame(), QSizeF(1280, 960));
   fixture::StrokeDriver driver(d.window->canvasView(), [shown](float x, float y) {
     return QPointF(shown.x() + x * shown.width() / 1280.0, shown.y() + y * shown.height() / 960.0);
   });

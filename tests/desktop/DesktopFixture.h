@@ -4,6 +4,7 @@
 // with real key and mouse events; a flat photo to open and the helpers that
 // open it through the file dialog and paint strokes on the canvas.
 #include <gtest/gtest.h>
+
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
@@ -20,16 +21,17 @@
 #include <QTimer>
 #include <QToolButton>
 #include <optional>
+
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "document/PromptSchedule.h"
+#include "document/SketchDocument.h"
 #include "platform/Desktop.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 #include "platform/widgets/ActivityIndicator.h"
 #include "platform/widgets/AlertView.h"
-#include "document/PromptSchedule.h"
-#include "document/SketchDocument.h"
 
 namespace desktop_test {
 
@@ -115,13 +117,13 @@ class DesktopTest : public ::testing::Test {
     QTest::mouseRelease(plate(), Qt::LeftButton, {}, to);
   }
   QRectF pictureOnScreen() {
-    return canvas::CanvasModel::fitRect(model()->baseviewFrame(),
-                                        QSizeF(model()->orgimgview()->image().size()));
+    return canvas::fitRect(model()->plate()->baseviewFrame(),
+                           QSizeF(model()->painting()->orgimgview()->image().size()));
   }
   // The picture point shown at a canvas point.
   QPointF pictureAt(QPointF p) {
     const QRectF r = pictureOnScreen();
-    const QSize s = model()->orgimgview()->image().size();
+    const QSize s = model()->painting()->orgimgview()->image().size();
     return QPointF((p.x() - r.x()) * s.width() / r.width(), (p.y() - r.y()) * s.height() / r.height());
   }
 

@@ -14,10 +14,10 @@
 
 #include "DesktopFixture.h"
 #include "desktop/StylePanel.h"
-#include "platform/widgets/CameraCapture.h"
 #include "document/SaveShare.h"
 #include "document/StyleRenderer.h"
 #include "document/StyleThumbnails.h"
+#include "platform/widgets/CameraCapture.h"
 
 namespace {
 
@@ -93,7 +93,8 @@ class DesktopFilesTest : public DesktopTest {
   // Marks the render passes so far; the next wait is for a pass after the mark,
   // which may have ended while the events of a click were being handled.
   void markPasses() {
-    if (!passes_) passes_ = std::make_unique<QSignalSpy>(doc(), &document::SketchDocument::renderPassFinished);
+    if (!passes_)
+      passes_ = std::make_unique<QSignalSpy>(doc(), &document::SketchDocument::renderPassFinished);
     marked_ = passes_->count();
   }
   bool waitForRender() {
@@ -125,7 +126,8 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   // A photo with some structure, so that every style looks different.
   QImage photo(400, 300, QImage::Format_RGB32);
   for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 400; ++x) photo.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, (x / 25 + y / 25) % 2 ? 30 : 220));
+    for (int x = 0; x < 400; ++x)
+      photo.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, (x / 25 + y / 25) % 2 ? 30 : 220));
   ASSERT_TRUE(photo.save(dir_.filePath("s.png")));
   ASSERT_TRUE(open(dir_.filePath("s.png")));
   const QSize box = (QSizeF(desktop::StylePanel::kThumbnailBox) * panel->devicePixelRatioF()).toSize();
@@ -164,7 +166,8 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   EXPECT_EQ(selectedRow(w()->colourList()), 2);
   // Photo A is the second style's rendering of the photo.
   sketch::GrayPlane plane;
-  EXPECT_EQ(model()->orgimgview()->image(), renderer.render(doc()->orgimg(), 2, plane, nullptr).value());
+  EXPECT_EQ(model()->painting()->orgimgview()->image(),
+            renderer.render(doc()->orgimg(), 2, plane, nullptr).value());
   // The choice in force is drawn in the window's highlight whether or not its list has the focus.
   EXPECT_EQ(w()->sketchList()->palette().color(QPalette::Inactive, QPalette::Highlight),
             w()->palette().color(QPalette::Active, QPalette::Highlight));
@@ -218,7 +221,8 @@ class QuestionTest : public DesktopFilesTest {
     };
     // Only where a camera is attached (never on a build machine): its view opens.
     if (platform::CameraCapture::isAvailable())
-      list.insert(1, {"take photo", "taking a photo", [this] { w()->action("takePhoto")->trigger(); }, [this] {
+      list.insert(1, {"take photo", "taking a photo", [this] { w()->action("takePhoto")->trigger(); },
+                      [this] {
                         auto* camera = w()->findChild<platform::CameraCapture*>();
                         const bool shown = camera && camera->isVisible();
                         if (camera) camera->deleteLater();
@@ -437,13 +441,15 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
     name->setText(typed);
     QTest::keyClick(name, Qt::Key_Return);
     if (!waitCount(done, 1)) return QString("no save");
-    return done.first().at(0).toBool() ? done.first().at(1).toString() : "failed: " + done.first().at(1).toString();
+    return done.first().at(0).toBool() ? done.first().at(1).toString()
+                                       : "failed: " + done.first().at(1).toString();
   };
   QString folder;
   // The first time in the album, with the name Save would give.
   const QString suggested = saveAs({}, &folder);
   EXPECT_EQ(folder, QDir(album()).absolutePath());
-  EXPECT_TRUE(QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
+  EXPECT_TRUE(
+      QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
       << suggested.toStdString();
   EXPECT_EQ(albumFiles(), QStringList{suggested});
   EXPECT_FALSE(doc()->isModified());
@@ -473,16 +479,19 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   const auto alerts = platform::AlertView::visibleAlerts();
   ASSERT_EQ(alerts.size(), 1);
   EXPECT_EQ(alerts.first()->title(), "Image Not Saved");
-  EXPECT_EQ(alerts.first()->message(),
-            "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
+  EXPECT_EQ(
+      alerts.first()->message(),
+      "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
   EXPECT_FALSE(QFileInfo::exists(dir_.filePath("mine/three.bmp")));
-  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden), QStringList({"four.jpg", "one.png", "two.jpg"}));
+  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"four.jpg", "one.png", "two.jpg"}));
 }
 
 TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes) {
   QStringList seeded;
   for (int i = 0; i < 10; ++i) seeded << writePhoto(dir_, QString("r%1.png").arg(i), 40 + i, 30);
-  QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat).setValue("desktop/recentPhotos", seeded);
+  QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat)
+      .setValue("desktop/recentPhotos", seeded);
   start();
   EXPECT_EQ(w()->recentPhotos(), seeded);
   const QList<QAction*> entries = w()->recentMenu()->actions();
