@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas/CanvasCommands.h"
 
-#include "canvas/CanvasModel.h"
+#include "canvas/Painting.h"
 
 namespace canvas {
 
@@ -13,37 +13,37 @@ const QList<CanvasCommand>& canvasCommands() {
        "Undo the last stroke",
        "tb_undo",
        {K(Qt::CTRL | Qt::Key_Z)},
-       [](CanvasModel& model) { model.undo(); }},
+       [](Painting& painting) { painting.undo(); }},
       {"redo",
        "&Redo",
        "Redo the stroke undone last",
        "tb_redo",
        {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
-       [](CanvasModel& model) { model.redo(); }},
+       [](Painting& painting) { painting.redo(); }},
       {"brushA",
        "&Paint Colour",
        "Brush A: paint the colour of photo A back",
        "tb_brush_a",
        {K(Qt::Key_A)},
-       [](CanvasModel& model) { model.AbtnClicked(); }},
+       [](Painting& painting) { painting.setBrushMode(BrushMode::A); }},
       {"brushB",
        "&Restore Sketch",
        "Brush B: bring the sketch back",
        "tb_brush_b",
        {K(Qt::Key_B)},
-       [](CanvasModel& model) { model.BbtnClicked(); }},
+       [](Painting& painting) { painting.setBrushMode(BrushMode::B); }},
       {"biggerBrush",
        "&Bigger Brush",
        "Make the brush larger",
        "",
        {K(Qt::Key_BracketRight)},
-       [](CanvasModel& model) { model.stepSlider(kBrushStep); }},
+       [](Painting& painting) { painting.setSliderValue(painting.sliderValue() + kBrushStep); }},
       {"smallerBrush",
        "&Smaller Brush",
        "Make the brush smaller",
        "",
        {K(Qt::Key_BracketLeft)},
-       [](CanvasModel& model) { model.stepSlider(-kBrushStep); }},
+       [](Painting& painting) { painting.setSliderValue(painting.sliderValue() - kBrushStep); }},
   };
   return commands;
 }

@@ -9,7 +9,7 @@
 
 namespace canvas {
 
-class CanvasModel;
+class Painting;
 
 // One step of the brush-size keys on the slider's 0..1 scale.
 inline constexpr float kBrushStep = 0.05f;
@@ -20,7 +20,7 @@ struct CanvasCommand {
   const char* tip;   // tool and status tip
   const char* icon;  // toolbar picture, "" for none
   QList<QKeySequence> keys;
-  void (*run)(CanvasModel& model);
+  void (*run)(Painting& painting);
 };
 
 // In menu order: undo, redo, brush A, brush B, bigger, smaller.

@@ -12,9 +12,9 @@
 namespace canvas {
 
 PlateView::PlateView(CanvasModel* model, Mode mode, QWidget* parent)
-    : QWidget(parent), model_(model), mode_(mode) {
+    : QWidget(parent), model_(model), painting_(model->painting()), plate_(model->plate()), mode_(mode) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
-  displayed_ = model_->baseviewFrame();
+  displayed_ = plate_->baseviewFrame();
   circleImage_ = platform::imageNamed(QStringLiteral("circle.png"));
   if (mode_ == Mode::Display) {
     // Input goes to the canvas around it, which decides between brush and gestures.
@@ -34,23 +34,19 @@ PlateView::PlateView(CanvasModel* model, Mode mode, QWidget* parent)
     update();
   });
 
-  connect(model_, &CanvasModel::layersChanged, this, qOverload<>(&QWidget::update));
-  connect(model_, &CanvasModel::readyChanged, this, qOverload<>(&QWidget::update));
-  connect(model_, &CanvasModel::plateChanged, this, &PlateView::plateChanged);
-  connect(model_, &CanvasModel::workChanged, this, [this](const QRect& pictureRect) {
-    if (model_->referencePainting())
-      update();
-    else
-      update(widgetRectForPicture(pictureRect));
-  });
+  connect(painting_, &Painting::layersChanged, this, qOverload<>(&QWidget::update));
+  connect(painting_, &Painting::readyChanged, this, qOverload<>(&QWidget::update));
+  connect(plate_, &Plate::plateChanged, this, &PlateView::plateChanged);
+  connect(painting_, &Painting::workChanged, this,
+          [this](const QRect& pictureRect) { update(widgetRectForPicture(pictureRect)); });
   circleAnimation_ = new QVariantAnimation(this);
   circleAnimation_->setDuration(kAnimationMs);
   connect(circleAnimation_, &QVariantAnimation::valueChanged, this,
           [this](const QVariant& value) { showCircleAt(value.toRectF()); });
-  connect(model_, &CanvasModel::democircleChanged, this,
+  connect(plate_, &Plate::democircleChanged, this,
           [this](const QRectF&, bool wasHidden) { democircleChanged(wasHidden); });
-  for (auto signal : {&CanvasModel::brushSizeChanged, &CanvasModel::readyChanged})
-    connect(model_, signal, this, [this] { setHover(hover_); });
+  for (auto signal : {&Painting::brushSizeChanged, &Painting::readyChanged})
+    connect(painting_, signal, this, [this] { setHover(hover_); });
   connect(model_, &CanvasModel::pointerHeldChanged, this, [this] { setHover(hover_); });
 }
 
@@ -67,7 +63,7 @@ void PlateView::setCompare(bool compare) {
 }
 
 void PlateView::plateChanged(bool animate) {
-  const QRectF target = model_->baseviewFrame();
+  const QRectF target = plate_->baseviewFrame();
   settleAnimation_->stop();
   if (animate && displayed_ != target) {
     settleAnimation_->setStartValue(displayed_);
@@ -81,13 +77,13 @@ void PlateView::plateChanged(bool animate) {
 }
 
 void PlateView::democircleChanged(bool wasHidden) {
-  const QRectF target = model_->democircleFrame();
-  if (model_->democircleHidden() || wasHidden) {
+  const QRectF target = plate_->democircleFrame();
+  if (plate_->democircleHidden() || wasHidden) {
     // Appearing at the finger, or going away: no glide.
     circleAnimation_->stop();
     update(circleArea(displayedCircle_));
     displayedCircle_ = target;
-    if (!model_->democircleHidden()) update(circleArea(displayedCircle_));
+    if (!plate_->democircleHidden()) update(circleArea(displayedCircle_));
     return;
   }
   // Following the finger: the display glides to where the model already is.
@@ -108,8 +104,8 @@ QRect PlateView::circleArea(const QRectF& frame) const {
 }
 
 QRect PlateView::widgetRectForPicture(const QRect& pictureRect) const {
-  const QSize size = model_->orgimgview()->image().size();
-  const QRectF target = CanvasModel::fitRect(displayed_, QSizeF(size));
+  const QSize size = painting_->orgimgview()->image().size();
+  const QRectF target = fitRect(displayed_, QSizeF(size));
   if (target.isEmpty() || pictureRect.isEmpty()) return {};
   const double sx = target.width() / size.width();
   const double sy = target.height() / size.height();
@@ -121,7 +117,7 @@ QRect PlateView::widgetRectForPicture(const QRect& pictureRect) const {
 
 std::optional<QRectF> PlateView::hoverOutline() const {
   if (!hover_ || !model_->touchesActive() || model_->pointerHeld()) return std::nullopt;
-  const double d = model_->indicatorDiameter();
+  const double d = plate_->indicatorDiameter();
   if (!(d > 0.0)) return std::nullopt;
   return QRectF(hover_->x() - d / 2.0, hover_->y() - d / 2.0, d, d);
 }
@@ -140,9 +136,10 @@ void PlateView::paintEvent(QPaintEvent* event) {
   painter.setClipRegion(event->region());
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   const QRectF plate = displayed_;
-  const ImageLayer* layers[] = {model_->sketchimgview(), model_->orgimgview(), model_->workimgview()};
+  const ImageLayer* layers[] = {painting_->sketchimgview(), painting_->orgimgview(),
+                                painting_->workimgview()};
   auto shown = [this](const ImageLayer* layer) {
-    return (compare_ ? layer == model_->orgimgview() : !layer->isHidden()) && !layer->image().isNull();
+    return (compare_ ? layer == painting_->orgimgview() : !layer->isHidden()) && !layer->image().isNull();
   };
   // Layers of the picture's size under an opaque one cannot show: start there.
   int first = 0;
@@ -154,9 +151,9 @@ void PlateView::paintEvent(QPaintEvent* event) {
   }
   for (int i = first; i < 3; ++i) {
     if (!shown(layers[i])) continue;
-    painter.drawImage(CanvasModel::fitRect(plate, QSizeF(layers[i]->image().size())), layers[i]->image());
+    painter.drawImage(fitRect(plate, QSizeF(layers[i]->image().size())), layers[i]->image());
   }
-  if (!model_->democircleHidden() && !circleImage_.isNull())
+  if (!plate_->democircleHidden() && !circleImage_.isNull())
     painter.drawImage(displayedCircle_.translated(plate.topLeft()), circleImage_);
   if (const auto outline = hoverOutline()) {
     // Visible on light and dark pictures alike: a dark ring inside a light one.
@@ -206,8 +203,8 @@ void PlateView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // An interactive view is its own clip: the plate follows the new size.
   if (mode_ == Mode::Interactive) {
-    model_->setDevicePixelRatio(devicePixelRatioF());
-    model_->setClipFrame(QRectF(rect()));
+    plate_->setDevicePixelRatio(devicePixelRatioF());
+    plate_->setClipFrame(QRectF(rect()));
   }
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The clipping frame of a canvas: paints the model's picture layers aspect-fit
+// The clipping frame of a canvas: paints the painting's picture layers aspect-fit
 // inside the plate's float frame, and the brush-size indicator over them. The
 // display follows plate changes in a short animation where the model asks for
 // one; the model itself is already at its final frame. An interactive plate view
@@ -17,6 +17,8 @@ class QVariantAnimation;
 namespace canvas {
 
 class CanvasModel;
+class Painting;
+class Plate;
 class PointerInput;
 
 class PlateView : public QWidget {
@@ -61,6 +63,8 @@ class PlateView : public QWidget {
   void setHover(std::optional<QPointF> pos);
 
   CanvasModel* model_;
+  Painting* painting_;
+  Plate* plate_;
   Mode mode_;
   QRectF displayed_;
   QVariantAnimation* settleAnimation_ = nullptr;

@@ -31,7 +31,7 @@ PointerInput::PointerInput(CanvasModel* model, std::function<bool(QPointF)> star
     : model_(model), startsOnControl_(std::move(startsOnControl)) {
   wheelSettleTimer_.setSingleShot(true);
   wheelSettleTimer_.setInterval(kSettleDelayMs);
-  QObject::connect(&wheelSettleTimer_, &QTimer::timeout, model_, [this] { model_->settleIfMoved(); });
+  QObject::connect(&wheelSettleTimer_, &QTimer::timeout, model_->plate(), &Plate::settleIfMoved);
 }
 
 bool PointerInput::event(QEvent* event) {
@@ -45,9 +45,9 @@ bool PointerInput::event(QEvent* event) {
       auto* gesture = static_cast<QNativeGestureEvent*>(event);
       if (!model_->touchesActive()) return false;
       if (gesture->gestureType() == Qt::ZoomNativeGesture) {
-        model_->zoomAbout(1.0f + static_cast<float>(gesture->value()), gesture->position());
+        model_->plate()->zoomAbout(1.0f + static_cast<float>(gesture->value()), gesture->position());
       } else if (gesture->gestureType() == Qt::EndNativeGesture) {
-        model_->settleIfMoved();
+        model_->plate()->settleIfMoved();
       }
       event->accept();
       return true;
@@ -140,7 +140,7 @@ void PointerInput::mouseMoveEvent(QMouseEvent* event) {
   if (mousePainting_ && model_->touchesActive()) {
     model_->touchesMoved({{pos, mousePrevious_}});
   } else if (mousePanning_ && model_->touchesActive()) {
-    model_->panBy(pos - mousePrevious_);
+    model_->plate()->panBy(pos - mousePrevious_);
   }
   mousePrevious_ = pos;
 }
@@ -157,7 +157,7 @@ void PointerInput::mouseReleaseEvent(QMouseEvent* event) {
     model_->setPointerHeld(false);
   } else if (mousePanning_ && isPanButton(event->button())) {
     mousePanning_ = false;
-    if (model_->touchesActive()) model_->settleIfMoved();
+    if (model_->touchesActive()) model_->plate()->settleIfMoved();
     model_->setPointerHeld(false);
   }
 }
@@ -170,7 +170,7 @@ void PointerInput::wheelEvent(QWheelEvent* event) {
   event->accept();
   const int delta = event->angleDelta().y();
   if (delta == 0) return;
-  model_->zoomAbout(wheelZoomFactor(delta), event->position());
+  model_->plate()->zoomAbout(wheelZoomFactor(delta), event->position());
   wheelSettleTimer_.start();
 }
 

@@ -32,7 +32,7 @@ VorlaneView::VorlaneView(const QRectF& frame, const CanvasProfile& profile, QWid
       profile_(profile),
       model_(new CanvasModel(PlateRule::FixedFrame, toQRectF(profile.workview), toQRectF(profile.baseview),
                              this)) {
-  model_->setLogsUndo(profile.tablet);
+  model_->painting()->setLogsUndo(profile.tablet);
   setGeometry(wholePixels({static_cast<float>(frame.x()), static_cast<float>(frame.y()),
                            static_cast<float>(frame.width()), static_cast<float>(frame.height())}));
   buildViews();
@@ -62,7 +62,7 @@ void VorlaneView::buildViews() {
 
   linesizeslider_ = new platform::FloatSlider(controlview_);
   linesizeslider_->setGeometry(wholePixels(profile_.linesizeslider));
-  linesizeslider_->setValue(model_->sliderValue());
+  linesizeslider_->setValue(model_->painting()->sliderValue());
   connect(linesizeslider_, &platform::FloatSlider::valueChanged, this, [this](float) { linesizechanged(); });
   showSizeControls(false);
 
@@ -74,37 +74,38 @@ void VorlaneView::buildViews() {
     return button;
   };
   undobtn_ = makeButton(profile_.undobtn, "undo.png", nullptr);
-  connect(undobtn_, &QAbstractButton::clicked, model_, &CanvasModel::undo);
+  connect(undobtn_, &QAbstractButton::clicked, model_->painting(), &Painting::undo);
   Abtn_ = makeButton(profile_.Abtn, "A_UnSel.png", "A_Sel.png");
   connect(Abtn_, &QAbstractButton::clicked, this, &VorlaneView::AbtnClicked);
   Bbtn_ = makeButton(profile_.Bbtn, "B_UnSel.png", "B_Sel.png");
   connect(Bbtn_, &QAbstractButton::clicked, this, &VorlaneView::BbtnClicked);
   redobtn_ = makeButton(profile_.redobtn, "redo.png", nullptr);
-  connect(redobtn_, &QAbstractButton::clicked, model_, &CanvasModel::redo);
+  connect(redobtn_, &QAbstractButton::clicked, model_->painting(), &Painting::redo);
 
   setAttribute(Qt::WA_AcceptTouchEvents);
   input_ = std::make_unique<PointerInput>(model_, [this](QPointF p) { return startsOnControl(p); });
 }
 
 void VorlaneView::bindModel() {
-  auto history = [this] {
-    undobtn_->setEnabled(model_->canUndo());
-    redobtn_->setEnabled(model_->canRedo());
+  Painting* painting = model_->painting();
+  auto history = [this, painting] {
+    undobtn_->setEnabled(painting->canUndo());
+    redobtn_->setEnabled(painting->canRedo());
   };
-  auto mode = [this] {
-    Abtn_->setSelected(!model_->brushModeB());
-    Bbtn_->setSelected(model_->brushModeB());
+  auto mode = [this, painting] {
+    Abtn_->setSelected(painting->brushMode() == BrushMode::A);
+    Bbtn_->setSelected(painting->brushMode() == BrushMode::B);
   };
   history();
   mode();
-  connect(model_, &CanvasModel::historyChanged, this, history);
-  connect(model_, &CanvasModel::brushModeChanged, this, mode);
-  connect(model_, &CanvasModel::brushModeRequested, this, [this] { showSizeControls(true); });
+  connect(painting, &Painting::historyChanged, this, history);
+  connect(painting, &Painting::brushModeChanged, this, mode);
+  connect(painting, &Painting::brushModeRequested, this, [this] { showSizeControls(true); });
   connect(model_, &CanvasModel::touchStarted, this, [this] { showSizeControls(false); });
-  connect(model_, &CanvasModel::brushSizeChanged, this, [this] {
-    if (linesizeslider_->value() == model_->sliderValue()) return;
+  connect(painting, &Painting::brushSizeChanged, this, [this, painting] {
+    if (linesizeslider_->value() == painting->sliderValue()) return;
     const QSignalBlocker quiet(linesizeslider_);
-    linesizeslider_->setValue(model_->sliderValue());
+    linesizeslider_->setValue(painting->sliderValue());
   });
 }
 
@@ -118,16 +119,15 @@ QRectF VorlaneView::workviewFrame() const {
 }
 
 void VorlaneView::linesizechanged() {
-  model_->setSliderValue(linesizeslider_->value());
-  model_->linesizechanged();
+  model_->painting()->setSliderValue(linesizeslider_->value());
 }
 
 void VorlaneView::AbtnClicked() {
-  model_->AbtnClicked();
+  model_->painting()->setBrushMode(BrushMode::A);
 }
 
 void VorlaneView::BbtnClicked() {
-  model_->BbtnClicked();
+  model_->painting()->setBrushMode(BrushMode::B);
 }
 
 bool VorlaneView::startsOnControl(QPointF canvasPos) const {

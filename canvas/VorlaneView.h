@@ -31,9 +31,9 @@ class VorlaneView : public QWidget {
   ~VorlaneView() override;
 
   CanvasModel* model() const { return model_; }
-  ImageLayer* sketchimgview() { return model_->sketchimgview(); }
-  ImageLayer* orgimgview() { return model_->orgimgview(); }
-  ImageLayer* workimgview() { return model_->workimgview(); }
+  ImageLayer* sketchimgview() { return model_->painting()->sketchimgview(); }
+  ImageLayer* orgimgview() { return model_->painting()->orgimgview(); }
+  ImageLayer* workimgview() { return model_->painting()->workimgview(); }
 
   platform::PictureButton* undobtn() const { return undobtn_; }
   platform::PictureButton* redobtn() const { return redobtn_; }
@@ -46,7 +46,7 @@ class VorlaneView : public QWidget {
   QRectF workviewFrame() const;
   const CanvasProfile& profile() const { return profile_; }
 
-  // The slider's action: the brush width follows the slider.
+  // The strip's actions: the slider sets the brush size, A and B the brush mode.
   void linesizechanged();
   void AbtnClicked();
   void BbtnClicked();

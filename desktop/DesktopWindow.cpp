@@ -168,7 +168,7 @@ void DesktopWindow::chooseStyle(bool sketch, int row) {
     // At once: on the desktop no panel has to close first.
     document_->renderIfChanged(0);
   };
-  if (model_->imgready())
+  if (model_->painting()->imgready())
     askToSave(QStringLiteral("applying another style"), apply);
   else
     apply();
@@ -249,11 +249,11 @@ void DesktopWindow::bind() {
             if (ok) showSaved(pathOrReason);
           });
 
-  connect(model_, &canvas::CanvasModel::historyChanged, this, &DesktopWindow::updateActions);
-  connect(model_, &canvas::CanvasModel::readyChanged, this, &DesktopWindow::updateActions);
-  connect(model_, &canvas::CanvasModel::brushModeChanged, this, &DesktopWindow::updateActions);
-  connect(model_, &canvas::CanvasModel::plateChanged, this, &DesktopWindow::updateStatus);
-  connect(model_, &canvas::CanvasModel::brushSizeChanged, this, &DesktopWindow::updateStatus);
+  connect(model_->painting(), &canvas::Painting::historyChanged, this, &DesktopWindow::updateActions);
+  connect(model_->painting(), &canvas::Painting::readyChanged, this, &DesktopWindow::updateActions);
+  connect(model_->painting(), &canvas::Painting::brushModeChanged, this, &DesktopWindow::updateActions);
+  connect(model_->plate(), &canvas::Plate::plateChanged, this, &DesktopWindow::updateStatus);
+  connect(model_->painting(), &canvas::Painting::brushSizeChanged, this, &DesktopWindow::updateStatus);
   connect(model_, &canvas::CanvasModel::pointerHeldChanged, schedule_, &document::PromptSchedule::setHeld);
 
   // The schedule holds what falls due while the user is busy (a stroke, a
@@ -267,7 +267,7 @@ void DesktopWindow::bind() {
 }
 
 void DesktopWindow::updateStatus() {
-  const QImage& photo = model_->orgimgview()->image();
+  const QImage& photo = model_->painting()->orgimgview()->image();
   if (document_->photoName().isEmpty() || photo.isNull()) {
     photoLabel_->setText(QStringLiteral("No photo"));
     zoomLabel_->clear();
@@ -277,12 +277,13 @@ void DesktopWindow::updateStatus() {
                              .arg(document_->photoName())
                              .arg(photo.width())
                              .arg(photo.height()));
-    const double zoom = model_->zoomFactor() * plate_->devicePixelRatioF() * 100.0;
+    const double zoom = model_->plate()->zoomFactor() * plate_->devicePixelRatioF() * 100.0;
     zoomLabel_->setText(QStringLiteral("Zoom %1%").arg(qRound(zoom)));
-    brushLabel_->setText(QStringLiteral("Brush %1 px").arg(qRound(model_->linesize())));
+    brushLabel_->setText(QStringLiteral("Brush %1 px").arg(qRound(model_->painting()->linesize())));
   }
-  brushValue_->setText(photo.isNull() ? QString() : QStringLiteral("%1 px").arg(qRound(model_->linesize())));
-  const int slider = qRound(model_->sliderValue() * 100.0f);
+  brushValue_->setText(photo.isNull() ? QString()
+                                      : QStringLiteral("%1 px").arg(qRound(model_->painting()->linesize())));
+  const int slider = qRound(model_->painting()->sliderValue() * 100.0f);
   if (brushSlider_->value() != slider) {
     const QSignalBlocker quiet(brushSlider_);
     brushSlider_->setValue(slider);

@@ -64,7 +64,8 @@ QAction* DesktopWindow::action(const QString& name) const {
 
 void DesktopWindow::buildActions() {
   using K = QKeySequence;
-  canvas::CanvasModel* model = model_;
+  canvas::Painting* painting = model_->painting();
+  canvas::Plate* plate = model_->plate();
   connect(makeAction("open", "&Open...", "Open a photo from a file", "tb_open", {K::Open}),
           &QAction::triggered, this, &DesktopWindow::openPhoto);
   connect(makeAction("takePhoto", "&Take Photo...", "Take a photo with the camera", "tb_camera", {}),
@@ -82,15 +83,15 @@ void DesktopWindow::buildActions() {
 
   connect(makeAction("zoomIn", "Zoom &In", "Show the picture larger", "tb_zoom_in",
                      {K::ZoomIn, K(Qt::CTRL | Qt::Key_Equal)}),
-          &QAction::triggered, this, [model] { model->zoomBy(kZoomStep); });
+          &QAction::triggered, this, [plate] { plate->zoomBy(kZoomStep); });
   connect(makeAction("zoomOut", "Zoom &Out", "Show the picture smaller", "tb_zoom_out", {K::ZoomOut}),
-          &QAction::triggered, this, [model] { model->zoomBy(1.0f / kZoomStep); });
+          &QAction::triggered, this, [plate] { plate->zoomBy(1.0f / kZoomStep); });
   connect(makeAction("fit", "&Fit to Window", "Show the whole picture as large as the window allows",
                      "tb_fit", {K(Qt::CTRL | Qt::Key_0)}),
-          &QAction::triggered, model, &canvas::CanvasModel::fitToClip);
+          &QAction::triggered, plate, &canvas::Plate::fitToClip);
   connect(makeAction("actualPixels", "&Actual Pixels", "Show one picture pixel per screen pixel", "tb_actual",
                      {K(Qt::CTRL | Qt::Key_1)}),
-          &QAction::triggered, this, [this] { model_->actualPixels(plate_->devicePixelRatioF()); });
+          &QAction::triggered, this, [this] { model_->plate()->actualPixels(plate_->devicePixelRatioF()); });
   QAction* compare =
       makeAction("compare", "&Compare", "Show photo A alone (or hold the \\ key)", "tb_compare", {});
   compare->setCheckable(true);
@@ -99,7 +100,7 @@ void DesktopWindow::buildActions() {
   // The canvas's keyboard commands, as the phone and tablet have them.
   for (const canvas::CanvasCommand& command : canvas::canvasCommands())
     connect(makeAction(command.name, command.text, command.tip, command.icon, command.keys),
-            &QAction::triggered, this, [model, run = command.run] { run(*model); });
+            &QAction::triggered, this, [painting, run = command.run] { run(*painting); });
   brushModes_ = new QActionGroup(this);
   brushModes_->setExclusive(true);
   for (const char* name : {"brushA", "brushB"}) {
@@ -159,14 +160,12 @@ void DesktopWindow::buildToolBar() {
   brushSlider_ = new QSlider(Qt::Horizontal, bar);
   brushSlider_->setObjectName(QStringLiteral("brushSize"));
   brushSlider_->setRange(0, 100);
-  brushSlider_->setValue(qRound(model_->sliderValue() * 100.0f));
+  brushSlider_->setValue(qRound(model_->painting()->sliderValue() * 100.0f));
   brushSlider_->setFixedWidth(140);
   brushSlider_->setToolTip(QStringLiteral("Brush size ([ and ])"));
   sizeLabel->setBuddy(brushSlider_);
-  connect(brushSlider_, &QSlider::valueChanged, this, [this](int value) {
-    model_->setSliderValue(float(value) / 100.0f);
-    model_->linesizechanged();
-  });
+  connect(brushSlider_, &QSlider::valueChanged, this,
+          [this](int value) { model_->painting()->setSliderValue(float(value) / 100.0f); });
   bar->addWidget(brushSlider_);
   brushValue_ = new QLabel(bar);
   brushValue_->setMinimumWidth(brushValue_->fontMetrics().horizontalAdvance(QStringLiteral(" 0000 px ")));
@@ -186,14 +185,16 @@ void DesktopWindow::buildToolBar() {
 }
 
 void DesktopWindow::updateActions() {
-  const bool picture = model_->imgready() && !document_->busy();
+  const bool picture = model_->painting()->imgready() && !document_->busy();
   const bool acts = picture && model_->touchesActive();
   for (const char* name : {"save", "saveAs", "share", "zoomIn", "zoomOut", "fit", "actualPixels", "compare",
                            "brushA", "brushB", "biggerBrush", "smallerBrush"})
     action(QString::fromLatin1(name))->setEnabled(acts);
-  action(QStringLiteral("undo"))->setEnabled(acts && model_->canUndo());
-  action(QStringLiteral("redo"))->setEnabled(acts && model_->canRedo());
-  action(model_->brushModeB() ? QStringLiteral("brushB") : QStringLiteral("brushA"))->setChecked(true);
+  action(QStringLiteral("undo"))->setEnabled(acts && model_->painting()->canUndo());
+  action(QStringLiteral("redo"))->setEnabled(acts && model_->painting()->canRedo());
+  action(model_->painting()->brushMode() == canvas::BrushMode::B ? QStringLiteral("brushB")
+                                                                 : QStringLiteral("brushA"))
+      ->setChecked(true);
   brushSlider_->setEnabled(acts);
   compareButton_->setEnabled(acts);
 }

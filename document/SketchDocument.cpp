@@ -74,11 +74,11 @@ void SketchDocument::load() {
 }
 
 void SketchDocument::setCanvas(canvas::CanvasModel* canvas, float canvasAspect) {
-  if (canvas_) disconnect(canvas_, nullptr, this, nullptr);
+  if (canvas_) disconnect(canvas_->painting(), nullptr, this, nullptr);
   canvas_ = canvas;
   canvasAspect_ = canvasAspect;
   if (canvas_)
-    connect(canvas_, &canvas::CanvasModel::workChanged, this, [this] {
+    connect(canvas_->painting(), &canvas::Painting::workChanged, this, [this] {
       ++changeSerial_;
       setModified(true);
     });
@@ -122,9 +122,9 @@ void SketchDocument::selectPhotoAStyle(int row) {
 }
 
 bool SketchDocument::renderIfChanged(int delayMs) {
-  if (!canvas_->imgready() || (currenttype_ == renderedType_ && currentAtype_ == renderedAType_))
+  if (!canvas_->painting()->imgready() || (currenttype_ == renderedType_ && currentAtype_ == renderedAType_))
     return false;
-  canvas_->setSketchready(false);
+  canvas_->painting()->setSketchready(false);
   setBusy(true);
   schedulePass(delayMs);
   return true;
@@ -181,10 +181,10 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
     before.orgimg = orgimg_;
     before.photoName = photoName_;
     before.photoPath = photoPath_;
-    before.offsetratio_x = canvas_->offsetratio_x();
-    before.offsetratio_y = canvas_->offsetratio_y();
-    before.bigwidth = canvas_->bigwidth();
-    before.linesize = canvas_->linesize();
+    before.offsetratio_x = canvas_->plate()->fit().offsetratio_x;
+    before.offsetratio_y = canvas_->plate()->fit().offsetratio_y;
+    before.bigwidth = canvas_->plate()->fit().bigwidth;
+    before.linesize = canvas_->painting()->linesize();
     before.imgchanged = imgchanged_;
     before.modified = modified_;
     pendingPick_ = before;
@@ -195,14 +195,7 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
                            ? canvasAspect_
                            : float(photo.uprightSize.width()) / float(photo.uprightSize.height());
   const PhotoFit fit = fitPhoto(photo.uprightSize, aspect);
-  if (fit.bigwidth) {
-    canvas_->setOffsetratio_x(fit.offsetratio_x);
-    canvas_->setOffsetratio_y(fit.offsetratio_y);
-  } else {
-    canvas_->setOffsetratio_y(fit.offsetratio_y);
-    canvas_->setOffsetratio_x(fit.offsetratio_x);
-  }
-  canvas_->setBigwidth(fit.bigwidth);
+  canvas_->plate()->setFit({fit.offsetratio_x, fit.offsetratio_y, fit.bigwidth});
 
   orgimg_ = std::move(photo.image);
   photoName_ = name;
@@ -210,7 +203,7 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
   imgchanged_ = true;
   // The painting on the canvas is given up for this photo (unless its render fails).
   setModified(false);
-  canvas_->setLinesize(brushWidthForPhoto(canvas_->sliderValue(), orgimg_.width()));
+  canvas_->painting()->setLinesize(brushWidthForPhoto(canvas_->painting()->sliderValue(), orgimg_.width()));
   setBusy(true);
   emit photoPicked();
   schedulePass(kRenderDelayMs);
@@ -227,8 +220,8 @@ void SketchDocument::dosketch() {
 
   // Render into locals first: a pass that fails must leave the canvas, the grey
   // plane and the stored numbers as they were.
-  QImage photoB = canvas_->sketchimgview()->image();
-  QImage photoA = canvas_->orgimgview()->image();
+  QImage photoB = canvas_->painting()->sketchimgview()->image();
+  QImage photoA = canvas_->painting()->orgimgview()->image();
   sketch::GrayPlane plane;
   bool planeWritten = false;
   QString error;
@@ -292,18 +285,16 @@ void SketchDocument::renderFailed(const QString& detail) {
     photoName_ = before.photoName;
     photoPath_ = before.photoPath;
     imgchanged_ = before.imgchanged;
-    canvas_->setOffsetratio_x(before.offsetratio_x);
-    canvas_->setOffsetratio_y(before.offsetratio_y);
-    canvas_->setBigwidth(before.bigwidth);
-    canvas_->setLinesize(before.linesize);
+    canvas_->plate()->setFit({before.offsetratio_x, before.offsetratio_y, before.bigwidth});
+    canvas_->painting()->setLinesize(before.linesize);
     setModified(before.modified);
     pendingPick_.reset();
   }
   // The selection goes back to what the canvas shows.
-  if (canvas_->imgready()) {
+  if (canvas_->painting()->imgready()) {
     currenttype_ = clampStyle(renderedType_);
     currentAtype_ = clampStyle(renderedAType_);
-    canvas_->setSketchready(true);
+    canvas_->painting()->setSketchready(true);
   }
   emit selectionChanged();
   setBusy(false);

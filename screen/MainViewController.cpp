@@ -90,7 +90,6 @@ void MainViewController::buildViews() {
 
   workview_ = createCanvas(full, this);
   workview_->setHidden(true);
-  workview_->model()->setBrushMode(false);
   document_->setCanvas(workview_->model(), profile_.canvasAspect);
 
   processindicator_ = new platform::ActivityIndicator(this);

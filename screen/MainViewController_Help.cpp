@@ -57,7 +57,7 @@ void MainViewController::installShortcuts() {
   };
   // The same rules as the buttons: the canvas's keys act only while the canvas
   // itself would take a touch.
-  canvas::CanvasModel* model = workview_->model();
+  canvas::Painting* painting = workview_->model()->painting();
   auto onCanvas = [this](auto command) {
     return [this, command] {
       if (canvasActs()) command();
@@ -69,7 +69,7 @@ void MainViewController::installShortcuts() {
   add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savebtnclicked(); });
   for (const canvas::CanvasCommand& command : canvas::canvasCommands())
     for (const QKeySequence& keys : command.keys)
-      add(keys, onCanvas([model, run = command.run] { run(*model); }));
+      add(keys, onCanvas([painting, run = command.run] { run(*painting); }));
 }
 
 }  // namespace screen

@@ -13,6 +13,8 @@
 #include <memory>
 
 #include "CanvasFixture.h"
+#include "ReferencePainting.h"
+#include "canvas/PlateView.h"
 #include "canvas/VorlaneView_iPhone.h"
 #include "platform/AsyncImageWriter.h"
 #include "platform/DeviceProfile.h"
@@ -33,7 +35,7 @@ fixture::StrokeDriver driverFor(VorlaneView* view) {
 
 void runMoves(benchmark::State& state, bool reference) {
   auto view = makeCanvas();
-  view->model()->setReferencePainting(reference);
+  if (reference) reference::useReferencePainting(*view->model()->painting(), view->workview());
   fixture::StrokeDriver driver = driverFor(view.get());
   fixture::timeMoves(state, driver);
 }
@@ -57,15 +59,15 @@ std::unique_ptr<VorlaneView_iPhone> paintedCanvas(int strokes) {
 void runUndo(benchmark::State& state, int strokes) {
   auto view = paintedCanvas(strokes);
   for (auto _ : state) {
-    view->model()->undo();
+    view->model()->painting()->undo();
     QApplication::processEvents();
     state.PauseTiming();
-    view->model()->redo();
+    view->model()->painting()->redo();
     QApplication::processEvents();
     state.ResumeTiming();
   }
   state.counters["undo_saved_mb_" + std::to_string(strokes * 100)] =
-      double(view->model()->history().savedBytes()) / (1024.0 * 1024.0);
+      double(view->model()->painting()->history().savedBytes()) / (1024.0 * 1024.0);
 }
 
 void undo_100_us(benchmark::State& state) {
@@ -82,22 +84,22 @@ constexpr int kDeepStrokes = 2000, kDeepUntimed = 200;
 
 void undo_deep_2000_ms(benchmark::State& state) {
   auto view = paintedCanvas(kDeepStrokes);
-  CanvasModel* model = view->model();
-  for (int s = 0; s < kDeepUntimed; ++s) model->undo();
+  Painting* painting = view->model()->painting();
+  for (int s = 0; s < kDeepUntimed; ++s) painting->undo();
   QApplication::processEvents();
   double slowest = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    model->undo();
+    painting->undo();
     QApplication::processEvents();
     slowest = std::max(
         slowest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
   state.counters["undo_deep_2000_slowest_ms"] = slowest;
-  state.counters["undo_deep_2000_saved_mb"] = double(model->history().savedBytes()) / (1024.0 * 1024.0);
+  state.counters["undo_deep_2000_saved_mb"] = double(painting->history().savedBytes()) / (1024.0 * 1024.0);
   state.counters["undo_deep_2000_checkpoint_mb"] =
-      double(model->history().checkpointBytes()) / (1024.0 * 1024.0);
-  state.counters["undo_deep_2000_checkpoints"] = double(model->history().checkpointSteps().size());
+      double(painting->history().checkpointBytes()) / (1024.0 * 1024.0);
+  state.counters["undo_deep_2000_checkpoints"] = double(painting->history().checkpointSteps().size());
 }
 
 void modeswitch_ms(benchmark::State& state) {

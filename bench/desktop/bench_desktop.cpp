@@ -70,8 +70,8 @@ void move_event_desktop_us(benchmark::State& state) {
   Desktop d(QSize(1920, 1080));
   auto* view = d.window->findChild<canvas::PlateView*>();
   canvas::CanvasModel* model = view->model();
-  model->setLinesize(128.0f);
-  const QRectF shown = canvas::CanvasModel::fitRect(model->baseviewFrame(), QSizeF(1280, 960));
+  model->painting()->setLinesize(128.0f);
+  const QRectF shown = canvas::fitRect(model->plate()->baseviewFrame(), QSizeF(1280, 960));
   fixture::StrokeDriver driver(view, [shown](float x, float y) {
     return QPointF(shown.x() + x * shown.width() / 1280.0, shown.y() + y * shown.height() / 960.0);
   });

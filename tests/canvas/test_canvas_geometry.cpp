@@ -11,8 +11,10 @@ using namespace canvas;
 namespace {
 const FrameF kPlate{0.0f, 0.0f, 280.0f, 375.0f};
 const SizeF kClip{280.0f, 375.0f}, kPhoto{1280.0f, 960.0f}, kTall{600.0f, 1000.0f};
-const PictureFit kPhotoFit{0.0f, (1.0f - (280.0f / 375.0f) / (1280.0f / 960.0f)) * 0.5f, true};
-const PictureFit kTallFit{(1.0f - (600.0f / 1000.0f) / (280.0f / 375.0f)) * 0.5f, 0.0f, false};
+// On the 280 x 375 plate the photo is 280 x 210, 82.5 points from the top and
+// bottom; the tall picture 225 x 375, 27.5 points from the left and right.
+const PictureFit kPhotoFit{0.0f, 82.5f / 375.0f, true};
+const PictureFit kTallFit{27.5f / 280.0f, 0.0f, false};
 }  // namespace
 
 // Photo margins end at 82.5 and start at 292.5 points; the tall picture's left one ends at 27.5.
@@ -44,9 +46,12 @@ TEST(CanvasGeometry, FixPointMapsPlatePointsToPicturePixels) {
 }
 
 TEST(CanvasGeometry, BrushSizeAndIndicator) {
+  // A fifth of value x picture width.
   EXPECT_EQ(linesizeForSlider(1.0f, 1280.0f), 256.0f);
-  const float v = 0.3337f;  // single-precision product, double-precision tenth, stored as float
-  EXPECT_EQ(linesizeForSlider(v, 1001.0f), static_cast<float>(static_cast<double>(v * 1001.0f) * 0.2));
+  EXPECT_EQ(linesizeForSlider(0.5f, 640.0f), 64.0f);
+  EXPECT_EQ(linesizeForSlider(0.0f, 1280.0f), 0.0f);
+  EXPECT_FLOAT_EQ(linesizeForSlider(0.3337f, 1001.0f), 66.80674f);  // 334.0337 / 5
+  EXPECT_FLOAT_EQ(linesizeForSlider(0.55f, 640.0f), 70.4f);
   EXPECT_EQ(indicatorDiameter(128.0f, {0, 0, 560, 750}, kPhoto, true), 56.0f);
   EXPECT_EQ(indicatorDiameter(100.0f, kPlate, kTall, false), 37.5f);  // heights decide
   EXPECT_EQ(indicatorDiameter(30.0f, kPlate, {}, true), 0.0f);

@@ -138,13 +138,13 @@ class DesktopTest : public ::testing::Test {
     QTest::mouseRelease(plate(), Qt::LeftButton, {}, to);
   }
   QRectF pictureOnScreen() {
-    return canvas::CanvasModel::fitRect(model()->baseviewFrame(),
-                                        QSizeF(model()->orgimgview()->image().size()));
+    return canvas::fitRect(model()->plate()->baseviewFrame(),
+                           QSizeF(model()->painting()->orgimgview()->image().size()));
   }
   // The picture point shown at a canvas point.
   QPointF pictureAt(QPointF p) {
     const QRectF r = pictureOnScreen();
-    const QSize s = model()->orgimgview()->image().size();
+    const QSize s = model()->painting()->orgimgview()->image().size();
     return QPointF((p.x() - r.x()) * s.width() / r.width(), (p.y() - r.y()) * s.height() / r.height());
   }
 

@@ -14,7 +14,7 @@ TEST_F(DesktopTest, StartsEmptyResizableWithMenusAndEveryActionExplained) {
   start();
   EXPECT_TRUE(find<QLabel>("emptyHint")->isVisible());
   EXPECT_EQ(find<QLabel>("emptyHint")->geometry(), plate()->geometry());  // covering the empty canvas
-  EXPECT_FALSE(model()->imgready());
+  EXPECT_FALSE(model()->painting()->imgready());
   EXPECT_EQ(w()->minimumSize(), QSize(800, 600));
   EXPECT_EQ(w()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
   QStringList menus;
@@ -62,12 +62,12 @@ TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRendered) {
   EXPECT_FALSE(find<platform::ActivityIndicator>("busyIndicator")->isVisible());
   EXPECT_FALSE(find<QLabel>("emptyHint")->isVisible());
   EXPECT_EQ(find<QLabel>("photoLabel")->text(), QStringLiteral("wide.png  640 \u00d7 480 px"));
-  EXPECT_EQ(model()->orgimgview()->image().size(), QSize(640, 480));
+  EXPECT_EQ(model()->painting()->orgimgview()->image().size(), QSize(640, 480));
   // The plate is the picture fitted into the canvas, centred.
-  EXPECT_TRUE(same(model()->baseviewFrame(),
-                   canvas::CanvasModel::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
+  EXPECT_TRUE(
+      same(model()->plate()->baseviewFrame(), canvas::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
   // The brush follows the slider as in every layout: a fifth of value x width.
-  EXPECT_FLOAT_EQ(model()->linesize(), float(double(0.5f * 640.0f) * 0.2));
+  EXPECT_FLOAT_EQ(model()->painting()->linesize(), 64.0f);
 
   // While the next photo is prepared the canvas waits and the indicator shows.
   ASSERT_TRUE(w()->document()->pickPhotoFile(writePhoto(dir_, "tall.png", 300, 400)));
@@ -85,20 +85,20 @@ TEST_F(DesktopTest, ResizeKeepsZoomAndCentreAndFitAndActualPixelsSetExactFrames)
   start(QSize(1280, 800));
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 640, 480)));
   for (int i = 0; i < 3; ++i) key(Qt::CTRL | Qt::Key_Equal);  // zoomed in well past the window
-  const QSizeF zoomed = model()->baseviewFrame().size();
+  const QSizeF zoomed = model()->plate()->baseviewFrame().size();
   EXPECT_GT(zoomed.width(), plate()->width());
   const QPointF centreBefore = pictureAt(QRectF(plate()->rect()).center());
   w()->resize(1400, 900);
   QCoreApplication::processEvents();
-  EXPECT_EQ(model()->clipFrame(), QRectF(plate()->rect()));
-  EXPECT_EQ(model()->baseviewFrame().size(), zoomed);
+  EXPECT_EQ(model()->plate()->clipFrame(), QRectF(plate()->rect()));
+  EXPECT_EQ(model()->plate()->baseviewFrame().size(), zoomed);
   const QPointF centreAfter = pictureAt(QRectF(plate()->rect()).center());
   EXPECT_NEAR(centreAfter.x(), centreBefore.x(), 0.01);
   EXPECT_NEAR(centreAfter.y(), centreBefore.y(), 0.01);
 
   key(Qt::CTRL | Qt::Key_0);
-  EXPECT_TRUE(same(model()->baseviewFrame(),
-                   canvas::CanvasModel::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
+  EXPECT_TRUE(
+      same(model()->plate()->baseviewFrame(), canvas::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
   key(Qt::CTRL | Qt::Key_1);
   const double dpr = plate()->devicePixelRatioF();
   EXPECT_NEAR(pictureOnScreen().width(), 640.0 / dpr, 1e-3);
@@ -110,9 +110,10 @@ TEST_F(DesktopTest, ResizeKeepsZoomAndCentreAndFitAndActualPixelsSetExactFrames)
   // (here the photo is smaller than the window), centred.
   for (int i = 0; i < 8; ++i) key(Qt::CTRL | Qt::Key_Minus);
   const QSizeF actual(640.0 / dpr, 480.0 / dpr);
-  EXPECT_TRUE(same(model()->baseviewFrame(), QRectF(QPointF((plate()->width() - actual.width()) / 2,
-                                                            (plate()->height() - actual.height()) / 2),
-                                                    actual)));
+  EXPECT_TRUE(
+      same(model()->plate()->baseviewFrame(),
+           QRectF(QPointF((plate()->width() - actual.width()) / 2, (plate()->height() - actual.height()) / 2),
+                  actual)));
 }
 
 TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
@@ -123,33 +124,33 @@ TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
   const QPoint b = a + QPoint(int(picture.width() / 2), 0);
   EXPECT_FALSE(action("undo")->isEnabled());
   stroke(a, b);
-  EXPECT_GT(model()->currentstep(), 0);
+  EXPECT_GT(model()->painting()->history().currentstep(), 0);
   EXPECT_TRUE(action("undo")->isEnabled());
   EXPECT_FALSE(action("redo")->isEnabled());
   // The work image is cleared under the stroke: photo A shows there.
   const QPointF mid = pictureAt((a + b) / 2);
-  EXPECT_EQ(qAlpha(model()->workimgview()->image().pixel(mid.toPoint())), 0);
+  EXPECT_EQ(qAlpha(model()->painting()->workimgview()->image().pixel(mid.toPoint())), 0);
   key(Qt::CTRL | Qt::Key_Z);
-  EXPECT_EQ(model()->currentstep(), 0);
+  EXPECT_EQ(model()->painting()->history().currentstep(), 0);
   EXPECT_FALSE(action("undo")->isEnabled());
   EXPECT_TRUE(action("redo")->isEnabled());
   key(Qt::CTRL | Qt::Key_Y);
-  EXPECT_GT(model()->currentstep(), 0);
+  EXPECT_GT(model()->painting()->history().currentstep(), 0);
   EXPECT_FALSE(action("redo")->isEnabled());
 
   key(Qt::Key_B);
-  EXPECT_TRUE(model()->brushModeB());
+  EXPECT_EQ(model()->painting()->brushMode(), canvas::BrushMode::B);
   EXPECT_TRUE(action("brushB")->isChecked());
   EXPECT_FALSE(action("brushA")->isChecked());
-  EXPECT_TRUE(model()->orgimgview()->isHidden());
+  EXPECT_TRUE(model()->painting()->orgimgview()->isHidden());
   EXPECT_FALSE(action("undo")->isEnabled());  // the switch starts a new history
   key(Qt::Key_A);
-  EXPECT_FALSE(model()->brushModeB());
+  EXPECT_EQ(model()->painting()->brushMode(), canvas::BrushMode::A);
   EXPECT_TRUE(action("brushA")->isChecked());
 
   key(Qt::Key_BracketRight);
   EXPECT_EQ(find<QSlider>("brushSize")->value(), 55);
-  EXPECT_FLOAT_EQ(model()->linesize(), float(double(0.55f * 640.0f) * 0.2));
+  EXPECT_FLOAT_EQ(model()->painting()->linesize(), 70.4f);  // 0.55 x 640 / 5
   EXPECT_EQ(find<QLabel>("brushLabel")->text(), QStringLiteral("Brush 70 px"));
   key(Qt::Key_BracketLeft);
   key(Qt::Key_BracketLeft);

@@ -173,7 +173,8 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   EXPECT_EQ(selectedRow(colourList()), 2);
   // Photo A is the second style's rendering of the photo.
   sketch::GrayPlane plane;
-  EXPECT_EQ(model()->orgimgview()->image(), renderer.render(doc()->orgimg(), 2, plane, nullptr).value());
+  EXPECT_EQ(model()->painting()->orgimgview()->image(),
+            renderer.render(doc()->orgimg(), 2, plane, nullptr).value());
   // The choice in force is drawn in the window's highlight whether or not its list has the focus.
   EXPECT_EQ(sketchList()->palette().color(QPalette::Inactive, QPalette::Highlight),
             w()->palette().color(QPalette::Active, QPalette::Highlight));

@@ -41,7 +41,7 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
   EXPECT_FALSE(c->photoAtypebaseview()->isHidden());
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(c->document()->orgimg().size(), QSize(640, 480));  // wider than the canvas, kept at its size
-  EXPECT_EQ(c->workview()->model()->linesize(), 64.0f);
+  EXPECT_EQ(c->workview()->model()->painting()->linesize(), 64.0f);
 
   QMimeData mime;
   mime.setUrls({QUrl::fromLocalFile(writePhoto("dropped.png", 200, 150))});
@@ -58,11 +58,11 @@ TEST_F(ScreenTest, PhotosComeByDialogDropOrSampleAndMissingSourcesOrBadFilesChan
 
   const qint64 key = c->document()->orgimg().cacheKey();
   const qint64 bKey = c->workview()->sketchimgview()->image().cacheKey();
-  const float offY = c->workview()->model()->offsetratio_y();
+  const float offY = c->workview()->model()->plate()->fit().offsetratio_y;
   auto unchanged = [&] {
     EXPECT_EQ(c->document()->orgimg().cacheKey(), key);
     EXPECT_EQ(c->workview()->sketchimgview()->image().cacheKey(), bKey);
-    EXPECT_EQ(c->workview()->model()->offsetratio_y(), offY);
+    EXPECT_EQ(c->workview()->model()->plate()->fit().offsetratio_y, offY);
     EXPECT_FALSE(c->document()->imgchanged());
     EXPECT_TRUE(c->processindicator()->isHidden());
     EXPECT_FALSE(c->workview()->isHidden());
@@ -102,9 +102,10 @@ TEST_F(ScreenTest, LargePhotosAreFittedFromTheirFullSizeAndShrunk) {
     canvas::CanvasModel* model = (tablet ? startTablet() : startPhone())->workview()->model();
     ASSERT_TRUE(pickAndRender(writePhoto("big.jpg", photo.width(), photo.height(), "JPG")));
     EXPECT_EQ(controller_->document()->orgimg().size(), kept);
-    EXPECT_EQ(model->bigwidth(), bigwidth);
-    EXPECT_EQ(bigwidth ? model->offsetratio_x() : model->offsetratio_y(), 0.0f);
-    EXPECT_NEAR(bigwidth ? model->offsetratio_y() : model->offsetratio_x(), margin, 5e-8);
-    EXPECT_FLOAT_EQ(model->linesize(), linesize);
+    EXPECT_EQ(model->plate()->fit().bigwidth, bigwidth);
+    EXPECT_EQ(bigwidth ? model->plate()->fit().offsetratio_x : model->plate()->fit().offsetratio_y, 0.0f);
+    EXPECT_NEAR(bigwidth ? model->plate()->fit().offsetratio_y : model->plate()->fit().offsetratio_x, margin,
+                5e-8);
+    EXPECT_FLOAT_EQ(model->painting()->linesize(), linesize);
   }
 }

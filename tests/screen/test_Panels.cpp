@@ -30,7 +30,7 @@ TEST_F(ScreenTest, PanelsExpandKeepRowTapsAndOneTapCollapsesBothAndRendersTheCha
   EXPECT_FALSE(c->bkbtn()->isVisible());
   EXPECT_EQ(c->sketchtypebaseviewFrame(), QRectF(270, 415, 50, 65));
   EXPECT_EQ(c->photoAtypebaseviewFrame(), QRectF(0, 415, 50, 65));
-  EXPECT_FALSE(c->workview()->model()->sketchready());  // render scheduled
+  EXPECT_FALSE(c->workview()->model()->painting()->sketchready());  // render scheduled
   EXPECT_TRUE(c->processindicator()->isAnimating());
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(defaults().integerForKey("currenttype"), 4);
@@ -42,7 +42,7 @@ TEST_F(ScreenTest, PanelsExpandKeepRowTapsAndOneTapCollapsesBothAndRendersTheCha
     QTest::mouseClick(c->showphotoAtypeviewbtn(), Qt::LeftButton);
     for (int row : rows) clickRow(c->photoAtypetableview(), row);
     QTest::mouseClick(c->bkbtn(), Qt::LeftButton);
-    EXPECT_TRUE(c->workview()->model()->sketchready());
+    EXPECT_TRUE(c->workview()->model()->painting()->sketchready());
     EXPECT_TRUE(c->processindicator()->isHidden());
   }
   c->didSelectRow(1, 8), c->didSelectRow(2, -1), c->didSelectRow(3, 2);  // outside the lists: ignored

@@ -19,7 +19,7 @@ TEST(PhotoFit, CanvasRatiosTheFitOfDocumentedShapesAndTheBrushWidth) {
            {{3264, 2448}, phone480, true, 0.22f, 2e-8f},
            {{2448, 3264}, phone480, true, 0.0022222f, 5e-8f},  // portrait, yet just wider than the canvas
            {{2448, 3264}, tablet, false, 0.0092593f, 5e-8f},
-           {{1000, 2000}, phone568, false, float((1.0 - double(0.5f / (280.0f / 463.0f))) * 0.5), 0},
+           {{1000, 2000}, phone568, false, 24.25f / 280.0f, 5e-8f},  // 231.5 wide in 280
            {{280, 375}, phone480, false, 0, 0},  // the exact canvas shape takes the height branch
            {{648, 848}, tablet, false, 0, 0}}) {
     SCOPED_TRACE(testing::Message() << photo.width() << "x" << photo.height() << " on " << aspect);
@@ -31,7 +31,7 @@ TEST(PhotoFit, CanvasRatiosTheFitOfDocumentedShapesAndTheBrushWidth) {
   // The brush is a fifth of slider times width: v * w in single precision, then times 0.2 in double.
   EXPECT_EQ(document::brushWidthForPhoto(0.0f, 1280), 0.0f);
   EXPECT_EQ(document::brushWidthForPhoto(1.0f, 1000), 200.0f);
-  EXPECT_EQ(document::brushWidthForPhoto(0.3f, 777), float(double(0.3f * 777.0f) * 0.2));
+  EXPECT_FLOAT_EQ(document::brushWidthForPhoto(0.3f, 777), 46.62f);
 }
 
 TEST(ScreenProfile, PhoneFramesFollowTheScreenHeightTabletFramesAreFixed) {

@@ -44,12 +44,12 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
   EXPECT_TRUE(same(W(), B()));
   // The canvas is ready and starts afresh.
   EXPECT_FALSE(view()->isHidden());
-  EXPECT_TRUE(view()->model()->imgready());
-  EXPECT_TRUE(view()->model()->sketchready());
-  EXPECT_EQ(view()->model()->currentstep(), 0);
+  EXPECT_TRUE(view()->model()->painting()->imgready());
+  EXPECT_TRUE(view()->model()->painting()->sketchready());
+  EXPECT_EQ(view()->model()->painting()->history().currentstep(), 0);
   EXPECT_FALSE(view()->undobtn()->isEnabled());
   EXPECT_FALSE(view()->redobtn()->isEnabled());
-  EXPECT_EQ(view()->model()->baseviewFrame(), QRectF(0, 0, 280, 375));
+  EXPECT_EQ(view()->model()->plate()->baseviewFrame(), QRectF(0, 0, 280, 375));
   platform::AsyncImageWriter::shared().waitForIdle();  // the scratch file holds the work image
   EXPECT_TRUE(same(QImage(platform::scratchFilePath()), W()));
 
@@ -58,7 +58,7 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
   QImage painted = W();  // something painted on the work image, and a zoom
   painted.fill(Qt::red);
   view()->workimgview()->setImage(painted);
-  view()->model()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
+  view()->model()->plate()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
   QFile::remove(platform::scratchFilePath());
   c->didSelectRow(2, 5);
   c->document()->dosketch();
@@ -72,12 +72,12 @@ TEST_F(RenderPassTest, NewPhotosRenderBothThenOnlyWhatChangedAndTheWorkIsAlwaysR
 
   const qint64 aKey = A().cacheKey();
   view()->workimgview()->setImage(painted);
-  view()->model()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
+  view()->model()->plate()->setBaseviewFrame(QRectF(-50, -40, 560, 750));
   c->document()->dosketch();  // nothing changed
   EXPECT_EQ(A().cacheKey(), aKey);
   EXPECT_EQ(B().cacheKey(), bKey);
   EXPECT_TRUE(same(W(), B()));
-  EXPECT_EQ(view()->model()->baseviewFrame(), QRectF(0, 0, 280, 375));
+  EXPECT_EQ(view()->model()->plate()->baseviewFrame(), QRectF(0, 0, 280, 375));
 
   c->didSelectRow(2, 3);  // equal styles give the same rendering
   c->document()->dosketch();
@@ -125,8 +125,8 @@ TEST_F(RenderPassTest, MissingTextureKeepsThePreviousPhoto) {
   ASSERT_TRUE(pickAndRender(writePhoto("first.png", 160, 120)));
   const qint64 first = c->document()->orgimg().cacheKey();
   auto fit = [&] {
-    return std::tuple(view()->model()->offsetratio_y(), view()->model()->bigwidth(),
-                      view()->model()->linesize());
+    return std::tuple(view()->model()->plate()->fit().offsetratio_y, view()->model()->plate()->fit().bigwidth,
+                      view()->model()->painting()->linesize());
   };
   const auto firstFit = fit();
   c->didSelectRow(1, 2);
@@ -137,7 +137,7 @@ TEST_F(RenderPassTest, MissingTextureKeepsThePreviousPhoto) {
   EXPECT_EQ(fit(), firstFit);
   EXPECT_EQ(B().size(), QSize(160, 120));
   EXPECT_FALSE(view()->isHidden());
-  EXPECT_TRUE(view()->model()->sketchready());
+  EXPECT_TRUE(view()->model()->painting()->sketchready());
   EXPECT_EQ(c->document()->photoName(), QStringLiteral("first.png"));
   EXPECT_EQ(c->document()->currenttype(), 0);  // the selection is back on what is shown
   EXPECT_EQ(defaults().integerForKey("currenttype"), 0);
@@ -155,22 +155,22 @@ TEST_F(RenderPassTest, ARenderedStyleChangeStartsANewHistoryOnTheNewSketch) {
     QTest::mouseMove(view(), (a + b) / 2 + QPoint(0, 30 * stroke));
     QTest::mouseRelease(view(), Qt::LeftButton, {}, b + QPoint(0, 30 * stroke));
   }
-  ASSERT_TRUE(view()->model()->canUndo());
+  ASSERT_TRUE(view()->model()->painting()->canUndo());
   ASSERT_FALSE(same(W(), B()));
   QTest::mouseClick(view()->undobtn(), Qt::LeftButton);  // one undone: redo would be possible
-  ASSERT_TRUE(view()->model()->canRedo());
+  ASSERT_TRUE(view()->model()->painting()->canRedo());
   QTest::mouseClick(c->showsketchtypeviewbtn(), Qt::LeftButton);
   clickRow(c->sketchtypetableview(), 5);
   QTest::mouseClick(c->bkbtn(), Qt::LeftButton);
   ASSERT_TRUE(waitForRender());
   EXPECT_TRUE(same(B(), 5));
   EXPECT_TRUE(same(W(), B()));  // the painting is gone with the old sketch
-  EXPECT_FALSE(view()->model()->canUndo());
-  EXPECT_FALSE(view()->model()->canRedo());
+  EXPECT_FALSE(view()->model()->painting()->canUndo());
+  EXPECT_FALSE(view()->model()->painting()->canRedo());
   EXPECT_FALSE(view()->undobtn()->isEnabled());
   EXPECT_FALSE(view()->redobtn()->isEnabled());
-  EXPECT_EQ(view()->model()->steparray().size(), 0u);
-  EXPECT_EQ(view()->model()->brushindex(), 0);
+  EXPECT_EQ(view()->model()->painting()->history().steps().size(), 0u);
+  EXPECT_EQ(view()->model()->painting()->history().brushindex(), 0);
   QTest::mouseClick(view()->undobtn(), Qt::LeftButton);  // nothing to undo back into the old painting
   EXPECT_TRUE(same(W(), B()));
 }

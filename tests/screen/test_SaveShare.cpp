@@ -11,8 +11,8 @@
 
 #include "ScreenFixture.h"
 #include "canvas/PlateView.h"
-#include "platform/Paths.h"
 #include "document/SaveShare.h"
+#include "platform/Paths.h"
 
 class SaveShareTest : public ScreenTest {
  protected:
@@ -25,7 +25,7 @@ class SaveShareTest : public ScreenTest {
   // A mouse stroke between two picture pixels of the plate.
   void stroke(QPointF from, QPointF to) {
     const QSizeF size = view()->orgimgview()->image().size();
-    const QRectF fit = canvas::CanvasModel::fitRect(view()->model()->baseviewFrame(), size);
+    const QRectF fit = canvas::fitRect(view()->model()->plate()->baseviewFrame(), size);
     const QTransform t = QTransform::fromTranslate(fit.x(), fit.y())
                              .scale(fit.width() / size.width(), fit.height() / size.height());
     auto at = [&](QPointF p) { return view()->workview()->geometry().topLeft() + t.map(p).toPoint(); };
@@ -68,10 +68,10 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   QTest::mouseClick(view()->Bbtn(), Qt::LeftButton);
   ASSERT_TRUE(view()->orgimgview()->isHidden());
   stroke({200, 40}, {200, 260});  // brush B brings the sketch back
-  ASSERT_GT(view()->model()->currentstep(), 0);
+  ASSERT_GT(view()->model()->painting()->history().currentstep(), 0);
   // Zoomed in and panned: the picture must not follow the view.
   const QRectF zoomed(-130, -60, 560, 750);
-  view()->model()->setBaseviewFrame(zoomed);
+  view()->model()->plate()->setBaseviewFrame(zoomed);
 
   const QString path = save(true);
   const QImage saved(path);
@@ -83,7 +83,7 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
     ASSERT_NE(photoA.pixel(p), sketch.pixel(p));
     EXPECT_EQ(saved.pixel(p), (&p < points + 2 ? photoA : sketch).pixel(p)) << p.x() << "," << p.y();
   }
-  EXPECT_EQ(view()->model()->baseviewFrame(), zoomed);
+  EXPECT_EQ(view()->model()->plate()->baseviewFrame(), zoomed);
   EXPECT_ALERT("Image Saved!", "The new image is saved to your album.", "OK");
   closeAlerts();
   QApplication::setActiveWindow(controller_.get());  // the alert took the focus
@@ -102,7 +102,7 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
 
   // A failed save says why and leaves the painting.
   const QImage work = view()->workimgview()->image().copy();
-  const int step = view()->model()->currentstep();
+  const int step = view()->model()->painting()->history().currentstep();
   QDir(album()).removeRecursively();
   writeFile(album(), "not a folder");  // a file where the album folder should be
   const QString reason = save(false);
@@ -110,7 +110,7 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   EXPECT_ALERT("Image Not Saved",
                QStringLiteral("The image could not be saved to your album: %1.").arg(reason), "OK");
   EXPECT_EQ(view()->workimgview()->image(), work);
-  EXPECT_EQ(view()->model()->currentstep(), step);
+  EXPECT_EQ(view()->model()->painting()->history().currentstep(), step);
   EXPECT_TRUE(QFileInfo(album()).isFile());
   closeAlerts();
 
@@ -252,7 +252,8 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   for (auto [path, mode] : {std::pair{fresh.path, 0640}, {old.fileName(), 0600}}) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, mode_t(mode)) << path.toStdString() << " " << std::oct << (info.st_mode & 0777);
+    EXPECT_EQ(info.st_mode & 0777, mode_t(mode))
+        << path.toStdString() << " " << std::oct << (info.st_mode & 0777);
   }
   EXPECT_EQ(QImageReader(old.fileName()).size(), QSize(64, 48));
 
@@ -284,10 +285,11 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   }();
   QImage noise(900, 900, QImage::Format_RGB32);
   for (int y = 0; y < noise.height(); ++y)
-    for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
+    for (int x = 0; x < noise.width(); ++x)
+      noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
   struct rlimit limit {};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-  const struct rlimit small {rlim_t(oldBytes.size() + 4096), limit.rlim_max};
+  const struct rlimit small { rlim_t(oldBytes.size() + 4096), limit.rlim_max };
   const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   const document::AlbumWrite cut = document::writePictureFile(noise, old.fileName());
@@ -312,7 +314,7 @@ TEST_F(SaveShareTest, ThePaintingIsChangedFromAStrokeUntilASaveThatHoldsIt) {
   save(true);
   clickAlertButton(QStringLiteral("OK"));
   EXPECT_FALSE(document->isModified());
-  view()->model()->undo();
+  view()->model()->painting()->undo();
   EXPECT_TRUE(document->isModified());  // the saved picture has that stroke
   save(true);
   clickAlertButton(QStringLiteral("OK"));

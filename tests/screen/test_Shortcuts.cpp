@@ -20,20 +20,20 @@ TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas
 
   ASSERT_TRUE(pickAndRender(writePhoto("p.png", 640, 480)));
   keys({Qt::CTRL | Qt::Key_Z});  // nothing to undo
-  EXPECT_EQ(canvas->model()->currentstep(), 0);
+  EXPECT_EQ(canvas->model()->painting()->history().currentstep(), 0);
   const QPoint a = canvas->workview()->geometry().topLeft() + QPoint(100, 150), b = a + QPoint(80, 50);
   QTest::mousePress(canvas, Qt::LeftButton, {}, a);
   QTest::mouseMove(canvas, a + QPoint(10, 10));
   QTest::mouseMove(canvas, b);
   QTest::mouseRelease(canvas, Qt::LeftButton, {}, b);
-  const int painted = canvas->model()->currentstep();
+  const int painted = canvas->model()->painting()->history().currentstep();
   ASSERT_GT(painted, 0);
   keys({Qt::CTRL | Qt::Key_Z});
-  EXPECT_LT(canvas->model()->currentstep(), painted);
+  EXPECT_LT(canvas->model()->painting()->history().currentstep(), painted);
   keys({Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
-  EXPECT_EQ(canvas->model()->currentstep(), painted);
+  EXPECT_EQ(canvas->model()->painting()->history().currentstep(), painted);
   keys({Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Y});
-  EXPECT_EQ(canvas->model()->currentstep(), painted);
+  EXPECT_EQ(canvas->model()->painting()->history().currentstep(), painted);
   keys({Qt::Key_B});
   EXPECT_TRUE(canvas->Bbtn()->isSelected());
   EXPECT_TRUE(canvas->orgimgview()->isHidden());
@@ -42,7 +42,7 @@ TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas
   EXPECT_FALSE(canvas->orgimgview()->isHidden());
   keys({Qt::Key_BracketRight});
   EXPECT_FLOAT_EQ(slider->value(), 0.55f);
-  EXPECT_EQ(canvas->model()->linesize(), float(double(slider->value() * 640.0f) * 0.2));
+  EXPECT_FLOAT_EQ(canvas->model()->painting()->linesize(), 70.4f);  // 0.55 x 640 / 5
   keys({Qt::Key_BracketLeft, Qt::Key_BracketLeft});
   EXPECT_FLOAT_EQ(slider->value(), 0.45f);
 
@@ -60,5 +60,5 @@ TEST_F(ScreenTest, ShortcutsFollowTheButtonsAndWaitForAPhotoAndAnUncoveredCanvas
   QApplication::setActiveWindow(c);
   for (int i = 0; i < 12; ++i) keys({Qt::Key_BracketRight});  // uncovered again, the keys act
   EXPECT_EQ(slider->value(), 1.0f);
-  EXPECT_EQ(canvas->model()->linesize(), 128.0f);
+  EXPECT_EQ(canvas->model()->painting()->linesize(), 128.0f);
 }

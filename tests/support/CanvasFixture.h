@@ -27,17 +27,11 @@ inline std::unique_ptr<canvas::VorlaneView_iPhone> makePhoneCanvas() {
   auto view = std::make_unique<canvas::VorlaneView_iPhone>(QRectF(0, 0, 320, 480));
   view->show();
   canvas::CanvasModel* model = view->model();
-  model->setOffsetratio_y((1.0f - (280.0f / 375.0f) / (1280.0f / 960.0f)) * 0.5f);
-  model->setBigwidth(true);
-  model->setLinesize(128.0f);
-  view->sketchimgview()->setImage(flat(kGrey));
-  view->orgimgview()->setImage(flat(kRed));
-  view->workimgview()->setImage(flat(kGrey));
-  model->setSketchready(true);
-  model->setImgready(true);
-  model->writeScratchFile();
-  model->resetBaseviewFrame();
-  model->resetHistory();
+  // Fitted to the 280 x 375 clip the photo is 280 x 210: margins of 82.5 points
+  // above and below, 0.22 of the height.
+  model->plate()->setFit({0.0f, 0.22f, true});
+  model->painting()->setLinesize(128.0f);
+  model->setPictures(flat(kGrey), flat(kRed));
   QApplication::processEvents();
   return view;
 }

@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "canvas/Painting.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "canvas/CanvasGeometry.h"
+#include "canvas/Plate.h"
+#include "platform/AsyncImageWriter.h"
+#include "platform/Log.h"
+#include "platform/Paths.h"
+#include "platform/Resources.h"
+
+namespace canvas {
+
+namespace {
+
+bool allOpaque(const QImage& image) {
+  if (image.isNull()) return false;
+  if (!image.hasAlphaChannel()) return true;
+  if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_ARGB32)
+    return false;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(line[x]) != 255) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void ImageLayer::setImage(const QImage& image) {
+  setImage(image, nullptr);
+}
+
+void ImageLayer::setImage(const QImage& image, const ImageLayer* sameAs) {
+  image_ = image;
+  // Photo B is also the first work image: one scan serves both.
+  opaque_ = sameAs && sameAs->image_.cacheKey() == image.cacheKey() ? sameAs->opaque_ : allOpaque(image_);
+  if (changed_) changed_();
+}
+
+void ImageLayer::setHidden(bool hidden) {
+  if (hidden_ == hidden) return;
+  hidden_ = hidden;
+  if (changed_) changed_();
+}
+
+Painting::Painting(QObject* parent)
+    : QObject(parent),
+      sketch_([this] { emit layersChanged(); }),
+      org_([this] { emit layersChanged(); }),
+      work_([this] { emit layersChanged(); }) {}
+
+void Painting::setImgready(bool ready) {
+  if (imgready_ == ready) return;
+  imgready_ = ready;
+  emit readyChanged();
+}
+
+void Painting::setSketchready(bool ready) {
+  if (sketchready_ == ready) return;
+  sketchready_ = ready;
+  emit readyChanged();
+}
+
+void Painting::setSliderValue(float value) {
+  sliderValue_ = std::clamp(value, 0.0f, 1.0f);
+  linesize_ = linesizeForSlider(sliderValue_, static_cast<float>(org_.image().width()));
+  emit brushSizeChanged();
+}
+
+void Painting::setLinesize(float size) {
+  linesize_ = size;
+  emit brushSizeChanged();
+}
+
+void Painting::ensureWorkImage() {
+  prepareWorkImage();
+  const QImage& work = work_.image();
+  if (work.isNull()) return;
+  if (history_.base().isNull() || history_.base().size() != work.size()) history_.setBase(work.copy());
+}
+
+void Painting::prepareWorkImage() {
+  QImage& work = work_.image_;
+  if (work.isNull()) return;
+  // Painting in place needs alpha, and a picture of its own: a shared one would
+  // be copied whole at the first paint.
+  if (work.format() != QImage::Format_ARGB32_Premultiplied)
+    work = work.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  else if (!work.isDetached())
+    work = work.copy();
+}
+
+void Painting::paintSegment(QPointF start, QPointF end) {
+  const StrokeSegment seg{static_cast<float>(end.x()),
+                          static_cast<float>(end.y()),
+                          static_cast<float>(start.x()),
+                          static_cast<float>(start.y()),
+                          linesize_,
+                          org_.isHidden(),
+                          static_cast<std::uint32_t>(history_.brushindex())};
+  ensureWorkImage();
+  work_.opaque_ = false;
+  const QRect changed =
+      recorder_ ? recorder_(seg, history_, work_.image_) : history_.push(seg, &work_.image_);
+  if (!changed.isEmpty()) emit workChanged(changed);
+  historyMoved();
+}
+
+void Painting::finishStroke() {
+  history_.finishStroke();
+}
+
+void Painting::historyMoved() {
+  // Views only show whether undo and redo are possible: a brush move that
+  // changes neither costs them nothing.
+  const bool canUndo = history_.canUndo(), canRedo = history_.canRedo();
+  if (canUndo == shownCanUndo_ && canRedo == shownCanRedo_) return;
+  shownCanUndo_ = canUndo;
+  shownCanRedo_ = canRedo;
+  emit historyChanged();
+}
+
+void Painting::logHistory() const {
+  qCDebug(lcVorlaneDiag, "Array count: %d, currentstep: %d", history_.count(), history_.currentstep());
+}
+
+void Painting::undo() {
+  // Nothing in effect: nothing to read or rebuild.
+  if (!history_.canUndo()) return;
+  ensureWorkImage();
+  work_.opaque_ = false;
+  const QRect changed = history_.undo(work_.image_);
+  if (!changed.isEmpty()) emit workChanged(changed);
+  historyMoved();
+  if (logsUndo_) logHistory();
+}
+
+void Painting::redo() {
+  if (!history_.canRedo()) return;
+  ensureWorkImage();
+  work_.opaque_ = false;
+  const QRect changed = history_.redo(work_.image_);
+  if (!changed.isEmpty()) emit workChanged(changed);
+  historyMoved();
+  logHistory();
+}
+
+void Painting::setBrushMode(BrushMode mode) {
+  if (mode_ != mode) {
+    resetHistory();
+    mode_ = mode;
+    const QSize size = org_.image().size();
+    if (!size.isEmpty()) {
+      // What is on screen becomes the new opaque work image and base picture.
+      const QImage& sketch = sketch_.image();
+      const QRectF all(0, 0, size.width(), size.height());
+      // Photo B over a transparent picture is photo B itself: start from a copy.
+      const bool copySketch = sketch.size() == size && sketch.format() == QImage::Format_ARGB32_Premultiplied;
+      QImage flat = copySketch ? sketch.copy() : QImage(size, QImage::Format_ARGB32_Premultiplied);
+      if (!copySketch) flat.fill(Qt::transparent);
+      QPainter painter(&flat);
+      if (!copySketch && !sketch.isNull()) painter.drawImage(all, sketch);
+      if (!org_.isHidden()) painter.drawImage(all, org_.image());
+      if (!work_.image().isNull()) painter.drawImage(all, work_.image());
+      painter.end();
+      work_.setImage(flat);
+      writeScratchFile();
+    }
+    org_.setHidden(mode == BrushMode::B);
+    emit brushModeChanged(mode);
+  }
+  emit brushModeRequested();
+}
+
+void Painting::setPictures(const QImage& photoB, const QImage& photoA) {
+  // The work image gets pixels of its own before it is painted on.
+  sketch_.setImage(photoB);
+  work_.setImage(photoB, &sketch_);
+  org_.setImage(photoA);
+  setSketchready(true);
+  setImgready(true);
+  writeScratchFile();
+  resetHistory();
+}
+
+void Painting::writeScratchFile() {
+  prepareWorkImage();
+  const QImage& work = work_.image();
+  if (work.isNull()) return;
+  // The base stays in memory for undo; the file is its copy on disk, written off
+  // the main thread (a later write is never overtaken by this one).
+  const QImage base = work.copy();
+  history_.setBase(base);
+  platform::AsyncImageWriter::shared().write(base, platform::scratchFilePath());
+}
+
+void Painting::resetHistory() {
+  history_.reset();
+  historyMoved();
+}
+
+QImage Painting::renderFinalPicture(std::optional<QRectF> indicator) const {
+  const QSize size = org_.image().size();
+  if (size.isEmpty()) return {};
+  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // The plate as it would be laid out at one pixel per point: the layers fill it
+  // as they fill the plate on screen.
+  const QRectF plate(0, 0, size.width(), size.height());
+  for (const ImageLayer* layer : {&sketch_, &org_, &work_}) {
+    if (layer->isHidden() || layer->image().isNull()) continue;
+    painter.drawImage(fitRect(plate, QSizeF(layer->image().size())), layer->image());
+  }
+  if (indicator) {
+    const QImage circle = platform::imageNamed(QStringLiteral("circle.png"));
+    if (!circle.isNull()) painter.drawImage(*indicator, circle);
+  }
+  return picture;
+}
+
+}  // namespace canvas

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The painting without widgets and without a viewport: the three picture layers,
+// the brush (mode and size), the history with undo and redo, the scratch file
+// and the final picture. Everything here is in picture pixels; where the picture
+// sits on screen is the Plate's business.
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+#include <QRectF>
+#include <functional>
+#include <optional>
+
+#include "canvas/StrokeHistory.h"
+#include "canvas/StrokeSegment.h"
+
+namespace canvas {
+
+// One picture layer of the plate: its picture and its hidden flag.
+class ImageLayer {
+ public:
+  explicit ImageLayer(std::function<void()> changed) : changed_(std::move(changed)) {}
+  const QImage& image() const { return image_; }
+  void setImage(const QImage& image);
+  bool isHidden() const { return hidden_; }
+  void setHidden(bool hidden);
+  // Every pixel of the picture is opaque (known when the picture is set): what
+  // lies under it need not be painted.
+  bool isOpaque() const { return opaque_; }
+
+ private:
+  friend class Painting;  // paints in place on the work image
+  void setImage(const QImage& image, const ImageLayer* sameAs);
+  QImage image_;
+  bool hidden_ = false;
+  bool opaque_ = false;
+  std::function<void()> changed_;
+};
+
+// A paints photo A back; B brings the sketch back.
+enum class BrushMode { A, B };
+
+class Painting : public QObject {
+  Q_OBJECT
+ public:
+  // Records seg in history and paints it onto work; returns the picture pixels
+  // that changed. Empty: the history's own in-place painting.
+  using SegmentRecorder =
+      std::function<QRect(const StrokeSegment& seg, StrokeHistory& history, QImage& work)>;
+
+  explicit Painting(QObject* parent = nullptr);
+
+  ImageLayer* sketchimgview() { return &sketch_; }
+  ImageLayer* orgimgview() { return &org_; }
+  ImageLayer* workimgview() { return &work_; }
+  const ImageLayer* sketchimgview() const { return &sketch_; }
+  const ImageLayer* orgimgview() const { return &org_; }
+  const ImageLayer* workimgview() const { return &work_; }
+
+  bool imgready() const { return imgready_; }
+  void setImgready(bool ready);
+  bool sketchready() const { return sketchready_; }
+  void setSketchready(bool ready);
+
+  // The brush-size slider (clamped to 0..1); the brush width follows it and
+  // photo A's width.
+  float sliderValue() const { return sliderValue_; }
+  void setSliderValue(float value);
+  // The brush width in picture pixels, set directly (a new photo's width before
+  // its pictures arrive).
+  float linesize() const { return linesize_; }
+  void setLinesize(float size);
+
+  // A change of mode starts afresh from what is shown: the layers flattened into
+  // the work image, the history emptied, the scratch file rewritten; in B photo A
+  // is hidden.
+  BrushMode brushMode() const { return mode_; }
+  void setBrushMode(BrushMode mode);
+
+  const StrokeHistory& history() const { return history_; }
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+  void undo();
+  void redo();
+  // The tablet also logs the history after an undo.
+  void setLogsUndo(bool logs) { logsUndo_ = logs; }
+
+  // Paints one segment of the current stroke from start to end (picture pixels)
+  // with the current brush and records it.
+  void paintSegment(QPointF start, QPointF end);
+  // The stroke is over: the next segment starts the next one.
+  void finishStroke();
+  void setSegmentRecorder(SegmentRecorder recorder) { recorder_ = std::move(recorder); }
+
+  // Hand-off from the render pass: photo B, the work image (a copy of photo B)
+  // and photo A; then the painting starts afresh (ready, scratch file, history).
+  void setPictures(const QImage& photoB, const QImage& photoA);
+
+  // Photo B, photo A unless hidden and the work image, composed at the size of
+  // photo A's picture, and the brush-size indicator where given (in picture
+  // pixels). A null image when photo A has no picture.
+  QImage renderFinalPicture(std::optional<QRectF> indicator = std::nullopt) const;
+
+ signals:
+  // The layers changed as a whole (pictures, hidden flags).
+  void layersChanged();
+  // Picture pixels of the work image changed.
+  void workChanged(const QRect& pictureRect);
+  // Undo or redo became possible or impossible.
+  void historyChanged();
+  void brushModeChanged(canvas::BrushMode mode);
+  // A brush-mode command arrived, whether or not it changed the mode (the phone's
+  // strip shows its size controls then).
+  void brushModeRequested();
+  void brushSizeChanged();
+  void readyChanged();
+
+ private:
+  void writeScratchFile();
+  void resetHistory();
+  void ensureWorkImage();
+  void prepareWorkImage();
+  void historyMoved();
+  void logHistory() const;
+
+  ImageLayer sketch_, org_, work_;
+  StrokeHistory history_;
+  SegmentRecorder recorder_;
+  float linesize_ = 30.0f;
+  float sliderValue_ = 0.5f;
+  BrushMode mode_ = BrushMode::A;
+  bool imgready_ = false;
+  bool sketchready_ = false;
+  bool logsUndo_ = false;
+  bool shownCanUndo_ = false;
+  bool shownCanRedo_ = false;
+};
+
+}  // namespace canvas

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The viewport without widgets: the clipping frame, the plate the picture sits
+// on (a float frame in clip coordinates), the picture's fit in the plate, zoom,
+// pan and the settling that ends them, and the brush-size indicator. It knows of
+// the painting only what it is told: photo A's size, the brush width and whether
+// a picture is ready.
+#include <QObject>
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
+#include "canvas/CanvasGeometry.h"
+
+namespace canvas {
+
+// How the plate relates to its clipping frame.
+enum class PlateRule {
+  // The plate starts as a fixed frame; settling keeps it at least as wide as the
+  // clip with no gap at the left and top edges (the phone and tablet).
+  FixedFrame,
+  // The plate has the picture's shape and starts fitted into the clip; settling
+  // keeps it at least that large, centres an axis the clip is wider than and
+  // closes gaps on the others (the desktop, whose clip follows the window).
+  FitPicture,
+};
+
+// Where a picture of size picture sits, aspect-fit and centred, in plate.
+QRectF fitRect(const QRectF& plate, QSizeF picture);
+
+class Plate : public QObject {
+  Q_OBJECT
+ public:
+  // clip: the clipping frame in canvas coordinates; plate: the plate's starting
+  // frame in clip coordinates (FixedFrame only); brushWidth: the brush the
+  // indicator starts with.
+  Plate(PlateRule rule, const QRectF& clip, const QRectF& plate, float brushWidth, QObject* parent = nullptr);
+
+  // What the plate knows of the painting: photo A's size, the brush width in
+  // picture pixels, whether there is a picture and whether the canvas takes
+  // input (the commands below act only then).
+  void setPictureSize(QSize size) { picture_ = size; }
+  void setBrushWidth(float width) { brushWidth_ = width; }
+  void setReady(bool imgready, bool active);
+
+  // The plate, a float model in clip coordinates.
+  QRectF baseviewFrame() const;
+  void setBaseviewFrame(const QRectF& frame);
+  // Back to the starting frame (or the picture fitted into the clip).
+  void resetBaseviewFrame();
+  QRectF clipFrame() const;
+  // A new clipping frame (the window was resized): the plate keeps its size and
+  // the picture point under the clip's centre, then settles.
+  void setClipFrame(const QRectF& clip);
+
+  const PictureFit& fit() const { return fit_; }
+  void setFit(const PictureFit& fit) { fit_ = fit; }
+  QPointF fixPoint(QPointF platePoint) const;
+  QRectF getimgframe() const;
+
+  // The brush-size indicator, in plate coordinates.
+  QRectF democircleFrame() const;
+  bool democircleHidden() const { return democircleHidden_; }
+  // The indicator's diameter in plate points for the current brush and zoom.
+  float indicatorDiameter() const;
+  // Shows the indicator at that size centred on platePoint.
+  void showIndicatorAt(QPointF platePoint);
+  // Moves its centre there, keeping its size and whether it shows.
+  void moveIndicatorTo(QPointF platePoint);
+  void hideIndicator();
+
+  // Gestures move the plate at once and leave it to settle afterwards.
+  bool framechanged() const { return framechanged_; }
+  void panBy(QPointF delta);
+  // factor about canvasPos (canvas coordinates): the wheel and trackpad pinch.
+  void zoomAbout(float factor, QPointF canvasPos);
+  // One two-finger move: previous and current positions of both fingers.
+  void twoFingerMove(QPointF previous0, QPointF previous1, QPointF now0, QPointF now1);
+  // Ends a gesture that moved the plate: the plate settles in a short animation.
+  void settleIfMoved();
+
+  // Commands of the desktop's View menu: exact frames, then settled at once.
+  void zoomBy(float factor);
+  void fitToClip();
+  void actualPixels(double devicePixelRatio);
+  // Device pixels per clip point of the view (the desktop lets a picture that is
+  // smaller than its window show at one picture pixel per device pixel).
+  void setDevicePixelRatio(double ratio);
+  // Clip points per picture pixel at the current zoom (0 without a picture).
+  double zoomFactor() const;
+
+ signals:
+  // The plate moved; animate: the display may follow in a short animation.
+  void plateChanged(bool animate);
+  // The indicator moved, appeared or went away; before: its frame until now.
+  void democircleChanged(const QRectF& before, bool wasHidden);
+
+ private:
+  SizeF pictureSize() const;
+  FrameF baseFrame() const;
+  FrameF settled(const FrameF& plate) const;
+  void setPlate(const FrameF& frame, bool animate);
+  void setDemocircle(const FrameF& frame, bool hidden);
+
+  PlateRule rule_;
+  FrameF clip_;
+  FrameF fixedBase_;
+  FrameF plate_;
+  FrameF democircle_;
+  PictureFit fit_;
+  QSize picture_;
+  float brushWidth_;
+  bool democircleHidden_ = true;
+  bool framechanged_ = false;
+  bool imgready_ = false;
+  bool active_ = false;
+  double devicePixelRatio_ = 1.0;
+};
+
+}  // namespace canvas

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The painting without a window: a 40 x 30 grey photo B over a red photo A, a
+// 4-pixel brush; exact pixels, the history's signals, the brush modes, the slider.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "canvas/Painting.h"
+#include "platform/AsyncImageWriter.h"
+
+using namespace canvas;
+
+namespace {
+
+constexpr QRgb kGrey = 0xff808080, kRed = 0xffff0000, kClear = 0x00000000;
+
+QImage flat(QRgb colour, QSize size = {40, 30}) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(colour);
+  return image;
+}
+
+class PaintingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    painting.setPictures(flat(kGrey), flat(kRed));
+    painting.setLinesize(4.0f);
+  }
+  void TearDown() override { platform::AsyncImageWriter::shared().waitForIdle(); }
+  // The stored (premultiplied) value of a pixel of the work image.
+  QRgb work(int x, int y) const {
+    return reinterpret_cast<const QRgb*>(painting.workimgview()->image().constScanLine(y))[x];
+  }
+
+  Painting painting;
+};
+
+// A pixel's square [x, x+1] x [y, y+1] against the band from (10, 15) to (30, 15),
+// 4 wide with round caps: inside the body, wholly outside the band's box, or on a cap.
+enum class Cover { Inside, Outside, Cap };
+Cover band(int x, int y) {
+  if (y < 13 || y > 16 || x < 8 || x > 31) return Cover::Outside;
+  if (x >= 10 && x <= 29) return Cover::Inside;
+  return Cover::Cap;
+}
+
+}  // namespace
+
+TEST_F(PaintingTest, ASegmentClearsExactlyTheBandItCovers) {
+  QSignalSpy work(&painting, &Painting::workChanged);
+  painting.paintSegment(QPointF(10, 15), QPointF(30, 15));
+  int softCaps = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) {
+      const QRgb p = this->work(x, y);
+      switch (band(x, y)) {
+        case Cover::Inside:
+          ASSERT_EQ(p, kClear) << x << "," << y;
+          break;
+        case Cover::Outside:
+          ASSERT_EQ(p, kGrey) << x << "," << y;
+          break;
+        case Cover::Cap:
+          // The grey thinned by the part of the pixel the cap covers: premultiplied,
+          // so the channels stay equal and at most 0x80.
+          ASSERT_EQ(qRed(p), qGreen(p)) << x << "," << y;
+          ASSERT_EQ(qRed(p), qBlue(p)) << x << "," << y;
+          ASSERT_LE(qRed(p), 0x80) << x << "," << y;
+          softCaps += qAlpha(p) > 0 && qAlpha(p) < 255;
+          break;
+      }
+    }
+  // The corners of the caps' boxes are partly covered; (9, 14) and (30, 15) lie
+  // wholly within 2 pixels of an end.
+  EXPECT_GE(softCaps, 8);
+  EXPECT_EQ(this->work(9, 14), kClear);
+  EXPECT_EQ(this->work(30, 15), kClear);
+  // The changed pixels as reported: the segment's box padded by half the width
+  // and 2 pixels for the soft edge, x 6..34 and y 11..19.
+  ASSERT_EQ(work.count(), 1);
+  EXPECT_EQ(work.first().at(0).toRect(), QRect(6, 11, 29, 9));
+
+  const StrokeSegment& s = painting.history().steps().at(0);
+  EXPECT_EQ(s.startX, 10.0f);
+  EXPECT_EQ(s.startY, 15.0f);
+  EXPECT_EQ(s.endX, 30.0f);
+  EXPECT_EQ(s.endY, 15.0f);
+  EXPECT_EQ(s.width, 4.0f);
+  EXPECT_FALSE(s.mode);
+  EXPECT_EQ(s.stroke, 0u);
+  // Photo B and photo A are untouched.
+  EXPECT_EQ(painting.sketchimgview()->image(), flat(kGrey));
+  EXPECT_EQ(painting.orgimgview()->image(), flat(kRed));
+}
+
+TEST_F(PaintingTest, AFinalPictureShowsPhotoAWhereTheWorkImageWasCleared) {
+  painting.paintSegment(QPointF(10, 15), QPointF(30, 15));
+  const QImage picture = painting.renderFinalPicture();
+  ASSERT_EQ(picture.size(), QSize(40, 30));
+  EXPECT_EQ(picture.pixel(20, 15), kRed);
+  EXPECT_EQ(picture.pixel(20, 12), kGrey);
+  EXPECT_EQ(picture.pixel(3, 3), kGrey);
+  // With the indicator where the plate shows it: its picture covers that square.
+  const QImage withCircle = painting.renderFinalPicture(QRectF(0, 0, 8, 8));
+  EXPECT_NE(withCircle.copy(0, 0, 8, 8), picture.copy(0, 0, 8, 8));
+  EXPECT_EQ(withCircle.copy(10, 10, 30, 20), picture.copy(10, 10, 30, 20));
+  EXPECT_TRUE(Painting().renderFinalPicture().isNull());  // no photo A, no picture
+}
+
+// Undo and redo availability is signalled when it changes, and only then.
+TEST_F(PaintingTest, HistorySignalsFollowUndoAndRedoAvailability) {
+  QSignalSpy history(&painting, &Painting::historyChanged);
+  EXPECT_FALSE(painting.canUndo());
+  painting.undo();  // nothing to undo: nothing happens
+  painting.redo();
+  EXPECT_EQ(history.count(), 0);
+
+  painting.paintSegment(QPointF(5, 5), QPointF(15, 5));
+  EXPECT_EQ(history.count(), 1);
+  EXPECT_TRUE(painting.canUndo());
+  EXPECT_FALSE(painting.canRedo());
+  painting.paintSegment(QPointF(15, 5), QPointF(25, 5));  // same availability
+  painting.finishStroke();
+  EXPECT_EQ(history.count(), 1);
+  painting.paintSegment(QPointF(20, 20), QPointF(20, 20));  // a dot, the second stroke
+  painting.finishStroke();
+  EXPECT_EQ(history.count(), 1);
+  EXPECT_EQ(painting.history().brushindex(), 2);
+  const QImage painted = painting.workimgview()->image();
+  EXPECT_EQ(work(20, 20), kClear);
+
+  painting.undo();  // the dot goes: undo and redo both possible
+  EXPECT_EQ(history.count(), 2);
+  EXPECT_TRUE(painting.canUndo());
+  EXPECT_TRUE(painting.canRedo());
+  EXPECT_EQ(work(20, 20), kGrey);
+  EXPECT_EQ(work(10, 5), kClear);
+  painting.undo();  // the first stroke, both of its segments
+  EXPECT_EQ(history.count(), 3);
+  EXPECT_FALSE(painting.canUndo());
+  EXPECT_EQ(painting.history().currentstep(), 0);
+  EXPECT_EQ(painting.workimgview()->image(), flat(kGrey));
+  painting.redo();
+  painting.redo();
+  EXPECT_EQ(history.count(), 5);
+  EXPECT_FALSE(painting.canRedo());
+  EXPECT_EQ(painting.workimgview()->image(), painted);
+
+  painting.undo();
+  painting.paintSegment(QPointF(30, 25), QPointF(35, 25));  // cuts the undone dot
+  EXPECT_EQ(history.count(), 7);
+  EXPECT_FALSE(painting.canRedo());
+  EXPECT_EQ(painting.history().count(), 3);
+}
+
+// B: what shows is flattened into the work image (red where it was cleared),
+// the history starts afresh, photo A hides; strokes then bring the sketch back.
+TEST_F(PaintingTest, BrushModeSwitchIsOneCall) {
+  QSignalSpy changed(&painting, &Painting::brushModeChanged);
+  QSignalSpy requested(&painting, &Painting::brushModeRequested);
+  QSignalSpy history(&painting, &Painting::historyChanged);
+  painting.paintSegment(QPointF(10, 15), QPointF(30, 15));
+  painting.finishStroke();
+  ASSERT_EQ(history.count(), 1);
+
+  painting.setBrushMode(BrushMode::A);  // already A: asked for, nothing changes
+  EXPECT_EQ(changed.count(), 0);
+  EXPECT_EQ(requested.count(), 1);
+  EXPECT_TRUE(painting.canUndo());
+
+  painting.setBrushMode(BrushMode::B);
+  EXPECT_EQ(painting.brushMode(), BrushMode::B);
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed.first().at(0).value<BrushMode>(), BrushMode::B);
+  EXPECT_EQ(requested.count(), 2);
+  EXPECT_TRUE(painting.orgimgview()->isHidden());
+  EXPECT_EQ(history.count(), 2);
+  EXPECT_FALSE(painting.canUndo());
+  EXPECT_EQ(painting.history().brushindex(), 0);
+  EXPECT_EQ(work(20, 15), kRed);
+  EXPECT_EQ(work(20, 12), kGrey);
+  EXPECT_TRUE(painting.workimgview()->image() == painting.history().base());
+
+  painting.setBrushMode(BrushMode::B);
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_EQ(requested.count(), 3);
+
+  painting.paintSegment(QPointF(20, 15), QPointF(20, 15));
+  EXPECT_TRUE(painting.history().steps().back().mode);
+  EXPECT_EQ(work(20, 15), kClear);  // the sketch under it shows
+  EXPECT_EQ(painting.renderFinalPicture().pixel(20, 15), kGrey);
+  painting.finishStroke();
+
+  painting.setBrushMode(BrushMode::A);
+  EXPECT_EQ(changed.count(), 2);
+  EXPECT_FALSE(painting.orgimgview()->isHidden());
+  EXPECT_EQ(work(20, 15), kGrey);  // the sketch brought back is now the look
+  EXPECT_EQ(work(12, 15), kRed);
+  EXPECT_FALSE(painting.canUndo());
+}
+
+// One call moves the slider and the brush width: a fifth of value x photo A's width.
+TEST_F(PaintingTest, SliderSetterSetsTheBrushWidth) {
+  QSignalSpy size(&painting, &Painting::brushSizeChanged);
+  painting.setSliderValue(0.25f);
+  EXPECT_EQ(painting.sliderValue(), 0.25f);
+  EXPECT_EQ(painting.linesize(), 2.0f);  // 0.25 x 40 / 5
+  EXPECT_EQ(size.count(), 1);
+  painting.setSliderValue(1.5f);
+  EXPECT_EQ(painting.sliderValue(), 1.0f);
+  EXPECT_EQ(painting.linesize(), 8.0f);
+  painting.setSliderValue(-0.5f);
+  EXPECT_EQ(painting.sliderValue(), 0.0f);
+  EXPECT_EQ(painting.linesize(), 0.0f);
+  EXPECT_EQ(size.count(), 3);
+
+  painting.setPictures(flat(kGrey, {1000, 500}), flat(kRed, {1000, 500}));
+  painting.setSliderValue(0.75f);
+  EXPECT_EQ(painting.linesize(), 150.0f);  // 0.75 x 1000 / 5
+  painting.setLinesize(33.0f);             // set directly, the slider stays
+  EXPECT_EQ(painting.sliderValue(), 0.75f);
+  EXPECT_EQ(painting.linesize(), 33.0f);
+  painting.paintSegment(QPointF(500, 250), QPointF(500, 250));
+  EXPECT_EQ(painting.history().steps().back().width, 33.0f);
+}
+
+TEST(Painting, ReadyFlagsAndHandOff) {
+  Painting painting;
+  QSignalSpy ready(&painting, &Painting::readyChanged);
+  EXPECT_FALSE(painting.imgready());
+  EXPECT_FALSE(painting.sketchready());
+  painting.setPictures(flat(kGrey), flat(kRed));
+  EXPECT_TRUE(painting.imgready());
+  EXPECT_TRUE(painting.sketchready());
+  EXPECT_EQ(ready.count(), 2);
+  painting.setSketchready(true);  // no change, no signal
+  EXPECT_EQ(ready.count(), 2);
+  painting.setSketchready(false);
+  EXPECT_EQ(ready.count(), 3);
+  // The work image starts as photo B, and so does the picture undo goes back to.
+  EXPECT_EQ(painting.workimgview()->image(), flat(kGrey));
+  EXPECT_EQ(painting.history().base(), flat(kGrey));
+  EXPECT_TRUE(painting.workimgview()->isOpaque());
+  painting.paintSegment(QPointF(1, 1), QPointF(1, 1));
+  EXPECT_FALSE(painting.workimgview()->isOpaque());
+  painting.setPictures(flat(kRed), flat(kGrey));  // a new pair starts afresh
+  EXPECT_FALSE(painting.canUndo());
+  EXPECT_EQ(painting.history().count(), 0);
+  EXPECT_EQ(painting.workimgview()->image(), flat(kRed));
+  platform::AsyncImageWriter::shared().waitForIdle();
+}

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ReferencePainting.h"
+
+#include "canvas/BrushPainter.h"
+
+namespace reference {
+
+void useReferencePainting(canvas::Painting& painting, QWidget* view) {
+  painting.setSegmentRecorder(
+      [](const canvas::StrokeSegment& seg, canvas::StrokeHistory& history, QImage& work) {
+        // The history keeps no saved pixels from the first plain segment on.
+        if (!history.reference()) history.setReference(true);
+        history.push(seg, nullptr);
+        work = canvas::replaySegments(work, &seg, 1);
+        return work.rect();
+      });
+  if (view) QObject::connect(&painting, &canvas::Painting::workChanged, view, qOverload<>(&QWidget::update));
+}
+
+}  // namespace reference
