@@ -176,19 +176,10 @@ bool SketchDocument::pickImage(const QImage& image, const QString& name) {
 
 void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QString& name,
                                       const QString& path) {
-  if (!pendingPick_) {
-    PendingPick before;
-    before.orgimg = orgimg_;
-    before.photoName = photoName_;
-    before.photoPath = photoPath_;
-    before.offsetratio_x = canvas_->plate()->fit().offsetratio_x;
-    before.offsetratio_y = canvas_->plate()->fit().offsetratio_y;
-    before.bigwidth = canvas_->plate()->fit().bigwidth;
-    before.linesize = canvas_->painting()->linesize();
-    before.imgchanged = imgchanged_;
-    before.modified = modified_;
-    pendingPick_ = before;
-  }
+  if (!pendingPick_)
+    pendingPick_ = PendingPick{
+        orgimg_,     photoName_, photoPath_, canvas_->plate()->fit(), canvas_->painting()->linesize(),
+        imgchanged_, modified_};
 
   // The fit comes from the full-resolution upright size, not the working size.
   const float aspect = canvasAspect_ > 0.0f
@@ -285,7 +276,7 @@ void SketchDocument::renderFailed(const QString& detail) {
     photoName_ = before.photoName;
     photoPath_ = before.photoPath;
     imgchanged_ = before.imgchanged;
-    canvas_->plate()->setFit({before.offsetratio_x, before.offsetratio_y, before.bigwidth});
+    canvas_->plate()->setFit(before.fit);
     canvas_->painting()->setLinesize(before.linesize);
     setModified(before.modified);
     pendingPick_.reset();

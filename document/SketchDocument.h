@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "canvas/CanvasGeometry.h"
 #include "document/RenderBreakdown.h"
 #include "document/SaveShare.h"
 #include "document/SourceAlertTexts.h"
@@ -143,9 +144,7 @@ class SketchDocument : public QObject {
     QImage orgimg;
     QString photoName;
     QString photoPath;
-    float offsetratio_x = 0;
-    float offsetratio_y = 0;
-    bool bigwidth = true;
+    canvas::PictureFit fit;
     float linesize = 0;
     bool imgchanged = true;
     bool modified = false;
