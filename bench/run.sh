@@ -28,6 +28,8 @@ awk -F': ' '
     split("style_render_1_ms style_render_2_ms style_render_3_ms style_render_4_ms style_render_5_ms style_render_6_ms style_render_7_ms", s, " ")
     if ("memcpy_floor_ms" in v && v["memcpy_floor_ms"] > 0)
       for (i in s) if (s[i] in v) printf "ratio_%s_over_memcpy_floor: %.2f\n", s[i], v[s[i]] / v["memcpy_floor_ms"]
+    if (("renderpass_ms" in v) && ("style_render_pair_ms" in v) && v["style_render_pair_ms"] > 0)
+      printf "ratio_renderpass_over_style_render_pair: %.2f\n", v["renderpass_ms"] / v["style_render_pair_ms"]
     if (("reference_style2_ms" in v) && ("style_render_2_ms" in v) && v["style_render_2_ms"] > 0)
       printf "speedup_style2_over_reference: %.2f\n", v["reference_style2_ms"] / v["style_render_2_ms"]
     if (("prepare_12mp_full_decode_ms" in v) && ("prepare_12mp_ms" in v) && v["prepare_12mp_ms"] > 0)

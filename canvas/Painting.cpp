@@ -20,10 +20,13 @@ bool allOpaque(const QImage& image) {
   if (!image.hasAlphaChannel()) return true;
   if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_ARGB32)
     return false;
+  // The alpha byte of every word ANDed a row at a time: a loop the compiler
+  // turns into vector code, where a test per pixel would not be.
   for (int y = 0; y < image.height(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x)
-      if (qAlpha(line[x]) != 255) return false;
+    const auto* line = reinterpret_cast<const quint32*>(image.constScanLine(y));
+    quint32 all = 0xFFFFFFFFu;
+    for (int x = 0; x < image.width(); ++x) all &= line[x];
+    if ((all >> 24) != 0xFFu) return false;
   }
   return true;
 }
@@ -188,12 +191,16 @@ void Painting::setPictures(const QImage& photoB, const QImage& photoA) {
 }
 
 void Painting::writeScratchFile() {
-  prepareWorkImage();
-  const QImage& work = work_.image();
+  QImage& work = work_.image_;
   if (work.isNull()) return;
-  // The base stays in memory for undo; the file is its copy on disk, written off
-  // the main thread (a later write is never overtaken by this one).
-  const QImage base = work.copy();
+  // The base is the work image as it starts: never painted on, so it may share
+  // its pixels with photo B. It stays in memory for undo; the file is its copy
+  // on disk, written off the main thread (a later write is never overtaken by
+  // this one). The work image gets pixels of its own, to paint on in place.
+  const QImage base = work.format() == QImage::Format_ARGB32_Premultiplied
+                          ? work
+                          : work.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  work = base.copy();
   history_.setBase(base);
   platform::AsyncImageWriter::shared().write(base, platform::scratchFilePath());
 }
