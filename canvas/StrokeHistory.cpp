@@ -103,20 +103,6 @@ void StrokeHistory::reset() {
   lastReplayLength_ = 0;
 }
 
-void StrokeHistory::setReference(bool reference) {
-  reference_ = reference;
-  if (reference) {
-    // Saved pixels that stop being kept up to date must not be trusted later.
-    for (StrokePatch& patch : patches_) {
-      patch.valid = false;
-      patch.pieces.clear();
-      patch.covered = QRegion();
-    }
-    savedBytes_ = 0;
-    clearCheckpoints();
-  }
-}
-
 void StrokeHistory::setCheckpointBudget(std::size_t bytes) {
   checkpointBudget_ = bytes;
   enforceCheckpointBudget();
@@ -171,31 +157,29 @@ QRect StrokeHistory::push(const StrokeSegment& seg, QImage* work) {
   if (!painting) return {};
 
   const QRect rect = segmentRect(seg, work->rect());
-  if (!reference_) {
-    // A new patch for the first segment of a stroke; a stroke's segments are
-    // consecutive, so the last patch is the one a continuing stroke extends.
-    if (patches_.empty() || patches_.back().stroke != seg.stroke) {
-      StrokePatch patch;
-      patch.stroke = seg.stroke;
-      patch.first = index;
-      patches_.push_back(std::move(patch));
-      // Undo lands on stroke starts: that is where checkpoints are useful.
-      maybeCheckpoint(index, *work);
+  // A new patch for the first segment of a stroke; a stroke's segments are
+  // consecutive, so the last patch is the one a continuing stroke extends.
+  if (patches_.empty() || patches_.back().stroke != seg.stroke) {
+    StrokePatch patch;
+    patch.stroke = seg.stroke;
+    patch.first = index;
+    patches_.push_back(std::move(patch));
+    // Undo lands on stroke starts: that is where checkpoints are useful.
+    maybeCheckpoint(index, *work);
+  }
+  StrokePatch& patch = patches_.back();
+  if (patch.valid && !rect.isEmpty()) {
+    // Only pixels this stroke has not touched yet still hold their values
+    // from before the stroke.
+    const QRegion fresh = QRegion(rect).subtracted(patch.covered);
+    for (const QRect& r : fresh) {
+      Piece piece{r, work->copy(r)};
+      const std::size_t bytes = static_cast<std::size_t>(piece.pixels.sizeInBytes());
+      patch.bytes += bytes;
+      savedBytes_ += bytes;
+      patch.pieces.push_back(std::move(piece));
     }
-    StrokePatch& patch = patches_.back();
-    if (patch.valid && !rect.isEmpty()) {
-      // Only pixels this stroke has not touched yet still hold their values
-      // from before the stroke.
-      const QRegion fresh = QRegion(rect).subtracted(patch.covered);
-      for (const QRect& r : fresh) {
-        Piece piece{r, work->copy(r)};
-        const std::size_t bytes = static_cast<std::size_t>(piece.pixels.sizeInBytes());
-        patch.bytes += bytes;
-        savedBytes_ += bytes;
-        patch.pieces.push_back(std::move(piece));
-      }
-      patch.covered += fresh;
-    }
+    patch.covered += fresh;
   }
   if (!rect.isEmpty()) paintSegment(*work, seg);
   enforceBudget();
@@ -287,13 +271,13 @@ QRect StrokeHistory::undo(QImage& work) {
   while (i < currentstep_ && steps_[i].stroke != s) ++i;
 
   QRect changed;
-  const StrokePatch* patch = reference_ ? nullptr : patchAt(i);
+  const StrokePatch* patch = patchAt(i);
   if (patch && patch->valid && !work.isNull()) {
     for (const Piece& piece : patch->pieces) putPixels(piece.pixels, work, piece.rect.topLeft());
     changed = patch->covered.boundingRect();
     lastReplayStart_ = -1;
     lastReplayLength_ = 0;
-  } else if (const Checkpoint* checkpoint = reference_ ? nullptr : checkpointAtOrBefore(i)) {
+  } else if (const Checkpoint* checkpoint = checkpointAtOrBefore(i)) {
     const bool inPlace =
         work.size() == codeBase_.size() && work.format() == QImage::Format_ARGB32_Premultiplied;
     restoreCheckpoint(*checkpoint, i, work);
@@ -314,14 +298,6 @@ QRect StrokeHistory::redo(QImage& work) {
   if (currentstep_ < 0 || currentstep_ >= count()) return {};
   const std::uint32_t s = steps_[currentstep_].stroke;
   QRect changed;
-  if (reference_) {
-    // A new picture with the work image drawn into it, then the stroke.
-    int end = currentstep_;
-    while (end < count() && steps_[end].stroke == s) ++end;
-    work = replaySegments(work, steps_.data() + currentstep_, end - currentstep_);
-    currentstep_ = end;
-    return work.rect();
-  }
   while (currentstep_ < count() && steps_[currentstep_].stroke == s) {
     const StrokeSegment& seg = steps_[currentstep_];
     const QRect rect = work.isNull() ? QRect() : segmentRect(seg, work.rect());

@@ -55,12 +55,6 @@ class StrokeHistory {
   // Empties the list and restarts the numbering (the base stays).
   void reset();
 
-  // Reference mode keeps no saved pixels and no checkpoints: undo replays from
-  // the base, redo recomposes the whole picture (the slow path the fast one is
-  // checked against).
-  void setReference(bool reference);
-  bool reference() const { return reference_; }
-
   // Bytes that saved pixels may hold; older strokes give theirs up first.
   // Checkpoints are not counted here: see checkpointBytes().
   void setMemoryBudget(std::size_t bytes) { budget_ = bytes; }
@@ -140,7 +134,6 @@ class StrokeHistory {
   QImage codeBase_;  // the base as the work image's format: what codes refer to
   int currentstep_ = 0;
   int brushindex_ = 0;
-  bool reference_ = false;
   std::size_t budget_ = kDefaultBudget;
   std::size_t savedBytes_ = 0;
   std::size_t checkpointBudget_ = kDefaultCheckpointBudget;

@@ -179,17 +179,24 @@ TEST_F(Checkpoints, ResetAndANewBaseDropThem) {
   EXPECT_EQ(work_, history_.replay(10));
 }
 
-TEST_F(Checkpoints, ReferenceModeReplaysFromTheBase) {
-  paint(12);
-  history_.setReference(true);
+// Segments recorded without the work image (the plain way the fast one is checked against) keep
+// neither saved pixels nor checkpoints: their undo replays from the last checkpoint before them, or
+// from the base.
+TEST_F(Checkpoints, SegmentsRecordedWithoutTheWorkImageReplayFromTheBase) {
+  for (int n = 0; n < 12; ++n) {
+    const StrokeSegment seg = strokeSegmentFor(history_.brushindex());
+    history_.push(seg, nullptr);
+    work_ = canvas::replaySegments(work_, &seg, 1);
+    history_.finishStroke();
+  }
   EXPECT_TRUE(history_.checkpointSteps().empty());
   EXPECT_EQ(history_.checkpointBytes(), 0u);
+  EXPECT_EQ(history_.savedBytes(), 0u);
   history_.undo(work_);
   EXPECT_EQ(history_.lastReplayStart(), 0);
   EXPECT_EQ(history_.lastReplayLength(), 11);
   EXPECT_EQ(work_, history_.replay(11));
-  // Back on the fast path, checkpoints are taken again from the next stroke on.
-  history_.setReference(false);
+  // Painted the fast way again, checkpoints are taken from the next stroke on.
   paint(3);
   EXPECT_EQ(history_.checkpointSteps(), std::vector<int>{11});
 }

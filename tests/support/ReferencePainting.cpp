@@ -8,8 +8,8 @@ namespace reference {
 void useReferencePainting(canvas::Painting& painting, QWidget* view) {
   painting.setSegmentRecorder(
       [](const canvas::StrokeSegment& seg, canvas::StrokeHistory& history, QImage& work) {
-        // The history keeps no saved pixels from the first plain segment on.
-        if (!history.reference()) history.setReference(true);
+        // Recorded without the work image: no saved pixels, no checkpoints, so
+        // undo replays from the base.
         history.push(seg, nullptr);
         work = canvas::replaySegments(work, &seg, 1);
         return work.rect();
