@@ -49,6 +49,16 @@ const sketch::PixelBuffer* StyleRenderer::textureFor(QSize size, QString* error)
   return &*texture_;
 }
 
+QImage StyleRenderer::outputImage(QSize size) {
+  for (auto it = handedOut_.begin(); it != handedOut_.end(); ++it) {
+    if (it->size() != size || !it->isDetached()) continue;
+    QImage reused = std::move(*it);
+    handedOut_.erase(it);
+    return reused;
+  }
+  return QImage(size, QImage::Format_ARGB32_Premultiplied);
+}
+
 std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sketch::GrayPlane& plane,
                                             QString* error, RenderBreakdown* breakdown) {
   if (photo.isNull()) {
@@ -79,8 +89,9 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   // The pipeline writes its raster words straight into the image's memory,
   // which are then turned into the image's byte order in place.
   timer.restart();
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  if (image.isNull() || image.bytesPerLine() != qsizetype(size.width()) * 4) {
+  QImage image = outputImage(size);
+  if (image.isNull() || image.format() != QImage::Format_ARGB32_Premultiplied ||
+      image.bytesPerLine() != qsizetype(size.width()) * 4) {
     if (error) *error = QStringLiteral("the result image could not be made");
     return std::nullopt;
   }
@@ -98,6 +109,10 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   timer.restart();
   platform::rasterWordsToImage(image);
   if (breakdown) breakdown->imageMs += msSince(timer);
+  // Two passes' pictures (photo B and photo A each): those of the pass before
+  // the last are free again by the time the next one renders.
+  handedOut_.push_back(image);
+  if (handedOut_.size() > 4) handedOut_.erase(handedOut_.begin());
   return image;
 }
 

@@ -31,6 +31,7 @@ class StyleRenderer {
 
  private:
   const sketch::PixelBuffer* textureFor(QSize size, QString* error);
+  QImage outputImage(QSize size);
 
   QString textureName_;
   QImage textureSource_;
@@ -42,6 +43,11 @@ class StyleRenderer {
   qint64 photoKey_ = 0;
   sketch::PixelBuffer photoRaster_;
   std::vector<std::uint8_t> grey_;
+  // The pictures handed out lately. One that nobody holds any more (the canvas
+  // has moved on to newer ones) gives its memory to the next render: memory
+  // already mapped and warm, where a new picture would first have to be
+  // faulted in page by page.
+  std::vector<QImage> handedOut_;
 };
 
 }  // namespace document

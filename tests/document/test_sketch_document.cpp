@@ -15,6 +15,7 @@
 #include "canvas/Painting.h"
 #include "canvas/Plate.h"
 #include "document/SketchDocument.h"
+#include "document/StyleRenderer.h"
 #include "platform/ImageBridge.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
@@ -193,4 +194,25 @@ TEST_F(SketchDocumentTest, AFailedPassGivesThePreviousPhotoFitAndSelectionBack) 
   EXPECT_EQ(B().cacheKey(), bKey);
   EXPECT_TRUE(painting()->sketchready());
   EXPECT_FALSE(doc->busy());
+}
+
+// The renderer gives the memory of pictures nobody holds any more to the next render: a picture
+// still held is never written again, and a reused one holds exactly the new rendering.
+TEST(StyleRenderer, ReusesOnlyPicturesNobodyHoldsAndRendersThemWhole) {
+  document::StyleRenderer renderer;
+  renderer.setTextureName(QStringLiteral("sketchbrush.png"));
+  sketch::GrayPlane plane;
+  const QImage first = photo(64, 48), second = photo(64, 48, 3);
+  std::optional<QImage> held = renderer.render(first, 2, plane, nullptr);
+  ASSERT_TRUE(held);
+  const QImage heldPixels = held->copy();
+  std::optional<QImage> last;
+  for (int round = 0; round < 6; ++round) {  // more than the renderer keeps at hand
+    last.reset();                            // the canvas moves on: this one is free again
+    last = renderer.render(round % 2 ? first : second, 5, plane, nullptr);
+    ASSERT_TRUE(last);
+    EXPECT_TRUE(samePixels(*last, engine(round % 2 ? first : second, 5))) << round;
+  }
+  EXPECT_EQ(*held, heldPixels);
+  EXPECT_TRUE(samePixels(*held, engine(first, 2)));
 }
