@@ -9,9 +9,10 @@
 
 #include "app/Launch.h"
 #include "app/LaunchOptions.h"
+#include "document/SketchDocument.h"
+#include "platform/AsyncImageWriter.h"
 #include "platform/LibraryMessages.h"
 #include "platform/Version.h"
-#include "document/SketchDocument.h"
 
 namespace {
 
@@ -80,5 +81,9 @@ int main(int argc, char** argv) {
     }
     if (!options.photo.isEmpty()) launched.document()->pickPhotoFile(options.photo);
   });
-  return application.exec();
+  const int code = application.exec();
+  // A picture still being written (the scratch file of the last render) is
+  // finished while Qt's image writers are still there to finish it.
+  platform::AsyncImageWriter::shared().waitForIdle();
+  return code;
 }

@@ -16,6 +16,7 @@
 #include "canvas/Plate.h"
 #include "document/SketchDocument.h"
 #include "document/StyleRenderer.h"
+#include "platform/AsyncImageWriter.h"
 #include "platform/ImageBridge.h"
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
@@ -55,11 +56,14 @@ bool samePixels(const QImage& a, const QImage& b) {
 class SketchDocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    platform::setResourceRoot(QString());  // the shipped resources, whatever a test before set
     platform::UserDefaults::setStorageFile(dir_.filePath("settings.ini"));
     canvas_ = std::make_unique<canvas::CanvasModel>(canvas::PlateRule::FitPicture, QRectF(0, 0, 800, 600),
                                                     QRectF());
   }
   void TearDown() override {
+    // The pass's scratch file is written off the main thread: done before the next test (or the end).
+    platform::AsyncImageWriter::shared().waitForIdle();
     document_.reset();
     canvas_.reset();
     platform::UserDefaults::setStorageFile(QString());
@@ -199,6 +203,7 @@ TEST_F(SketchDocumentTest, AFailedPassGivesThePreviousPhotoFitAndSelectionBack) 
 // The renderer gives the memory of pictures nobody holds any more to the next render: a picture
 // still held is never written again, and a reused one holds exactly the new rendering.
 TEST(StyleRenderer, ReusesOnlyPicturesNobodyHoldsAndRendersThemWhole) {
+  platform::setResourceRoot(QString());
   document::StyleRenderer renderer;
   renderer.setTextureName(QStringLiteral("sketchbrush.png"));
   sketch::GrayPlane plane;
