@@ -134,22 +134,22 @@ void Painting::logHistory() const {
 void Painting::undo() {
   // Nothing in effect: nothing to read or rebuild.
   if (!history_.canUndo()) return;
-  ensureWorkImage();
-  work_.opaque_ = false;
-  const QRect changed = history_.undo(work_.image_);
-  if (!changed.isEmpty()) emit workChanged(changed);
-  historyMoved();
+  stepHistory(&StrokeHistory::undo);
   if (logsUndo_) logHistory();
 }
 
 void Painting::redo() {
   if (!history_.canRedo()) return;
+  stepHistory(&StrokeHistory::redo);
+  logHistory();
+}
+
+void Painting::stepHistory(QRect (StrokeHistory::*step)(QImage&)) {
   ensureWorkImage();
   work_.opaque_ = false;
-  const QRect changed = history_.redo(work_.image_);
+  const QRect changed = (history_.*step)(work_.image_);
   if (!changed.isEmpty()) emit workChanged(changed);
   historyMoved();
-  logHistory();
 }
 
 void Painting::setBrushMode(BrushMode mode) {

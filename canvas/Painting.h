@@ -121,6 +121,8 @@ class Painting : public QObject {
   void ensureWorkImage();
   void prepareWorkImage();
   void historyMoved();
+  // Undo or redo on the work image, then tells what changed.
+  void stepHistory(QRect (StrokeHistory::*step)(QImage&));
   void logHistory() const;
 
   ImageLayer sketch_, org_, work_;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <memory>
@@ -21,6 +20,7 @@
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 #include "sketch/StylePipeline.h"
+#include "tests/platform/test_photo_decoder_files.h"
 
 namespace {
 
@@ -155,13 +155,11 @@ TEST_F(SketchDocumentTest, ThePassRendersWhatChangedAgainstThePairTheCanvasShows
 TEST_F(SketchDocumentTest, AFailedPassGivesThePreviousPhotoFitAndSelectionBack) {
   // A resource set whose texture is missing: the photo itself (style 0) renders, no style does.
   ASSERT_TRUE(QDir().mkpath(dir_.filePath("res/data")));
-  QFile list(dir_.filePath("res/data/AppDataList.plist"));
-  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-  list.write(
+  ASSERT_TRUE(photo_files::writeFile(
+      dir_.filePath("res/data/AppDataList.plist"),
       "<plist><dict><key>sketchtype</key><array><string>a</string><string>b</string><string>c</string>"
       "<string>d</string><string>e</string></array><key>sketchbrush</key><array>"
-      "<string>nothere.png</string></array></dict></plist>");
-  list.close();
+      "<string>nothere.png</string></array></dict></plist>"));
   platform::setResourceRoot(dir_.filePath("res"));
   defaults().setBoolForKey(true, "inited");
   defaults().setIntegerForKey(0, "currenttype");
