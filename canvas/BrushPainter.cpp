@@ -13,10 +13,14 @@ namespace {
 constexpr float kEdgePad = 2.0f;
 }  // namespace
 
-void strokeSegment(QPainter& painter, const StrokeSegment& seg) {
+void strokeSegment(QPainter& painter, const StrokeSegment& seg, const QImage* restore) {
   painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setCompositionMode(QPainter::CompositionMode_Clear);
-  QPen pen(QColor::fromRgbF(1.0f, 1.0f, 1.0f, 1.0f));
+  const bool restoring = restore && seg.mode && !restore->isNull();
+  // Source, not source-over: under partial coverage the raster engine blends
+  // source and destination by coverage, so a restored pixel never goes past
+  // the picture's own value, whatever its alpha.
+  painter.setCompositionMode(restoring ? QPainter::CompositionMode_Source : QPainter::CompositionMode_Clear);
+  QPen pen = restoring ? QPen(QBrush(*restore), 1.0) : QPen(QColor::fromRgbF(1.0f, 1.0f, 1.0f, 1.0f));
   pen.setWidthF(seg.width);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
@@ -31,9 +35,9 @@ void strokeSegment(QPainter& painter, const StrokeSegment& seg) {
     painter.drawLine(start, end);
 }
 
-void paintSegment(QImage& image, const StrokeSegment& seg) {
+void paintSegment(QImage& image, const StrokeSegment& seg, const QImage* restore) {
   QPainter painter(&image);
-  strokeSegment(painter, seg);
+  strokeSegment(painter, seg, restore);
 }
 
 QRect segmentRect(const StrokeSegment& seg, const QRect& bounds) {
@@ -63,12 +67,12 @@ void putPixels(const QImage& patch, QImage& target, QPoint topLeft) {
     std::memcpy(target.scanLine(y) + r.left() * bpp, patch.constScanLine(y - topLeft.y()) + dx * bpp, bytes);
 }
 
-QImage replaySegments(const QImage& base, const StrokeSegment* segments, int count) {
+QImage replaySegments(const QImage& base, const StrokeSegment* segments, int count, bool restoresBase) {
   QImage out(base.size(), QImage::Format_ARGB32_Premultiplied);
   out.fill(Qt::transparent);
   QPainter painter(&out);
   if (!base.isNull()) painter.drawImage(QRectF(0, 0, base.width(), base.height()), base);
-  for (int i = 0; i < count; ++i) strokeSegment(painter, segments[i]);
+  for (int i = 0; i < count; ++i) strokeSegment(painter, segments[i], restoresBase ? &base : nullptr);
   painter.end();
   return out;
 }

@@ -98,14 +98,17 @@ void Painting::prepareWorkImage() {
 }
 
 void Painting::paintSegment(QPointF start, QPointF end) {
-  const StrokeSegment seg{static_cast<float>(end.x()),
-                          static_cast<float>(end.y()),
-                          static_cast<float>(start.x()),
-                          static_cast<float>(start.y()),
-                          linesize_,
-                          org_.isHidden(),
-                          static_cast<std::uint32_t>(history_.brushindex())};
+  StrokeSegment seg{static_cast<float>(end.x()),
+                    static_cast<float>(end.y()),
+                    static_cast<float>(start.x()),
+                    static_cast<float>(start.y()),
+                    linesize_,
+                    keepsHistory_ ? mode_ == BrushMode::B : org_.isHidden(),
+                    static_cast<std::uint32_t>(history_.brushindex())};
+  if (clock_) seg.timeMs = clock_();
   ensureWorkImage();
+  if (history_.currentstep() == 0 || history_.steps()[std::size_t(history_.currentstep() - 1)].stroke != seg.stroke)
+    strokeStart_ = history_.currentstep();
   work_.opaque_ = false;
   const QRect changed =
       recorder_ ? recorder_(seg, history_, work_.image_) : history_.push(seg, &work_.image_);
@@ -115,6 +118,44 @@ void Painting::paintSegment(QPointF start, QPointF end) {
 
 void Painting::finishStroke() {
   history_.finishStroke();
+  const int count = history_.currentstep() - strokeStart_;
+  strokeStart_ = history_.currentstep();
+  if (count > 0) emit strokeFinished(count);
+}
+
+void Painting::setKeepsHistory(bool keeps) {
+  keepsHistory_ = keeps;
+  history_.setRestoresBase(keeps);
+}
+
+void Painting::discardRedo() {
+  history_.discardUndone();
+  historyMoved();
+}
+
+void Painting::loadHistory(std::vector<StrokeSegment> steps, int currentstep) {
+  history_.load(std::move(steps), currentstep);
+  strokeStart_ = history_.currentstep();
+  historyMoved();
+}
+
+void Painting::replacePictures(const QImage& photoB, const QImage& photoA) {
+  if (!keepsHistory_) {
+    setPictures(photoB, photoA);
+    return;
+  }
+  sketch_.setImage(photoB);
+  org_.setImage(photoA);
+  org_.setHidden(false);
+  const QImage base = photoB.format() == QImage::Format_ARGB32_Premultiplied
+                          ? photoB
+                          : photoB.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  history_.setBase(base);
+  work_.setImage(history_.rebuild(), nullptr);
+  setSketchready(true);
+  setImgready(true);
+  platform::AsyncImageWriter::shared().write(base, platform::scratchFilePath());
+  historyMoved();
 }
 
 void Painting::historyMoved() {
@@ -153,7 +194,12 @@ void Painting::stepHistory(QRect (StrokeHistory::*step)(QImage&)) {
 }
 
 void Painting::setBrushMode(BrushMode mode) {
-  if (mode_ != mode) {
+  if (mode_ != mode && keepsHistory_) {
+    // A stroke under way ends here: each stroke has one brush.
+    if (history_.currentstep() > strokeStart_) finishStroke();
+    mode_ = mode;
+    emit brushModeChanged(mode);
+  } else if (mode_ != mode) {
     resetHistory();
     mode_ = mode;
     const QSize size = org_.image().size();
@@ -207,6 +253,7 @@ void Painting::writeScratchFile() {
 
 void Painting::resetHistory() {
   history_.reset();
+  strokeStart_ = 0;
   historyMoved();
 }
 

@@ -73,9 +73,18 @@ class Painting : public QObject {
 
   // A change of mode starts afresh from what is shown: the layers flattened into
   // the work image, the history emptied, the scratch file rewritten; in B photo A
-  // is hidden.
+  // is hidden. A painting that keeps its history changes only the brush: mode B
+  // paints photo B back onto the work image, photo A stays under it.
   BrushMode brushMode() const { return mode_; }
   void setBrushMode(BrushMode mode);
+
+  // The desktop's painting: its history lives as long as the photo does,
+  // through brush-mode switches and new pictures of the same photo, and every
+  // segment carries its time from clock (milliseconds since the painting
+  // began).
+  void setKeepsHistory(bool keeps);
+  bool keepsHistory() const { return keepsHistory_; }
+  void setClock(std::function<std::uint32_t()> clock) { clock_ = std::move(clock); }
 
   const StrokeHistory& history() const { return history_; }
   bool canUndo() const { return history_.canUndo(); }
@@ -95,6 +104,15 @@ class Painting : public QObject {
   // Hand-off from the render pass: photo B, the work image (a copy of photo B)
   // and photo A; then the painting starts afresh (ready, scratch file, history).
   void setPictures(const QImage& photoB, const QImage& photoA);
+  // New pictures of the same photo (another style) under the same painting:
+  // the segments in effect are replayed over the new photo B, the history
+  // stays. A painting that does not keep its history starts afresh instead.
+  void replacePictures(const QImage& photoB, const QImage& photoA);
+  // A history read from a document, to be replayed by the next
+  // replacePictures(): steps with the first currentstep in effect.
+  void loadHistory(std::vector<StrokeSegment> steps, int currentstep);
+  // Drops what redo could bring back (another kind of step was taken).
+  void discardRedo();
 
   // Photo B, photo A unless hidden and the work image, composed at the size of
   // photo A's picture, and the brush-size indicator where given (in picture
@@ -114,6 +132,9 @@ class Painting : public QObject {
   void brushModeRequested();
   void brushSizeChanged();
   void readyChanged();
+  // A stroke that recorded segments has ended: its segments are the last
+  // `count` in effect.
+  void strokeFinished(int count);
 
  private:
   void writeScratchFile();
@@ -136,6 +157,9 @@ class Painting : public QObject {
   bool logsUndo_ = false;
   bool shownCanUndo_ = false;
   bool shownCanRedo_ = false;
+  bool keepsHistory_ = false;
+  std::function<std::uint32_t()> clock_;
+  int strokeStart_ = 0;  // currentstep when the stroke under way began
 };
 
 }  // namespace canvas

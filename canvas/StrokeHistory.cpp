@@ -181,7 +181,7 @@ QRect StrokeHistory::push(const StrokeSegment& seg, QImage* work) {
     }
     patch.covered += fresh;
   }
-  if (!rect.isEmpty()) paintSegment(*work, seg);
+  if (!rect.isEmpty()) paintSegment(*work, seg, restoreSource());
   enforceBudget();
   return rect;
 }
@@ -258,7 +258,7 @@ void StrokeHistory::restoreCheckpoint(const Checkpoint& checkpoint, int target, 
     decodeRow(code, row32(codeBase_, y), work.width(), reinterpret_cast<std::uint32_t*>(work.scanLine(y)));
   // The same painting onto the same pixels as the pushes that made them.
   QPainter painter(&work);
-  for (int i = checkpoint.step; i < target; ++i) strokeSegment(painter, steps_[i]);
+  for (int i = checkpoint.step; i < target; ++i) strokeSegment(painter, steps_[i], restoreSource());
   painter.end();
   lastReplayStart_ = checkpoint.step;
   lastReplayLength_ = target - checkpoint.step;
@@ -302,7 +302,7 @@ QRect StrokeHistory::redo(QImage& work) {
     const StrokeSegment& seg = steps_[currentstep_];
     const QRect rect = work.isNull() ? QRect() : segmentRect(seg, work.rect());
     if (!rect.isEmpty()) {
-      paintSegment(work, seg);
+      paintSegment(work, seg, restoreSource());
       changed |= rect;
     }
     ++currentstep_;
@@ -312,7 +312,41 @@ QRect StrokeHistory::redo(QImage& work) {
 
 QImage StrokeHistory::replay(int n) const {
   n = std::clamp(n, 0, count());
-  return replaySegments(base_, steps_.data(), n);
+  return replaySegments(restoresBase_ ? codeBase_ : base_, steps_.data(), n, restoresBase_);
+}
+
+void StrokeHistory::load(std::vector<StrokeSegment> steps, int currentstep) {
+  reset();
+  steps_ = std::move(steps);
+  const QRect bounds = base_.rect();
+  costs_.reserve(steps_.size() + 1);
+  std::uint32_t highest = 0;
+  for (const StrokeSegment& seg : steps_) {
+    costs_.push_back(costs_.back() + segmentCost(seg, bounds));
+    highest = std::max(highest, seg.stroke);
+  }
+  currentstep_ = std::clamp(currentstep, 0, count());
+  brushindex_ = steps_.empty() ? 0 : int(highest) + 1;
+}
+
+QImage StrokeHistory::rebuild() {
+  patches_.clear();
+  savedBytes_ = 0;
+  clearCheckpoints();
+  QImage work = codeBase_.copy();
+  if (work.isNull()) return work;
+  QPainter painter(&work);
+  for (int i = 0; i < currentstep_; ++i) {
+    if (i > 0 && steps_[i].stroke != steps_[i - 1].stroke) {
+      // A checkpoint reads the pixels: what is painted so far must be there.
+      painter.end();
+      maybeCheckpoint(i, work);
+      painter.begin(&work);
+    }
+    strokeSegment(painter, steps_[i], restoreSource());
+  }
+  painter.end();
+  return work;
 }
 
 }  // namespace canvas

@@ -55,6 +55,22 @@ class StrokeHistory {
   // Empties the list and restarts the numbering (the base stays).
   void reset();
 
+  // Whether segments of brush mode B paint the base back (the desktop's
+  // painting, where photo A stays under the work image) or erase like mode A
+  // (the phone's, where a mode switch makes a new base instead).
+  void setRestoresBase(bool restores) { restoresBase_ = restores; }
+  bool restoresBase() const { return restoresBase_; }
+
+  // Takes steps as the whole history with the first currentstep in effect
+  // (clamped), nothing painted: rebuild() makes the work image. Stroke
+  // numbering goes on after the highest number.
+  void load(std::vector<StrokeSegment> steps, int currentstep);
+  // The work image for the segments in effect, replayed over the base, taking
+  // checkpoints on the way as painting them live would.
+  QImage rebuild();
+  // Drops the undone segments (a step that is not a stroke cuts them too).
+  void discardUndone() { cut(); }
+
   // Bytes that saved pixels may hold; older strokes give theirs up first.
   // Checkpoints are not counted here: see checkpointBytes().
   void setMemoryBudget(std::size_t bytes) { budget_ = bytes; }
@@ -141,6 +157,9 @@ class StrokeHistory {
   std::int64_t spacing_ = kDefaultCheckpointSpacing;
   int lastReplayStart_ = -1;
   int lastReplayLength_ = 0;
+  bool restoresBase_ = false;
+
+  const QImage* restoreSource() const { return restoresBase_ ? &codeBase_ : nullptr; }
 };
 
 }  // namespace canvas

@@ -13,6 +13,7 @@ struct StrokeSegment {
   float width;
   bool mode;  // YES when painted in brush mode B
   std::uint32_t stroke;
+  std::uint32_t timeMs = 0;  // milliseconds since the painting began
 };
 
 }  // namespace canvas
