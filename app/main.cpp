@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
       QCoreApplication::quit();
       return;
     }
-    if (!options.photo.isEmpty()) launched.document()->pickPhotoFile(options.photo);
+    if (!options.photo.isEmpty()) launched.document()->openFile(options.photo);
   });
   const int code = application.exec();
   // A picture still being written (the scratch file of the last render) is

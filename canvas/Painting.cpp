@@ -258,7 +258,13 @@ void Painting::resetHistory() {
 }
 
 QImage Painting::renderFinalPicture(std::optional<QRectF> indicator) const {
-  const QSize size = org_.image().size();
+  return composeFinalPicture(sketch_.isHidden() ? QImage() : sketch_.image(),
+                             org_.isHidden() ? nullptr : &org_.image(),
+                             work_.isHidden() ? QImage() : work_.image(), org_.image().size(), indicator);
+}
+
+QImage composeFinalPicture(const QImage& photoB, const QImage* photoA, const QImage& work, QSize size,
+                           std::optional<QRectF> indicator) {
   if (size.isEmpty()) return {};
   QImage picture(size, QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::transparent);
@@ -267,9 +273,9 @@ QImage Painting::renderFinalPicture(std::optional<QRectF> indicator) const {
   // The plate as it would be laid out at one pixel per point: the layers fill it
   // as they fill the plate on screen.
   const QRectF plate(0, 0, size.width(), size.height());
-  for (const ImageLayer* layer : {&sketch_, &org_, &work_}) {
-    if (layer->isHidden() || layer->image().isNull()) continue;
-    painter.drawImage(fitRect(plate, QSizeF(layer->image().size())), layer->image());
+  for (const QImage* layer : {&photoB, photoA, &work}) {
+    if (!layer || layer->isNull()) continue;
+    painter.drawImage(fitRect(plate, QSizeF(layer->size())), *layer);
   }
   if (indicator) {
     const QImage circle = platform::imageNamed(QStringLiteral("circle.png"));

@@ -40,6 +40,12 @@ class ImageLayer {
 // A paints photo A back; B brings the sketch back.
 enum class BrushMode { A, B };
 
+// The final picture: photo B, photo A unless null, and the work image,
+// composed at the size of photo A, each fitted as the plate fits it. Null when
+// photo A is.
+QImage composeFinalPicture(const QImage& photoB, const QImage* photoA, const QImage& work,
+                           QSize size, std::optional<QRectF> indicator = std::nullopt);
+
 class Painting : public QObject {
   Q_OBJECT
  public:

@@ -9,6 +9,7 @@
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -81,6 +82,9 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   // status bar.
   document_->setCanvas(model_, 0.0f);
   document_->setConfirmsSaves(false);
+  // The painting is a document here: kept through style and brush changes,
+  // and kept on disk while it is worked on.
+  document_->setKeepsPainting(sessionFolder());
 
   area_ = new CanvasArea(this);
   area_->setAutoFillBackground(true);
@@ -143,6 +147,8 @@ void DesktopWindow::start() {
   updateActions();
   updateStatus();
   updateTitle();
+  // Once the window is up: a painting left behind comes before anything else.
+  QTimer::singleShot(0, this, &DesktopWindow::offerRecovery);
 }
 
 void DesktopWindow::buildStyleDock() {
@@ -168,10 +174,9 @@ void DesktopWindow::chooseStyle(bool sketch, int row) {
     // At once: on the desktop no panel has to close first.
     document_->renderIfChanged(0);
   };
-  if (model_->painting()->imgready())
-    askToSave(QStringLiteral("applying another style"), apply);
-  else
-    apply();
+  // Nothing is lost by another style: the painting goes on over its pictures,
+  // and undo brings the old style back.
+  apply();
 }
 
 void DesktopWindow::showThumbnailsOfPhoto() {
@@ -244,6 +249,11 @@ void DesktopWindow::bind() {
     updateTitle();
   });
   connect(document_, &document::SketchDocument::modifiedChanged, this, &DesktopWindow::updateTitle);
+  connect(document_, &document::SketchDocument::historyChanged, this, &DesktopWindow::updateActions);
+  connect(document_, &document::SketchDocument::documentPathChanged, this, [this] {
+    rememberRecent(document_->documentPath());
+    updateTitle();
+  });
   connect(document_, &document::SketchDocument::saveFinished, this,
           [this](bool ok, const QString& pathOrReason, quint64) {
             if (ok) showSaved(pathOrReason);
@@ -322,7 +332,8 @@ void DesktopWindow::openAlert(platform::AlertView* alert) {
 }
 
 void DesktopWindow::updateTitle() {
-  const QString name = document_->photoName();
+  const QString name = document_->documentPath().isEmpty() ? document_->photoName()
+                                                           : QFileInfo(document_->documentPath()).fileName();
   // "[*]" is where Qt shows the modified mark.
   setWindowTitle(name.isEmpty() ? QStringLiteral("Vorlane") : name + QStringLiteral("[*] \u2014 Vorlane"));
   setWindowModified(document_->isModified());
@@ -349,6 +360,8 @@ void DesktopWindow::closeEvent(QCloseEvent* event) {
   settings.setValue(QStringLiteral("desktop/geometry"), saveGeometry());
   settings.setValue(QStringLiteral("desktop/windowState"), saveState());
   settings.sync();
+  // Closed on purpose: nothing is left to recover.
+  document_->closeSession();
   QMainWindow::closeEvent(event);
 }
 

@@ -59,7 +59,13 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
  public slots:
   void openPhoto();
   void takePhoto();
-  void saveAs();
+  // Save: the painting as its document (asking for a name the first time);
+  // Save As: under a new name. Export writes the picture as PNG or JPEG,
+  // Export Again repeats it to the same file without asking.
+  void saveDocument();
+  void saveDocumentAs(const std::function<void(quint64)>& started);
+  void exportPicture();
+  void exportAgain();
   // Opens a photo file handed to the application (a drop, Open Recent, "Open
   // with"), after asking about unsaved changes.
   void openFile(const QString& path);
@@ -77,6 +83,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // The window's geometry, dock layout, folders and recent photos live beside
   // the other settings.
   static QSettings windowSettings();
+  // A folder remembered under key while it can still be read; else fallback.
+  static QString rememberedFolder(const QString& key, const QString& fallback);
   QAction* makeAction(const QString& name, const QString& text, const QString& tip, const QString& icon,
                       const QList<QKeySequence>& keys);
   // The menus' and toolbar's actions by name ("open", "save", "undo", ...).
@@ -106,9 +114,15 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // painting is saved) or Discard. Cancel, or a failed save that the user has
   // been shown, changes nothing.
   void askToSave(const QString& before, const std::function<void()>& goOn);
-  // The Save answer: saves to the album and goes on once that save is written
-  // and the painting has not changed since.
+  // The Save answer: saves the document (asking for a name if it has none) and
+  // goes on once that save is written and the painting has not changed since.
   void saveThen(const QString& before, const std::function<void()>& goOn);
+  void waitForSave(quint64 ticket, const QString& before, const std::function<void()>& goOn);
+  void askJpegQuality(const QString& path);
+  void exportTo(const QString& path, int quality);
+  // At start: paintings that a Vorlane left behind without closing them.
+  void offerRecovery();
+  static QString sessionFolder();
   // Shows alert over the window; the prompts wait until it is dismissed.
   void openAlert(platform::AlertView* alert);
   void showMoreDialog();
@@ -140,6 +154,9 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QString savedPath_;
   QPointer<QFileDialog> openDialog_;
   QPointer<QFileDialog> saveAsDialog_;
+  QPointer<QFileDialog> exportDialog_;
+  QString lastExport_;
+  int lastExportQuality_ = 92;
   QPointer<platform::CameraCapture> camera_;
   QPointer<QDialog> moreDialog_;
   bool started_ = false;

@@ -70,12 +70,20 @@ void DesktopWindow::buildActions() {
           &QAction::triggered, this, &DesktopWindow::openPhoto);
   connect(makeAction("takePhoto", "&Take Photo...", "Take a photo with the camera", "tb_camera", {}),
           &QAction::triggered, this, &DesktopWindow::takePhoto);
-  connect(makeAction("save", "&Save", "Save the painting to the Vorlane folder in Pictures", "tb_save",
-                     {K::Save}),
-          &QAction::triggered, document_, &document::SketchDocument::save);
-  connect(makeAction("saveAs", "Save &As...", "Save the painting as a PNG or JPEG file of your choice", "",
+  connect(makeAction("save", "&Save", "Save the painting as a Vorlane document", "tb_save", {K::Save}),
+          &QAction::triggered, this, &DesktopWindow::saveDocument);
+  connect(makeAction("saveAs", "Save &As...", "Save the painting as a Vorlane document of another name", "",
                      {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
-          &QAction::triggered, this, &DesktopWindow::saveAs);
+          &QAction::triggered, this, [this] { saveDocumentAs({}); });
+  connect(makeAction("export", "&Export...", "Write the picture as a PNG or JPEG file", "",
+                     {K(Qt::CTRL | Qt::Key_E)}),
+          &QAction::triggered, this, &DesktopWindow::exportPicture);
+  connect(makeAction("exportAgain", "Export A&gain", "Write the picture to the file exported last", "",
+                     {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}),
+          &QAction::triggered, this, &DesktopWindow::exportAgain);
+  connect(makeAction("saveToPictures", "Save to &Pictures",
+                     "Save the picture to the Vorlane folder in Pictures", "", {}),
+          &QAction::triggered, document_, &document::SketchDocument::save);
   connect(makeAction("share", "Share by &Mail...", "Send the painting as a mail attachment", "tb_share", {}),
           &QAction::triggered, document_, &document::SketchDocument::share);
   connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
@@ -97,10 +105,17 @@ void DesktopWindow::buildActions() {
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
 
-  // The canvas's keyboard commands, as the phone and tablet have them.
-  for (const canvas::CanvasCommand& command : canvas::canvasCommands())
-    connect(makeAction(command.name, command.text, command.tip, command.icon, command.keys),
-            &QAction::triggered, this, [painting, run = command.run] { run(*painting); });
+  // The canvas's keyboard commands, as the phone and tablet have them; undo and
+  // redo go through the document, whose history also holds style changes.
+  for (const canvas::CanvasCommand& command : canvas::canvasCommands()) {
+    QAction* made = makeAction(command.name, command.text, command.tip, command.icon, command.keys);
+    if (qstrcmp(command.name, "undo") == 0)
+      connect(made, &QAction::triggered, document_, &document::SketchDocument::undo);
+    else if (qstrcmp(command.name, "redo") == 0)
+      connect(made, &QAction::triggered, document_, &document::SketchDocument::redo);
+    else
+      connect(made, &QAction::triggered, this, [painting, run = command.run] { run(*painting); });
+  }
   brushModes_ = new QActionGroup(this);
   brushModes_->setExclusive(true);
   for (const char* name : {"brushA", "brushB"}) {
@@ -130,7 +145,8 @@ void DesktopWindow::buildMenus() {
   add(file, {"open"});
   recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
   recentMenu_->setObjectName(QStringLiteral("recent"));
-  add(file, {"takePhoto", "", "save", "saveAs", "share", "", "quit"});
+  add(file, {"takePhoto", "", "save", "saveAs", "", "export", "exportAgain", "saveToPictures", "share", "",
+             "quit"});
   add(menuBar()->addMenu(QStringLiteral("&Edit")), {"undo", "redo"});
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   add(view, {"zoomIn", "zoomOut", "fit", "actualPixels", "", "compare", ""});
@@ -187,11 +203,18 @@ void DesktopWindow::buildToolBar() {
 void DesktopWindow::updateActions() {
   const bool picture = model_->painting()->imgready() && !document_->busy();
   const bool acts = picture && model_->touchesActive();
-  for (const char* name : {"save", "saveAs", "share", "zoomIn", "zoomOut", "fit", "actualPixels", "compare",
-                           "brushA", "brushB", "biggerBrush", "smallerBrush"})
+  for (const char* name : {"save", "saveAs", "export", "saveToPictures", "share", "zoomIn", "zoomOut", "fit",
+                           "actualPixels", "compare", "brushA", "brushB", "biggerBrush", "smallerBrush"})
     action(QString::fromLatin1(name))->setEnabled(acts);
-  action(QStringLiteral("undo"))->setEnabled(acts && model_->painting()->canUndo());
-  action(QStringLiteral("redo"))->setEnabled(acts && model_->painting()->canRedo());
+  action(QStringLiteral("exportAgain"))->setEnabled(acts && !lastExport_.isEmpty());
+  // The menu names the step: a stroke, or a style change.
+  QAction* undo = action(QStringLiteral("undo"));
+  QAction* redo = action(QStringLiteral("redo"));
+  undo->setEnabled(acts && document_->canUndo());
+  redo->setEnabled(acts && document_->canRedo());
+  const QString undoName = document_->undoName(), redoName = document_->redoName();
+  undo->setText(undoName.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undoName));
+  redo->setText(redoName.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redoName));
   action(model_->painting()->brushMode() == canvas::BrushMode::B ? QStringLiteral("brushB")
                                                                  : QStringLiteral("brushA"))
       ->setChecked(true);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop window's files: Open and Take Photo, Save As, Open Recent, photos
+// The desktop window's files: Open and Take Photo, Open Recent, photos and paintings
 // handed over by drops and "Open with", the folders the dialogs remember, and
 // the question that keeps a changed painting from being lost unasked.
 #include <QAction>
@@ -27,18 +27,16 @@ namespace {
 
 // Settings keys, beside the window's geometry.
 const QString kOpenFolder = QStringLiteral("desktop/openFolder");
-const QString kSaveFolder = QStringLiteral("desktop/saveFolder");
 const QString kRecentKey = QStringLiteral("desktop/recentPhotos");
 // How many photos File > Open Recent keeps.
 constexpr int kRecentPhotos = 10;
 
-// A remembered folder while it can still be read; else the fallback.
-QString folderOr(const QVariant& remembered, const QString& fallback) {
-  const QFileInfo folder(remembered.toString());
+}  // namespace
+
+QString DesktopWindow::rememberedFolder(const QString& key, const QString& fallback) {
+  const QFileInfo folder(windowSettings().value(key).toString());
   return folder.isDir() && folder.isReadable() ? folder.absoluteFilePath() : fallback;
 }
-
-}  // namespace
 
 // --- The unsaved-changes question ------------------------------------------------
 
@@ -78,13 +76,21 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
 }
 
 void DesktopWindow::saveThen(const QString& before, const std::function<void()>& goOn) {
-  const quint64 ticket = document_->save();
+  if (document_->documentPath().isEmpty()) {
+    // A name first; a cancelled name dialog cancels what was asked for.
+    saveDocumentAs([this, before, goOn](quint64 ticket) { waitForSave(ticket, before, goOn); });
+    return;
+  }
+  waitForSave(document_->savePainting(document_->documentPath()), before, goOn);
+}
+
+void DesktopWindow::waitForSave(quint64 ticket, const QString& before, const std::function<void()>& goOn) {
   if (!ticket) return;  // nothing could be saved, and the user has been told
   schedule_->setAnswering(true);
   auto once = std::make_shared<QMetaObject::Connection>();
   *once = connect(document_, &document::SketchDocument::saveFinished, this,
                   [this, once, ticket, before, goOn](bool ok, const QString&, quint64 finished) {
-                    if (finished != ticket) return;  // another save (Ctrl+S, Save As) ended
+                    if (finished != ticket) return;  // another save (Save to Pictures, Export) ended
                     disconnect(*once);
                     schedule_->setAnswering(false);
                     // Painted on while the file was written: that is not saved yet.
@@ -120,10 +126,14 @@ void DesktopWindow::openPhoto() {
   }
   askToSave(QStringLiteral("opening another photo"), [this] {
     const QString folder =
-        folderOr(windowSettings().value(kOpenFolder), document::SketchDocument::albumStartFolder());
-    openDialog_ = platform::openPhotoDialog(
-        this, folder, document::SketchDocument::openDialogFilter(),
-        [document = document_](const QString& path) { document->pickPhotoFile(path); });
+        rememberedFolder(kOpenFolder, document::SketchDocument::albumStartFolder());
+    // Paintings and photos together first, then each kind alone.
+    const QString images = document::SketchDocument::openDialogFilter();
+    const QString patterns = images.mid(images.indexOf(QLatin1Char('(')) + 1).chopped(1);
+    const QString filter = QStringLiteral("All supported (*.vorlane %1);;Vorlane paintings (*.vorlane);;%2")
+                               .arg(patterns, images);
+    openDialog_ = platform::openPhotoDialog(this, folder, filter,
+                                            [document = document_](const QString& path) { document->openFile(path); });
     schedule_->holdWhileOpen(openDialog_.data());
     connect(openDialog_, &QFileDialog::fileSelected, this, [](const QString& path) {
       windowSettings().setValue(kOpenFolder, QFileInfo(path).absolutePath());
@@ -147,11 +157,11 @@ void DesktopWindow::takePhoto() {
 void DesktopWindow::openFile(const QString& path) {
   // What cannot be opened changes nothing: its alert comes without a question.
   if (!QFileInfo(path).isFile()) {
-    document_->pickPhotoFile(path);
+    document_->openFile(path);
     return;
   }
   askToSave(QStringLiteral("opening %1").arg(QFileInfo(path).fileName()),
-            [this, path] { document_->pickPhotoFile(path); });
+            [this, path] { document_->openFile(path); });
 }
 
 // --- Open Recent -------------------------------------------------------------------
@@ -203,46 +213,6 @@ void DesktopWindow::buildRecentMenu() {
   clear->setEnabled(!paths.isEmpty());
   connect(clear, &QAction::triggered, this, [this] { setRecentPhotos({}); });
   recentMenu_->setEnabled(!paths.isEmpty());
-}
-
-// --- Save As ------------------------------------------------------------------------
-
-void DesktopWindow::saveAs() {
-  if (saveAsDialog_ && saveAsDialog_->isVisible()) {
-    saveAsDialog_->raise();
-    return;
-  }
-  const QString album = platform::albumDirectory();
-  const QString folder =
-      folderOr(windowSettings().value(kSaveFolder),
-               QFileInfo(album).isDir() ? album : document::SketchDocument::albumStartFolder());
-  const QString baseName = document::albumFileBaseName(QDateTime::currentDateTime());
-  const QString png = QStringLiteral("PNG image (*.png)");
-  const QString jpeg = QStringLiteral("JPEG image (*.jpg *.jpeg)");
-
-  auto* dialog = new QFileDialog(this, QStringLiteral("Save As"), folder);
-  saveAsDialog_ = dialog;
-  dialog->setObjectName(QStringLiteral("saveAsDialog"));
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
-  dialog->setAcceptMode(QFileDialog::AcceptSave);
-  dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setNameFilters({png, jpeg});
-  dialog->setDefaultSuffix(QStringLiteral("png"));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  // The name Save would give the picture now.
-  dialog->selectFile(document::freeFileName(folder, baseName, QStringLiteral(".png")));
-  // A name typed without a suffix gets the chosen type's; the dialog itself
-  // changes the suffix of the name shown.
-  connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, jpeg](const QString& filter) {
-    dialog->setDefaultSuffix(filter == jpeg ? QStringLiteral("jpg") : QStringLiteral("png"));
-  });
-  connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-    windowSettings().setValue(kSaveFolder, QFileInfo(path).absolutePath());
-    document_->saveAs(path);
-  });
-  dialog->setWindowModality(Qt::WindowModal);
-  schedule_->holdWhileOpen(dialog);
-  dialog->open();
 }
 
 }  // namespace desktop

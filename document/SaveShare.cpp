@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
@@ -225,7 +226,7 @@ QString pictureFormatForName(const QString& path) {
   return QString();
 }
 
-AlbumWrite writePictureFile(const QImage& picture, const QString& path) {
+AlbumWrite writePictureFile(const QImage& picture, const QString& path, int quality) {
   AlbumWrite result;
   // A symbolic link is written through, as editors do: the picture goes where
   // the links lead (a chain of them too) and the links stay.
@@ -255,7 +256,7 @@ AlbumWrite writePictureFile(const QImage& picture, const QString& path) {
   QByteArray bytes;
   const bool png = format == QLatin1String("png");
   const QImage image = png ? forPng(picture) : onWhite(picture);
-  if (!encode(image, png ? "png" : "jpeg", png ? -1 : 92, &bytes, &result.reason)) return result;
+  if (!encode(image, png ? "png" : "jpeg", png ? -1 : std::clamp(quality, 1, 100), &bytes, &result.reason)) return result;
 
   // A replaced file keeps its permissions; a new one gets the user's usual ones.
   struct stat existing {};

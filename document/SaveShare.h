@@ -33,10 +33,10 @@ AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QStr
 // The formats a picture can be saved in, by the file name's suffix: "png" or
 // "jpeg" (for .jpg and .jpeg, any case); empty for any other name.
 QString pictureFormatForName(const QString& path);
-// Writes picture to path (a PNG, or a JPEG of quality 92 on white) by its
+// Writes picture to path (a PNG, or a JPEG of quality 1..100 on white) by its
 // suffix, replacing a file of that name: the old file stays whole until the new
 // one is complete, and keeps its permissions. Any thread.
-AlbumWrite writePictureFile(const QImage& picture, const QString& path);
+AlbumWrite writePictureFile(const QImage& picture, const QString& path, int quality = 92);
 
 // Writes picture as a JPEG of quality 85 named "heart" into a new folder of its
 // own under parent, which outlives the call (a mail program reads it later).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/SketchDocument.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "canvas/CanvasModel.h"
+#include "document/PaintingSession.h"
 #include "document/PhotoFit.h"
 #include "document/StyleRenderer.h"
 #include "platform/Log.h"
@@ -41,7 +43,10 @@ SketchDocument::SketchDocument(QObject* parent)
   connect(passTimer_, &QTimer::timeout, this, &SketchDocument::dosketch);
 }
 
-SketchDocument::~SketchDocument() = default;
+SketchDocument::~SketchDocument() {
+  // Ending normally is closing the painting: no session is left to recover.
+  if (session_) closeSession();
+}
 
 void SketchDocument::load() {
   defaultsetting_ = &platform::UserDefaults::standardUserDefaults();
@@ -153,12 +158,27 @@ bool SketchDocument::pickPhotoFile(const QString& path) {
   if (!canvas_) return false;
   const QString name = QFileInfo(path).fileName();
   QString reason;
-  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(path, &reason);
+  std::optional<platform::PreparedPhoto> photo;
+  QByteArray bytes;
+  if (keepsPainting_) {
+    // The document keeps the very bytes decoded, so read them once.
+    if (readPhotoBytes(path, &bytes, &reason)) {
+      QBuffer buffer(&bytes);
+      buffer.open(QIODevice::ReadOnly);
+      photo = platform::preparePhoto(buffer, &reason);
+    }
+  } else {
+    photo = platform::preparePhoto(path, &reason);
+  }
   if (!photo) {
     showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the file is not a picture") : reason);
     return false;
   }
+  pendingRecord_.reset();
+  pendingDocumentPath_.clear();
+  pendingSessionPath_.clear();
   applyPickedPhoto(std::move(*photo), name, QFileInfo(path).absoluteFilePath());
+  pendingBytes_ = std::move(bytes);
   return true;
 }
 
@@ -170,7 +190,18 @@ bool SketchDocument::pickImage(const QImage& image, const QString& name) {
     showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the picture is empty") : reason);
     return false;
   }
+  QByteArray bytes;
+  if (keepsPainting_) {
+    // A picture without a file is kept as a lossless PNG of what was prepared.
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    photo->image.save(&buffer, "PNG");
+  }
+  pendingRecord_.reset();
+  pendingDocumentPath_.clear();
+  pendingSessionPath_.clear();
   applyPickedPhoto(std::move(*photo), name, QString());
+  pendingBytes_ = std::move(bytes);
   return true;
 }
 
@@ -259,8 +290,12 @@ void SketchDocument::dosketch() {
 
   imgchanged_ = false;
   pendingPick_.reset();
-  canvas_->setPictures(photoB, photoA);
-  setModified(false);
+  if (keepsPainting_) {
+    paintingPassDone(photoB, photoA);
+  } else {
+    canvas_->setPictures(photoB, photoA);
+    setModified(false);
+  }
   setBusy(false);
   breakdown_.handoffMs = double(handoff.nsecsElapsed()) / 1e6;
   emit renderPassFinished(true);
@@ -281,6 +316,14 @@ void SketchDocument::renderFailed(const QString& detail) {
     setModified(before.modified);
     pendingPick_.reset();
   }
+  // Nothing the failed pass was to bring stays pending.
+  if (!pendingDocumentPath_.isEmpty()) sessions_->releaseDocument(pendingDocumentPath_);
+  if (!pendingSessionPath_.isEmpty()) sessions_->release(pendingSessionPath_, false);
+  pendingBytes_.clear();
+  pendingRecord_.reset();
+  pendingDocumentPath_.clear();
+  pendingSessionPath_.clear();
+  pendingMove_.reset();
   // The selection goes back to what the canvas shows.
   if (canvas_->painting()->imgready()) {
     currenttype_ = clampStyle(renderedType_);

@@ -14,7 +14,9 @@
 #include <optional>
 
 #include "canvas/CanvasGeometry.h"
+#include "document/PaintingFile.h"
 #include "document/RenderBreakdown.h"
+#include "document/SessionFolder.h"
 #include "document/SaveShare.h"
 #include "document/SourceAlertTexts.h"
 #include "platform/PhotoDecoder.h"
@@ -32,6 +34,7 @@ class UserDefaults;
 
 namespace document {
 
+class PaintingSession;
 class StyleRenderer;
 
 class SketchDocument : public QObject {
@@ -104,13 +107,50 @@ class SketchDocument : public QObject {
   // Each returns the ticket its saveFinished will carry, or 0 when nothing is
   // written (no picture: the "No Picture" alert is up).
   quint64 save();
-  // Save As: the same picture to path, PNG or JPEG by its suffix, replacing
-  // a file of that name (the caller has asked).
-  quint64 saveAs(const QString& path);
+  // Export: the same picture to path, PNG or JPEG (of quality 1..100) by its
+  // suffix, replacing a file of that name (the caller has asked).
+  quint64 exportPicture(const QString& path, int quality = 92);
   void share();
   // Whether a successful save raises the "Image Saved!" alert (the desktop
   // reports it in its status bar instead).
   void setConfirmsSaves(bool confirms) { confirmsSaves_ = confirms; }
+
+  // --- The painting as a document (the desktop's) ---
+  // From now on the painting keeps its history through style and brush
+  // changes, is kept as a session in sessionFolder while it is worked on (each
+  // finished step committed), and is saved as a document. Once, after load().
+  void setKeepsPainting(const QString& sessionFolder);
+  bool keepsPainting() const { return keepsPainting_; }
+  // Undo and redo of whole steps: a stroke, or a style change (whose pictures
+  // are rendered again, the painting kept). Without a document, the canvas's.
+  bool canUndo() const;
+  bool canRedo() const;
+  void undo();
+  void redo();
+  // What undo or redo would take back or bring back: "Stroke", "Style Change"
+  // or empty.
+  QString undoName() const;
+  QString redoName() const;
+  // The painting as its steps (the record a save writes), and the document it
+  // was opened from or last saved to (empty before the first save).
+  const PaintingRecord& paintingRecord() const { return record_; }
+  const QString& documentPath() const { return documentPath_; }
+  // Opens a painting document: its photo, styles and history; the painted
+  // canvas follows with the render pass. A file that cannot be opened (or is
+  // open already) raises an alert and changes nothing.
+  bool openPainting(const QString& path);
+  // Saves the painting as a document at path, off the main thread; the
+  // outcome comes with saveFinished. 0 when there is no painting.
+  quint64 savePainting(const QString& path);
+  // Paintings that a Vorlane which ended without closing them left behind.
+  std::vector<RecoverableSession> recoverableSessions();
+  // Takes over such a session: the painting comes back with its whole history.
+  bool recoverSession(const QString& sessionPath);
+  void discardSession(const QString& sessionPath);
+  // The painting is closed on purpose (the window closes): its session goes.
+  void closeSession();
+  // The photo file names a document or a photo; a document is opened as one.
+  bool openFile(const QString& path);
 
   // The file dialog's filter: every image format that can be read.
   static QString openDialogFilter();
@@ -129,7 +169,7 @@ class SketchDocument : public QObject {
   void selectionChanged();
   void alertRequested(const document::SourceAlertTexts& alert);
   // A save has ended: ok with the new file's path, or not ok with the reason;
-  // ticket: what save() or saveAs() returned for it.
+  // ticket: what save(), exportPicture() or savePainting() returned for it.
   void saveFinished(bool ok, const QString& pathOrReason, quint64 ticket);
   void modifiedChanged(bool modified);
   // A share has handed the picture on: with the attachment's path when a mail
@@ -137,6 +177,9 @@ class SketchDocument : public QObject {
   void shareHandedOn(const QString& attachmentPath);
   // No mail program took the picture (the "Cannot Share" alert is up).
   void shareFailed();
+  // Undo or redo became possible or impossible, or changed what they name.
+  void historyChanged();
+  void documentPathChanged();
 
  private:
   // What the canvas showed before a pick whose render is still pending.
@@ -166,6 +209,16 @@ class SketchDocument : public QObject {
   void shareByMailLink();
   void cannotShare();
   QThreadPool* writer();
+  // The painting document's side of the render pass, and of its steps.
+  void paintingPassDone(const QImage& photoB, const QImage& photoA);
+  void recordStroke(int segments);
+  void recordStep(const PaintingStep& step);
+  void moveStyles(int position);
+  std::uint32_t paintingClock() const;
+  void startSession();
+  bool readPhotoBytes(const QString& path, QByteArray* bytes, QString* reason);
+  void showPaintingFailure(const QString& name, const QString& reason);
+  void setDocumentPath(const QString& path);
 
   canvas::CanvasModel* canvas_ = nullptr;
   float canvasAspect_ = 0.0f;
@@ -196,6 +249,20 @@ class SketchDocument : public QObject {
   std::unique_ptr<StyleRenderer> renderer_;
   RenderBreakdown breakdown_;
   QThreadPool* writer_ = nullptr;
+
+  bool keepsPainting_ = false;
+  PaintingRecord record_;
+  QString documentPath_;
+  std::unique_ptr<SessionFolder> sessions_;
+  std::unique_ptr<PaintingSession> session_;
+  // What the pending pass brings: a new photo's bytes, a document's record (and
+  // its file), or a move along the history to this position.
+  QByteArray pendingBytes_;
+  std::optional<PaintingRecord> pendingRecord_;
+  QString pendingDocumentPath_;
+  QString pendingSessionPath_;
+  std::optional<int> pendingMove_;
+  qint64 clockStart_ = 0;  // msecs since epoch when the painting's time 0 was
 };
 
 }  // namespace document

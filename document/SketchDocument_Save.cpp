@@ -47,11 +47,11 @@ quint64 SketchDocument::save() {
       QStringLiteral("The image could not be saved to your album"));
 }
 
-quint64 SketchDocument::saveAs(const QString& path) {
+quint64 SketchDocument::exportPicture(const QString& path, int quality) {
   QImage picture;
   if (!finalPictureOrAlert(&picture)) return 0;
   return write(
-      picture, [path](const QImage& p) { return writePictureFile(p, path); },
+      picture, [path, quality](const QImage& p) { return writePictureFile(p, path, quality); },
       QStringLiteral("The image could not be saved as %1").arg(QFileInfo(path).fileName()));
 }
 
@@ -68,8 +68,10 @@ quint64 SketchDocument::write(const QImage& picture,
     QMetaObject::invokeMethod(
         this,
         [this, written, failure, serial, ticket] {
+          // A painting kept as a document is saved only as one: a picture
+          // written elsewhere leaves it changed.
           if (written.ok) {
-            if (serial == changeSerial_) {
+            if (serial == changeSerial_ && !keepsPainting_) {
               setModified(false);
               // A photo still waiting for its render gives back a saved painting if it fails.
               if (pendingPick_) pendingPick_->modified = false;

@@ -29,6 +29,9 @@ TEST_F(DesktopTest, StartsEmptyResizableWithMenusAndEveryActionExplained) {
   for (auto [name, keys] : std::initializer_list<std::pair<const char*, QList<K>>>{
            {"open", {K(Qt::CTRL | Qt::Key_O)}},
            {"save", {K(Qt::CTRL | Qt::Key_S)}},
+           {"saveAs", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+           {"export", {K(Qt::CTRL | Qt::Key_E)}},
+           {"exportAgain", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}},
            {"quit", {K(Qt::CTRL | Qt::Key_Q)}},
            {"undo", {K(Qt::CTRL | Qt::Key_Z)}},
            {"redo", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)}},
@@ -43,7 +46,8 @@ TEST_F(DesktopTest, StartsEmptyResizableWithMenusAndEveryActionExplained) {
            {"help", {K(Qt::Key_F1)}}})
     EXPECT_EQ(action(name)->shortcuts(), keys) << name;
   // Nothing to save, undo or zoom before a photo.
-  for (const char* name : {"save", "share", "undo", "redo", "zoomIn", "fit", "brushB"})
+  for (const char* name : {"save", "saveAs", "export", "exportAgain", "saveToPictures", "share", "undo", "redo",
+                           "zoomIn", "fit", "brushB"})
     EXPECT_FALSE(action(name)->isEnabled()) << name;
   key(Qt::CTRL | Qt::Key_S);
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
@@ -142,8 +146,16 @@ TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
   EXPECT_EQ(model()->painting()->brushMode(), canvas::BrushMode::B);
   EXPECT_TRUE(action("brushB")->isChecked());
   EXPECT_FALSE(action("brushA")->isChecked());
-  EXPECT_TRUE(model()->painting()->orgimgview()->isHidden());
-  EXPECT_FALSE(action("undo")->isEnabled());  // the switch starts a new history
+  // Photo A stays under the work image, and the history stays: brush B paints
+  // the sketch back, and undo runs across the switch.
+  EXPECT_FALSE(model()->painting()->orgimgview()->isHidden());
+  EXPECT_TRUE(action("undo")->isEnabled());
+  EXPECT_EQ(action("undo")->text(), "&Undo Stroke");
+  stroke(a + QPoint(20, 0), b - QPoint(20, 0));
+  EXPECT_EQ(model()->painting()->workimgview()->image().pixel(mid.toPoint()),
+            model()->painting()->sketchimgview()->image().pixel(mid.toPoint()));
+  key(Qt::CTRL | Qt::Key_Z);
+  EXPECT_EQ(qAlpha(model()->painting()->workimgview()->image().pixel(mid.toPoint())), 0);
   key(Qt::Key_A);
   EXPECT_EQ(model()->painting()->brushMode(), canvas::BrushMode::A);
   EXPECT_TRUE(action("brushA")->isChecked());
@@ -238,7 +250,7 @@ TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime
   start(QSize(1000, 700));
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   QSignalSpy saved(w()->document(), &document::SketchDocument::saveFinished);
-  key(Qt::CTRL | Qt::Key_S);
+  action("saveToPictures")->trigger();
   ASSERT_TRUE(waitCount(saved, 1));
   ASSERT_TRUE(saved.first().at(0).toBool());
   const QString path = saved.first().at(1).toString();

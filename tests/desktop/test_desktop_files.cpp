@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window's style panel and files, driven with real events: the
 // thumbnails of the open photo, choosing styles by mouse and keys, the question
-// before a changed painting is given up (every trigger, every answer), Save As,
+// before a changed painting is given up (every trigger, every answer), Export,
 // Open Recent and the folders the dialogs remember.
 #include <QComboBox>
 #include <QFileOpenEvent>
 #include <QImageReader>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -14,6 +15,7 @@
 
 #include "DesktopFixture.h"
 #include "desktop/StylePanel.h"
+#include "document/PaintingFile.h"
 #include "document/SaveShare.h"
 #include "document/StyleRenderer.h"
 #include "document/StyleThumbnails.h"
@@ -44,6 +46,20 @@ class DesktopFilesTest : public DesktopTest {
     DesktopTest::TearDown();
   }
   document::SketchDocument* doc() { return w()->document(); }
+  // The Save Painting dialog, when it is up.
+  QFileDialog* saveDialog() {
+    QCoreApplication::processEvents();
+    auto* dialog = w()->findChild<QFileDialog*>("saveAsDialog");
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+  }
+  void acceptSaveDialog(QFileDialog* dialog, const QString& path) {
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::setActiveWindow(w());
+  }
   // A stroke across the middle of the picture: the painting is changed.
   void paint() {
     const QPoint mid = pictureOnScreen().center().toPoint();
@@ -198,11 +214,6 @@ class QuestionTest : public DesktopFilesTest {
   }
   QList<Trigger> triggers() {
     auto opened = [this] { return waitForRender() && doc()->photoName() == "other.png"; };
-    auto styled = [this](int sketch, int colour) {
-      return [=, this] {
-        return waitForRender() && doc()->currenttype() == sketch && doc()->currentAtype() == colour;
-      };
-    };
     QList<Trigger> list{
         {"open", "opening another photo", [this] { key(Qt::CTRL | Qt::Key_O); },
          [this] {
@@ -216,14 +227,6 @@ class QuestionTest : public DesktopFilesTest {
         {"drop", "opening other.png", [this] { EXPECT_TRUE(drop(other_)); }, opened},
         {"open with", "opening other.png", [this] { openWith(other_); }, opened},
         {"recent", "opening other.png", [this] { recentEntry("other.png")->trigger(); }, opened},
-        {"style click", "applying another style", [this] { clickRow(sketchList(), 4); }, styled(4, 0)},
-        {"style keys", "applying another style",
-         [this] {
-           colourList()->setFocus();
-           colourList()->setCurrentRow(5, QItemSelectionModel::NoUpdate);
-           QTest::keyClick(colourList(), Qt::Key_Return);
-         },
-         styled(4, 5)},
         {"quit", "quitting", [this] { key(Qt::CTRL | Qt::Key_Q); }, [this] { return !w()->isVisible(); }},
     };
     // Only where a camera is attached (never on a build machine): its view opens.
@@ -294,23 +297,32 @@ TEST_F(QuestionTest, CancelChangesNothingAndDiscardGoesOnWithoutSaving) {
   EXPECT_TRUE(albumFiles().isEmpty());
 }
 
-TEST_F(QuestionTest, SaveSavesToTheAlbumThenGoesOn) {
+TEST_F(QuestionTest, SaveSavesTheDocumentThenGoesOn) {
   start();
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   for (const Trigger& t : triggers()) {
     SCOPED_TRACE(t.name);
     if (!doc()->isModified()) paint();
-    const QImage painting = model()->renderFinalPicture();
-    const QStringList before = albumFiles();
+    const int steps = doc()->paintingRecord().undoPosition;
     QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
     markPasses();
     t.fire();
     answer(QMessageBox::Save);
+    // A painting without a document asks for its name first: the photo's, in the photo's folder.
+    auto* dialog = saveDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir_.path()).absolutePath());
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
+              QFileInfo(doc()->photoName()).completeBaseName() + ".vorlane");
+    const QString path = dir_.filePath(QString("%1.vorlane").arg(t.name).replace(' ', '-'));
+    acceptSaveDialog(dialog, path);
     ASSERT_TRUE(waitCount(saved, 1));
-    ASSERT_TRUE(saved.first().at(0).toBool());
+    ASSERT_TRUE(saved.first().at(0).toBool()) << saved.first().at(1).toString().toStdString();
     EXPECT_TRUE(t.wentOn());
-    EXPECT_EQ(albumFiles().size(), before.size() + 1);
-    EXPECT_EQ(QImage(saved.first().at(1).toString()).convertToFormat(painting.format()), painting);
+    const std::optional<document::PaintingRecord> record = document::readPaintingFile(path);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->undoPosition, steps);
+    EXPECT_TRUE(albumFiles().isEmpty());
   }
 }
 
@@ -318,20 +330,21 @@ TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
   start();
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
-  // The album's folder cannot be made: a file has its name.
-  ASSERT_TRUE(QDir().mkpath(QFileInfo(album()).path()));
-  QFile blocker(album());
+  // A folder that cannot be: a file has its name.
+  QFile blocker(dir_.filePath("blocker"));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_Q);
   answer(QMessageBox::Save);
+  acceptSaveDialog(saveDialog(), dir_.filePath("blocker/p.vorlane"));
   ASSERT_TRUE(waitCount(saved, 1));
   EXPECT_FALSE(saved.first().at(0).toBool());
   const auto alerts = platform::AlertView::visibleAlerts();
   ASSERT_EQ(alerts.size(), 1);
-  EXPECT_EQ(alerts.first()->title(), "Image Not Saved");
-  EXPECT_TRUE(alerts.first()->message().startsWith("The image could not be saved to your album: "));
+  EXPECT_EQ(alerts.first()->title(), "Painting Not Saved");
+  EXPECT_TRUE(alerts.first()->message().startsWith("The painting could not be saved as p.vorlane: "))
+      << alerts.first()->message().toStdString();
   EXPECT_EQ(question(), nullptr);  // not before the reason has been read
   EXPECT_TRUE(w()->isVisible());
   QTest::mouseClick(alerts.first()->messageBox()->buttons().first(), Qt::LeftButton);
@@ -339,13 +352,13 @@ TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
   EXPECT_EQ(question()->text(), "Save changes to the painting before quitting?");
   EXPECT_TRUE(doc()->isModified());
   EXPECT_TRUE(w()->isVisible());
-  // The folder can be made again: this time the save goes through and the window closes.
-  ASSERT_TRUE(QFile::remove(album()));
+  // A name that can be written: this time the save goes through and the window closes.
   answer(QMessageBox::Save);
+  acceptSaveDialog(saveDialog(), dir_.filePath("p.vorlane"));
   ASSERT_TRUE(waitCount(saved, 2));
   EXPECT_TRUE(saved.last().at(0).toBool());
   EXPECT_FALSE(w()->isVisible());
-  EXPECT_EQ(albumFiles().size(), 1);
+  EXPECT_TRUE(document::readPaintingFile(dir_.filePath("p.vorlane")).has_value());
 }
 
 TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggersWait) {
@@ -354,17 +367,20 @@ TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggers
   paint();
   QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_Q);
-  // Right after the answer, while its file is written: another stroke, and another trigger.
   ASSERT_NE(question(), nullptr);
+  answer(QMessageBox::Save);
+  // Right after the name is given, while the file is written: another stroke, and another trigger.
+  auto* dialog = saveDialog();
+  ASSERT_NE(dialog, nullptr);
   bool during = false;
   bool refused = false;
-  QObject::connect(question(), &QMessageBox::finished, [&] {
+  QObject::connect(dialog, &QFileDialog::fileSelected, [&] {
     during = saved.isEmpty();
     const QPoint mid = pictureOnScreen().center().toPoint();
     stroke(mid + QPoint(-40, 30), mid + QPoint(40, 30));
     refused = !drop(other_);
   });
-  answer(QMessageBox::Save);
+  acceptSaveDialog(dialog, dir_.filePath("p.vorlane"));
   EXPECT_TRUE(during);
   EXPECT_TRUE(refused);  // no drop while the answer is carried out
   ASSERT_TRUE(waitCount(saved, 1));
@@ -375,10 +391,36 @@ TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggers
   EXPECT_EQ(again->text(), "Save changes to the painting before quitting?");
   EXPECT_TRUE(w()->isVisible());
   EXPECT_EQ(doc()->photoName(), "p.png");
+  // The document has its name now: Save writes it without asking.
   answer(QMessageBox::Save);
   ASSERT_TRUE(waitCount(saved, 2));
   EXPECT_FALSE(w()->isVisible());
-  EXPECT_EQ(albumFiles().size(), 2);
+  const std::optional<document::PaintingRecord> record = document::readPaintingFile(dir_.filePath("p.vorlane"));
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->steps.size(), 2u);
+}
+
+TEST_F(QuestionTest, AnotherStyleNeverAsksAndKeepsThePainting) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  paint();
+  const std::vector<canvas::StrokeSegment> strokes = model()->painting()->history().steps();
+  markPasses();
+  clickRow(sketchList(), 4);
+  EXPECT_EQ(question(), nullptr);
+  ASSERT_TRUE(waitForRender());
+  markPasses();
+  colourList()->setFocus();
+  colourList()->setCurrentRow(5, QItemSelectionModel::NoUpdate);
+  QTest::keyClick(colourList(), Qt::Key_Return);
+  EXPECT_EQ(question(), nullptr);
+  ASSERT_TRUE(waitForRender());
+  EXPECT_EQ(doc()->currenttype(), 4);
+  EXPECT_EQ(doc()->currentAtype(), 5);
+  EXPECT_EQ(model()->painting()->history().steps(), strokes);
+  EXPECT_EQ(doc()->paintingRecord().steps.size(), 3u);
+  EXPECT_TRUE(doc()->isModified());
+  EXPECT_EQ(action("undo")->text(), "&Undo Style Change");
 }
 
 TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
@@ -417,17 +459,18 @@ TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
   EXPECT_EQ(recentPhotos().mid(0, 2), QStringList({other_, QFileInfo(third).absoluteFilePath()}));
 }
 
-TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFolder) {
+TEST_F(DesktopFilesTest, ExportWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFolder) {
   start();
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
   EXPECT_TRUE(w()->isWindowModified());
-  auto saveAs = [this](const QString& typed, QString* folder, bool chooseJpeg = false) {
+  auto saveAs = [this](const QString& typed, QString* folder, bool chooseJpeg = false, int quality = 0,
+                       int offered = 92) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last dialog
     QApplication::setActiveWindow(w());  // the window manager's part when a dialog closes
     QSignalSpy done(doc(), &document::SketchDocument::saveFinished);
-    key(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    auto* dialog = w()->findChild<QFileDialog*>("saveAsDialog");
+    key(Qt::CTRL | Qt::Key_E);
+    auto* dialog = w()->findChild<QFileDialog*>("exportDialog");
     if (!dialog || !dialog->isVisible()) return QString("no dialog");
     *folder = dialog->directory().absolutePath();
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
@@ -447,6 +490,14 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
     if (chooseJpeg) QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
     name->setText(typed);
     QTest::keyClick(name, Qt::Key_Return);
+    if (quality) {
+      // A JPEG asks its quality first, offering the last one given (92 at first).
+      auto* ask = w()->findChild<QInputDialog*>("jpegQuality");
+      if (!ask || !ask->isVisible()) return QString("no quality asked");
+      if (ask->intValue() != offered) return QString("quality offered: %1").arg(ask->intValue());
+      ask->setIntValue(quality);
+      ask->accept();
+    }
     if (!waitCount(done, 1)) return QString("no save");
     return done.first().at(0).toBool() ? done.first().at(1).toString()
                                        : "failed: " + done.first().at(1).toString();
@@ -459,8 +510,9 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
       QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
       << suggested.toStdString();
   EXPECT_EQ(albumFiles(), QStringList{suggested});
-  EXPECT_FALSE(doc()->isModified());
-  EXPECT_FALSE(w()->isWindowModified());
+  // A picture written elsewhere is not the document saved.
+  EXPECT_TRUE(doc()->isModified());
+  EXPECT_TRUE(w()->isWindowModified());
 
   paint();
   const QImage painting = model()->renderFinalPicture();
@@ -468,19 +520,30 @@ TEST_F(DesktopFilesTest, SaveAsWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   const QString png = saveAs(dir_.filePath("mine/one.png"), &folder);
   EXPECT_EQ(QImageReader(png).format(), "png");
   EXPECT_EQ(QImage(png).convertToFormat(painting.format()), painting);
-  EXPECT_FALSE(doc()->isModified());
   EXPECT_TRUE(find<QWidget>("savedNote")->isVisible());
   // Next time the dialog opens where the last picture went.
-  const QString jpeg = saveAs("two.jpg", &folder);
+  const QString jpeg = saveAs("two.jpg", &folder, false, 40);
   EXPECT_EQ(folder, QDir(dir_.filePath("mine")).absolutePath());
   EXPECT_EQ(jpeg, QDir(dir_.filePath("mine")).absoluteFilePath("two.jpg"));
   QImageReader reader(jpeg);
   EXPECT_EQ(reader.format(), "jpeg");
   EXPECT_EQ(reader.size(), QSize(320, 240));
   // A name without a suffix gets the chosen type's.
-  const QString typeless = saveAs("four", &folder, true);
+  const QString typeless = saveAs("four", &folder, true, 95, 40);
   EXPECT_EQ(typeless, QDir(dir_.filePath("mine")).absoluteFilePath("four.jpg"));
   EXPECT_EQ(QImageReader(typeless).format(), "jpeg");
+  // The quality asked for is the quality written: 40 makes a much smaller file than 95.
+  EXPECT_LT(QFileInfo(jpeg).size() * 3 / 2, QFileInfo(typeless).size());
+  // Export Again writes the last file again, without asking: the new stroke is in it.
+  paint();
+  const QDateTime written = QFileInfo(typeless).lastModified();
+  QTest::qWait(20);
+  QSignalSpy done(doc(), &document::SketchDocument::saveFinished);
+  key(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+  ASSERT_TRUE(waitCount(done, 1));
+  EXPECT_EQ(done.first().at(1).toString(), typeless);
+  EXPECT_EQ(w()->findChild<QFileDialog*>("exportDialog"), nullptr);
+  EXPECT_GT(QFileInfo(typeless).lastModified(), written);
   // Another format is refused with the reason, and nothing is written.
   EXPECT_EQ(saveAs("three.bmp", &folder), "failed: a picture can be saved as PNG (.png) or JPEG (.jpg) only");
   const auto alerts = platform::AlertView::visibleAlerts();

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/PaintingFlatten.h"
+
+#include <QBuffer>
+
+#include "canvas/Painting.h"
+#include "canvas/StrokeHistory.h"
+#include "document/StyleRenderer.h"
+#include "platform/PhotoDecoder.h"
+
+namespace document {
+
+std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, QString* reason) {
+  QString why;
+  QByteArray bytes = record.photoBytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(buffer, &why);
+  if (photo && photo->image.size() != record.workingSize) {
+    photo.reset();
+    why = QStringLiteral("its photo does not match its painting");
+  }
+  if (!photo) {
+    if (reason) *reason = why.isEmpty() ? QStringLiteral("its photo cannot be decoded") : why;
+    return std::nullopt;
+  }
+  const auto [sketchStyle, colourStyle] = record.stylesAt(record.undoPosition);
+  sketch::GrayPlane plane;
+  auto styled = [&](int style) -> std::optional<QImage> {
+    if (style == 0) return photo->image;
+    return renderer.render(photo->image, style, plane, &why);
+  };
+  std::optional<QImage> photoB = styled(sketchStyle);
+  std::optional<QImage> photoA = photoB ? (colourStyle == sketchStyle ? photoB : styled(colourStyle)) : std::nullopt;
+  if (!photoB || !photoA) {
+    if (reason) *reason = why.isEmpty() ? QStringLiteral("a style cannot be rendered") : why;
+    return std::nullopt;
+  }
+
+  std::vector<canvas::StrokeSegment> segments;
+  int inEffect = 0;
+  for (std::size_t i = 0; i < record.steps.size(); ++i) {
+    const PaintingStep& step = record.steps[i];
+    if (step.kind != PaintingStep::Kind::Stroke) continue;
+    segments.insert(segments.end(), step.segments.begin(), step.segments.end());
+    if (int(i) < record.undoPosition) inEffect = int(segments.size());
+  }
+  canvas::StrokeHistory history;
+  history.setRestoresBase(true);
+  history.setBase(photoB->convertToFormat(QImage::Format_ARGB32_Premultiplied));
+  history.load(std::move(segments), inEffect);
+  const QImage work = history.rebuild();
+  return canvas::composeFinalPicture(*photoB, &*photoA, work, photoA->size());
+}
+
+}  // namespace document
