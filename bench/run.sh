@@ -50,6 +50,12 @@ awk -F': ' '
       printf "ratio_thumbnails_12mp_over_one_style: %.2f\n", v["thumbnails_12mp_ms"] / v["style_working_size_ms"]
     if (("undo_10000_us" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_10000_over_undo_100: %.2f\n", v["undo_10000_us"] / v["undo_100_us"]
+    if (("stroke_commit_us" in v) && ("move_event_desktop_us" in v) && v["move_event_desktop_us"] > 0)
+      printf "ratio_stroke_commit_over_move_event_desktop: %.2f\n", v["stroke_commit_us"] / v["move_event_desktop_us"]
+    if (("open_document_10k_ms" in v) && ("pick_12mp_ms" in v) && ("renderpass_ms" in v))
+      printf "ratio_open_document_10k_over_pick_12mp_plus_renderpass: %.2f\n", v["open_document_10k_ms"] / (v["pick_12mp_ms"] + v["renderpass_ms"])
+    if (("save_document_ms" in v) && ("save_album_png_ms" in v) && v["save_album_png_ms"] > 0)
+      printf "ratio_save_document_over_save_album_png: %.2f\n", v["save_document_ms"] / v["save_album_png_ms"]
     # A deep undo (milliseconds) against a near-top one (microseconds).
     if (("undo_deep_2000_ms" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_deep_2000_over_undo_100: %.2f\n", v["undo_deep_2000_ms"] * 1000 / v["undo_100_us"]

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The painting document's costs: committing a finished stroke to the session
+// (the main thread's part), opening a document of 10,000 segments on a 12 MP
+// photo to the painted canvas, and saving a 1,000-stroke painting against
+// saving its picture to the album; with the bytes a segment takes on disk.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <cmath>
+#include <memory>
+
+#include "BenchPhotos.h"
+#include "canvas/CanvasModel.h"
+#include "canvas/Painting.h"
+#include "document/PaintingFile.h"
+#include "document/SaveShare.h"
+#include "document/SketchDocument.h"
+#include "platform/AsyncImageWriter.h"
+
+namespace {
+
+using bench::makePhoto;
+
+// A window-free desktop document with its own settings and session folder.
+struct Desk {
+  QTemporaryDir dir;
+  std::unique_ptr<canvas::CanvasModel> canvas;
+  std::unique_ptr<document::SketchDocument> doc;
+  Desk() {
+    bench::quietSettings(dir.filePath("settings.ini"));
+    canvas = std::make_unique<canvas::CanvasModel>(canvas::PlateRule::FitPicture, QRectF(0, 0, 1600, 1000), QRectF());
+    doc = std::make_unique<document::SketchDocument>();
+    doc->load();
+    doc->setCanvas(canvas.get(), 0.0f);
+    doc->setKeepsPainting(dir.filePath("sessions"));
+  }
+  ~Desk() {
+    doc.reset();
+    platform::AsyncImageWriter::shared().waitForIdle();
+  }
+  canvas::Painting* painting() const { return canvas->painting(); }
+};
+
+// A stroke of n segments, a wavy line across the picture, in picture pixels.
+std::vector<canvas::StrokeSegment> strokeOf(int index, int n, QSize size, float width) {
+  std::vector<canvas::StrokeSegment> segments;
+  const float y0 = float((index * 37) % size.height());
+  float lastX = 0.0f, lastY = y0;
+  for (int i = 1; i <= n; ++i) {
+    const float x = float(size.width()) * float(i) / float(n);
+    const float y = y0 + 20.0f * std::sin(float(i) * 0.3f + float(index));
+    segments.push_back({x, y, lastX, lastY, width, index % 4 == 3, std::uint32_t(index), std::uint32_t(index * 1000 + i * 16)});
+    lastX = x;
+    lastY = y;
+  }
+  return segments;
+}
+
+QByteArray jpegBytes(int w, int h) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  makePhoto(w, h).save(&buffer, "JPG", 90);
+  return bytes;
+}
+
+// A painting of strokes x 50 segments over a 12 MP JPEG's working size.
+document::PaintingRecord painting(int strokes) {
+  document::PaintingRecord record;
+  record.photoBytes = jpegBytes(4032, 3024);
+  record.photoName = QStringLiteral("photo12mp.jpg");
+  record.workingSize = QSize(1280, 960);
+  record.firstSketchStyle = 2;
+  record.firstColourStyle = 0;
+  for (int s = 0; s < strokes; ++s) {
+    document::PaintingStep step;
+    step.kind = document::PaintingStep::Kind::Stroke;
+    step.segments = strokeOf(s, 50, record.workingSize, 40.0f);
+    step.timeMs = step.segments.front().timeMs;
+    record.steps.push_back(std::move(step));
+  }
+  record.undoPosition = strokes;
+  record.created = record.modified = QDateTime::currentDateTimeUtc();
+  return record;
+}
+
+// The main thread's part of a finished 50-segment stroke: the step made from the
+// history and handed to the session's thread.
+void stroke_commit_us(benchmark::State& state) {
+  Desk d;
+  d.doc->pickImage(makePhoto(1280, 960), QStringLiteral("bench"));
+  d.doc->dosketch();
+  d.painting()->setLinesize(60.0f);
+  int index = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (const canvas::StrokeSegment& seg : strokeOf(index++, 50, QSize(1280, 960), 60.0f))
+      d.painting()->paintSegment({seg.startX, seg.startY}, {seg.endX, seg.endY});
+    state.ResumeTiming();
+    d.painting()->finishStroke();
+  }
+}
+BENCHMARK(stroke_commit_us)->Unit(benchmark::kMicrosecond)->Iterations(300);
+
+// From File > Open of a 10,000-segment document on a 12 MP photo to the
+// painted canvas: read, photo decoded and checked, styles rendered, replay.
+void open_document_10k_ms(benchmark::State& state) {
+  Desk d;
+  const QString path = d.dir.filePath("painting.vorlane");
+  if (!document::writePaintingFile(path, painting(200))) {
+    state.SkipWithError("could not write the document");
+    return;
+  }
+  for (auto _ : state) {
+    if (!d.doc->openFile(path)) state.SkipWithError("open failed");
+    d.doc->dosketch();
+    state.PauseTiming();
+    // Closed again, so that the next open is not "open already".
+    d.doc->closeSession();
+    platform::AsyncImageWriter::shared().waitForIdle();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(open_document_10k_ms)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Saving a painting of 1,000 strokes (50,000 segments) on a 12 MP photo, and
+// what it takes on disk beside its photo.
+void save_document_ms(benchmark::State& state) {
+  QTemporaryDir dir;
+  document::PaintingRecord record = painting(1000);
+  record.preview = makePhoto(256, 192);
+  const QString path = dir.filePath("painting.vorlane");
+  for (auto _ : state)
+    if (!document::writePaintingFile(path, record)) state.SkipWithError("could not write the document");
+  const double segments = double(record.segmentCount());
+  const qint64 size = QFileInfo(path).size();
+  state.counters["document_1000_strokes_kb"] = double(size) / 1024.0;
+  state.counters["document_photo_kb"] = double(record.photoBytes.size()) / 1024.0;
+  state.counters["document_bytes_per_segment"] =
+      double(size - record.photoBytes.size()) / segments;
+}
+BENCHMARK(save_document_ms)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The yardstick: the same painting's picture saved to the album as a PNG.
+void save_album_png_ms(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QImage picture = makePhoto(1280, 960).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  int n = 0;
+  for (auto _ : state) {
+    const document::AlbumWrite written =
+        document::writeToAlbum(picture, dir.path(), QStringLiteral("bench %1").arg(n++));
+    if (!written.ok) state.SkipWithError("could not save");
+  }
+}
+BENCHMARK(save_album_png_ms)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
