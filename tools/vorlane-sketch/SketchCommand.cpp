@@ -6,6 +6,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
 #include <QThread>
 #include <QVariant>
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include <cstring>
 #include <new>
 
+#include "document/PaintingFile.h"
 #include "platform/FileChecks.h"
 #include "platform/LibraryMessages.h"
 #include "platform/PhotoDecoder.h"
@@ -137,12 +140,34 @@ int runBatch(const Options& options, const Texture* texture) {
   return result.failed > 0 ? kExitFailed : kExitOk;
 }
 
+// The document's stored preview, scaled down to fit size (never up), written
+// whole or not at all.
+int runThumbnail(const Options& options) {
+  const QString& input = options.inputs.value(0);
+  QString reason;
+  const std::optional<QImage> preview = document::readPaintingPreview(input, &reason);
+  if (!preview) return failed(input + ": " + reason);
+  if (preview->isNull()) return failed(input + ": holds no preview");
+  QImage image = *preview;
+  if (image.width() > options.thumbnail || image.height() > options.thumbnail)
+    image = image.scaled(options.thumbnail, options.thumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  QSaveFile file(options.output);
+  QImageWriter writer(&file, "png");
+  if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
+    const QString why = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
+    file.cancelWriting();
+    return failed(options.output + ": cannot be written (" + why + ")");
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 QString usageText() {
   return QStringLiteral(
              "Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT\n"
              "  or:  vorlane-sketch --out-dir DIR [--style N|all] [OPTION]... INPUT...\n"
+             "  or:  vorlane-sketch --thumbnail SIZE DOCUMENT OUTPUT\n"
              "\n"
              "Renders photos as pencil sketches. Each photo is turned upright by its\n"
              "orientation tag and brought to its working size: a landscape photo wider\n"
@@ -173,6 +198,10 @@ QString usageText() {
              "                  that name) are not in DIR yet; a photo with every\n"
              "                  output there is not read\n"
              "  --format F      png (default) or jpg, with --out-dir\n"
+             "  --thumbnail SIZE  write the preview stored in the Vorlane document\n"
+             "                  DOCUMENT to OUTPUT as PNG, scaled down to fit SIZE x SIZE\n"
+             "                  (1 to 1024; never scaled up); nothing else of the\n"
+             "                  document is read\n"
              "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
              "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
              "                  compression effort 0 to 100 (default %3, the fastest;\n"
@@ -202,8 +231,9 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption jobs("jobs", "photos at once", "N");
   const QCommandLineOption quality("quality", "JPEG quality or PNG effort", "Q");
   const QCommandLineOption skipExisting("skip-existing", "leave out outputs already there");
-  const QList<QCommandLineOption> all{help,   version, style,   texture,     outDir,
-                                      format, jobs,    quality, skipExisting};
+  const QCommandLineOption thumbnail("thumbnail", "a document's preview", "SIZE");
+  const QList<QCommandLineOption> all{help, version, style,        texture,  outDir,
+                                      format, jobs,  quality, skipExisting, thumbnail};
   parser.addOptions(all);
   // The parser takes whatever follows an option as its value: "--out-dir
   // --style 3" would name the folder "--style". No value here starts with "-".
@@ -239,6 +269,31 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   options.help = parser.isSet(help);
   options.version = parser.isSet(version);
   if (options.help || options.version) return options;
+
+  if (parser.isSet(thumbnail)) {
+    const std::optional<int> side = wholeNumber(parser.value(thumbnail), 1, kMaxThumbnailSide);
+    if (!side) {
+      *error = QStringLiteral("--thumbnail must be a number from 1 to %1, not \"%2\"")
+                   .arg(kMaxThumbnailSide)
+                   .arg(parser.value(thumbnail));
+      return std::nullopt;
+    }
+    for (const QCommandLineOption& other : {style, texture, outDir, format, jobs, quality, skipExisting})
+      if (parser.isSet(other)) {
+        *error = "--thumbnail takes no --" + other.names().constLast();
+        return std::nullopt;
+      }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2) {
+      *error = QStringLiteral("--thumbnail takes one DOCUMENT and one OUTPUT");
+      return std::nullopt;
+    }
+    options.thumbnail = *side;
+    options.inputs = {positional[0]};
+    options.output = positional[1];
+    options.styles = {0};  // no texture is read
+    return options;
+  }
 
   options.outDir = parser.value(outDir);
   const bool batch = parser.isSet(outDir);
@@ -354,6 +409,7 @@ int run(const Options& options) {
       return refusal->exitCode;
     }
   }
+  if (options.thumbnail > 0) return runThumbnail(options);
   QString failure;
   if (!options.outDir.isEmpty() && !prepareOutputFolder(options.outDir, &failure)) return failed(failure);
   try {

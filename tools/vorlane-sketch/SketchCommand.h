@@ -26,7 +26,10 @@ struct Options {
   int jobs = 1;               // photos rendered at once (batch)
   int quality = -1;           // -1 = the format's default
   bool skipExisting = false;  // batch: leave out the outputs already in outDir under their planned names
+  int thumbnail = 0;          // --thumbnail SIZE: INPUT is a document, OUTPUT its preview as PNG
 };
+
+inline constexpr int kMaxThumbnailSide = 1024;
 
 QString usageText();
 QString versionText();

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record's own questions, the quick look at a file's first bytes, and the
+// whole-file write (a temporary file beside the target, renamed over it).
+#include "document/PaintingFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QtEndian>
+#include <cerrno>
+#include <cstring>
+
+#include "document/PaintingSchema.h"
+
+namespace document {
+
+using namespace schema;
+
+std::pair<int, int> PaintingRecord::stylesAt(int n) const {
+  std::pair<int, int> styles{firstSketchStyle, firstColourStyle};
+  const int end = std::clamp(n, 0, int(steps.size()));
+  for (int i = 0; i < end; ++i)
+    if (steps[std::size_t(i)].kind == PaintingStep::Kind::Style)
+      styles = {steps[std::size_t(i)].sketchStyle, steps[std::size_t(i)].colourStyle};
+  return styles;
+}
+
+std::int64_t PaintingRecord::segmentCount() const {
+  std::int64_t count = 0;
+  for (const PaintingStep& step : steps) count += std::int64_t(step.segments.size());
+  return count;
+}
+
+bool looksLikePaintingFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(72);
+  if (head.size() < 72 || !head.startsWith(QByteArrayView("SQLite format 3\0", 16))) return false;
+  return qFromBigEndian<std::int32_t>(head.constData() + 68) == kPaintingApplicationId;
+}
+
+namespace {
+
+QString folderFailure(int err) {
+  if (err == ENOSPC || err == EDQUOT || err == EFBIG) return kDiskFull;
+  if (err == EACCES || err == EPERM || err == EROFS) return kFolderReadOnly;
+  if (err == ENOENT || err == ENOTDIR) return QStringLiteral("its folder does not exist");
+  return QStringLiteral("it cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(err)));
+}
+
+// A new hidden file beside path (".NAME.XXXXXX"), made by this call alone and
+// with the permissions a new file gets (or those of the document it replaces).
+std::optional<QString> makeTemporary(const QString& path, QString* failure) {
+  const QFileInfo info(path);
+  const QString stem = info.absolutePath() + "/." + info.fileName() + ".";
+  static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  struct stat existing {};
+  const bool replaces = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    QString name = stem;
+    for (int i = 0; i < 6; ++i) name += QChar(kLetters[QRandomGenerator::global()->bounded(62)]);
+    const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      *failure = folderFailure(errno);
+      return std::nullopt;
+    }
+    if (replaces) ::fchmod(fd, existing.st_mode & 07777);
+    ::close(fd);
+    return name;
+  }
+  *failure = folderFailure(EEXIST);
+  return std::nullopt;
+}
+
+// The file's bytes on the disk before it is renamed into place, and the rename
+// itself after: the folder's entry is synced too.
+int syncFile(const QString& path, bool directory) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (directory ? O_DIRECTORY : 0));
+  if (fd < 0) return errno;
+  const int result = ::fsync(fd) == 0 ? 0 : errno;
+  ::close(fd);
+  return result;
+}
+
+// Builds the whole document at temp; the reason when it fails.
+std::optional<QString> buildDocument(const QString& temp, const PaintingRecord& record) {
+  sqlite3* raw = nullptr;
+  const int opened = sqlite3_open_v2(QFile::encodeName(temp).constData(), &raw,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  Db db(raw);
+  if (opened != SQLITE_OK) return writeFailure(raw, opened);
+  // The file is no document until it is renamed: a journal would only be a second
+  // file to leave behind, and one fsync of the finished file replaces per-commit ones.
+  int rc = exec(db.get(), "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN");
+  const QDateTime now = nowUtc();
+  if (rc == SQLITE_OK) rc = createSchema(db.get());
+  if (rc == SQLITE_OK)
+    rc = insertRecord(db.get(), record, record.created.isValid() ? record.created.toUTC() : now, now);
+  if (rc == SQLITE_OK) rc = exec(db.get(), "COMMIT");
+  if (rc != SQLITE_OK) return writeFailure(db.get(), rc);
+  rc = sqlite3_close(db.release());
+  if (rc != SQLITE_OK) return writeFailure(nullptr, rc);
+  if (const int err = syncFile(temp, false)) return folderFailure(err);
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool writePaintingFile(const QString& path, const PaintingRecord& record, QString* reason) {
+  QString failure;
+  auto fail = [&](const QString& why) {
+    if (reason) *reason = why;
+    return false;
+  };
+  if (!recordValid(record)) return fail(kBadValues);
+  const std::optional<QString> temp = makeTemporary(path, &failure);
+  if (!temp) return fail(failure);
+  if (std::optional<QString> built = buildDocument(*temp, record)) {
+    QFile::remove(*temp);
+    return fail(*built);
+  }
+  // A journal left beside path by a killed session belongs to the old file: SQLite
+  // would roll it back into the new one.
+  for (const char* sidecar : {"-journal", "-wal", "-shm"}) QFile::remove(path + sidecar);
+  if (::rename(QFile::encodeName(*temp).constData(), QFile::encodeName(path).constData()) != 0) {
+    const int err = errno;
+    QFile::remove(*temp);
+    return fail(folderFailure(err));
+  }
+  // The document is whole either way; a folder that cannot be synced only delays it.
+  syncFile(QFileInfo(path).absolutePath(), true);
+  return true;
+}
+
+}  // namespace document
