@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "canvas/FinalPicture.h"
 #include "canvas/StrokeHistory.h"
 #include "canvas/StrokeSegment.h"
 
@@ -39,12 +40,6 @@ class ImageLayer {
 
 // A paints photo A back; B brings the sketch back.
 enum class BrushMode { A, B };
-
-// The final picture: photo B, photo A unless null, and the work image,
-// composed at the size of photo A, each fitted as the plate fits it. Null when
-// photo A is.
-QImage composeFinalPicture(const QImage& photoB, const QImage* photoA, const QImage& work,
-                           QSize size, std::optional<QRectF> indicator = std::nullopt);
 
 class Painting : public QObject {
   Q_OBJECT
