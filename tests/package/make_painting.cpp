@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // package_make_painting OUT.vorlane: writes a small painting through the
-// document writer (a 320 x 240 photo, no steps, a preview), so that the package
+// document writer (a 320 x 240 photo, no steps, a 256 x 192 preview), so that the package
 // test thumbnails a document as the app saves it.
 #include <QBuffer>
 #include <QDateTime>
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   record.photoBytes = bytes.data();
   record.photoName = "gradient.png";
   record.workingSize = photo.size();
-  record.preview = photo;
+  record.preview = photo.scaled(document::kPreviewSide, document::kPreviewSide * 3 / 4);  // the longest allowed
   record.created = record.modified = QDateTime::currentDateTimeUtc();
   QString reason;
   if (!document::writePaintingFile(QString::fromLocal8Bit(argv[1]), record, &reason)) {
