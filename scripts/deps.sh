@@ -14,7 +14,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-droid-fallback
   xvfb xauth xdotool
-  desktop-file-utils appstream help2man dpkg-dev
+  desktop-file-utils appstream help2man dpkg-dev shared-mime-info sqlite3 lintian
 )
 packages+=("$@")
 missing=()

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
+#include <utility>
+#include <vector>
 
 #include "TestSupport.h"
 #include "platform/PropertyList.h"
@@ -70,34 +72,29 @@ TEST(ArtGenerator, CommittedPicturesAreExactlyTheRegeneratedOnes) {
         << it.fileName().toStdString() << " is not drawn";
 }
 
-// The desktop icon's other sizes: committed as drawn (to the level), nothing stale; the SVG, drawn by Qt's
-// own (SVG Tiny) renderer, shows the raster icon: close on average, and no region of another colour.
-TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRasterOne) {
-  QTemporaryDir out;
-  QStringList written;
-  QString error;
-  ASSERT_TRUE(art::generateIcons(out.path(), &written, &error)) << error.toStdString();
-  const QDir icons(VORLANE_ICONS_DIR);
-  QStringList names;
-  for (const QString& path : written) names << path.section('/', -1);
-  EXPECT_EQ(icons.entryList(QDir::Files, QDir::Name),
-            QStringList({"128x128.png", "48x48.png", "64x64.png", "scalable.svg"}));
-  EXPECT_EQ(names, QStringList({"48x48.png", "64x64.png", "128x128.png", "scalable.svg"}));
-  for (int size : art::kIconSizes) {
-    const QString name = QString("%1x%1.png").arg(size);
-    const QImage now = QImage(out.filePath(name)).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(now.size(), QSize(size, size)) << size;
-    EXPECT_LE(maxChannelDifference(now, QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32)),
-              1)
-        << name.toStdString() << " differs: run regenerate-art, commit";
-  }
-  QFile svgNow(out.filePath("scalable.svg")), svgCommitted(icons.filePath("scalable.svg"));
-  ASSERT_TRUE(svgNow.open(QIODevice::ReadOnly));
-  ASSERT_TRUE(svgCommitted.open(QIODevice::ReadOnly));
-  const QByteArray svg = svgNow.readAll();
-  EXPECT_TRUE(svg == svgCommitted.readAll()) << "scalable.svg differs: run regenerate-art, commit";
-  EXPECT_FALSE(svg.contains("clipPath"));
+// Each block x block square of pixels as one pixel, its channels averaged.
+QImage blockAverage(const QImage& image, int block) {
+  QImage out(image.width() / block, image.height() / block, QImage::Format_ARGB32);
+  for (int by = 0; by < out.height(); ++by)
+    for (int bx = 0; bx < out.width(); ++bx) {
+      int sum[4] = {0, 0, 0, 0};
+      for (int y = by * block; y < (by + 1) * block; ++y)
+        for (int x = bx * block; x < (bx + 1) * block; ++x) {
+          const QRgb p = image.pixel(x, y);
+          sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p), sum[3] += qAlpha(p);
+        }
+      const int n = block * block;
+      out.setPixel(bx, by, qRgba(sum[0] / n, sum[1] / n, sum[2] / n, sum[3] / n));
+    }
+  return out;
+}
 
+// How far Qt's own (SVG Tiny) renderer's drawing of svg is from the raster
+// drawing at 256 pixels, seen in blocks of block x block pixels: the mean
+// difference, and the blocks far apart.
+void expectSvgRendersLike(const QByteArray& svg, const QImage& raster, const char* name, int block = 1) {
+  SCOPED_TRACE(name);
+  EXPECT_FALSE(svg.contains("clipPath"));
   QSvgRenderer renderer(svg);
   ASSERT_TRUE(renderer.isValid());
   EXPECT_EQ(renderer.defaultSize(), QSize(256, 256));
@@ -106,19 +103,80 @@ TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconRendersLikeTheRast
   QPainter painter(&rendered);
   renderer.render(&painter);
   painter.end();
-  const QImage a = rendered.convertToFormat(QImage::Format_ARGB32),
-               b = art::drawAppIcon(256).convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(raster.size(), QSize(256, 256));
+  const QImage a = blockAverage(rendered.convertToFormat(QImage::Format_ARGB32), block),
+               b = blockAverage(raster.convertToFormat(QImage::Format_ARGB32), block);
+  const int side = 256 / block;
   double total = 0;
   int far = 0;
-  for (int i = 0; i < 256 * 256; ++i) {
-    const QRgb p = a.pixel(i % 256, i / 256), q = b.pixel(i % 256, i / 256);
+  for (int i = 0; i < side * side; ++i) {
+    const QRgb p = a.pixel(i % side, i / side), q = b.pixel(i % side, i / side);
     const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
                             std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
     total += d;
     far += d > 48;
   }
-  EXPECT_LT(total / (256 * 256), 0.5);  // 0.17 when written
-  EXPECT_LT(far, 64) << "pixels far apart";
+  EXPECT_LT(total / (side * side), 0.5);  // when written: app icon 0.17, document icon 0.30 (in 4 x 4)
+  EXPECT_LT(far, 64 / (block * block)) << "blocks far apart";
+}
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The desktop icon's other sizes and the document icon's: committed as drawn (to the level), nothing
+// stale; each SVG, drawn by Qt's own (SVG Tiny) renderer, shows its raster icon: close on average, and no
+// region of another colour.
+TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconsRenderLikeTheRasterOnes) {
+  QTemporaryDir out;
+  QStringList written;
+  QString error;
+  ASSERT_TRUE(art::generateIcons(out.path(), &written, &error)) << error.toStdString();
+  const QDir icons(VORLANE_ICONS_DIR);
+  QStringList names;
+  for (const QString& path : written) names << path.section('/', -1);
+  EXPECT_EQ(icons.entryList(QDir::Files, QDir::Name),
+            QStringList({"128x128.png", "48x48.png", "64x64.png", "document-128x128.png",
+                         "document-256x256.png", "document-48x48.png", "document-64x64.png",
+                         "document-scalable.svg", "scalable.svg"}));
+  EXPECT_EQ(names, QStringList({"48x48.png", "64x64.png", "128x128.png", "scalable.svg", "document-48x48.png",
+                                "document-64x64.png", "document-128x128.png", "document-256x256.png",
+                                "document-scalable.svg"}));
+  std::vector<std::pair<QString, int>> pngs;
+  for (int size : art::kIconSizes) pngs.emplace_back(QString("%1x%1.png").arg(size), size);
+  for (int size : art::kDocumentIconSizes) pngs.emplace_back(QString("document-%1x%1.png").arg(size), size);
+  for (const auto& [name, size] : pngs) {
+    const QImage now = QImage(out.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(now.size(), QSize(size, size)) << size;
+    EXPECT_LE(maxChannelDifference(now, QImage(icons.filePath(name)).convertToFormat(QImage::Format_ARGB32)),
+              1)
+        << name.toStdString() << " differs: run regenerate-art, commit";
+  }
+  for (const char* name : {"scalable.svg", "document-scalable.svg"}) {
+    const QByteArray svg = readAll(out.filePath(name));
+    EXPECT_FALSE(svg.isEmpty()) << name;
+    EXPECT_TRUE(svg == readAll(icons.filePath(name))) << name << " differs: run regenerate-art, commit";
+  }
+  expectSvgRendersLike(readAll(out.filePath("scalable.svg")), art::drawAppIcon(256), "app icon");
+  // The document's hatching is thin at its window's scale, and the renderers'
+  // antialiasing parts along a few of its lines; seen 4 x 4 pixels, they agree.
+  expectSvgRendersLike(readAll(out.filePath("document-scalable.svg")), art::drawDocumentIcon(256),
+                       "document icon", 4);
+}
+
+// The document icon is the app's landscape on a page: the page is opaque paper
+// and the corner past the fold is left transparent, so the icon reads as a sheet.
+TEST(ArtIcons, DocumentIconIsAPageWithAFoldedCornerAroundTheLandscape) {
+  const QImage icon = art::drawDocumentIcon(256).convertToFormat(QImage::Format_ARGB32);
+  EXPECT_EQ(qAlpha(icon.pixel(4, 128)), 0);      // left of the page
+  EXPECT_EQ(qAlpha(icon.pixel(214, 16)), 0);     // beyond the fold
+  EXPECT_EQ(qAlpha(icon.pixel(190, 40)), 255);   // the folded flap itself
+  EXPECT_EQ(icon.pixel(120, 230), qRgb(252, 250, 244));  // paper below the picture
+  // The picture's left half is the sketch's paper, nearly grey, its right half the blue sky.
+  const QRgb sketch = icon.pixel(70, 90), sky = icon.pixel(186, 90);
+  EXPECT_LE(std::abs(qRed(sketch) - qBlue(sketch)), 10);
+  EXPECT_GT(qBlue(sky), qRed(sky) + 60);
 }
 
 TEST(ArtGenerator, JpegIsFlattenedOntoWhiteAndBadTypesOrFoldersAreRefused) {

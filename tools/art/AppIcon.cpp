@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: a pencil over a little landscape that is a pencil
 // sketch on the left and in colour on the right, which is what the app does.
+// The document icon shows the same landscape on a page with a folded corner.
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,8 +28,9 @@ QPainterPath hillPath(double s, double baseY, double peakX, double peakY, double
   return hill;
 }
 
-// The landscape in a 256-unit square scaled by s: sun and two hills.
-void drawLandscape(QPainter& p, double s, bool colour) {
+// The landscape in a 256-unit square scaled by s: sun and two hills. The
+// sketch's lines are drawn lines times as wide (thicker when drawn small).
+void drawLandscape(QPainter& p, double s, bool colour, double lines = 1) {
   const QPainterPath far = hillPath(s, 170, 80, 110, 90);
   const QPainterPath near = hillPath(s, 205, 190, 140, 110);
   const QPointF sun(128 * s, 64 * s);  // straddles the seam: half sketched, half coloured
@@ -49,12 +51,12 @@ void drawLandscape(QPainter& p, double s, bool colour) {
     p.drawPath(near);
   } else {
     p.fillRect(QRectF(0, 0, 256 * s, 256 * s), QColor(240, 238, 232));
-    QPen lead(QColor(70, 70, 70), 3 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen lead(QColor(70, 70, 70), 3 * s * lines, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     // Hatching inside each hill, denser for the nearer one.
     auto hatch = [&](const QPainterPath& area, double step, int grey) {
       p.save();
       p.setClipPath(area, Qt::IntersectClip);
-      p.setPen(QPen(QColor(grey, grey, grey), 1.6 * s));
+      p.setPen(QPen(QColor(grey, grey, grey), 1.6 * s * lines));
       for (double x = -256; x < 512; x += step)
         p.drawLine(QPointF(x * s, 256 * s), QPointF((x + 140) * s, 116 * s));
       p.restore();
@@ -134,6 +136,82 @@ QImage drawAppIcon(int size) {
   p.setBrush(Qt::NoBrush);
   p.drawPath(tile);
   drawPencil(p, s);
+  return image;
+}
+
+namespace {
+
+// The document icon's page in 256 units: the folded corner's size, and the
+// window the landscape shows through, at a scale of 136 / 256.
+constexpr double kFold = 48;
+const QRectF kPage(36, 12, 184, 232);
+const QRectF kWindow(60, 84, 136, 136);
+const QRectF kTextLines[] = {QRectF(60, 36, 96, 8), QRectF(60, 54, 72, 8)};
+// The landscape's pencil lines at twice their width: at the window's scale
+// they would be under a pixel wide in the 256-pixel icon.
+constexpr double kWindowLines = 2;
+
+QPainterPath pagePath(double s) {
+  QPainterPath page;
+  page.moveTo(kPage.left() * s, kPage.top() * s);
+  page.lineTo((kPage.right() - kFold) * s, kPage.top() * s);
+  page.lineTo(kPage.right() * s, (kPage.top() + kFold) * s);
+  page.lineTo(kPage.right() * s, kPage.bottom() * s);
+  page.lineTo(kPage.left() * s, kPage.bottom() * s);
+  page.closeSubpath();
+  return page;
+}
+
+QPainterPath foldPath(double s) {
+  QPainterPath fold;
+  fold.moveTo((kPage.right() - kFold) * s, kPage.top() * s);
+  fold.lineTo((kPage.right() - kFold) * s, (kPage.top() + kFold) * s);
+  fold.lineTo(kPage.right() * s, (kPage.top() + kFold) * s);
+  fold.closeSubpath();
+  return fold;
+}
+
+QColor paper() {
+  return QColor(252, 250, 244);
+}
+QColor foldShade() {
+  return QColor(222, 210, 186);
+}
+QColor textGrey() {
+  return QColor(176, 166, 150);
+}
+
+}  // namespace
+
+QImage drawDocumentIcon(int size) {
+  QImage image = transparentCanvas(size, size);
+  const double s = size / 256.0;
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(paper());
+  p.drawPath(pagePath(s));
+  p.setBrush(textGrey());
+  for (const QRectF& line : kTextLines)
+    p.drawRect(QRectF(line.topLeft() * s, line.size() * s));
+  const QRectF window(kWindow.topLeft() * s, kWindow.size() * s);
+  const double k = s * kWindow.width() / 256;
+  for (bool colour : {false, true}) {
+    p.save();
+    p.setClipRect(colour ? window.adjusted(window.width() / 2, 0, 0, 0)
+                         : window.adjusted(0, 0, -window.width() / 2, 0));
+    p.translate(window.topLeft());
+    drawLandscape(p, k, colour, kWindowLines);
+    p.restore();
+  }
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(inkBrown(), 3 * s));
+  p.drawRect(window);
+  p.setPen(QPen(inkBrown(), 6 * s));
+  p.setBrush(foldShade());
+  p.drawPath(foldPath(s));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(pagePath(s));
   return image;
 }
 
@@ -251,13 +329,9 @@ QPainterPath rectPath(const QRectF& rect, double radius = 0) {
   return path;
 }
 
-}  // namespace
-
-QString drawAppIconSvg() {
-  SvgWriter svg;
-  const QPainterPath tile = rectPath(QRectF(8, 8, 240, 240), 44);
-  const QPainterPath left = tile.intersected(rectPath(QRectF(0, 0, 128, 256)));
-  const QPainterPath right = tile.intersected(rectPath(QRectF(128, 0, 128, 256)));
+// The landscape of drawLandscape(), sketched inside left and coloured inside
+// right (both in its own 256 units).
+void landscapeSvg(SvgWriter& svg, const QPainterPath& left, const QPainterPath& right, double lines = 1) {
   const QPainterPath far = hillPath(1, 170, 80, 110, 90), near = hillPath(1, 205, 190, 140, 110);
   const QPointF sun(128, 64);
   QPainterPath sunDisc;
@@ -266,15 +340,15 @@ QString drawAppIconSvg() {
   // Left: the sketch.
   svg.fill(left, QColor(240, 238, 232));
   for (auto [area, step, grey] : {std::tuple{far, 11.0, 140}, {near, 7.0, 100}}) {
-    QPainterPath lines;
+    QPainterPath hatching;
     for (double x = -256; x < 512; x += step) {
-      lines.moveTo(x, 256);
-      lines.lineTo(x + 140, 116);
+      hatching.moveTo(x, 256);
+      hatching.lineTo(x + 140, 116);
     }
-    svg.fill(outline(lines, QPen(Qt::black, 1.6)).intersected(area).intersected(left),
+    svg.fill(outline(hatching, QPen(Qt::black, 1.6 * lines)).intersected(area).intersected(left),
              QColor(grey, grey, grey));
   }
-  const QPen lead(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  const QPen lead(Qt::black, 3 * lines, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   for (const QPainterPath& shape : {sunDisc, far, near})
     svg.fill(outline(shape, lead).intersected(left), QColor(70, 70, 70));
 
@@ -284,6 +358,15 @@ QString drawAppIconSvg() {
            svg.radial(sun, 34, {{0.0, QColor(255, 236, 120)}, {1.0, QColor(250, 180, 40)}}));
   svg.fill(far.intersected(right), QColor(90, 160, 70));
   svg.fill(near.intersected(right), QColor(52, 124, 52));
+}
+
+}  // namespace
+
+QString drawAppIconSvg() {
+  SvgWriter svg;
+  const QPainterPath tile = rectPath(QRectF(8, 8, 240, 240), 44);
+  landscapeSvg(svg, tile.intersected(rectPath(QRectF(0, 0, 128, 256))),
+               tile.intersected(rectPath(QRectF(128, 0, 128, 256))));
   svg.stroke(tile, inkBrown(), 6);
 
   // The pencil along +x, point at the left end, then turned.
@@ -311,6 +394,22 @@ QString drawAppIconSvg() {
   seam.lineTo(len / 2 - 30, 0);
   svg.stroke(seam, QColor(150, 90, 10), 1.5);
   svg.endGroup();
+  return svg.document(256);
+}
+
+QString drawDocumentIconSvg() {
+  SvgWriter svg;
+  const QPainterPath page = pagePath(1);
+  svg.fill(page, paper());
+  for (const QRectF& line : kTextLines) svg.fill(rectPath(line), textGrey());
+  svg.group(QStringLiteral("translate(%1 %2) scale(%3)")
+                .arg(number(kWindow.left()), number(kWindow.top()), number(kWindow.width() / 256)));
+  landscapeSvg(svg, rectPath(QRectF(0, 0, 128, 256)), rectPath(QRectF(128, 0, 128, 256)), kWindowLines);
+  svg.endGroup();
+  svg.stroke(rectPath(kWindow), inkBrown(), 3);
+  svg.fill(foldPath(1), foldShade());
+  svg.stroke(foldPath(1), inkBrown(), 6);
+  svg.stroke(page, inkBrown(), 6);
   return svg.document(256);
 }
 

@@ -50,6 +50,10 @@ QImage drawListBackground();
 QImage drawAppIcon(int size = 256);
 // The same icon as SVG text (SVG Tiny 1.2), 256 units square.
 QString drawAppIconSvg();
+// The painting document's icon (the landscape on a page with a folded corner),
+// and the same as SVG text.
+QImage drawDocumentIcon(int size = 256);
+QString drawDocumentIconSvg();
 
 // More-apps dialog.
 enum class PromoApp { Gimp, Krita, Inkscape };
@@ -89,8 +93,11 @@ bool writePicture(const QImage& image, const QString& path, QString* error = nul
 bool generateAll(const QString& outDir, QStringList* written = nullptr, QString* error = nullptr);
 
 // The desktop icon in the theme sizes that the package installs besides the
-// 256-pixel vorlane.png: "<N>x<N>.png" for each size below and "scalable.svg".
+// 256-pixel vorlane.png: "<N>x<N>.png" for each size below and "scalable.svg";
+// and the document icon in all the app icon's sizes, which the app itself never
+// shows: "document-<N>x<N>.png" and "document-scalable.svg".
 inline constexpr int kIconSizes[] = {48, 64, 128};
+inline constexpr int kDocumentIconSizes[] = {48, 64, 128, 256};
 bool generateIcons(const QString& outDir, QStringList* written = nullptr, QString* error = nullptr);
 
 }  // namespace art

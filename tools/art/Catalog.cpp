@@ -104,19 +104,28 @@ bool generateIcons(const QString& outDir, QStringList* written, QString* error) 
     if (error) *error = outDir + ": cannot create the folder";
     return false;
   }
-  for (int size : kIconSizes) {
-    const QString path = QDir(outDir).filePath(QStringLiteral("%1x%1.png").arg(size));
-    if (!writePicture(drawAppIcon(size), path, error)) return false;
+  auto writeSvg = [&](const QString& name, const QString& svg) {
+    const QString path = QDir(outDir).filePath(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(svg.toUtf8()) < 0 || !file.commit()) {
+      if (error) *error = path + ": " + file.errorString();
+      return false;
+    }
     if (written) written->append(path);
-  }
-  const QString path = QDir(outDir).filePath(QStringLiteral("scalable.svg"));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(drawAppIconSvg().toUtf8()) < 0 || !file.commit()) {
-    if (error) *error = path + ": " + file.errorString();
-    return false;
-  }
-  if (written) written->append(path);
-  return true;
+    return true;
+  };
+  auto writePng = [&](const QString& name, const QImage& image) {
+    const QString path = QDir(outDir).filePath(name);
+    if (!writePicture(image, path, error)) return false;
+    if (written) written->append(path);
+    return true;
+  };
+  for (int size : kIconSizes)
+    if (!writePng(QStringLiteral("%1x%1.png").arg(size), drawAppIcon(size))) return false;
+  if (!writeSvg(QStringLiteral("scalable.svg"), drawAppIconSvg())) return false;
+  for (int size : kDocumentIconSizes)
+    if (!writePng(QStringLiteral("document-%1x%1.png").arg(size), drawDocumentIcon(size))) return false;
+  return writeSvg(QStringLiteral("document-scalable.svg"), drawDocumentIconSvg());
 }
 
 }  // namespace art
