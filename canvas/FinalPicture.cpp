@@ -8,6 +8,13 @@
 
 namespace canvas {
 
+QRectF fitRect(const QRectF& plate, QSizeF picture) {
+  if (picture.isEmpty() || plate.width() <= 0.0 || plate.height() <= 0.0) return {};
+  const QSizeF fitted = picture.scaled(plate.size(), Qt::KeepAspectRatio);
+  return QRectF(plate.x() + (plate.width() - fitted.width()) / 2.0,
+                plate.y() + (plate.height() - fitted.height()) / 2.0, fitted.width(), fitted.height());
+}
+
 QImage composeFinalPicture(const QImage& photoB, const QImage* photoA, const QImage& work, QSize size,
                            std::optional<QRectF> indicator) {
   if (size.isEmpty()) return {};

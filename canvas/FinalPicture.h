@@ -8,6 +8,9 @@
 
 namespace canvas {
 
+// Where a picture of size picture sits, aspect-fit and centred, in plate.
+QRectF fitRect(const QRectF& plate, QSizeF picture);
+
 // Photo B, photo A unless null, and the work image, composed at size (photo
 // A's), each fitted as the plate fits it; the brush indicator where given (in
 // picture pixels). Null for an empty size.

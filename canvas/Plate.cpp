@@ -22,13 +22,6 @@ PointF toPointF(QPointF p) {
 
 }  // namespace
 
-QRectF fitRect(const QRectF& plate, QSizeF picture) {
-  if (picture.isEmpty() || plate.width() <= 0.0 || plate.height() <= 0.0) return {};
-  const QSizeF fitted = picture.scaled(plate.size(), Qt::KeepAspectRatio);
-  return QRectF(plate.x() + (plate.width() - fitted.width()) / 2.0,
-                plate.y() + (plate.height() - fitted.height()) / 2.0, fitted.width(), fitted.height());
-}
-
 Plate::Plate(PlateRule rule, const QRectF& clip, const QRectF& plate, float brushWidth, QObject* parent)
     : QObject(parent),
       rule_(rule),

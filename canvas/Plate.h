@@ -11,6 +11,7 @@
 #include <QSize>
 
 #include "canvas/CanvasGeometry.h"
+#include "canvas/FinalPicture.h"
 
 namespace canvas {
 
@@ -24,9 +25,6 @@ enum class PlateRule {
   // closes gaps on the others (the desktop, whose clip follows the window).
   FitPicture,
 };
-
-// Where a picture of size picture sits, aspect-fit and centred, in plate.
-QRectF fitRect(const QRectF& plate, QSizeF picture);
 
 class Plate : public QObject {
   Q_OBJECT

@@ -7,8 +7,16 @@
 #include "canvas/StrokeHistory.h"
 #include "document/StyleRenderer.h"
 #include "platform/PhotoDecoder.h"
+#include "platform/PropertyList.h"
+#include "platform/Resources.h"
 
 namespace document {
+
+QString paintingTextureName() {
+  const QVariantMap appdata =
+      platform::readPropertyList(platform::resourceRoot() + QStringLiteral("/data/AppDataList.plist")).toMap();
+  return appdata.value(QStringLiteral("sketchbrush")).toList().value(0).toString();
+}
 
 std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, QString* reason) {
   QString why;

@@ -13,6 +13,9 @@ namespace document {
 
 class StyleRenderer;
 
+// The sketch-brush texture the app renders with (a resource name).
+QString paintingTextureName();
+
 // The picture at the working size; nothing, with the reason, when the photo
 // cannot be decoded, does not match the working size, or a style cannot be
 // rendered.

@@ -45,6 +45,8 @@ SketchDocument::SketchDocument(QObject* parent)
 
 SketchDocument::~SketchDocument() {
   // Ending normally is closing the painting: no session is left to recover.
+  // Quietly: the views it would tell may be half gone.
+  blockSignals(true);
   if (session_) closeSession();
 }
 

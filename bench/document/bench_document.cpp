@@ -8,7 +8,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <cmath>
 #include <memory>

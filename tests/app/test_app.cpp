@@ -158,8 +158,8 @@ TEST(Executable, ShowsItsWindowAndQuitsRejectsABadCommandLineAndHelpsWithoutADis
   EXPECT_TRUE(p.readAllStandardOutput().startsWith("vorlane " VORLANE_VERSION "\n"));
 }
 
-// The desktop offers Vorlane for exactly the formats the photo path reads here
-// (desktop-file-validate checks the rest of the entry).
+// The desktop offers Vorlane for exactly the formats the photo path reads here,
+// and its paintings (desktop-file-validate checks the rest of the entry).
 TEST(DesktopEntry, ListsExactlyTheReadableTypes) {
   QFile file(VORLANE_DESKTOP_FILE);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -167,7 +167,7 @@ TEST(DesktopEntry, ListsExactlyTheReadableTypes) {
   for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
     if (line.startsWith("MimeType=")) listed = line.mid(9).split(';', Qt::SkipEmptyParts);
   const QStringList types = platform::readablePhotoMimeTypes();
-  EXPECT_EQ(listed, types);
+  EXPECT_EQ(listed, types + QStringList{"application/x-vorlane"});
   for (const char* type : {"image/heic", "image/avif", "image/webp", "image/jpeg", "image/png"})
     EXPECT_TRUE(types.contains(type)) << type;
 }

@@ -5,10 +5,11 @@
 #   once (the untouched sketch), paint one stroke with real pointer events, save
 #   again, and check both files in the album.
 # desktop: start with no photo (no canvas shows), then with a photo; resize the
-#   window, paint a stroke, press Ctrl+S and check the file.
-#   paint_and_save.sh phone|desktop VORLANE E2E_MAKE_PHOTO E2E_CHECK_PICTURE E2E_CHECK_WINDOW
+#   window, paint a stroke, press Ctrl+S, take the name offered (the photo's, in
+#   its folder) and check the document's picture as the command line renders it.
+#   paint_and_save.sh phone|desktop VORLANE E2E_MAKE_PHOTO E2E_CHECK_PICTURE E2E_CHECK_WINDOW VORLANE_SKETCH
 set -euo pipefail
-profile=$1 app=$2 make_photo=$3 check=$4 check_window=$5
+profile=$1 app=$2 make_photo=$3 check=$4 check_window=$5 sketch_cli=${6:-}
 
 source "$(dirname "$0")/e2e_lib.sh"
 
@@ -32,11 +33,17 @@ if [ "$profile" = desktop ]; then
   # bar; the photo fills its height, so its middle row is the canvas's middle.
   stroke 300 650 $((HEIGHT / 2 + 25))
   xdotool key --window "$wid" ctrl+s
-  wait_for 20 at_least_pictures 1 || fail "Ctrl+S saved no picture"
+  dialog_up() { xdotool search --onlyvisible --name '^Save Painting$' 2>/dev/null | head -n 1; }
+  has_dialog() { [ -n "$(dialog_up)" ]; }
+  wait_for 10 has_dialog || true
+  dialog=$(dialog_up)
+  [ -n "$dialog" ] || fail "Ctrl+S asked for no name"
+  xdotool windowfocus --sync "$dialog" key --clearmodifiers Return 2>/dev/null || xdotool key Return
+  document="$work/photo.vorlane"
+  wait_for 20 test -s "$document" || fail "Ctrl+S saved no document"
   check_uncovered  # a save that worked raises no alert on the desktop
-  saved=$(pictures | head -n 1)
-  echo "saved: $(basename "$saved")"
-  "$check" "$saved" $width $height stroke || fail "the painted picture is wrong"
+  "$sketch_cli" "$document" "$work/flat.png" || fail "the document cannot be rendered"
+  "$check" "$work/flat.png" $width $height stroke || fail "the painted picture is wrong"
   echo "PASSED"
   exit 0
 fi

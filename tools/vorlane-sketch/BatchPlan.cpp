@@ -14,6 +14,7 @@ const QSet<QString>& pictureExtensions() {
   static const QSet<QString> extensions = [] {
     QSet<QString> set;
     for (const QString& pattern : platform::readablePhotoPatterns()) set.insert(pattern.mid(2).toLower());
+    set.insert(QStringLiteral("vorlane"));  // painting documents
     return set;
   }();
   return extensions;

@@ -17,6 +17,8 @@
 #include <optional>
 #include <string>
 
+#include "document/PaintingFile.h"
+#include "document/PaintingFlatten.h"
 #include "platform/FileChecks.h"
 #include "platform/ImageBridge.h"
 #include "platform/LibraryMessages.h"
@@ -155,6 +157,7 @@ PhotoSketcher::PhotoSketcher(const Texture* texture, OutputSettings settings, Co
 
 bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targets, QStringList* written,
                            QString* failure) {
+  if (document::looksLikePaintingFile(input)) return flatten(input, targets, written, failure);
   QString reason;
   std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(input, &reason);
   if (!photo) {
@@ -179,6 +182,28 @@ bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targ
     if (!write(image, target.path, &path, failure)) return false;
     if (written) written->append(path);
   }
+  return true;
+}
+
+bool PhotoSketcher::flatten(const QString& input, const std::vector<Target>& targets, QStringList* written,
+                            QString* failure) {
+  // A painting is one picture in the styles it was painted in: the first
+  // target's name takes it.
+  if (targets.empty()) return true;
+  QString reason;
+  std::optional<document::PaintingRecord> record = document::readPaintingFile(input, &reason);
+  if (!painter_) {
+    painter_ = std::make_unique<document::StyleRenderer>();
+    painter_->setTextureName(document::paintingTextureName());
+  }
+  std::optional<QImage> picture = record ? document::flattenPainting(*record, *painter_, &reason) : std::nullopt;
+  if (!picture) {
+    *failure = input + ": " + reason;
+    return false;
+  }
+  QString path;
+  if (!write(*picture, targets.front().path, &path, failure)) return false;
+  if (written) written->append(path);
   return true;
 }
 

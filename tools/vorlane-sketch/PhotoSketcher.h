@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "document/StyleRenderer.h"
 
 #include "sketch/PixelBuffer.h"
 
@@ -58,6 +61,7 @@ class PhotoSketcher {
 
  private:
   bool render(const QString& input, int style, QSize size, QImage* image, QString* failure);
+  bool flatten(const QString& input, const std::vector<Target>& targets, QStringList* written, QString* failure);
   bool write(const QImage& image, const QString& path, QString* writtenPath, QString* failure);
   bool writeNew(const QImage& image, const QString& path, QString* writtenPath, QString* failure);
 
@@ -67,6 +71,8 @@ class PhotoSketcher {
   sketch::PixelBuffer photoRaster_, textureRaster_;
   sketch::GrayPlane plane_;
   std::vector<std::uint8_t> grey_;
+  // Documents are rendered as the app renders them, texture and all.
+  std::unique_ptr<document::StyleRenderer> painter_;
 };
 
 // The file name with " (n)" before its extension: "a/x.style1.png", 2 ->
