@@ -37,8 +37,20 @@ std::int64_t PaintingRecord::segmentCount() const {
 }
 
 bool looksLikePaintingFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
+  // Never waits on a FIFO or a device: opened without blocking, and only a
+  // regular file is read.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return false;
+  }
   const QByteArray head = file.read(72);
   if (head.size() < 72 || !head.startsWith(QByteArrayView("SQLite format 3\0", 16))) return false;
   return qFromBigEndian<std::int32_t>(head.constData() + 68) == kPaintingApplicationId;
