@@ -215,6 +215,18 @@ void DesktopWindow::updateActions() {
   const QString undoName = document_->undoName(), redoName = document_->redoName();
   undo->setText(undoName.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undoName));
   redo->setText(redoName.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redoName));
+  // The toolbar keeps its short words, so its buttons do not shift as the
+  // step changes; the tip names the step.
+  undo->setIconText(QStringLiteral("Undo"));
+  redo->setIconText(QStringLiteral("Redo"));
+  const QString undoTip = undoName == QLatin1String("Style Change") ? QStringLiteral("Undo the style change")
+                                                                    : QStringLiteral("Undo the last stroke");
+  const QString redoTip = redoName == QLatin1String("Style Change") ? QStringLiteral("Redo the style change")
+                                                                    : QStringLiteral("Redo the stroke undone last");
+  undo->setToolTip(undoTip);
+  undo->setStatusTip(undoTip);
+  redo->setToolTip(redoTip);
+  redo->setStatusTip(redoTip);
   action(model_->painting()->brushMode() == canvas::BrushMode::B ? QStringLiteral("brushB")
                                                                  : QStringLiteral("brushA"))
       ->setChecked(true);

@@ -30,6 +30,19 @@ std::pair<int, int> PaintingRecord::stylesAt(int n) const {
   return styles;
 }
 
+std::vector<canvas::StrokeSegment> PaintingRecord::strokeSegments(int* inEffect) const {
+  std::vector<canvas::StrokeSegment> segments;
+  segments.reserve(std::size_t(segmentCount()));
+  int effective = 0;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    if (steps[i].kind != PaintingStep::Kind::Stroke) continue;
+    segments.insert(segments.end(), steps[i].segments.begin(), steps[i].segments.end());
+    if (int(i) < undoPosition) effective = int(segments.size());
+  }
+  if (inEffect) *inEffect = effective;
+  return segments;
+}
+
 std::int64_t PaintingRecord::segmentCount() const {
   std::int64_t count = 0;
   for (const PaintingStep& step : steps) count += std::int64_t(step.segments.size());

@@ -63,6 +63,9 @@ struct PaintingRecord {
   // The style pair in force with the first n steps in effect.
   std::pair<int, int> stylesAt(int n) const;
   std::int64_t segmentCount() const;
+  // Every stroke's segments in order (what the canvas's history holds), and
+  // how many of them the steps in effect hold.
+  std::vector<canvas::StrokeSegment> strokeSegments(int* inEffect) const;
 };
 
 // Reads and checks a whole document; the photo bytes are only checked here for

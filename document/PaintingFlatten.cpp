@@ -45,14 +45,8 @@ std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRendere
     return std::nullopt;
   }
 
-  std::vector<canvas::StrokeSegment> segments;
   int inEffect = 0;
-  for (std::size_t i = 0; i < record.steps.size(); ++i) {
-    const PaintingStep& step = record.steps[i];
-    if (step.kind != PaintingStep::Kind::Stroke) continue;
-    segments.insert(segments.end(), step.segments.begin(), step.segments.end());
-    if (int(i) < record.undoPosition) inEffect = int(segments.size());
-  }
+  std::vector<canvas::StrokeSegment> segments = record.strokeSegments(&inEffect);
   canvas::StrokeHistory history;
   history.setRestoresBase(true);
   history.setBase(photoB->convertToFormat(QImage::Format_ARGB32_Premultiplied));

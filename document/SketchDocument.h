@@ -219,6 +219,10 @@ class SketchDocument : public QObject {
   bool readPhotoBytes(const QString& path, QByteArray* bytes, QString* reason);
   void showPaintingFailure(const QString& name, const QString& reason);
   void setDocumentPath(const QString& path);
+  // Reads a document or session file and makes its painting the pending pick;
+  // an alert naming name when it cannot be.
+  bool takePainting(const QString& file, const QString& name, const QString& documentPath,
+                    const QString& sessionPath);
 
   canvas::CanvasModel* canvas_ = nullptr;
   float canvasAspect_ = 0.0f;

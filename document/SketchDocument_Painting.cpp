@@ -177,14 +177,8 @@ void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA
     record_ = std::move(record);
     clockStart_ = QDateTime::currentMSecsSinceEpoch() - qint64(lastTime(record_));
 
-    std::vector<canvas::StrokeSegment> segments;
     int inEffect = 0;
-    for (std::size_t i = 0; i < record_.steps.size(); ++i) {
-      const PaintingStep& step = record_.steps[i];
-      if (step.kind != PaintingStep::Kind::Stroke) continue;
-      segments.insert(segments.end(), step.segments.begin(), step.segments.end());
-      if (int(i) < record_.undoPosition) inEffect = int(segments.size());
-    }
+    std::vector<canvas::StrokeSegment> segments = record_.strokeSegments(&inEffect);
     painting->loadHistory(std::move(segments), inEffect);
     painting->replacePictures(photoB, photoA);
     canvas_->plate()->resetBaseviewFrame();
@@ -283,8 +277,17 @@ bool SketchDocument::openPainting(const QString& path) {
     showPaintingFailure(name, QStringLiteral("it is open in Vorlane already"));
     return false;
   }
+  if (!takePainting(absolute, name, absolute, QString())) {
+    sessions_->releaseDocument(absolute);
+    return false;
+  }
+  return true;
+}
+
+bool SketchDocument::takePainting(const QString& file, const QString& name, const QString& documentPath,
+                                  const QString& sessionPath) {
   QString reason;
-  std::optional<PaintingRecord> record = readPaintingFile(absolute, &reason);
+  std::optional<PaintingRecord> record = readPaintingFile(file, &reason);
   std::optional<platform::PreparedPhoto> photo;
   if (record) {
     // The photo inside is as hostile as any other: the same checks.
@@ -297,15 +300,14 @@ bool SketchDocument::openPainting(const QString& path) {
     }
   }
   if (!record || !photo) {
-    sessions_->releaseDocument(absolute);
     showPaintingFailure(name, reason.isEmpty() ? QStringLiteral("the file is damaged") : reason);
     return false;
   }
   const QString photoName = record->photoName;
   const auto [sketchStyle, colourStyle] = record->stylesAt(record->undoPosition);
   pendingRecord_ = std::move(record);
-  pendingDocumentPath_ = absolute;
-  pendingSessionPath_.clear();
+  pendingDocumentPath_ = documentPath;
+  pendingSessionPath_ = sessionPath;
   currenttype_ = clampStyle(sketchStyle);
   currentAtype_ = clampStyle(colourStyle);
   emit selectionChanged();
@@ -319,29 +321,10 @@ std::vector<RecoverableSession> SketchDocument::recoverableSessions() {
 
 bool SketchDocument::recoverSession(const QString& sessionPath) {
   if (!canvas_ || !sessions_ || !sessions_->claim(sessionPath)) return false;
-  QString reason;
-  std::optional<PaintingRecord> record = readPaintingFile(sessionPath, &reason);
-  std::optional<platform::PreparedPhoto> photo;
-  if (record) {
-    QBuffer buffer(&record->photoBytes);
-    buffer.open(QIODevice::ReadOnly);
-    photo = platform::preparePhoto(buffer, &reason);
-  }
-  if (!record || !photo || photo->image.size() != record->workingSize) {
+  if (!takePainting(sessionPath, QFileInfo(sessionPath).fileName(), QString(), sessionPath)) {
     sessions_->release(sessionPath, false);
-    showPaintingFailure(record ? record->photoName : QFileInfo(sessionPath).fileName(),
-                        reason.isEmpty() ? QStringLiteral("the painting is damaged") : reason);
     return false;
   }
-  const QString photoName = record->photoName;
-  const auto [sketchStyle, colourStyle] = record->stylesAt(record->undoPosition);
-  pendingRecord_ = std::move(record);
-  pendingDocumentPath_.clear();
-  pendingSessionPath_ = sessionPath;
-  currenttype_ = clampStyle(sketchStyle);
-  currentAtype_ = clampStyle(colourStyle);
-  emit selectionChanged();
-  applyPickedPhoto(std::move(*photo), photoName, QString());
   return true;
 }
 
