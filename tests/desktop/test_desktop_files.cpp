@@ -565,6 +565,54 @@ TEST_F(DesktopFilesTest, ExportWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
             QStringList({"four.jpg", "one.png", "two.jpg"}));
 }
 
+TEST_F(DesktopFilesTest, APaintingSavedWithCtrlSComesBackByDropOpenRecentAndOpenWith) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  paint();
+  key(Qt::Key_B);
+  const QPoint mid = pictureOnScreen().center().toPoint();
+  stroke(mid + QPoint(0, -40), mid + QPoint(0, 40));
+  const QImage painted = model()->renderFinalPicture();
+  const std::vector<canvas::StrokeSegment> strokes = model()->painting()->history().steps();
+  QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
+  key(Qt::CTRL | Qt::Key_S);
+  acceptSaveDialog(saveDialog(), dir_.filePath("p.vorlane"));
+  ASSERT_TRUE(waitCount(saved, 1));
+  const QString path = QFileInfo(dir_.filePath("p.vorlane")).absoluteFilePath();
+  EXPECT_EQ(w()->windowTitle(), QString::fromUtf8("p.vorlane[*] \u2014 Vorlane"));
+  EXPECT_FALSE(w()->isWindowModified());
+  // A second Ctrl+S saves to the same file without asking.
+  paint();
+  const int allSegments = model()->painting()->history().count();
+  key(Qt::CTRL | Qt::Key_S);
+  EXPECT_EQ(saveDialog(), nullptr);
+  ASSERT_TRUE(waitCount(saved, 2));
+  EXPECT_EQ(saved.last().at(1).toString(), path);
+  key(Qt::CTRL | Qt::Key_Z);  // back to the painting as first saved; the undo is a change
+  EXPECT_TRUE(doc()->isModified());
+  key(Qt::CTRL | Qt::Key_S);
+  ASSERT_TRUE(waitCount(saved, 3));
+
+  auto reopen = [&](const std::function<void()>& how) {
+    markPasses();
+    ASSERT_TRUE(open(writePhoto(dir_, "q.png", 200, 300)));
+    EXPECT_EQ(doc()->documentPath(), QString());
+    markPasses();
+    how();
+    ASSERT_TRUE(waitForRender());
+    EXPECT_EQ(doc()->documentPath(), path);
+    EXPECT_EQ(model()->renderFinalPicture(), painted);
+    EXPECT_EQ(model()->painting()->history().count(), allSegments);  // the undone stroke too
+    EXPECT_EQ(model()->painting()->history().currentstep(), int(strokes.size()));
+    EXPECT_TRUE(action("redo")->isEnabled());
+    EXPECT_FALSE(doc()->isModified());
+  };
+  reopen([&] { EXPECT_TRUE(drop(path)); });
+  EXPECT_EQ(recentPhotos().value(0), path);
+  reopen([&] { recentEntry("p.vorlane")->trigger(); });
+  reopen([&] { openWith(path); });
+}
+
 TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes) {
   QStringList seeded;
   for (int i = 0; i < 10; ++i) seeded << writePhoto(dir_, QString("r%1.png").arg(i), 40 + i, 30);
