@@ -139,7 +139,8 @@ void Painting::loadHistory(std::vector<StrokeSegment> steps, int currentstep) {
   historyMoved();
 }
 
-void Painting::replacePictures(const QImage& photoB, const QImage& photoA) {
+void Painting::replacePictures(const QImage& photoB, const QImage& photoA,
+                               const std::vector<std::uint32_t>* storedWork) {
   if (!keepsHistory_) {
     setPictures(photoB, photoA);
     return;
@@ -151,10 +152,12 @@ void Painting::replacePictures(const QImage& photoB, const QImage& photoA) {
                           ? photoB
                           : photoB.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   history_.setBase(base);
-  work_.setImage(history_.rebuild(), nullptr);
+  QImage work;
+  if (!storedWork || !history_.decodeWork(*storedWork, &work)) work = history_.rebuild();
+  work_.setImage(work, nullptr);
+  // No scratch file: this painting's undo never reads one.
   setSketchready(true);
   setImgready(true);
-  platform::AsyncImageWriter::shared().write(base, platform::scratchFilePath());
   historyMoved();
 }
 

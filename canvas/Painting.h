@@ -108,7 +108,10 @@ class Painting : public QObject {
   // New pictures of the same photo (another style) under the same painting:
   // the segments in effect are replayed over the new photo B, the history
   // stays. A painting that does not keep its history starts afresh instead.
-  void replacePictures(const QImage& photoB, const QImage& photoA);
+  // With a stored work image (coded against photo B, see StrokeHistory) that
+  // decodes, it is taken as it is instead of replaying.
+  void replacePictures(const QImage& photoB, const QImage& photoA,
+                       const std::vector<std::uint32_t>* storedWork = nullptr);
   // A history read from a document, to be replayed by the next
   // replacePictures(): steps with the first currentstep in effect.
   void loadHistory(std::vector<StrokeSegment> steps, int currentstep);

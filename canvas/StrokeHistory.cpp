@@ -315,6 +315,48 @@ QImage StrokeHistory::replay(int n) const {
   return replaySegments(restoresBase_ ? codeBase_ : base_, steps_.data(), n, restoresBase_);
 }
 
+std::vector<std::uint32_t> StrokeHistory::encodeWork(const QImage& work) const {
+  std::vector<std::uint32_t> code;
+  if (work.size() != codeBase_.size()) return code;
+  const QImage pixels = work.format() == QImage::Format_ARGB32_Premultiplied
+                            ? work
+                            : work.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  code.reserve(std::size_t(work.height()) * 4u);
+  for (int y = 0; y < work.height(); ++y) encodeRow(row32(pixels, y), row32(codeBase_, y), work.width(), code);
+  return code;
+}
+
+bool StrokeHistory::decodeWork(const std::vector<std::uint32_t>& code, QImage* work) const {
+  if (codeBase_.isNull()) return false;
+  const int width = codeBase_.width(), height = codeBase_.height();
+  // The whole code is checked before a pixel is written: every row's runs add
+  // up to the width and no literal reaches past the end.
+  std::size_t at = 0;
+  for (int y = 0; y < height; ++y) {
+    for (qint64 x = 0; x < width;) {
+      if (at >= code.size()) return false;
+      const std::uint32_t word = code[at++];
+      const qint64 n = qint64(word & kCountMask);
+      if (n == 0 || x + n > width) return false;
+      if ((word & kKindMask) == kLiteral) {
+        if (code.size() - at < std::size_t(n)) return false;
+        at += std::size_t(n);
+      } else if ((word & kKindMask) != kBaseRun && (word & kKindMask) != kClearRun) {
+        return false;
+      }
+      x += n;
+    }
+  }
+  if (at != code.size()) return false;
+  QImage out(codeBase_.size(), QImage::Format_ARGB32_Premultiplied);
+  if (out.isNull()) return false;
+  const std::uint32_t* words = code.data();
+  for (int y = 0; y < height; ++y)
+    decodeRow(words, row32(codeBase_, y), width, reinterpret_cast<std::uint32_t*>(out.scanLine(y)));
+  *work = std::move(out);
+  return true;
+}
+
 void StrokeHistory::load(std::vector<StrokeSegment> steps, int currentstep) {
   reset();
   steps_ = std::move(steps);

@@ -68,6 +68,12 @@ class StrokeHistory {
   // The work image for the segments in effect, replayed over the base, taking
   // checkpoints on the way as painting them live would.
   QImage rebuild();
+  // A work image (of the base's size) coded against the base, the way
+  // checkpoints keep it; and the picture back from such a code, checked word
+  // by word (false for a code that does not describe a picture of the base's
+  // size, whatever it holds).
+  std::vector<std::uint32_t> encodeWork(const QImage& work) const;
+  bool decodeWork(const std::vector<std::uint32_t>& code, QImage* work) const;
   // Drops the undone segments (a step that is not a stroke cuts them too).
   void discardUndone() { cut(); }
 

@@ -7,11 +7,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QtEndian>
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
@@ -41,6 +44,32 @@ std::vector<canvas::StrokeSegment> PaintingRecord::strokeSegments(int* inEffect)
   }
   if (inEffect) *inEffect = effective;
   return segments;
+}
+
+QByteArray PaintingRecord::replayDigest(int position) const {
+  QCryptographicHash hash(QCryptographicHash::Sha256);
+  auto add = [&hash](auto value) {
+    const auto little = qToLittleEndian(value);
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(&little), sizeof little));
+  };
+  add(std::int32_t(workingSize.width()));
+  add(std::int32_t(workingSize.height()));
+  add(std::int32_t(position));
+  const int end = std::clamp(position, 0, int(steps.size()));
+  for (int i = 0; i < end; ++i) {
+    for (const canvas::StrokeSegment& seg : steps[std::size_t(i)].segments) {
+      for (float f : {seg.startX, seg.startY, seg.endX, seg.endY, seg.width}) add(std::bit_cast<std::uint32_t>(f));
+      add(std::uint32_t(seg.mode ? 1 : 0));
+      add(seg.stroke);
+    }
+  }
+  return hash.result();
+}
+
+const WorkCheckpoint* PaintingRecord::matchingWork() const {
+  if (!work || work->position != undoPosition) return nullptr;
+  if (std::make_pair(work->sketchStyle, work->colourStyle) != stylesAt(undoPosition)) return nullptr;
+  return work->digest == replayDigest(undoPosition) ? &*work : nullptr;
 }
 
 std::int64_t PaintingRecord::segmentCount() const {

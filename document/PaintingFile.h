@@ -46,6 +46,20 @@ struct PaintingStep {
   bool operator==(const PaintingStep&) const = default;
 };
 
+// The work image as it was saved, so that opening need not replay every
+// stroke: coded against photo B of the styles in force (see StrokeHistory's
+// checkpoints). Only a cache: it is used when its digest, position and styles
+// match the record's, and the strokes are replayed otherwise.
+struct WorkCheckpoint {
+  int position = 0;  // steps in effect when it was taken
+  int sketchStyle = 0;
+  int colourStyle = 0;
+  QByteArray digest;  // PaintingRecord::replayDigest(position) when it was taken
+  std::vector<std::uint32_t> code;
+
+  bool operator==(const WorkCheckpoint&) const = default;
+};
+
 struct PaintingRecord {
   QByteArray photoBytes;  // the photo's bytes as opened, never recompressed
   QString photoName;      // the photo's file name, for titles and recovery
@@ -59,6 +73,7 @@ struct PaintingRecord {
   QString appVersion;    // the Vorlane that wrote the file (filled in on write)
   QDateTime created;     // UTC
   QDateTime modified;    // UTC
+  std::optional<WorkCheckpoint> work;
 
   // The style pair in force with the first n steps in effect.
   std::pair<int, int> stylesAt(int n) const;
@@ -66,6 +81,11 @@ struct PaintingRecord {
   // Every stroke's segments in order (what the canvas's history holds), and
   // how many of them the steps in effect hold.
   std::vector<canvas::StrokeSegment> strokeSegments(int* inEffect) const;
+  // SHA-256 of what the work image with the first `position` steps depends on
+  // besides the pictures: the working size and every field of the segments in effect.
+  QByteArray replayDigest(int position) const;
+  // The stored work image when it belongs to this very record in its state.
+  const WorkCheckpoint* matchingWork() const;
 };
 
 // Reads and checks a whole document; the photo bytes are only checked here for

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QtEndian>
+#include <cstring>
 #include <limits>
 
 #include "document/PaintingFile.h"
@@ -251,6 +252,39 @@ std::optional<Failure> readPreview(sqlite3* db, QImage* preview) {
   return std::nullopt;
 }
 
+// The stored work image, when there is one that can be read: it is only a
+// cache, so one that is missing, malformed or too large is left out, never a
+// reason to refuse the document.
+void readWork(sqlite3* db, PaintingRecord& record) {
+  if (!hasColumns(db, "work", {"id", "position", "sketch_style", "colour_style", "digest", "code"})) return;
+  Stmt stmt = prepare(db, "SELECT position, sketch_style, colour_style, digest, code FROM work WHERE id = 1");
+  if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) return;
+  const std::optional<std::int64_t> position = integerColumn(stmt.get(), 0, 0, kMaxPaintingSteps);
+  const std::optional<std::int64_t> sketchStyle = integerColumn(stmt.get(), 1, 0, 7);
+  const std::optional<std::int64_t> colourStyle = integerColumn(stmt.get(), 2, 0, 7);
+  if (!position || !sketchStyle || !colourStyle) return;
+  if (sqlite3_column_type(stmt.get(), 3) != SQLITE_BLOB || sqlite3_column_type(stmt.get(), 4) != SQLITE_BLOB) return;
+  // A code holds at most a header word and a literal per pixel, plus a word per row.
+  const qint64 w = record.workingSize.width(), h = record.workingSize.height();
+  const qint64 maxBytes = (w * h * 2 + h) * 4;
+  const int bytes = sqlite3_column_bytes(stmt.get(), 4);
+  if (bytes < 4 || bytes > maxBytes) return;
+  const QByteArray packed(static_cast<const char*>(sqlite3_column_blob(stmt.get(), 4)), bytes);
+  // qUncompress allocates what the first four bytes claim: bounded first.
+  if (qFromBigEndian<quint32>(packed.constData()) > quint64(maxBytes)) return;
+  const QByteArray code = qUncompress(packed);
+  if (code.isEmpty() || code.size() % 4 != 0) return;
+  WorkCheckpoint work;
+  work.position = int(*position);
+  work.sketchStyle = int(*sketchStyle);
+  work.colourStyle = int(*colourStyle);
+  work.digest = QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt.get(), 3)),
+                           sqlite3_column_bytes(stmt.get(), 3));
+  work.code.resize(std::size_t(code.size() / 4));
+  std::memcpy(work.code.data(), code.constData(), std::size_t(code.size()));
+  record.work = std::move(work);
+}
+
 template <typename T>
 std::optional<T> refused(const Failure& failure, QString* reason) {
   if (reason) *reason = failure.reason;
@@ -280,6 +314,7 @@ std::optional<PaintingRecord> readPaintingFile(const QString& path, QString* rea
     if (!failure) failure = readPhoto(db, record);
     if (!failure) failure = readPreview(db, &record.preview);
     if (failure) return refused<PaintingRecord>(*failure, reason);
+    readWork(db, record);
     return record;
   } catch (const std::bad_alloc&) {
     return refused<PaintingRecord>(Failure{kNoMemory}, reason);

@@ -66,7 +66,10 @@ int createSchema(sqlite3* db) {
                                     "CREATE TABLE steps(seq INTEGER PRIMARY KEY, kind INTEGER NOT NULL,"
                                     " time_ms INTEGER NOT NULL, stroke INTEGER, sketch_style INTEGER,"
                                     " colour_style INTEGER, segments BLOB);"
-                                    "CREATE TABLE preview(id INTEGER PRIMARY KEY CHECK(id = 1), png BLOB NOT NULL);")
+                                    "CREATE TABLE preview(id INTEGER PRIMARY KEY CHECK(id = 1), png BLOB NOT NULL);"
+                                    "CREATE TABLE work(id INTEGER PRIMARY KEY CHECK(id = 1), position INTEGER NOT NULL,"
+                                    " sketch_style INTEGER NOT NULL, colour_style INTEGER NOT NULL,"
+                                    " digest BLOB NOT NULL, code BLOB NOT NULL);")
                                     .arg(kPaintingApplicationId)
                                     .arg(kPaintingSchemaVersion)
                                     .toUtf8();
@@ -269,6 +272,21 @@ int insertRecord(sqlite3* db, const PaintingRecord& record, const QDateTime& cre
     if (!preview) return sqlite3_errcode(db);
     sqlite3_bind_blob(preview.get(), 1, png.constData(), int(png.size()), SQLITE_STATIC);
     if (sqlite3_step(preview.get()) != SQLITE_DONE) return sqlite3_errcode(db);
+  }
+  if (record.work) {
+    // The code compresses well (runs and repeated edge pixels): zlib's fastest level.
+    const QByteArray code = qCompress(reinterpret_cast<const uchar*>(record.work->code.data()),
+                                      qsizetype(record.work->code.size() * sizeof(std::uint32_t)), 1);
+    Stmt work = prepare(db,
+                        "INSERT INTO work(id, position, sketch_style, colour_style, digest, code)"
+                        " VALUES(1, ?1, ?2, ?3, ?4, ?5)");
+    if (!work) return sqlite3_errcode(db);
+    sqlite3_bind_int(work.get(), 1, record.work->position);
+    sqlite3_bind_int(work.get(), 2, record.work->sketchStyle);
+    sqlite3_bind_int(work.get(), 3, record.work->colourStyle);
+    sqlite3_bind_blob(work.get(), 4, record.work->digest.constData(), int(record.work->digest.size()), SQLITE_STATIC);
+    sqlite3_bind_blob64(work.get(), 5, code.constData(), sqlite3_uint64(code.size()), SQLITE_STATIC);
+    if (sqlite3_step(work.get()) != SQLITE_DONE) return sqlite3_errcode(db);
   }
   return SQLITE_OK;
 }

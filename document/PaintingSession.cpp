@@ -32,7 +32,11 @@ struct Undo {
 struct Replace {
   PaintingRecord record;
 };
-using Change = std::variant<Append, Undo, Replace>;
+// The first change of every session: the file written whole, then opened.
+struct Create {
+  PaintingRecord record;
+};
+using Change = std::variant<Create, Append, Undo, Replace>;
 
 // What the worker knows of the history on disk, to refuse a change that would
 // leave a file the reader refuses: per step, its stroke number (none for a
@@ -117,7 +121,33 @@ struct PaintingSession::Impl {
   }
 
   // One change as one transaction; the reason when it is not committed.
+  std::optional<QString> open(const PaintingRecord& record) {
+    // The first state is written whole, as a saved document is; the changes
+    // after it are made in place.
+    QString reason;
+    if (!writePaintingFile(path, record, &reason)) return reason;
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    db.reset(raw);
+    int rc = opened;
+    if (rc == SQLITE_OK) {
+      sqlite3_busy_timeout(raw, 2000);
+      rc = exec(raw, "PRAGMA journal_mode = DELETE; PRAGMA synchronous = FULL");
+    }
+    if (rc != SQLITE_OK) {
+      reason = writeFailure(raw, rc);
+      db.reset();
+      QFile::remove(path);
+      return reason;
+    }
+    for (const PaintingStep& step : record.steps) shapes.push_back(shapeOf(step));
+    segments = record.segmentCount();
+    return std::nullopt;
+  }
+
   std::optional<QString> commit(const Change& change) {
+    if (const auto* create = std::get_if<Create>(&change)) return open(create->record);
     if (!db) return QStringLiteral("the session is closed");
     // Checked against the history on disk before anything is written.
     std::vector<StepShape> nextShapes;
@@ -157,7 +187,8 @@ struct PaintingSession::Impl {
         rc = setMeta(db.get(), "undo_position", std::int64_t(undo->position));
       } else {
         const PaintingRecord& record = std::get<Replace>(change).record;
-        rc = exec(db.get(), "DELETE FROM meta; DELETE FROM photo; DELETE FROM steps; DELETE FROM preview");
+        rc = exec(db.get(),
+                  "DELETE FROM meta; DELETE FROM photo; DELETE FROM steps; DELETE FROM preview; DELETE FROM work");
         if (rc == SQLITE_OK)
           rc = insertRecord(db.get(), record, record.created.isValid() ? record.created.toUTC() : now, now);
       }
@@ -190,28 +221,15 @@ PaintingSession::~PaintingSession() = default;
 
 std::unique_ptr<PaintingSession> PaintingSession::create(const QString& path, const PaintingRecord& record,
                                                          QString* reason) {
-  // The first state is written whole, as a saved document is; the changes after
-  // it are made in place.
-  if (!writePaintingFile(path, record, reason)) return nullptr;
-  auto impl = std::make_unique<Impl>();
-  impl->path = path;
-  sqlite3* raw = nullptr;
-  const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
-                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-  impl->db.reset(raw);
-  int rc = opened;
-  if (rc == SQLITE_OK) {
-    sqlite3_busy_timeout(raw, 2000);
-    rc = exec(raw, "PRAGMA journal_mode = DELETE; PRAGMA synchronous = FULL");
-  }
-  if (rc != SQLITE_OK) {
-    if (reason) *reason = writeFailure(raw, rc);
-    impl->db.reset();
-    QFile::remove(path);
+  if (path.isEmpty()) {
+    if (reason) *reason = QStringLiteral("the session has no file name");
     return nullptr;
   }
-  for (const PaintingStep& step : record.steps) impl->shapes.push_back(shapeOf(step));
-  impl->segments = record.segmentCount();
+  auto impl = std::make_unique<Impl>();
+  impl->path = path;
+  // Even the first write is the worker's: a painting of a large photo and a
+  // long history is megabytes, synced to disk.
+  impl->queue.push_back(Create{record});
   Impl* worker = impl.get();
   impl->worker = std::thread([worker] { worker->run(); });
   return std::unique_ptr<PaintingSession>(new PaintingSession(std::move(impl)));

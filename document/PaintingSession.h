@@ -17,8 +17,10 @@ class PaintingSession {
   PaintingSession(const PaintingSession&) = delete;
   PaintingSession& operator=(const PaintingSession&) = delete;
 
-  // Creates the session file at path holding record (an earlier file there is
-  // replaced). Null, with the reason, when the file cannot be made.
+  // Starts the session file at path holding record (an earlier file there is
+  // replaced), written on the session's thread like every change after it: a
+  // file that cannot be made is reported by flush() and lastError(). Null,
+  // with the reason, only without a path.
   static std::unique_ptr<PaintingSession> create(const QString& path, const PaintingRecord& record,
                                                  QString* reason = nullptr);
 

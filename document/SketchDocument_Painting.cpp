@@ -180,7 +180,10 @@ void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA
     int inEffect = 0;
     std::vector<canvas::StrokeSegment> segments = record_.strokeSegments(&inEffect);
     painting->loadHistory(std::move(segments), inEffect);
-    painting->replacePictures(photoB, photoA);
+    // A document saved with its work image opens without replaying its strokes.
+    const WorkCheckpoint* stored = record_.matchingWork();
+    painting->replacePictures(photoB, photoA, stored ? &stored->code : nullptr);
+    record_.work.reset();
     canvas_->plate()->resetBaseviewFrame();
 
     setDocumentPath(pendingDocumentPath_);
@@ -357,6 +360,11 @@ quint64 SketchDocument::savePainting(const QString& path) {
   }
   PaintingRecord record = record_;
   record.modified = QDateTime::currentDateTimeUtc();
+  // The work image goes with it, so that opening need not replay every stroke.
+  const auto [sketchStyle, colourStyle] = record.stylesAt(record.undoPosition);
+  const canvas::Painting* painting = canvas_->painting();
+  record.work = WorkCheckpoint{record.undoPosition, sketchStyle, colourStyle, record.replayDigest(record.undoPosition),
+                               painting->history().encodeWork(painting->workimgview()->image())};
   record.preview = picture.width() > kPreviewSide || picture.height() > kPreviewSide
                        ? picture.scaled(kPreviewSide, kPreviewSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                        : picture;

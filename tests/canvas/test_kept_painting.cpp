@@ -224,3 +224,35 @@ TEST(KeptHistory, CheckpointsHoldTheRestoringBrushToo) {
   QImage rebuilt = history.rebuild();
   EXPECT_EQ(rebuilt, work);
 }
+
+// A stored work image comes back exactly; a code that does not describe a
+// picture of the base's size is refused whatever it holds.
+TEST(KeptHistory, StoredWorkImagesDecodeExactlyAndMalformedCodesAreRefused) {
+  StrokeHistory history;
+  history.setRestoresBase(true);
+  const QImage base = noise(9);
+  history.setBase(base);
+  QImage work = base.copy();
+  history.push({10, 10, 50, 30, 9.0f, false, 0}, &work);
+  history.push({30, 5, 30, 40, 5.0f, true, 1}, &work);
+  const std::vector<std::uint32_t> code = history.encodeWork(work);
+  QImage back;
+  ASSERT_TRUE(history.decodeWork(code, &back));
+  EXPECT_EQ(back, work);
+
+  const QImage untouched = back;
+  auto refused = [&](std::vector<std::uint32_t> bad) {
+    QImage out = untouched;
+    return !history.decodeWork(bad, &out) && out == untouched;
+  };
+  EXPECT_TRUE(refused({}));
+  EXPECT_TRUE(refused(std::vector<std::uint32_t>(code.begin(), code.end() - 1)));  // cut short
+  std::vector<std::uint32_t> longer = code;
+  longer.push_back(0u);
+  EXPECT_TRUE(refused(longer));                                // words left over
+  EXPECT_TRUE(refused({0x00000000u}));                         // a run of nothing
+  EXPECT_TRUE(refused({std::uint32_t(kSize.width() + 1)}));    // a run past the row
+  EXPECT_TRUE(refused({0xC0000000u | 4u}));                    // no such kind of word
+  EXPECT_TRUE(refused({0x80000000u | 64u, 1u, 2u}));           // literals past the end
+  EXPECT_TRUE(refused({0x3FFFFFFFu}));                         // a huge count
+}

@@ -192,6 +192,43 @@ TEST_F(PaintingDocumentTest, SavedAndOpenedAgainEverythingIsEqual) {
   EXPECT_EQ(preview->size(), QSize(160, 120));
 }
 
+TEST_F(PaintingDocumentTest, TheStoredWorkImageEqualsTheReplayAndIsUsedOnlyWhenItMatches) {
+  auto d = painted(3, 1);
+  const QString path = dir_.filePath("stored.vorlane");
+  ASSERT_TRUE(d->save(path));
+  const QImage saved = d->look();
+  d.reset();
+  std::optional<document::PaintingRecord> record = document::readPaintingFile(path);
+  ASSERT_TRUE(record && record->work);
+  ASSERT_NE(record->matchingWork(), nullptr);
+  document::StyleRenderer renderer;
+  renderer.setTextureName(QStringLiteral("sketchbrush.png"));
+  // What the stored image shows is what replaying the strokes gives.
+  EXPECT_EQ(premultiplied(*document::flattenPainting(*record, renderer)), premultiplied(saved));
+  {
+    auto e = desk();
+    ASSERT_TRUE(e->doc->openFile(path));
+    ASSERT_TRUE(e->render());
+    EXPECT_EQ(e->look(), saved);
+    e->doc->undo();  // the history under it is whole
+    EXPECT_EQ(e->painting()->history().currentstep(), 10);
+  }
+  // A stroke changed behind the stored image's back: it no longer matches and
+  // the strokes are replayed instead.
+  record->steps[0].segments[2].width += 7.0f;
+  EXPECT_EQ(record->matchingWork(), nullptr);
+  record->undoPosition = 2;  // and one that was taken at another position
+  EXPECT_EQ(record->matchingWork(), nullptr);
+  record->undoPosition = 3;
+  const QString changed = dir_.filePath("changed.vorlane");
+  ASSERT_TRUE(document::writePaintingFile(changed, *record));
+  auto f = desk();
+  ASSERT_TRUE(f->doc->openFile(changed));
+  ASSERT_TRUE(f->render());
+  EXPECT_EQ(premultiplied(f->look()), premultiplied(*document::flattenPainting(*record, renderer)));
+  EXPECT_NE(f->look(), saved);
+}
+
 TEST_F(PaintingDocumentTest, ReplayEqualsLivePaintingInEveryStyleAndBothBrushes) {
   document::StyleRenderer renderer;
   renderer.setTextureName(QStringLiteral("sketchbrush.png"));

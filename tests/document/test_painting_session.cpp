@@ -119,6 +119,7 @@ TEST_F(Session, CreateReplacesAnEarlierFileAndCloseRemovesItWhenAsked) {
   const PaintingRecord record = makeRecord(2, 2);
   std::unique_ptr<PaintingSession> session = PaintingSession::create(path(), record);
   ASSERT_TRUE(session);
+  ASSERT_TRUE(session->flush());  // written on the session's thread
   expectFileIs(record);
   session->close(true);
   EXPECT_TRUE(entries().isEmpty()) << qPrintable(entries().join(' '));
@@ -126,9 +127,14 @@ TEST_F(Session, CreateReplacesAnEarlierFileAndCloseRemovesItWhenAsked) {
   EXPECT_TRUE(session->flush());
   EXPECT_TRUE(entries().isEmpty());
 
-  QString reason;
-  EXPECT_FALSE(PaintingSession::create(dir_.filePath("gone/session.vorlane"), record, &reason));
-  EXPECT_EQ(reason, "its folder does not exist");
+  // A file that cannot be made is told by flush(), on the session's thread.
+  std::unique_ptr<PaintingSession> nowhere = PaintingSession::create(dir_.filePath("gone/session.vorlane"), record);
+  ASSERT_TRUE(nowhere);
+  EXPECT_FALSE(nowhere->flush());
+  EXPECT_EQ(nowhere->lastError(), "its folder does not exist");
+  nowhere->appendStep(0, record.steps.front());  // later changes fail too, quietly
+  EXPECT_FALSE(nowhere->flush());
+  EXPECT_FALSE(QFileInfo::exists(dir_.filePath("gone")));
 }
 
 TEST_F(Session, QueuedChangesAreCommittedByTheDestructor) {
