@@ -52,7 +52,9 @@ class Mp4Writer final : public FrameWriter {
     const bool x264 = codec != nullptr;
     if (!codec) codec = avcodec_find_encoder(AV_CODEC_ID_H264);
     if (!codec) return fail(QStringLiteral("this system's libavcodec has no H.264 encoder"));
-    if (avformat_alloc_output_context2(&fmt_, nullptr, "mp4", nullptr) < 0 || !fmt_)
+    // The muxer keeps the path: moving the index to the front reopens the file.
+    const QByteArray file = QFile::encodeName(path);
+    if (avformat_alloc_output_context2(&fmt_, nullptr, "mp4", file.constData()) < 0 || !fmt_)
       return fail(QStringLiteral("libavformat has no MP4 muxer"));
     stream_ = avformat_new_stream(fmt_, nullptr);
     codec_ = avcodec_alloc_context3(codec);
@@ -84,7 +86,7 @@ class Mp4Writer final : public FrameWriter {
     if ((err = avcodec_parameters_from_context(stream_->codecpar, codec_)) < 0)
       return fail("the H.264 encoder cannot start (" + avError(err) + ")");
     stream_->time_base = codec_->time_base;
-    if ((err = avio_open(&fmt_->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE)) < 0)
+    if ((err = avio_open(&fmt_->pb, file.constData(), AVIO_FLAG_WRITE)) < 0)
       return fail("it cannot be written (" + avError(err) + ")");
     // The index up front, so that a player can start before the whole file is there.
     AVDictionary* muxOptions = nullptr;

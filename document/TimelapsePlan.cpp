@@ -41,7 +41,7 @@ bool TimelapsePlan::advance() {
     if (segment_ == -2 && step.kind == PaintingStep::Kind::Style) {
       segment_ = -1;
       at = step.timeMs;
-    } else if (step.kind == PaintingStep::Kind::Stroke && segment_ + 1 < int(step.segments.size())) {
+    } else if (step.kind == PaintingStep::Kind::Stroke && std::max(segment_, -1) + 1 < int(step.segments.size())) {
       segment_ = std::max(segment_, -1) + 1;
       at = step.segments[std::size_t(segment_)].timeMs;
     } else {

@@ -32,6 +32,8 @@ struct TimelapseEvent {
   int step = 0;
   int segment = -1;
   int frame = 0;
+
+  bool operator==(const TimelapseEvent&) const = default;
 };
 
 class TimelapsePlan {
