@@ -18,7 +18,7 @@ QString paintingTextureName() {
   return appdata.value(QStringLiteral("sketchbrush")).toList().value(0).toString();
 }
 
-std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, QString* reason) {
+std::optional<QImage> paintingPhoto(const PaintingRecord& record, QString* reason) {
   QString why;
   QByteArray bytes = record.photoBytes;
   QBuffer buffer(&bytes);
@@ -32,11 +32,18 @@ std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRendere
     if (reason) *reason = why.isEmpty() ? QStringLiteral("its photo cannot be decoded") : why;
     return std::nullopt;
   }
+  return std::move(photo->image);
+}
+
+std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, QString* reason) {
+  QString why;
+  const std::optional<QImage> photo = paintingPhoto(record, reason);
+  if (!photo) return std::nullopt;
   const auto [sketchStyle, colourStyle] = record.stylesAt(record.undoPosition);
   sketch::GrayPlane plane;
   auto styled = [&](int style) -> std::optional<QImage> {
-    if (style == 0) return photo->image;
-    return renderer.render(photo->image, style, plane, &why);
+    if (style == 0) return *photo;
+    return renderer.render(*photo, style, plane, &why);
   };
   std::optional<QImage> photoB = styled(sketchStyle);
   std::optional<QImage> photoA = photoB ? (colourStyle == sketchStyle ? photoB : styled(colourStyle)) : std::nullopt;

@@ -16,6 +16,11 @@ class StyleRenderer;
 // The sketch-brush texture the app renders with (a resource name).
 QString paintingTextureName();
 
+// The document's photo decoded from its bytes under the photo checks, at the
+// working size; nothing, with the reason, when it cannot be decoded or does
+// not match the working size.
+std::optional<QImage> paintingPhoto(const PaintingRecord& record, QString* reason = nullptr);
+
 // The picture at the working size; nothing, with the reason, when the photo
 // cannot be decoded, does not match the working size, or a style cannot be
 // rendered.

@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-image-formats-plugins libheif-dev libsqlite3-dev
   libgtest-dev libbenchmark-dev
+  libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libwebp-dev
   fonts-dejavu-core fonts-droid-fallback
   xvfb xauth xdotool
   desktop-file-utils appstream help2man dpkg-dev shared-mime-info sqlite3 lintian

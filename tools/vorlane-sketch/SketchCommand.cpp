@@ -26,6 +26,7 @@
 #include "tools/vorlane-sketch/BatchPlan.h"
 #include "tools/vorlane-sketch/BatchRunner.h"
 #include "tools/vorlane-sketch/PhotoSketcher.h"
+#include "tools/vorlane-sketch/TimelapseCommand.h"
 
 namespace vorlane_sketch {
 namespace {
@@ -168,6 +169,8 @@ QString usageText() {
              "Usage: vorlane-sketch [--style N] [--texture FILE] INPUT OUTPUT\n"
              "  or:  vorlane-sketch --out-dir DIR [--style N|all] [OPTION]... INPUT...\n"
              "  or:  vorlane-sketch --thumbnail SIZE DOCUMENT OUTPUT\n"
+             "  or:  vorlane-sketch --timelapse OUT.mp4|OUT.webp [--duration S] [--size N]\n"
+             "         DOCUMENT\n"
              "\n"
              "Renders photos as pencil sketches. Each photo is turned upright by its\n"
              "orientation tag and brought to its working size: a landscape photo wider\n"
@@ -202,6 +205,14 @@ QString usageText() {
              "                  DOCUMENT to OUTPUT as PNG, scaled down to fit SIZE x SIZE\n"
              "                  (1 to 1024; never scaled up); nothing else of the\n"
              "                  document is read\n"
+             "  --timelapse OUT write the painting of the Vorlane document DOCUMENT as a\n"
+             "                  time-lapse video, H.264 (.mp4) or animated WebP (.webp),\n"
+             "                  30 frames a second: the sketch, the strokes in effect at\n"
+             "                  their painted pace (pauses over 1 s shortened), the\n"
+             "                  finished painting held for the last second\n"
+             "  --duration S    the time-lapse's length, 3 to 120 seconds (default 10)\n"
+             "  --size N        the time-lapse's longer side in pixels, from 16 (default\n"
+             "                  1080; at most the painting's working size)\n"
              "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
              "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
              "                  compression effort 0 to 100 (default %3, the fastest;\n"
@@ -232,8 +243,11 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption quality("quality", "JPEG quality or PNG effort", "Q");
   const QCommandLineOption skipExisting("skip-existing", "leave out outputs already there");
   const QCommandLineOption thumbnail("thumbnail", "a document's preview", "SIZE");
-  const QList<QCommandLineOption> all{help, version, style,        texture,  outDir,
-                                      format, jobs,  quality, skipExisting, thumbnail};
+  const QCommandLineOption timelapse("timelapse", "a document's time-lapse", "OUT");
+  const QCommandLineOption duration("duration", "the time-lapse's seconds", "S");
+  const QCommandLineOption size("size", "the time-lapse's longer side", "N");
+  const QList<QCommandLineOption> all{help,    version,      style,     texture,   outDir,   format, jobs,
+                                      quality, skipExisting, thumbnail, timelapse, duration, size};
   parser.addOptions(all);
   // The parser takes whatever follows an option as its value: "--out-dir
   // --style 3" would name the folder "--style". No value here starts with "-".
@@ -269,6 +283,15 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   options.help = parser.isSet(help);
   options.version = parser.isSet(version);
   if (options.help || options.version) return options;
+
+  if (parser.isSet(timelapse))
+    return timelapseOptions(parser, timelapse, duration, size,
+                            {style, texture, outDir, format, jobs, quality, skipExisting, thumbnail}, error);
+  for (const QCommandLineOption& own : {duration, size})
+    if (parser.isSet(own)) {
+      *error = "--" + own.names().constLast() + " goes with --timelapse";
+      return std::nullopt;
+    }
 
   if (parser.isSet(thumbnail)) {
     const std::optional<int> side = wholeNumber(parser.value(thumbnail), 1, kMaxThumbnailSide);
@@ -410,6 +433,7 @@ int run(const Options& options) {
     }
   }
   if (options.thumbnail > 0) return runThumbnail(options);
+  if (options.timelapse) return runTimelapse(options);
   QString failure;
   if (!options.outDir.isEmpty() && !prepareOutputFolder(options.outDir, &failure)) return failed(failure);
   try {

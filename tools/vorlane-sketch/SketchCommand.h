@@ -27,7 +27,13 @@ struct Options {
   int quality = -1;           // -1 = the format's default
   bool skipExisting = false;  // batch: leave out the outputs already in outDir under their planned names
   int thumbnail = 0;          // --thumbnail SIZE: INPUT is a document, OUTPUT its preview as PNG
+  bool timelapse = false;     // --timelapse OUTPUT: INPUT is a document, OUTPUT its time-lapse
+  int timelapseSeconds = 10;
+  int timelapseSide = 1080;   // the longer side; past the working size's, the working size's
 };
+
+// What --size accepts (a larger side is the working size's anyway).
+inline constexpr int kMaxTimelapseSizeArg = 16384;
 
 inline constexpr int kMaxThumbnailSide = 1024;
 

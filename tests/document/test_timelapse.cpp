@@ -1,0 +1,325 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The time-lapse written and read back with libavformat/libavcodec and libwebp's
+// own decoder: length, size and format; the first frame is the untouched
+// sketch, the last the finished painting, an undone stroke never shows; bad
+// options, a cancel and an unwritable folder leave nothing behind.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "TestSupport.h"
+#include "document/PaintingFlatten.h"
+#include "document/StyleRenderer.h"
+#include "document/Timelapse.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswscale/swscale.h>
+}
+#include <webp/demux.h>
+
+namespace {
+
+using document::PaintingRecord;
+using document::PaintingStep;
+using document::TimelapseFailure;
+using document::TimelapseOptions;
+
+QByteArray pngPhoto(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x * 7 + y * 3) & 255));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+PaintingStep stroke(std::uint32_t n, bool modeB, float y, std::uint32_t timeMs) {
+  PaintingStep step;
+  for (int i = 0; i < 5; ++i)
+    step.segments.push_back({float(20 * i + 30), y, float(20 * i + 10), y, 16.0f, modeB, n, timeMs + 40u * i});
+  step.timeMs = timeMs;
+  return step;
+}
+
+// Two strokes of each brush (brush B crossing brush A's), a style change
+// between them, and a last stroke undone, alone in the lower right.
+PaintingRecord painting() {
+  PaintingRecord record;
+  record.photoBytes = pngPhoto(160, 120);
+  record.workingSize = QSize(160, 120);
+  record.firstSketchStyle = 2;
+  record.firstColourStyle = 0;
+  record.steps.push_back(stroke(0, false, 20.0f, 0));
+  record.steps.push_back(stroke(1, true, 26.0f, 700));
+  PaintingStep style;
+  style.kind = PaintingStep::Kind::Style;
+  style.sketchStyle = 5;
+  style.colourStyle = 3;
+  style.timeMs = 9000;  // after a long pause
+  record.steps.push_back(style);
+  record.steps.push_back(stroke(2, false, 60.0f, 9500));
+  record.steps.push_back(stroke(3, true, 64.0f, 10200));
+  PaintingStep undone = stroke(4, false, 100.0f, 11000);
+  for (auto& seg : undone.segments) seg.startX += 20, seg.endX += 20;
+  record.steps.push_back(undone);
+  record.undoPosition = 5;
+  return record;
+}
+
+QImage flat(const PaintingRecord& record, QSize size) {
+  document::StyleRenderer renderer;
+  renderer.setTextureName(document::paintingTextureName());
+  const QImage picture = document::flattenPainting(record, renderer).value_or(QImage());
+  return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+}
+
+PaintingRecord untouched(PaintingRecord record, int position) {
+  record.undoPosition = position;
+  for (int i = 0; i < position; ++i) record.steps[std::size_t(i)].segments.clear();
+  return record;
+}
+
+// PSNR over the RGB channels of rect (the whole picture when empty).
+double psnr(const QImage& a, const QImage& b, QRect rect = {}) {
+  if (a.size() != b.size()) return 0.0;
+  if (rect.isEmpty()) rect = a.rect();
+  double sum = 0.0;
+  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+  for (int r = rect.top(); r <= rect.bottom(); ++r)
+    for (int c = rect.left(); c <= rect.right(); ++c) {
+      const QRgb p = x.pixel(c, r), q = y.pixel(c, r);
+      for (int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q)}) sum += double(d * d);
+    }
+  const double mse = sum / (3.0 * rect.width() * rect.height());
+  return mse == 0.0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+struct Video {
+  AVCodecID codec = AV_CODEC_ID_NONE;
+  int format = -1;
+  QSize size;
+  std::vector<QImage> frames;
+};
+
+// Every frame of the file, decoded by libavcodec and turned into RGB by libswscale.
+Video readVideo(const QString& path) {
+  Video video;
+  AVFormatContext* fmt = nullptr;
+  if (avformat_open_input(&fmt, QFile::encodeName(path).constData(), nullptr, nullptr) < 0) return video;
+  avformat_find_stream_info(fmt, nullptr);
+  const int index = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+  if (index >= 0) {
+    const AVCodecParameters* par = fmt->streams[index]->codecpar;
+    video.codec = par->codec_id;
+    video.format = par->format;
+    video.size = QSize(par->width, par->height);
+    AVCodecContext* ctx = avcodec_alloc_context3(avcodec_find_decoder(par->codec_id));
+    avcodec_parameters_to_context(ctx, par);
+    avcodec_open2(ctx, nullptr, nullptr);
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    auto take = [&] {
+      while (avcodec_receive_frame(ctx, frame) == 0) {
+        QImage rgb(frame->width, frame->height, QImage::Format_RGB32);
+        SwsContext* sws = sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), frame->width,
+                                         frame->height, AV_PIX_FMT_BGRA, SWS_BICUBIC | SWS_ACCURATE_RND,
+                                         nullptr, nullptr, nullptr);
+        std::uint8_t* planes[] = {rgb.bits()};
+        const int strides[] = {int(rgb.bytesPerLine())};
+        sws_scale(sws, frame->data, frame->linesize, 0, frame->height, planes, strides);
+        sws_freeContext(sws);
+        video.frames.push_back(rgb);
+      }
+    };
+    while (av_read_frame(fmt, packet) >= 0) {
+      if (packet->stream_index == index) avcodec_send_packet(ctx, packet);
+      av_packet_unref(packet);
+      take();
+    }
+    avcodec_send_packet(ctx, nullptr);
+    take();
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&ctx);
+  }
+  avformat_close_input(&fmt);
+  return video;
+}
+
+struct Animation {
+  QSize size;
+  int frames = 0;
+  int endMs = 0;
+  QImage last;
+};
+
+Animation readAnimation(const QString& path) {
+  Animation out;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return out;
+  const QByteArray bytes = file.readAll();
+  WebPData data{reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())};
+  WebPAnimDecoderOptions options;
+  WebPAnimDecoderOptionsInit(&options);
+  options.color_mode = MODE_RGBA;
+  WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);
+  if (!decoder) return out;
+  WebPAnimInfo info;
+  WebPAnimDecoderGetInfo(decoder, &info);
+  out.size = QSize(int(info.canvas_width), int(info.canvas_height));
+  std::uint8_t* pixels = nullptr;
+  int timestamp = 0;
+  while (WebPAnimDecoderGetNext(decoder, &pixels, &timestamp)) {
+    ++out.frames;
+    out.endMs = timestamp;
+    out.last = QImage(pixels, out.size.width(), out.size.height(), QImage::Format_RGBA8888).copy();
+  }
+  WebPAnimDecoderDelete(decoder);
+  return out;
+}
+
+struct Timelapse : testing::Test {
+  QTemporaryDir dir{vorlane_test::testRoot() + "/timelapse-XXXXXX"};
+  QString path(const QString& name) const { return dir.filePath(name); }
+  QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+};
+
+TEST_F(Timelapse, TheVideoOpensOnTheSketchEndsOnThePaintingAndNeverShowsTheUndoneStroke) {
+  const PaintingRecord record = painting();
+  const QString out = path("painting.mp4");
+  std::vector<double> heard;
+  QString reason;
+  ASSERT_TRUE(document::writeTimelapse(record, out, {3, 1080}, [&](double p) { return heard.push_back(p), true; },
+                                       &reason))
+      << qPrintable(reason);
+  EXPECT_EQ(files(), QStringList{"painting.mp4"});
+  ASSERT_EQ(heard.size(), 90u);
+  EXPECT_DOUBLE_EQ(heard.back(), 1.0);
+  EXPECT_TRUE(std::is_sorted(heard.begin(), heard.end()));
+
+  const Video video = readVideo(out);
+  EXPECT_EQ(video.codec, AV_CODEC_ID_H264);
+  EXPECT_EQ(video.format, AV_PIX_FMT_YUV420P);
+  // 1080 is past the working size: the video is the working size's.
+  EXPECT_EQ(video.size, QSize(160, 120));
+  ASSERT_NEAR(double(video.frames.size()), 90.0, 1.0);
+
+  const QSize size(160, 120);
+  const QImage sketch = flat(untouched(record, 0), size);
+  const QImage finished = flat(record, size);
+  EXPECT_GE(psnr(video.frames.front(), sketch), 35.0);
+  EXPECT_GE(psnr(video.frames.back(), finished), 35.0);
+  // The last second holds the finished painting.
+  for (std::size_t i = video.frames.size() - 30; i < video.frames.size(); ++i)
+    EXPECT_GE(psnr(video.frames[i], finished), 35.0) << "frame " << i;
+  // The two ends differ, or the checks above could not tell them apart.
+  EXPECT_LT(psnr(video.frames.front(), finished), 30.0);
+
+  // The undone stroke's band looks, in every frame, like the sketch of one of
+  // the two style pairs, never like the stroke painted.
+  const QRect band(20, 88, 120, 24);
+  PaintingRecord withUndone = record;
+  withUndone.undoPosition = 6;
+  const QImage painted = flat(withUndone, size);
+  const QImage laterSketch = flat(untouched(record, 3), size);
+  ASSERT_LT(psnr(painted, finished, band), 25.0);  // the stroke would show
+  for (std::size_t i = 0; i < video.frames.size(); ++i)
+    EXPECT_GE(std::max(psnr(video.frames[i], sketch, band), psnr(video.frames[i], laterSketch, band)), 35.0)
+        << "frame " << i;
+}
+
+TEST_F(Timelapse, ASmallerSizeScalesTheFramesAndKeepsVideoSidesEven) {
+  const PaintingRecord record = painting();
+  ASSERT_TRUE(document::writeTimelapse(record, path("small.mp4"), {4, 100}, {}, nullptr));
+  const Video video = readVideo(path("small.mp4"));
+  EXPECT_EQ(video.size, QSize(100, 74));
+  ASSERT_NEAR(double(video.frames.size()), 120.0, 1.0);
+  EXPECT_GE(psnr(video.frames.back(), flat(record, QSize(100, 74))), 30.0);
+  EXPECT_GE(psnr(video.frames.front(), flat(untouched(record, 0), QSize(100, 74))), 35.0);
+}
+
+TEST_F(Timelapse, TheAnimatedWebpLastsTheDurationAtTheFrameSize) {
+  const PaintingRecord record = painting();
+  ASSERT_TRUE(document::writeTimelapse(record, path("painting.webp"), {3, 80}, {}, nullptr));
+  const Animation animation = readAnimation(path("painting.webp"));
+  EXPECT_EQ(animation.size, QSize(80, 60));
+  // Equal frames are merged by the encoder: the held second is one frame.
+  EXPECT_GE(animation.frames, 3);
+  EXPECT_LE(animation.frames, 90 - 29);
+  EXPECT_EQ(animation.endMs, 3000);
+  EXPECT_GE(psnr(animation.last, flat(record, QSize(80, 60))), 28.0);
+}
+
+TEST_F(Timelapse, BadOptionsAreRefusedWithOneReasonAndNothingWritten) {
+  const PaintingRecord record = painting();
+  struct Case {
+    QString file;
+    TimelapseOptions options;
+    QString says;
+  };
+  const QString seconds = "a time-lapse lasts 3 to 120 seconds";
+  const QString side = "a time-lapse is at least 16 pixels on its longer side";
+  for (const Case& c : std::initializer_list<Case>{{"a.mp4", {0, 1080}, seconds},
+                                                   {"a.mp4", {2, 1080}, seconds},
+                                                   {"a.webp", {121, 1080}, seconds},
+                                                   {"a.mp4", {-1, 1080}, seconds},
+                                                   {"a.mp4", {10, 0}, side},
+                                                   {"a.webp", {10, -5}, side},
+                                                   {"a.mp4", {10, 15}, side},
+                                                   {"a.gif", {10, 1080}, "a time-lapse is written as .mp4 or .webp"},
+                                                   {"mp4", {10, 1080}, "a time-lapse is written as .mp4 or .webp"}}) {
+    QString reason;
+    TimelapseFailure failure = TimelapseFailure::None;
+    EXPECT_FALSE(document::writeTimelapse(record, path(c.file), c.options, {}, &reason, &failure));
+    EXPECT_EQ(reason, c.says) << qPrintable(c.file);
+    EXPECT_EQ(failure, TimelapseFailure::Options);
+  }
+  // The bounds themselves are taken (16 pixels, 3 seconds).
+  EXPECT_TRUE(document::writeTimelapse(record, path("edge.webp"), {3, 16}, {}, nullptr));
+  EXPECT_EQ(files(), QStringList{"edge.webp"});
+}
+
+TEST_F(Timelapse, ACancelOrAFailureLeavesNothingNewAndAnEarlierFileWhole) {
+  const PaintingRecord record = painting();
+  const QString out = path("painting.mp4");
+  QFile earlier(out);
+  ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+  earlier.write("earlier");
+  earlier.close();
+  for (const QString& name : {out, path("new.webp")}) {
+    int frames = 0;
+    QString reason;
+    TimelapseFailure failure = TimelapseFailure::None;
+    EXPECT_FALSE(document::writeTimelapse(record, name, {3, 1080}, [&](double) { return ++frames < 40; }, &reason,
+                                          &failure));
+    EXPECT_EQ(frames, 40);
+    EXPECT_EQ(failure, TimelapseFailure::Cancelled);
+    EXPECT_EQ(reason, "cancelled");
+  }
+  EXPECT_EQ(files(), QStringList{"painting.mp4"});
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_EQ(earlier.readAll(), "earlier");
+
+  // A folder that does not exist, and a photo that is not one.
+  QString reason;
+  TimelapseFailure failure = TimelapseFailure::None;
+  EXPECT_FALSE(document::writeTimelapse(record, path("gone/a.mp4"), {3, 1080}, {}, &reason, &failure));
+  EXPECT_EQ(failure, TimelapseFailure::Output);
+  EXPECT_TRUE(reason.startsWith("it cannot be written (")) << qPrintable(reason);
+  PaintingRecord broken = record;
+  broken.photoBytes = "not a photo";
+  EXPECT_FALSE(document::writeTimelapse(broken, path("b.mp4"), {3, 1080}, {}, &reason, &failure));
+  EXPECT_EQ(failure, TimelapseFailure::Painting);
+  EXPECT_FALSE(reason.isEmpty());
+  EXPECT_EQ(files(), QStringList{"painting.mp4"});
+}
+
+}  // namespace
