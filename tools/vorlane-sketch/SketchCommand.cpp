@@ -113,7 +113,7 @@ bool prepareOutputFolder(const QString& dir, QString* failure) {
 }
 
 int runOne(const Options& options, const Texture* texture) {
-  PhotoSketcher sketcher(texture, {options.format, options.quality}, Commit::Replace);
+  PhotoSketcher sketcher(texture, {options.format, options.quality, options.size}, Commit::Replace);
   QString failure;
   if (!sketcher.sketch(options.inputs.value(0), {{options.styles.front(), options.output}}, nullptr,
                        &failure))
@@ -135,7 +135,7 @@ int runBatch(const Options& options, const Texture* texture) {
   settings.jobs = options.jobs;
   settings.progress = ::isatty(STDERR_FILENO) == 1;
   settings.texture = texture;
-  settings.output = {options.format, options.quality};
+  settings.output = {options.format, options.quality, options.size};
   const BatchResult result = vorlane_sketch::runBatch(jobs, photos.failures, settings);
   return result.failed > 0 ? kExitFailed : kExitOk;
 }
@@ -202,6 +202,13 @@ QString usageText() {
              "                  DOCUMENT to OUTPUT as PNG, scaled down to fit SIZE x SIZE\n"
              "                  (1 to 1024; never scaled up); nothing else of the\n"
              "                  document is read\n"
+             "  --size S        working (default): the working size above; full: the\n"
+             "                  photo's own upright size (a photo of more than 64 MP,\n"
+             "                  8192 x 8192 pixels, is scaled to fit that); N: the\n"
+             "                  longer side in pixels, 256 to 8192 and at most the\n"
+             "                  photo's own. A larger render looks like the working-size\n"
+             "                  one with the photo's finer detail; a document is\n"
+             "                  rendered with its strokes at that size\n"
              "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
              "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
              "                  compression effort 0 to 100 (default %3, the fastest;\n"
@@ -232,8 +239,9 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption quality("quality", "JPEG quality or PNG effort", "Q");
   const QCommandLineOption skipExisting("skip-existing", "leave out outputs already there");
   const QCommandLineOption thumbnail("thumbnail", "a document's preview", "SIZE");
-  const QList<QCommandLineOption> all{help, version, style,        texture,  outDir,
-                                      format, jobs,  quality, skipExisting, thumbnail};
+  const QCommandLineOption size("size", "render size", "working|full|N");
+  const QList<QCommandLineOption> all{help, version, style,        texture,   outDir,
+                                      format, jobs,  quality, skipExisting, thumbnail, size};
   parser.addOptions(all);
   // The parser takes whatever follows an option as its value: "--out-dir
   // --style 3" would name the folder "--style". No value here starts with "-".
@@ -278,7 +286,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
                    .arg(parser.value(thumbnail));
       return std::nullopt;
     }
-    for (const QCommandLineOption& other : {style, texture, outDir, format, jobs, quality, skipExisting})
+    for (const QCommandLineOption& other : {style, texture, outDir, format, jobs, quality, skipExisting, size})
       if (parser.isSet(other)) {
         *error = "--thumbnail takes no --" + other.names().constLast();
         return std::nullopt;
@@ -293,6 +301,24 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
     options.output = positional[1];
     options.styles = {0};  // no texture is read
     return options;
+  }
+
+  if (parser.isSet(size)) {
+    const QString value = parser.value(size);
+    if (value == "working") {
+      options.size = kWorkingSize;
+    } else if (value == "full") {
+      options.size = kFullSize;
+    } else if (const std::optional<int> side = wholeNumber(value, kMinSizeSide, kMaxSizeSide)) {
+      options.size = *side;
+    } else {
+      *error = QStringLiteral("--size must be working, full or a longer side from %1 to %2 pixels (%2 x %2 is "
+                              "the 64 MP limit), not \"%3\"")
+                   .arg(kMinSizeSide)
+                   .arg(kMaxSizeSide)
+                   .arg(value);
+      return std::nullopt;
+    }
   }
 
   options.outDir = parser.value(outDir);

@@ -14,6 +14,13 @@ enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
 inline constexpr int kMaxJobs = 256;
 
+// --size: the working size, the photo's own size, or a longer side from
+// kMinSizeSide to kMaxSizeSide (a square of the 64 MP export limit).
+inline constexpr int kWorkingSize = -1;
+inline constexpr int kFullSize = 0;
+inline constexpr int kMinSizeSide = 256;
+inline constexpr int kMaxSizeSide = 8192;
+
 struct Options {
   bool help = false;
   bool version = false;
@@ -27,6 +34,7 @@ struct Options {
   int quality = -1;           // -1 = the format's default
   bool skipExisting = false;  // batch: leave out the outputs already in outDir under their planned names
   int thumbnail = 0;          // --thumbnail SIZE: INPUT is a document, OUTPUT its preview as PNG
+  int size = kWorkingSize;    // --size: kWorkingSize, kFullSize or the longer side in pixels
 };
 
 inline constexpr int kMaxThumbnailSide = 1024;
