@@ -2,10 +2,13 @@
 #pragma once
 // The style pass of a photo s times larger than its working size. The styles'
 // 5 x 5 neighbourhoods are tuned for the working size; on the larger raster
-// their taps spread to round(k * s) pixels and read a grey image blurred over
-// about s pixels (so the spread taps do not alias), and the terms that carry
-// the photo itself (style 1, the c of style 2, the half-contrast photo of
-// style 5) read the unblurred grey, which is where the extra detail comes from.
+// their taps spread to round(k * s) pixels and read the grey image averaged
+// over a round(s)-pixel box, which grains the picture as the reduction to the
+// working size does (so the spread taps do not alias and the high-pass styles
+// clip as often). The photo's own detail below that box, grey - blur, is added
+// back once where the style carries the centre pixel: style 1 and the c of
+// style 2 read the plain grey; styles 3 and 4 add it to 25c - S; style 5 adds
+// it to its half-contrast photo; styles 6 and 7 take c from the plain grey.
 // Seen at the same size, the result looks like the working-size render.
 #include <cstdint>
 
