@@ -2,6 +2,10 @@
 // vorlane-sketch --size: the working size, the photo's own size and a longer
 // side, for photos and documents, alone and in a batch; the values refused;
 // and the strokes of a painting replayed at a larger size.
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
 #include <QBuffer>
 #include <cmath>
 
@@ -205,6 +209,28 @@ TEST_F(VorlaneSketchTest, ADocumentAtSizeIsItsPictureAtThatSizeAndAtTheWorkingSi
   small.workingSize = QSize(400, 300);
   EXPECT_EQ(opaque(flat(small, document::kFullPictureSize)), opaque(flat(small, document::kWorkingPictureSize)));
   EXPECT_EQ(opaque(flat(small, 400)), opaque(flat(small, document::kWorkingPictureSize)));
+}
+
+TEST_F(VorlaneSketchTest, TwelveMegapixelPhotoAtItsOwnSizeStaysWithinFourHundredMegabytes) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer's shadow memory makes resident size meaningless";
+#else
+  const QString in = write("big.jpg", photo_files::encode(photo_files::gradient(4032, 3024), "jpeg", 90)),
+                out = path("big-out.jpg");
+  QByteArray exe = VORLANE_SKETCH_EXE, size = "--size", full = "full", inBytes = QFile::encodeName(in),
+             outBytes = QFile::encodeName(out);
+  char* argv[] = {exe.data(), size.data(), full.data(), inBytes.data(), outBytes.data(), nullptr};
+  pid_t pid = 0;
+  int status = 0;
+  rusage usage{};
+  ASSERT_EQ(posix_spawn(&pid, exe.constData(), nullptr, nullptr, argv, environ), 0);
+  ASSERT_EQ(wait4(pid, &status, 0, &usage), pid);
+  EXPECT_TRUE(WIFEXITED(status)) << status;
+  EXPECT_EQ(WEXITSTATUS(status), 0) << status;
+  EXPECT_EQ(QImageReader(out).size(), QSize(4032, 3024));
+  std::printf("[ memory   ] 12 MP at its own size: peak resident set %ld KB\n", usage.ru_maxrss);
+  EXPECT_LE(usage.ru_maxrss, 400L * 1024) << "peak resident set " << usage.ru_maxrss << " KB";
+#endif
 }
 
 TEST(ScaledStrokes, ReplayAtTwiceTheSizeIsPaintingTheStrokesAtTwiceTheSize) {
