@@ -34,6 +34,8 @@ awk -F': ' '
       printf "speedup_style2_over_reference: %.2f\n", v["reference_style2_ms"] / v["style_render_2_ms"]
     if (("prepare_12mp_full_decode_ms" in v) && ("prepare_12mp_ms" in v) && v["prepare_12mp_ms"] > 0)
       printf "speedup_prepare_12mp_over_full_decode: %.2f\n", v["prepare_12mp_full_decode_ms"] / v["prepare_12mp_ms"]
+    if (("export_full_12mp_jpeg_ms" in v) && ("prepare_12mp_full_decode_ms" in v) && v["prepare_12mp_full_decode_ms"] > 0)
+      printf "ratio_export_full_12mp_jpeg_over_prepare_12mp_full_decode: %.2f\n", v["export_full_12mp_jpeg_ms"] / v["prepare_12mp_full_decode_ms"]
     if (("move_event_reference_us" in v) && ("move_event_us" in v) && v["move_event_us"] > 0)
       printf "speedup_move_event_over_reference: %.2f\n", v["move_event_reference_us"] / v["move_event_us"]
     if (("batch_24x12mp_imagemagick_s" in v) && ("batch_24x12mp_s" in v) && v["batch_24x12mp_s"] > 0)

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 #include <optional>
+#include <vector>
+
+#include "canvas/StrokeSegment.h"
 
 #include "document/PaintingFile.h"
 
@@ -26,5 +29,23 @@ std::optional<QImage> paintingPhoto(const PaintingRecord& record, QString* reaso
 // rendered.
 std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer,
                                       QString* reason = nullptr);
+
+inline constexpr int kWorkingPictureSize = -1;
+inline constexpr int kFullPictureSize = 0;
+
+// The picture at another size: longer = kWorkingPictureSize is the form above;
+// kFullPictureSize the photo's own upright size (within platform's 64 MP
+// export limit); N > 0 that longer side, at most the photo's own. The photo is
+// decoded at that size, the styles rendered at it (sketch::runStylePipelineScaled)
+// and the strokes replayed at it (scaledSegments); below the working size the
+// working-size picture is reduced.
+std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, int longer,
+                                      QString* reason = nullptr);
+
+// Segments recorded on a picture of size `from` moved onto one of size `to`:
+// each position times the ratio of the sides along its axis, the width times the
+// ratio of the longer sides; the brush and the numbering stay.
+std::vector<canvas::StrokeSegment> scaledSegments(std::vector<canvas::StrokeSegment> segments, QSize from,
+                                                  QSize to);
 
 }  // namespace document

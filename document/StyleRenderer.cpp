@@ -60,7 +60,7 @@ QImage StyleRenderer::outputImage(QSize size) {
 }
 
 std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sketch::GrayPlane& plane,
-                                            QString* error, RenderBreakdown* breakdown) {
+                                            QString* error, RenderBreakdown* breakdown, double scale) {
   if (photo.isNull()) {
     if (error) *error = QStringLiteral("there is no photo");
     return std::nullopt;
@@ -96,8 +96,9 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
     return std::nullopt;
   }
   std::string why;
-  const bool rendered = sketch::runStylePipeline(photoRaster_, style, *texture, plane,
-                                                 reinterpret_cast<std::uint32_t*>(image.bits()), grey_, &why);
+  const bool rendered =
+      sketch::runStylePipelineScaled(photoRaster_, style, *texture, scale, plane,
+                                     reinterpret_cast<std::uint32_t*>(image.bits()), grey_, &why);
   if (breakdown) {
     breakdown->styleMs += msSince(timer);
     ++breakdown->pipelineRuns;
@@ -111,6 +112,9 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   if (breakdown) breakdown->imageMs += msSince(timer);
   // Two passes' pictures (photo B and photo A each): those of the pass before
   // the last are free again by the time the next one renders.
+  // A larger export's pictures are not kept: each would hold its memory
+  // long after the export.
+  if (scale != 1.0) return image;
   handedOut_.push_back(image);
   if (handedOut_.size() > 4) handedOut_.erase(handedOut_.begin());
   return image;

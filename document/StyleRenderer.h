@@ -26,8 +26,10 @@ class StyleRenderer {
   // plane. Nothing comes back (and plane is left alone) when the photo is empty,
   // its raster cannot be made, the texture is missing or the style is unknown;
   // error then says why.
+  // scale: the photo's size over its working size (1 for the prepared photo;
+  // more for an export at a larger size, see sketch::runStylePipelineScaled).
   std::optional<QImage> render(const QImage& photo, int style, sketch::GrayPlane& plane, QString* error,
-                               RenderBreakdown* breakdown = nullptr);
+                               RenderBreakdown* breakdown = nullptr, double scale = 1.0);
 
  private:
   const sketch::PixelBuffer* textureFor(QSize size, QString* error);

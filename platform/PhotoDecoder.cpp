@@ -255,18 +255,24 @@ std::optional<QImage> makeUpright(QImage image, int orientation, QString* reason
 // photo's full upright size while still in its stored orientation, so that the
 // full-size picture is never copied: made 32-bit premultiplied in place where
 // its format allows, scaled, then laid onto white and turned upright.
-std::optional<PreparedPhoto> finish(QImage image, int orientation, QSize fullUpright, QString* reason) {
+QSize workingSizeOf(QSize fullUpright) {
+  if (const std::optional<sketch::SizeF> target =
+          sketch::workingSize(float(fullUpright.width()), float(fullUpright.height()))) {
+    const sketch::SizeI whole = sketch::wholePixelSize(*target);
+    return QSize(whole.width, whole.height);
+  }
+  return fullUpright;
+}
+
+// The tail at any upright size `wanted`: a render larger than the working size
+// goes the same way.
+std::optional<PreparedPhoto> finishAt(QImage image, int orientation, QSize fullUpright, QSize wanted,
+                                      QString* reason) {
   if (image.format() != QImage::Format_ARGB32_Premultiplied)
     image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) {
     fail(reason, kNoMemory);
     return std::nullopt;
-  }
-  QSize wanted = fullUpright;
-  if (const std::optional<sketch::SizeF> target =
-          sketch::workingSize(float(fullUpright.width()), float(fullUpright.height()))) {
-    const sketch::SizeI whole = sketch::wholePixelSize(*target);
-    wanted = QSize(whole.width, whole.height);
   }
   const QSize storedWanted = uprightOf(wanted, orientation);
   if (image.size() != storedWanted) {
@@ -281,11 +287,20 @@ std::optional<PreparedPhoto> finish(QImage image, int orientation, QSize fullUpr
   if (!upright) return std::nullopt;
   if (upright->format() != QImage::Format_ARGB32_Premultiplied)
     *upright = std::move(*upright).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  if (upright->size() != wanted || std::max(wanted.width(), wanted.height()) > sketch::kWorkingSizeLimit) {
+  if (upright->size() != wanted) {
     fail(reason, QStringLiteral("the picture could not be scaled"));
     return std::nullopt;
   }
   return PreparedPhoto{std::move(*upright), fullUpright, orientation};
+}
+
+std::optional<PreparedPhoto> finish(QImage image, int orientation, QSize fullUpright, QString* reason) {
+  const QSize wanted = workingSizeOf(fullUpright);
+  if (std::max(wanted.width(), wanted.height()) > sketch::kWorkingSizeLimit) {
+    fail(reason, QStringLiteral("the picture could not be scaled"));
+    return std::nullopt;
+  }
+  return finishAt(std::move(image), orientation, fullUpright, wanted, reason);
 }
 
 std::optional<PreparedPhoto> prepare(QIODevice& device, const QString& name, bool reduced, QString* reason) {
@@ -304,6 +319,34 @@ std::optional<PreparedPhoto> prepare(QIODevice& device, const QString& name, boo
   if (!image) return std::nullopt;
   // The size after the read: a picture that decoded larger than its header said is taken at its own size.
   return finish(std::move(*image), source.orientation(), source.uprightSize(), reason);
+}
+
+std::optional<SizedPhoto> prepareSized(QIODevice& device, const QString& name, int longer, QString* reason) {
+  PhotoSource source;
+  if (!source.open(device, name, reason)) return std::nullopt;
+  const QSize upright = source.uprightSize();
+  const QSize working = workingSizeOf(upright);
+  QSize target = exportSize(upright, longer);
+  if (target.isEmpty()) {
+    fail(reason, QStringLiteral("%1 pixels is larger than the photo (%2 x %3)")
+                     .arg(longer)
+                     .arg(upright.width())
+                     .arg(upright.height()));
+    return std::nullopt;
+  }
+  const int workingLonger = std::max(working.width(), working.height());
+  const int targetLonger = std::max(target.width(), target.height());
+  // Below the working size the render is made at the working size and reduced
+  // afterwards: the styles are never run on fewer pixels than they are tuned for.
+  const QSize render = targetLonger <= workingLonger ? working : target;
+  QSize decodeSize;
+  if (source.reducible()) decodeSize = reducedDecodeSize(source.storedSize(), uprightOf(render, source.orientation()));
+  std::optional<QImage> image = source.read(decodeSize, reason);
+  if (!image) return std::nullopt;
+  std::optional<PreparedPhoto> photo = finishAt(std::move(*image), source.orientation(), upright, render, reason);
+  if (!photo) return std::nullopt;
+  const double scale = render == working ? 1.0 : double(targetLonger) / double(workingLonger);
+  return SizedPhoto{std::move(*photo), scale, target};
 }
 
 std::optional<QImage> readWhole(QIODevice& device, const QString& name, QString* reason) {
@@ -364,6 +407,45 @@ std::optional<PreparedPhoto> preparePhoto(const QString& path, QString* reason) 
 std::optional<PreparedPhoto> preparePhotoFullDecode(const QString& path, QString* reason) {
   return fromFile<PreparedPhoto>(
       path, reason, [](QIODevice& d, const QString& n, QString* r) { return prepare(d, n, false, r); });
+}
+
+QSize exportSize(QSize upright, int longer) {
+  if (upright.isEmpty() || longer < 0) return {};
+  const qint64 w = upright.width(), h = upright.height();
+  if (longer == 0) {
+    if (w * h <= kMaxExportPixels) return upright;
+    const double f = std::sqrt(double(kMaxExportPixels) / double(w * h));
+    return QSize(std::max(1, int(std::floor(double(w) * f))), std::max(1, int(std::floor(double(h) * f))));
+  }
+  const qint64 own = std::max(w, h);
+  if (longer > own) return {};
+  const qint64 shorter = std::max<qint64>(1, std::llround(double(std::min(w, h)) * double(longer) / double(own)));
+  QSize size = w >= h ? QSize(longer, int(shorter)) : QSize(int(shorter), longer);
+  // A long thin photo at a longer side within the limit can still pass the
+  // pixel limit: it is fitted as the full size is.
+  if (qint64(size.width()) * size.height() > kMaxExportPixels) {
+    const double f = std::sqrt(double(kMaxExportPixels) / (double(size.width()) * size.height()));
+    size = QSize(std::max(1, int(std::floor(size.width() * f))), std::max(1, int(std::floor(size.height() * f))));
+  }
+  return size;
+}
+
+std::optional<SizedPhoto> preparePhotoAtSize(QIODevice& device, int longer, QString* reason) {
+  return prepareSized(device, QString(), longer, reason);
+}
+
+std::optional<SizedPhoto> preparePhotoAtSize(const QString& path, int longer, QString* reason) {
+  QFile file;
+  if (path.startsWith(QLatin1Char(':'))) {
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      fail(reason, QStringLiteral("the file does not exist"));
+      return std::nullopt;
+    }
+  } else if (!openRegularFile(path, file, reason)) {
+    return std::nullopt;
+  }
+  return prepareSized(file, path, longer, reason);
 }
 
 std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString* reason) {

@@ -39,6 +39,30 @@ std::optional<PreparedPhoto> preparePhoto(QIODevice& device, QString* reason = n
 // The same result by way of a full-size decode followed by scaling.
 std::optional<PreparedPhoto> preparePhotoFullDecode(const QString& path, QString* reason = nullptr);
 
+// The most pixels a render larger than the working size is made with (64 MP,
+// a square of 8192 x 8192): a larger photo's own size is scaled to fit it.
+inline constexpr qint64 kMaxExportPixels = qint64(8192) * 8192;
+
+// The upright size an export of a photo of upright size `upright` has: with
+// longer = 0 the photo's own size, with longer > 0 that longer side and the
+// other in proportion (rounded, at least 1); either fitted within
+// kMaxExportPixels. Empty when longer is more than the photo's own longer side
+// or negative.
+QSize exportSize(QSize upright, int longer);
+
+struct SizedPhoto {
+  PreparedPhoto photo;  // upright and opaque, at the render size: never below the working size
+  double scale = 1.0;   // the render size's longer side over the working size's
+  QSize size;           // exportSize(): photo.image's size, or smaller when below the working size
+};
+
+// The photo prepared for a render at exportSize(upright, longer): decoded at the
+// size needed (a JPEG at a reduced size where that is enough), upright, laid
+// onto white. Fails as preparePhoto does, and says "N pixels is larger than the
+// photo (W x H)" for a longer side beyond the photo's own.
+std::optional<SizedPhoto> preparePhotoAtSize(const QString& path, int longer, QString* reason = nullptr);
+std::optional<SizedPhoto> preparePhotoAtSize(QIODevice& device, int longer, QString* reason = nullptr);
+
 // For pictures that arrive decoded (camera capture, drops): orientation value
 // 0..7 as stored with the picture.
 std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString* reason = nullptr);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sketch/StylePipeline.h"
 
+#include <cmath>
 #include <memory>
 
 #include "sketch/RowSplit.h"
+#include "sketch/ScaledStyles.h"
 #include "sketch/StyleKernels.h"
 #include "sketch/Styles.h"
 
@@ -70,6 +72,33 @@ bool runStylePipeline(const PixelBuffer& photo, int style, const PixelBuffer& te
   if (!renderable(photo, style, texture, error)) return false;
   grey.resize(photo.pixels.size());
   render(photo.pixels.data(), photo.width, photo.height, style, texture, grayimgdata, grey.data(), out);
+  return true;
+}
+
+bool runStylePipelineScaled(const PixelBuffer& photo, int style, const PixelBuffer& texture, double scale,
+                            GrayPlane& grayimgdata, std::uint32_t* out, std::vector<std::uint8_t>& grey,
+                            std::string* error) {
+  if (!std::isfinite(scale) || scale < 1.0) {
+    say(error, "the render scale " + std::to_string(scale) + " is not 1 or more");
+    return false;
+  }
+  const detail::ScaledTaps taps = detail::scaledTaps(scale);
+  if (detail::unitTaps(taps)) return runStylePipeline(photo, style, texture, grayimgdata, out, grey, error);
+  if (!renderable(photo, style, texture, error)) return false;
+  const int w = photo.width, h = photo.height;
+  const std::size_t n = photo.pixels.size();
+  grey.resize(2 * n);
+  std::uint8_t* bytes = grey.data();
+  std::uint8_t* blurred = bytes + n;
+  detail::splitRows(h, n, [&](int, int y0, int y1) {
+    const std::size_t first = std::size_t(y0) * std::size_t(w);
+    detail::greyBytesFromPhoto(photo.pixels.data() + first, bytes + first, std::size_t(y1 - y0) * std::size_t(w));
+  });
+  detail::boxBlur(bytes, w, h, taps.box, blurred);
+  grayimgdata.data.resize(n);
+  grayimgdata.width = w;
+  grayimgdata.height = h;
+  detail::runScaledStyle(style, taps, w, h, bytes, blurred, grayimgdata.data.data(), texture.pixels.data(), out);
   return true;
 }
 

@@ -24,4 +24,14 @@ std::optional<PixelBuffer> runStylePipeline(PixelBuffer photo, int style, const 
 bool runStylePipeline(const PixelBuffer& photo, int style, const PixelBuffer& texture, GrayPlane& grayimgdata,
                       std::uint32_t* out, std::vector<std::uint8_t>& grey, std::string* error = nullptr);
 
+// The render of a photo at `scale` (>= 1) times its working size, made to look
+// like the working-size render seen at the same size, with the photo's own
+// detail; texture is the pencil texture at the photo's size. A scale whose taps
+// are the working-size kernel's (below 1.25) is exactly the form above. grey
+// receives two bytes per pixel of scratch. Returns false (touching nothing) as
+// the form above does, and for a scale below 1 or not finite.
+bool runStylePipelineScaled(const PixelBuffer& photo, int style, const PixelBuffer& texture, double scale,
+                            GrayPlane& grayimgdata, std::uint32_t* out, std::vector<std::uint8_t>& grey,
+                            std::string* error = nullptr);
+
 }  // namespace sketch

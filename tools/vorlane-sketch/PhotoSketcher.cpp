@@ -159,7 +159,16 @@ bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targ
                            QString* failure) {
   if (document::looksLikePaintingFile(input)) return flatten(input, targets, written, failure);
   QString reason;
-  std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(input, &reason);
+  std::optional<platform::PreparedPhoto> photo;
+  double scale = 1.0;
+  QSize outputSize;
+  if (settings_.size < 0) {
+    photo = platform::preparePhoto(input, &reason);
+  } else if (std::optional<platform::SizedPhoto> sized = platform::preparePhotoAtSize(input, settings_.size, &reason)) {
+    photo = std::move(sized->photo);
+    scale = sized->scale;
+    outputSize = sized->size;
+  }
   if (!photo) {
     *failure = input + ": " + reason;
     return false;
@@ -176,7 +185,15 @@ bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targ
         return false;
       }
       rasterReady = true;
-      if (!render(input, target.style, photo->image.size(), &image, failure)) return false;
+      if (!render(input, target.style, photo->image.size(), scale, &image, failure)) return false;
+    }
+    // A size below the working size: the working-size render, reduced.
+    if (outputSize.isValid() && image.size() != outputSize) {
+      image = image.scaled(outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      if (image.isNull()) {
+        *failure = input + ": " + kNoMemory;
+        return false;
+      }
     }
     QString path;
     if (!write(image, target.path, &path, failure)) return false;
@@ -196,7 +213,7 @@ bool PhotoSketcher::flatten(const QString& input, const std::vector<Target>& tar
     painter_ = std::make_unique<document::StyleRenderer>();
     painter_->setTextureName(document::paintingTextureName());
   }
-  std::optional<QImage> picture = record ? document::flattenPainting(*record, *painter_, &reason) : std::nullopt;
+  std::optional<QImage> picture = record ? document::flattenPainting(*record, *painter_, settings_.size, &reason) : std::nullopt;
   if (!picture) {
     *failure = input + ": " + reason;
     return false;
@@ -207,7 +224,8 @@ bool PhotoSketcher::flatten(const QString& input, const std::vector<Target>& tar
   return true;
 }
 
-bool PhotoSketcher::render(const QString& input, int style, QSize size, QImage* image, QString* failure) {
+bool PhotoSketcher::render(const QString& input, int style, QSize size, double scale, QImage* image,
+                           QString* failure) {
   if (!texture_ || texture_->image.isNull()) {
     *failure = input + ": no texture was given";
     return false;
@@ -233,8 +251,8 @@ bool PhotoSketcher::render(const QString& input, int style, QSize size, QImage* 
     return false;
   }
   std::string error;
-  if (!sketch::runStylePipeline(photoRaster_, style, textureRaster_, plane_,
-                                reinterpret_cast<std::uint32_t*>(result.bits()), grey_, &error)) {
+  if (!sketch::runStylePipelineScaled(photoRaster_, style, textureRaster_, scale, plane_,
+                                      reinterpret_cast<std::uint32_t*>(result.bits()), grey_, &error)) {
     *failure = input + ": " + QString::fromStdString(error);
     return false;
   }

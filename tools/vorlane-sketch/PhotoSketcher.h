@@ -21,6 +21,7 @@ namespace vorlane_sketch {
 struct OutputSettings {
   QByteArray format = "png";  // "png" or "jpeg"
   int quality = -1;           // -1: the format's default (JPEG 92, PNG effort kPngFastEffort)
+  int size = -1;              // -1: the working size; 0: the photo's own size; else the longer side
 };
 
 // Qt's PNG compression scale 0..100 (zlib level = value / 11): 11 is zlib's
@@ -60,7 +61,7 @@ class PhotoSketcher {
               QString* failure);
 
  private:
-  bool render(const QString& input, int style, QSize size, QImage* image, QString* failure);
+  bool render(const QString& input, int style, QSize size, double scale, QImage* image, QString* failure);
   bool flatten(const QString& input, const std::vector<Target>& targets, QStringList* written, QString* failure);
   bool write(const QImage& image, const QString& path, QString* writtenPath, QString* failure);
   bool writeNew(const QImage& image, const QString& path, QString* writtenPath, QString* failure);

@@ -114,7 +114,7 @@ bool prepareOutputFolder(const QString& dir, QString* failure) {
 }
 
 int runOne(const Options& options, const Texture* texture) {
-  PhotoSketcher sketcher(texture, {options.format, options.quality}, Commit::Replace);
+  PhotoSketcher sketcher(texture, {options.format, options.quality, options.size}, Commit::Replace);
   QString failure;
   if (!sketcher.sketch(options.inputs.value(0), {{options.styles.front(), options.output}}, nullptr,
                        &failure))
@@ -136,7 +136,7 @@ int runBatch(const Options& options, const Texture* texture) {
   settings.jobs = options.jobs;
   settings.progress = ::isatty(STDERR_FILENO) == 1;
   settings.texture = texture;
-  settings.output = {options.format, options.quality};
+  settings.output = {options.format, options.quality, options.size};
   const BatchResult result = vorlane_sketch::runBatch(jobs, photos.failures, settings);
   return result.failed > 0 ? kExitFailed : kExitOk;
 }
@@ -211,8 +211,15 @@ QString usageText() {
              "                  their painted pace (pauses over 1 s shortened), the\n"
              "                  finished painting held for the last second\n"
              "  --duration S    the time-lapse's length, 3 to 120 seconds (default 10)\n"
-             "  --size N        the time-lapse's longer side in pixels, from 16 (default\n"
-             "                  1080; at most the painting's working size)\n"
+             "  --size S        working (default): the working size above; full: the\n"
+             "                  photo's own upright size (a photo of more than 64 MP,\n"
+             "                  8192 x 8192 pixels, is scaled to fit that); N: the\n"
+             "                  longer side in pixels, 256 to 8192 and at most the\n"
+             "                  photo's own. A larger render looks like the working-size\n"
+             "                  one with the photo's finer detail; a document is\n"
+             "                  rendered with its strokes at that size. With --timelapse:\n"
+             "                  the video's longer side, from 16 (default 1080; at most\n"
+             "                  the painting's working size)\n"
              "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
              "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
              "                  compression effort 0 to 100 (default %3, the fastest;\n"
@@ -245,7 +252,8 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption thumbnail("thumbnail", "a document's preview", "SIZE");
   const QCommandLineOption timelapse("timelapse", "a document's time-lapse", "OUT");
   const QCommandLineOption duration("duration", "the time-lapse's seconds", "S");
-  const QCommandLineOption size("size", "the time-lapse's longer side", "N");
+  // One name, read by what it goes with: the render's size, or the video's.
+  const QCommandLineOption size("size", "render size", "working|full|N");
   const QList<QCommandLineOption> all{help,    version,      style,     texture,   outDir,   format, jobs,
                                       quality, skipExisting, thumbnail, timelapse, duration, size};
   parser.addOptions(all);
@@ -287,11 +295,10 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   if (parser.isSet(timelapse))
     return timelapseOptions(parser, timelapse, duration, size,
                             {style, texture, outDir, format, jobs, quality, skipExisting, thumbnail}, error);
-  for (const QCommandLineOption& own : {duration, size})
-    if (parser.isSet(own)) {
-      *error = "--" + own.names().constLast() + " goes with --timelapse";
-      return std::nullopt;
-    }
+  if (parser.isSet(duration)) {
+    *error = QStringLiteral("--duration goes with --timelapse");
+    return std::nullopt;
+  }
 
   if (parser.isSet(thumbnail)) {
     const std::optional<int> side = wholeNumber(parser.value(thumbnail), 1, kMaxThumbnailSide);
@@ -301,7 +308,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
                    .arg(parser.value(thumbnail));
       return std::nullopt;
     }
-    for (const QCommandLineOption& other : {style, texture, outDir, format, jobs, quality, skipExisting})
+    for (const QCommandLineOption& other : {style, texture, outDir, format, jobs, quality, skipExisting, size})
       if (parser.isSet(other)) {
         *error = "--thumbnail takes no --" + other.names().constLast();
         return std::nullopt;
@@ -316,6 +323,24 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
     options.output = positional[1];
     options.styles = {0};  // no texture is read
     return options;
+  }
+
+  if (parser.isSet(size)) {
+    const QString value = parser.value(size);
+    if (value == "working") {
+      options.size = kWorkingSize;
+    } else if (value == "full") {
+      options.size = kFullSize;
+    } else if (const std::optional<int> side = wholeNumber(value, kMinSizeSide, kMaxSizeSide)) {
+      options.size = *side;
+    } else {
+      *error = QStringLiteral("--size must be working, full or a longer side from %1 to %2 pixels (%2 x %2 is "
+                              "the 64 MP limit), not \"%3\"")
+                   .arg(kMinSizeSide)
+                   .arg(kMaxSizeSide)
+                   .arg(value);
+      return std::nullopt;
+    }
   }
 
   options.outDir = parser.value(outDir);

@@ -14,6 +14,13 @@ enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
 inline constexpr int kMaxJobs = 256;
 
+// --size: the working size, the photo's own size, or a longer side from
+// kMinSizeSide to kMaxSizeSide (a square of the 64 MP export limit).
+inline constexpr int kWorkingSize = -1;
+inline constexpr int kFullSize = 0;
+inline constexpr int kMinSizeSide = 256;
+inline constexpr int kMaxSizeSide = 8192;
+
 struct Options {
   bool help = false;
   bool version = false;
@@ -30,6 +37,7 @@ struct Options {
   bool timelapse = false;     // --timelapse OUTPUT: INPUT is a document, OUTPUT its time-lapse
   int timelapseSeconds = 10;
   int timelapseSide = 1080;   // the longer side; past the working size's, the working size's
+  int size = kWorkingSize;    // --size: kWorkingSize, kFullSize or the longer side in pixels
 };
 
 // What --size accepts (a larger side is the working size's anyway).
