@@ -120,6 +120,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   buildMenus();
   buildToolBar();
   buildStatusBar();
+  buildExportNote();
   qApp->installEventFilter(this);
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <functional>
 
+#include "document/Timelapse.h"
 #include "platform/widgets/AlertView.h"
 
 class QAction;
@@ -18,6 +19,7 @@ class QLabel;
 class QMenu;
 class QMessageBox;
 class QMimeData;
+class QProgressBar;
 class QSettings;
 class QSlider;
 class QToolButton;
@@ -118,8 +120,11 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // goes on once that save is written and the painting has not changed since.
   void saveThen(const QString& before, const std::function<void()>& goOn);
   void waitForSave(quint64 ticket, const QString& before, const std::function<void()>& goOn);
-  void askJpegQuality(const QString& path);
-  void exportTo(const QString& path, int quality);
+  void askExportOptions(const QString& path);
+  void exportTo(const QString& path, int quality, int longer);
+  void exportTimelapse();
+  void showExportProgress(quint64 ticket, const QString& name);
+  void buildExportNote();
   // At start: paintings that a Vorlane left behind without closing them.
   void offerRecovery();
   static QString sessionFolder();
@@ -157,6 +162,11 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QPointer<QFileDialog> exportDialog_;
   QString lastExport_;
   int lastExportQuality_ = 92;
+  int lastExportSize_ = -1;  // the working size
+  document::TimelapseOptions lastTimelapse_;
+  QWidget* exportNote_ = nullptr;
+  QLabel* exportText_ = nullptr;
+  QProgressBar* exportBar_ = nullptr;
   QPointer<platform::CameraCapture> camera_;
   QPointer<QDialog> moreDialog_;
   bool started_ = false;

@@ -81,6 +81,9 @@ void DesktopWindow::buildActions() {
   connect(makeAction("exportAgain", "Export A&gain", "Write the picture to the file exported last", "",
                      {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}),
           &QAction::triggered, this, &DesktopWindow::exportAgain);
+  connect(makeAction("exportTimelapse", "Export &Time-lapse...",
+                     "Write a short film of the painting being made (MP4 or animated WebP)", "", {}),
+          &QAction::triggered, this, &DesktopWindow::exportTimelapse);
   connect(makeAction("saveToPictures", "Save to &Pictures",
                      "Save the picture to the Vorlane folder in Pictures", "", {}),
           &QAction::triggered, document_, &document::SketchDocument::save);
@@ -145,8 +148,8 @@ void DesktopWindow::buildMenus() {
   add(file, {"open"});
   recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
   recentMenu_->setObjectName(QStringLiteral("recent"));
-  add(file, {"takePhoto", "", "save", "saveAs", "", "export", "exportAgain", "saveToPictures", "share", "",
-             "quit"});
+  add(file, {"takePhoto", "", "save", "saveAs", "", "export", "exportAgain", "exportTimelapse", "saveToPictures",
+             "share", "", "quit"});
   add(menuBar()->addMenu(QStringLiteral("&Edit")), {"undo", "redo"});
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   add(view, {"zoomIn", "zoomOut", "fit", "actualPixels", "", "compare", ""});
@@ -206,7 +209,11 @@ void DesktopWindow::updateActions() {
   for (const char* name : {"save", "saveAs", "export", "saveToPictures", "share", "zoomIn", "zoomOut", "fit",
                            "actualPixels", "compare", "brushA", "brushB", "biggerBrush", "smallerBrush"})
     action(QString::fromLatin1(name))->setEnabled(acts);
-  action(QStringLiteral("exportAgain"))->setEnabled(acts && !lastExport_.isEmpty());
+  // One long export at a time.
+  const bool exporting = document_->exporting();
+  action(QStringLiteral("export"))->setEnabled(acts && !exporting);
+  action(QStringLiteral("exportAgain"))->setEnabled(acts && !exporting && !lastExport_.isEmpty());
+  action(QStringLiteral("exportTimelapse"))->setEnabled(acts && !exporting);
   // The menu names the step: a stroke, or a style change.
   QAction* undo = action(QStringLiteral("undo"));
   QAction* redo = action(QStringLiteral("redo"));

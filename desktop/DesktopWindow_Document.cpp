@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window's painting documents: Save and Save As (a `.vorlane`
-// document), Export and Export Again (a PNG or JPEG picture), and at start
-// the paintings a Vorlane left behind without closing them.
+// document), Export and Export Again (a PNG or JPEG picture at any size),
+// Export Time-lapse, and at start the paintings a Vorlane left behind without
+// closing them.
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "canvas/CanvasModel.h"
 #include "desktop/DesktopWindow.h"
+#include "desktop/ExportDialogs.h"
+#include "document/PaintingFlatten.h"
 #include "document/PromptSchedule.h"
 #include "document/SaveShare.h"
 #include "document/SketchDocument.h"
@@ -26,6 +33,7 @@ namespace {
 const QString kDocumentFolder = QStringLiteral("desktop/documentFolder");
 const QString kExportFolder = QStringLiteral("desktop/saveFolder");
 const QString kDocumentSuffix = QStringLiteral("vorlane");
+const QString kTimelapseFolder = QStringLiteral("desktop/timelapseFolder");
 
 bool writableFolder(const QString& path) {
   const QFileInfo info(path);
@@ -115,35 +123,34 @@ void DesktopWindow::exportPicture() {
   });
   connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
     windowSettings().setValue(kExportFolder, QFileInfo(path).absolutePath());
-    if (document::pictureFormatForName(path) == QLatin1String("jpeg"))
-      askJpegQuality(path);
-    else
-      exportTo(path, lastExportQuality_);
+    askExportOptions(path);
   });
   dialog->setWindowModality(Qt::WindowModal);
   schedule_->holdWhileOpen(dialog);
   dialog->open();
 }
 
-void DesktopWindow::askJpegQuality(const QString& path) {
-  auto* ask = new QInputDialog(this);
-  ask->setObjectName(QStringLiteral("jpegQuality"));
-  ask->setWindowTitle(QStringLiteral("JPEG Quality"));
-  ask->setLabelText(QStringLiteral("Quality (1 to 100; higher keeps more detail in a larger file):"));
-  ask->setInputMode(QInputDialog::IntInput);
-  ask->setIntRange(1, 100);
-  ask->setIntValue(lastExportQuality_);
+void DesktopWindow::askExportOptions(const QString& path) {
+  const bool jpeg = document::pictureFormatForName(path) == QLatin1String("jpeg");
+  auto* ask = new ExportPictureDialog(this, model_->painting()->orgimgview()->image().size(), document_->photoSize(),
+                                      jpeg, lastExportSize_, lastExportQuality_);
   ask->setAttribute(Qt::WA_DeleteOnClose);
   ask->setWindowModality(Qt::WindowModal);
-  connect(ask, &QInputDialog::intValueSelected, this, [this, path](int quality) { exportTo(path, quality); });
+  connect(ask, &QDialog::accepted, this, [this, ask, path] { exportTo(path, ask->quality(), ask->longer()); });
   schedule_->holdWhileOpen(ask);
   ask->open();
 }
 
-void DesktopWindow::exportTo(const QString& path, int quality) {
+void DesktopWindow::exportTo(const QString& path, int quality, int longer) {
   lastExport_ = path;
   lastExportQuality_ = quality;
-  document_->exportPicture(path, quality);
+  lastExportSize_ = longer;
+  // The working size is the canvas's own picture, at once; any other is
+  // rendered again from the painting, on a thread of its own.
+  if (longer == document::kWorkingPictureSize)
+    document_->exportPicture(path, quality);
+  else
+    showExportProgress(document_->exportPictureAt(path, quality, longer), QFileInfo(path).fileName());
   updateActions();
 }
 
@@ -152,7 +159,94 @@ void DesktopWindow::exportAgain() {
     exportPicture();
     return;
   }
-  document_->exportPicture(lastExport_, lastExportQuality_);
+  exportTo(lastExport_, lastExportQuality_, lastExportSize_);
+}
+
+// --- Time-lapse ------------------------------------------------------------------------
+
+void DesktopWindow::exportTimelapse() {
+  if (exportDialog_ && exportDialog_->isVisible()) {
+    exportDialog_->raise();
+    return;
+  }
+  const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+  const QString folder = rememberedFolder(kTimelapseFolder, writableFolder(videos) ? videos : QDir::homePath());
+  const QString base = QFileInfo(document_->documentPath().isEmpty() ? document_->photoName()
+                                                                     : document_->documentPath())
+                           .completeBaseName();
+  const QString mp4 = QStringLiteral("MP4 video (*.mp4)");
+  const QString webp = QStringLiteral("Animated WebP (*.webp)");
+  auto* dialog = new QFileDialog(this, QStringLiteral("Export Time-lapse"), folder);
+  exportDialog_ = dialog;
+  dialog->setObjectName(QStringLiteral("timelapseDialog"));
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setNameFilters({mp4, webp});
+  dialog->setDefaultSuffix(QStringLiteral("mp4"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->selectFile(document::freeFileName(folder, (base.isEmpty() ? QStringLiteral("Painting") : base) +
+                                                        QStringLiteral(" time-lapse"),
+                                            QStringLiteral(".mp4")));
+  connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, webp](const QString& filter) {
+    dialog->setDefaultSuffix(filter == webp ? QStringLiteral("webp") : QStringLiteral("mp4"));
+  });
+  connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+    windowSettings().setValue(kTimelapseFolder, QFileInfo(path).absolutePath());
+    const bool mp4 = !path.endsWith(QStringLiteral(".webp"), Qt::CaseInsensitive);
+    auto* ask = new TimelapseDialog(this, model_->painting()->orgimgview()->image().size(), mp4,
+                                    lastTimelapse_.durationSeconds, lastTimelapse_.longerSide);
+    ask->setAttribute(Qt::WA_DeleteOnClose);
+    ask->setWindowModality(Qt::WindowModal);
+    connect(ask, &QDialog::accepted, this, [this, ask, path] {
+      lastTimelapse_ = {ask->seconds(), ask->longer()};
+      showExportProgress(document_->exportTimelapse(path, lastTimelapse_), QFileInfo(path).fileName());
+    });
+    schedule_->holdWhileOpen(ask);
+    ask->open();
+  });
+  dialog->setWindowModality(Qt::WindowModal);
+  schedule_->holdWhileOpen(dialog);
+  dialog->open();
+}
+
+// A long export shows in the status bar, where it leaves the canvas free to
+// paint on: its progress, and Cancel.
+void DesktopWindow::showExportProgress(quint64 ticket, const QString& name) {
+  if (!ticket) return;
+  exportText_->setText(QStringLiteral("Exporting %1").arg(name));
+  exportBar_->setValue(0);
+  exportNote_->setHidden(false);
+  updateActions();
+}
+
+void DesktopWindow::buildExportNote() {
+  exportNote_ = new QWidget(this);
+  exportNote_->setObjectName(QStringLiteral("exportNote"));
+  auto* row = new QHBoxLayout(exportNote_);
+  row->setContentsMargins(0, 0, 0, 0);
+  exportText_ = new QLabel(exportNote_);
+  exportBar_ = new QProgressBar(exportNote_);
+  exportBar_->setObjectName(QStringLiteral("exportBar"));
+  exportBar_->setRange(0, 100);
+  exportBar_->setMaximumWidth(160);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), exportNote_);
+  cancel->setObjectName(QStringLiteral("cancelExport"));
+  connect(cancel, &QPushButton::clicked, document_, &document::SketchDocument::cancelExport);
+  row->addWidget(exportText_);
+  row->addWidget(exportBar_);
+  row->addWidget(cancel);
+  exportNote_->setHidden(true);
+  statusBar()->addWidget(exportNote_);
+  connect(document_, &document::SketchDocument::exportProgress, this,
+          [this](double done) { exportBar_->setValue(int(done * 100.0)); });
+  connect(document_, &document::SketchDocument::exportFinished, this,
+          [this](bool ok, const QString& pathOrReason, bool cancelled, quint64) {
+            exportNote_->setHidden(true);
+            if (ok) showSaved(pathOrReason);
+            if (cancelled) statusBar()->showMessage(QStringLiteral("Export cancelled: nothing was written"), 5000);
+            updateActions();
+          });
 }
 
 // --- Recovery --------------------------------------------------------------------------

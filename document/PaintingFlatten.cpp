@@ -39,7 +39,14 @@ namespace {
 // The styles in force rendered from photo, the strokes in effect (recorded at
 // the working size) replayed at photo's size, the layers composed.
 std::optional<QImage> compose(const PaintingRecord& record, StyleRenderer& renderer, const QImage& photo,
-                              double scale, QString* reason) {
+                              double scale, QString* reason, const FlattenProgress& progress = {}) {
+  // Told how far along, between the stages; a false answer stops here.
+  auto goOn = [&](double done) {
+    if (!progress || progress(done)) return true;
+    if (reason) *reason = QStringLiteral("cancelled");
+    return false;
+  };
+  if (!goOn(0.2)) return std::nullopt;
   QString why;
   const auto [sketchStyle, colourStyle] = record.stylesAt(record.undoPosition);
   sketch::GrayPlane plane;
@@ -48,11 +55,13 @@ std::optional<QImage> compose(const PaintingRecord& record, StyleRenderer& rende
     return renderer.render(photo, style, plane, &why, nullptr, scale);
   };
   std::optional<QImage> photoB = styled(sketchStyle);
+  if (photoB && !goOn(0.45)) return std::nullopt;
   std::optional<QImage> photoA = photoB ? (colourStyle == sketchStyle ? photoB : styled(colourStyle)) : std::nullopt;
   if (!photoB || !photoA) {
     if (reason) *reason = why.isEmpty() ? QStringLiteral("a style cannot be rendered") : why;
     return std::nullopt;
   }
+  if (!goOn(0.7)) return std::nullopt;
 
   int inEffect = 0;
   std::vector<canvas::StrokeSegment> segments =
@@ -68,8 +77,12 @@ std::optional<QImage> compose(const PaintingRecord& record, StyleRenderer& rende
 }  // namespace
 
 std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, int longer,
-                                      QString* reason) {
-  if (longer < 0) return flattenPainting(record, renderer, reason);
+                                      QString* reason, const FlattenProgress& progress) {
+  if (longer < 0) {
+    const std::optional<QImage> photo = paintingPhoto(record, reason);
+    if (!photo) return std::nullopt;
+    return compose(record, renderer, *photo, 1.0, reason, progress);
+  }
   QString why;
   QByteArray bytes = record.photoBytes;
   QBuffer buffer(&bytes);
@@ -91,7 +104,7 @@ std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRendere
     if (reason) *reason = why.isEmpty() ? QStringLiteral("its photo cannot be decoded") : why;
     return std::nullopt;
   }
-  std::optional<QImage> picture = compose(record, renderer, sized->photo.image, sized->scale, reason);
+  std::optional<QImage> picture = compose(record, renderer, sized->photo.image, sized->scale, reason, progress);
   if (picture && picture->size() != sized->size) {
     *picture = picture->scaled(sized->size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (picture->isNull()) {

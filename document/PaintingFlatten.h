@@ -5,6 +5,7 @@
 // the strokes in effect replayed, the layers composed as Export composes them.
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -39,8 +40,11 @@ inline constexpr int kFullPictureSize = 0;
 // decoded at that size, the styles rendered at it (sketch::runStylePipelineScaled)
 // and the strokes replayed at it (scaledSegments); below the working size the
 // working-size picture is reduced.
+// progress hears how far along the render is (0..1) between its stages and
+// stops it, with the reason "cancelled", by returning false.
+using FlattenProgress = std::function<bool(double)>;
 std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, int longer,
-                                      QString* reason = nullptr);
+                                      QString* reason = nullptr, const FlattenProgress& progress = {});
 
 // Segments recorded on a picture of size `from` moved onto one of size `to`:
 // each position times the ratio of the sides along its axis, the width times the

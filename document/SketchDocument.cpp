@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 
@@ -47,6 +48,11 @@ SketchDocument::~SketchDocument() {
   // Ending normally is closing the painting: no session is left to recover.
   // Quietly: the views it would tell may be half gone.
   blockSignals(true);
+  // An export under way is stopped: its file is not written.
+  if (exporter_) {
+    cancelExport();
+    exporter_->waitForDone();
+  }
   if (session_) closeSession();
 }
 
@@ -219,6 +225,7 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
                            ? canvasAspect_
                            : float(photo.uprightSize.width()) / float(photo.uprightSize.height());
   const PhotoFit fit = fitPhoto(photo.uprightSize, aspect);
+  photoSize_ = photo.uprightSize;
   canvas_->plate()->setFit({fit.offsetratio_x, fit.offsetratio_y, fit.bigwidth});
 
   orgimg_ = std::move(photo.image);

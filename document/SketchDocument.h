@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -19,6 +20,7 @@
 #include "document/SessionFolder.h"
 #include "document/SaveShare.h"
 #include "document/SourceAlertTexts.h"
+#include "document/Timelapse.h"
 #include "platform/PhotoDecoder.h"
 #include "sketch/PixelBuffer.h"
 
@@ -152,6 +154,18 @@ class SketchDocument : public QObject {
   // The photo file names a document or a photo; a document is opened as one.
   bool openFile(const QString& path);
 
+  // The photo's own upright size (what an export at full size starts from).
+  QSize photoSize() const { return photoSize_; }
+  // Export at another size than the working size, and the time-lapse: long
+  // renders on a thread of their own, telling their progress, stopped by
+  // cancelExport() with nothing written. One at a time: 0 when one is under
+  // way or there is no painting; else the ticket exportFinished carries.
+  // longer: kFullPictureSize or a longer side in pixels.
+  quint64 exportPictureAt(const QString& path, int quality, int longer);
+  quint64 exportTimelapse(const QString& path, const TimelapseOptions& options);
+  void cancelExport();
+  bool exporting() const { return exportTicket_ != 0; }
+
   // The file dialog's filter: every image format that can be read.
   static QString openDialogFilter();
   // Where the photo library opens: Pictures, else home; empty when neither can
@@ -180,6 +194,10 @@ class SketchDocument : public QObject {
   // Undo or redo became possible or impossible, or changed what they name.
   void historyChanged();
   void documentPathChanged();
+  void exportProgress(double done);
+  // An export or time-lapse has ended: written (with its path), failed (with
+  // the reason; the alert is up) or cancelled.
+  void exportFinished(bool ok, const QString& pathOrReason, bool cancelled, quint64 ticket);
 
  private:
   // What the canvas showed before a pick whose render is still pending.
@@ -267,6 +285,14 @@ class SketchDocument : public QObject {
   QString pendingSessionPath_;
   std::optional<int> pendingMove_;
   qint64 clockStart_ = 0;  // msecs since epoch when the painting's time 0 was
+  QSize photoSize_;
+
+  // The long export under way.
+  quint64 startExport(const std::function<bool(const std::function<bool(double)>&, QString*)>& job,
+                      const QString& path);
+  QThreadPool* exporter_ = nullptr;
+  quint64 exportTicket_ = 0;
+  std::shared_ptr<std::atomic<bool>> exportCancel_;
 };
 
 }  // namespace document

@@ -6,11 +6,14 @@
 #include <QComboBox>
 #include <QFileOpenEvent>
 #include <QImageReader>
-#include <QInputDialog>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QSettings>
+#include <cmath>
 #include <functional>
 
 #include "DesktopFixture.h"
@@ -46,6 +49,22 @@ class DesktopFilesTest : public DesktopTest {
     DesktopTest::TearDown();
   }
   document::SketchDocument* doc() { return w()->document(); }
+  // Answers the Export Picture question with the working size (or the given
+  // choice); quality 0: the question must not ask one (a PNG).
+  bool acceptOptions(int quality, int offered, const char* size = "sizeWorking") {
+    QCoreApplication::processEvents();
+    auto* ask = w()->findChild<QDialog*>("exportOptions");
+    if (!ask || !ask->isVisible()) return false;
+    auto* jpegQuality = ask->findChild<QSpinBox*>("jpegQuality");
+    if (jpegQuality->isVisibleTo(ask) != (quality != 0)) return false;
+    if (quality && jpegQuality->value() != offered) return false;
+    if (quality) jpegQuality->setValue(quality);
+    QTest::mouseClick(ask->findChild<QRadioButton*>(size), Qt::LeftButton);
+    QTest::keyClick(ask, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::setActiveWindow(w());
+    return true;
+  }
   // The Save Painting dialog, when it is up.
   QFileDialog* saveDialog() {
     QCoreApplication::processEvents();
@@ -490,20 +509,15 @@ TEST_F(DesktopFilesTest, ExportWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
         return QString("suggestion did not follow the type: %1, %2, %3").arg(png, jpg, name->text());
       const QString suggested = name->text();
       QTest::keyClick(name, Qt::Key_Return);
+      if (!acceptOptions(0, 92)) return QString("no options asked");
       if (!waitCount(done, 1)) return QString("no save");
       return suggested;
     }
     if (chooseJpeg) QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
     name->setText(typed);
     QTest::keyClick(name, Qt::Key_Return);
-    if (quality) {
-      // A JPEG asks its quality first, offering the last one given (92 at first).
-      auto* ask = w()->findChild<QInputDialog*>("jpegQuality");
-      if (!ask || !ask->isVisible()) return QString("no quality asked");
-      if (ask->intValue() != offered) return QString("quality offered: %1").arg(ask->intValue());
-      ask->setIntValue(quality);
-      ask->accept();
-    }
+    // The size and, for a JPEG, the quality are asked next, offering the last ones given.
+    if (!acceptOptions(quality, offered)) return QString("no options asked, or not as expected");
     if (!waitCount(done, 1)) return QString("no save");
     return done.first().at(0).toBool() ? done.first().at(1).toString()
                                        : "failed: " + done.first().at(1).toString();
@@ -611,6 +625,93 @@ TEST_F(DesktopFilesTest, APaintingSavedWithCtrlSComesBackByDropOpenRecentAndOpen
   EXPECT_EQ(recentPhotos().value(0), path);
   reopen([&] { recentEntry("p.vorlane")->trigger(); });
   reopen([&] { openWith(path); });
+}
+
+TEST_F(DesktopFilesTest, ExportAtThePhotosOwnSizeRunsAsideAndCancelWritesNothing) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "big.png", 2560, 1920)));  // the working size is 1280 x 960
+  paint();
+  auto exportAs = [this](const QString& path, const char* size) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::setActiveWindow(w());
+    key(Qt::CTRL | Qt::Key_E);
+    auto* dialog = w()->findChild<QFileDialog*>("exportDialog");
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    auto* ask = w()->findChild<QDialog*>("exportOptions");
+    ASSERT_TRUE(ask && ask->isVisible());
+    EXPECT_EQ(ask->findChild<QRadioButton*>("sizeFull")->text(), QString::fromUtf8("The &photo's own size (2560 \u00d7 1920)"));
+    QTest::mouseClick(ask->findChild<QRadioButton*>(size), Qt::LeftButton);
+    if (QByteArray(size) == "sizeFull")
+      EXPECT_EQ(ask->findChild<QLabel*>("exportResult")->text(), QString::fromUtf8("Writes 2560 \u00d7 1920 pixels as PNG."));
+    QTest::keyClick(ask, Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::setActiveWindow(w());
+  };
+  QSignalSpy finished(doc(), &document::SketchDocument::exportFinished);
+  const QString full = dir_.filePath("full.png");
+  exportAs(full, "sizeFull");
+  // Aside: the status bar shows it, the canvas stays free, and a second export waits.
+  EXPECT_TRUE(find<QWidget>("exportNote")->isVisible());
+  EXPECT_FALSE(action("export")->isEnabled());
+  EXPECT_TRUE(plate()->isEnabled());
+  ASSERT_TRUE(waitCount(finished, 1, 60000));
+  EXPECT_TRUE(finished.last().at(0).toBool()) << finished.last().at(1).toString().toStdString();
+  EXPECT_EQ(QImageReader(full).size(), QSize(2560, 1920));
+  EXPECT_FALSE(find<QWidget>("exportNote")->isVisible());
+  EXPECT_TRUE(action("export")->isEnabled());
+  // The export looks like the canvas: reduced to the working size it is close to it.
+  const QImage reduced = QImage(full).scaled(1280, 960, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+  const QImage shown = model()->renderFinalPicture().convertToFormat(QImage::Format_RGB32);
+  double diff = 0;
+  for (int y = 0; y < 960; y += 4)
+    for (int x = 0; x < 1280; x += 4) diff += std::abs(qGray(reduced.pixel(x, y)) - qGray(shown.pixel(x, y)));
+  EXPECT_LT(diff / (320.0 * 240.0), 12.0);
+
+  // Cancelled at once: nothing is written.
+  const QString cancelled = dir_.filePath("cancelled.png");
+  exportAs(cancelled, "sizeFull");
+  QTest::mouseClick(find<QWidget>("exportNote")->findChild<QPushButton*>("cancelExport"), Qt::LeftButton);
+  ASSERT_TRUE(waitCount(finished, 2, 60000));
+  EXPECT_FALSE(finished.last().at(0).toBool());
+  EXPECT_TRUE(finished.last().at(2).toBool());
+  EXPECT_FALSE(QFileInfo::exists(cancelled));
+  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());  // a cancel is no failure
+  EXPECT_EQ(QDir(dir_.path()).entryList({".*.part*", ".cancelled*"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+TEST_F(DesktopFilesTest, ATimeLapseIsWrittenWithTheLengthAndSizeAsked) {
+  start();
+  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  paint();
+  QSignalSpy finished(doc(), &document::SketchDocument::exportFinished);
+  action("exportTimelapse")->trigger();
+  auto* dialog = w()->findChild<QFileDialog*>("timelapseDialog");
+  ASSERT_TRUE(dialog && dialog->isVisible());
+  auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+  EXPECT_EQ(name->text(), "p time-lapse.mp4");
+  const QString path = dir_.filePath("film.mp4");
+  name->setText(path);
+  QTest::keyClick(name, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  auto* ask = w()->findChild<QDialog*>("timelapseOptions");
+  ASSERT_TRUE(ask && ask->isVisible());
+  auto* side = ask->findChild<QSpinBox*>("longerSide");
+  EXPECT_EQ(side->value(), 320);  // at most the working size
+  ask->findChild<QSpinBox*>("duration")->setValue(3);
+  side->setValue(161);
+  EXPECT_EQ(ask->findChild<QLabel*>("timelapseResult")->text(),
+            QString::fromUtf8("Writes 160 \u00d7 120 pixels, 3 s at 30 frames a second, as H.264 video (MP4)."));
+  QTest::keyClick(ask, Qt::Key_Return);
+  ASSERT_TRUE(waitCount(finished, 1, 60000));
+  ASSERT_TRUE(finished.last().at(0).toBool()) << finished.last().at(1).toString().toStdString();
+  QFile film(path);
+  ASSERT_TRUE(film.open(QIODevice::ReadOnly));
+  EXPECT_EQ(film.read(8).mid(4), "ftyp");  // an MP4's first box
 }
 
 TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes) {
