@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "canvas/CanvasModel.h"
@@ -270,10 +271,11 @@ TEST_F(PaintingDocumentTest, ASessionLeftBehindIsRecoveredWithItsWholeHistory) {
 
 TEST_F(PaintingDocumentTest, AClosedPaintingLeavesNoSessionAndAHeldOneIsNeverOffered) {
   auto d = painted();
+  // The session is written on its own thread.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QDir(sessions()).entryList({"session-*.vorlane"}).size() == 1; }, 10000));
   auto other = desk();
   // Held by a living document (the lock's owner is alive): not offered.
   EXPECT_TRUE(other->doc->recoverableSessions().empty());
-  EXPECT_EQ(QDir(sessions()).entryList({"session-*.vorlane"}).size(), 1);
   d->doc->closeSession();
   EXPECT_TRUE(QDir(sessions()).entryList({"session-*.vorlane"}).isEmpty());
 }
