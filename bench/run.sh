@@ -52,6 +52,8 @@ awk -F': ' '
       printf "ratio_thumbnails_12mp_over_one_style: %.2f\n", v["thumbnails_12mp_ms"] / v["style_working_size_ms"]
     if (("undo_10000_us" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_10000_over_undo_100: %.2f\n", v["undo_10000_us"] / v["undo_100_us"]
+    if (("move_event_during_export_us" in v) && ("move_event_desktop_us" in v) && v["move_event_desktop_us"] > 0)
+      printf "ratio_move_event_during_export_over_move_event_desktop: %.2f\n", v["move_event_during_export_us"] / v["move_event_desktop_us"]
     if (("stroke_commit_us" in v) && ("move_event_desktop_us" in v) && v["move_event_desktop_us"] > 0)
       printf "ratio_stroke_commit_over_move_event_desktop: %.2f\n", v["stroke_commit_us"] / v["move_event_desktop_us"]
     if (("open_document_10k_ms" in v) && ("pick_12mp_ms" in v) && ("renderpass_ms" in v))

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
 #include "BenchPhotos.h"
@@ -15,6 +16,7 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "document/PaintingFlatten.h"
 #include "document/SketchDocument.h"
 #include "document/StyleRenderer.h"
 #include "document/StyleThumbnails.h"
@@ -78,6 +80,39 @@ void move_event_desktop_us(benchmark::State& state) {
   fixture::timeMoves(state, driver);
 }
 BENCHMARK(move_event_desktop_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+// The same moves while a 12 MP painting is exported at its full size on the
+// export's own thread (started again whenever it ends): the canvas must stay
+// as quick to paint on.
+void move_event_during_export_us(benchmark::State& state) {
+  Desktop d(QSize(1920, 1080));
+  const QString photo = d.dir.filePath("photo12mp.jpg");
+  if (!makePhoto(4032, 3024).save(photo, "JPG", 90) || !d.window->document()->pickPhotoFile(photo)) {
+    state.SkipWithError("could not open the photo");
+    return;
+  }
+  d.window->document()->dosketch();
+  QApplication::processEvents();
+  auto* view = d.window->findChild<canvas::PlateView*>();
+  canvas::CanvasModel* model = view->model();
+  model->painting()->setLinesize(128.0f);
+  const QRectF shown = canvas::fitRect(model->plate()->baseviewFrame(), QSizeF(1280, 960));
+  fixture::StrokeDriver driver(view, [shown](float x, float y) {
+    return QPointF(shown.x() + x * shown.width() / 1280.0, shown.y() + y * shown.height() / 960.0);
+  });
+  document::SketchDocument* doc = d.window->document();
+  const QString out = d.dir.filePath("export.jpg");
+  int exports = 0;
+  auto keepExporting = [&] {
+    if (!doc->exporting() && doc->exportPictureAt(out, 92, document::kFullPictureSize)) ++exports;
+  };
+  QObject::connect(doc, &document::SketchDocument::exportFinished, doc, [&] { QTimer::singleShot(0, keepExporting); });
+  keepExporting();
+  fixture::timeMoves(state, driver);
+  doc->cancelExport();
+  state.counters["exports_during_moves"] = exports;
+}
+BENCHMARK(move_event_during_export_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
 // From a 4032 x 3024 photo prepared (the document's photoPicked) to the last of
 // the style panel's thumbnails delivered, with the window's event loop running.
