@@ -68,15 +68,20 @@ void repaint_desktop_ms(benchmark::State& state) {
 }
 BENCHMARK(repaint_desktop_ms)->Unit(benchmark::kMillisecond)->Iterations(50);
 
-void move_event_desktop_us(benchmark::State& state) {
-  Desktop d(QSize(1920, 1080));
-  auto* view = d.window->findChild<canvas::PlateView*>();
+// Strokes of a 128-pixel brush over the window's 1280 x 960 picture.
+fixture::StrokeDriver strokesOver(desktop::DesktopWindow& window) {
+  auto* view = window.findChild<canvas::PlateView*>();
   canvas::CanvasModel* model = view->model();
   model->painting()->setLinesize(128.0f);
   const QRectF shown = canvas::fitRect(model->plate()->baseviewFrame(), QSizeF(1280, 960));
-  fixture::StrokeDriver driver(view, [shown](float x, float y) {
+  return fixture::StrokeDriver(view, [shown](float x, float y) {
     return QPointF(shown.x() + x * shown.width() / 1280.0, shown.y() + y * shown.height() / 960.0);
   });
+}
+
+void move_event_desktop_us(benchmark::State& state) {
+  Desktop d(QSize(1920, 1080));
+  fixture::StrokeDriver driver = strokesOver(*d.window);
   fixture::timeMoves(state, driver);
 }
 BENCHMARK(move_event_desktop_us)->Unit(benchmark::kMicrosecond)->Iterations(2000);
@@ -93,13 +98,7 @@ void move_event_during_export_us(benchmark::State& state) {
   }
   d.window->document()->dosketch();
   QApplication::processEvents();
-  auto* view = d.window->findChild<canvas::PlateView*>();
-  canvas::CanvasModel* model = view->model();
-  model->painting()->setLinesize(128.0f);
-  const QRectF shown = canvas::fitRect(model->plate()->baseviewFrame(), QSizeF(1280, 960));
-  fixture::StrokeDriver driver(view, [shown](float x, float y) {
-    return QPointF(shown.x() + x * shown.width() / 1280.0, shown.y() + y * shown.height() / 960.0);
-  });
+  fixture::StrokeDriver driver = strokesOver(*d.window);
   document::SketchDocument* doc = d.window->document();
   const QString out = d.dir.filePath("export.jpg");
   int exports = 0;
