@@ -22,10 +22,11 @@ bool allOpaque(const QImage& image) {
     return false;
   // The alpha byte of every word ANDed a row at a time: a loop the compiler
   // turns into vector code, where a test per pixel would not be.
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width(), height = image.height();
+  for (int y = 0; y < height; ++y) {
     const auto* line = reinterpret_cast<const quint32*>(image.constScanLine(y));
     quint32 all = 0xFFFFFFFFu;
-    for (int x = 0; x < image.width(); ++x) all &= line[x];
+    for (int x = 0; x < width; ++x) all &= line[x];
     if ((all >> 24) != 0xFFu) return false;
   }
   return true;

@@ -47,15 +47,20 @@ std::vector<canvas::StrokeSegment> PaintingRecord::strokeSegments(int* inEffect)
 }
 
 QByteArray PaintingRecord::replayDigest(int position) const {
-  QCryptographicHash hash(QCryptographicHash::Sha256);
-  auto add = [&hash](auto value) {
+  // The values are laid out first and hashed in one go: a hash call per field
+  // would cost more than the hashing.
+  QByteArray bytes;
+  auto add = [&bytes](auto value) {
     const auto little = qToLittleEndian(value);
-    hash.addData(QByteArrayView(reinterpret_cast<const char*>(&little), sizeof little));
+    bytes.append(reinterpret_cast<const char*>(&little), sizeof little);
   };
+  const int end = std::clamp(position, 0, int(steps.size()));
+  std::size_t segments = 0;
+  for (int i = 0; i < end; ++i) segments += steps[std::size_t(i)].segments.size();
+  bytes.reserve(qsizetype(12 + segments * 28));
   add(std::int32_t(workingSize.width()));
   add(std::int32_t(workingSize.height()));
   add(std::int32_t(position));
-  const int end = std::clamp(position, 0, int(steps.size()));
   for (int i = 0; i < end; ++i) {
     for (const canvas::StrokeSegment& seg : steps[std::size_t(i)].segments) {
       for (float f : {seg.startX, seg.startY, seg.endX, seg.endY, seg.width}) add(std::bit_cast<std::uint32_t>(f));
@@ -63,7 +68,7 @@ QByteArray PaintingRecord::replayDigest(int position) const {
       add(seg.stroke);
     }
   }
-  return hash.result();
+  return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
 const WorkCheckpoint* PaintingRecord::matchingWork() const {
