@@ -141,6 +141,7 @@ void DesktopWindow::start() {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
   }
   restoreState(settings.value(QStringLiteral("desktop/windowState")).toByteArray());
+  action(QStringLiteral("penPressure"))->setChecked(settings.value(kPenPressureKey, true).toBool());
 
   schedule_->start();
   buildRecentMenu();
