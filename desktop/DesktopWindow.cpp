@@ -82,6 +82,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   // status bar.
   document_->setCanvas(model_, 0.0f);
   document_->setConfirmsSaves(false);
+  document_->setPickRenderDelay(0);
   // The painting is a document here: kept through style and brush changes,
   // and kept on disk while it is worked on.
   document_->setKeepsPainting(sessionFolder());
