@@ -58,6 +58,8 @@ awk -F': ' '
       printf "ratio_stroke_commit_over_move_event_desktop: %.2f\n", v["stroke_commit_us"] / v["move_event_desktop_us"]
     if (("open_document_10k_ms" in v) && ("pick_12mp_ms" in v) && ("renderpass_ms" in v))
       printf "ratio_open_document_10k_over_pick_12mp_plus_renderpass: %.2f\n", v["open_document_10k_ms"] / (v["pick_12mp_ms"] + v["renderpass_ms"])
+    if (("open_to_sketch_desktop_ms" in v) && ("pick_12mp_ms" in v) && ("renderpass_ms" in v))
+      printf "ratio_open_to_sketch_desktop_over_pick_12mp_plus_renderpass: %.2f\n", v["open_to_sketch_desktop_ms"] / (v["pick_12mp_ms"] + v["renderpass_ms"])
     if (("save_document_ms" in v) && ("save_album_png_ms" in v) && v["save_album_png_ms"] > 0)
       printf "ratio_save_document_over_save_album_png: %.2f\n", v["save_document_ms"] / v["save_album_png_ms"]
     if (("timelapse_10s_1080p_s" in v) && ("timelapse_encoder_only_s" in v) && v["timelapse_encoder_only_s"] > 0)

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas/CanvasModel.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "canvas/CanvasGeometry.h"
 
 namespace canvas {
@@ -33,6 +36,13 @@ void CanvasModel::setPointerHeld(bool held) {
   if (held_ == held) return;
   held_ = held;
   emit pointerHeldChanged(held);
+}
+
+float CanvasModel::pressureScale(double pressure) const {
+  if (!penPressure_) return 1.0f;
+  // A NaN pressure (a driver's bad report) paints at full width, as a mouse would.
+  if (std::isnan(pressure)) return 1.0f;
+  return 0.25f + 0.75f * static_cast<float>(std::clamp(pressure, 0.0, 1.0));
 }
 
 QPointF CanvasModel::toPlate(QPointF canvasPos) const {

@@ -103,12 +103,13 @@ void Painting::paintSegment(QPointF start, QPointF end) {
                     static_cast<float>(end.y()),
                     static_cast<float>(start.x()),
                     static_cast<float>(start.y()),
-                    linesize_,
+                    linesize_ * widthScale_,
                     keepsHistory_ ? mode_ == BrushMode::B : org_.isHidden(),
                     static_cast<std::uint32_t>(history_.brushindex())};
   if (clock_) seg.timeMs = clock_();
   ensureWorkImage();
-  if (history_.currentstep() == 0 || history_.steps()[std::size_t(history_.currentstep() - 1)].stroke != seg.stroke)
+  if (history_.currentstep() == 0 ||
+      history_.steps()[std::size_t(history_.currentstep() - 1)].stroke != seg.stroke)
     strokeStart_ = history_.currentstep();
   work_.opaque_ = false;
   const QRect changed =
@@ -198,6 +199,31 @@ void Painting::stepHistory(QRect (StrokeHistory::*step)(QImage&)) {
 }
 
 void Painting::setBrushMode(BrushMode mode) {
+  if (eraserHeld_)
+    modeAfterEraser_ = mode;
+  else
+    changeBrushMode(mode);
+  emit brushModeRequested();
+}
+
+void Painting::setEraserHeld(bool held) {
+  if (eraserHeld_ == held) return;
+  eraserHeld_ = held;
+  // No brushModeRequested: the phone's strip shows its size controls only for
+  // its own buttons.
+  if (held) {
+    modeAfterEraser_ = mode_;
+    changeBrushMode(BrushMode::B);
+  } else {
+    changeBrushMode(modeAfterEraser_);
+  }
+}
+
+void Painting::setWidthScale(float scale) {
+  widthScale_ = std::clamp(scale, 0.0f, 1.0f);
+}
+
+void Painting::changeBrushMode(BrushMode mode) {
   if (mode_ != mode && keepsHistory_) {
     // A stroke under way ends here: each stroke has one brush.
     if (history_.currentstep() > strokeStart_) finishStroke();
@@ -226,7 +252,6 @@ void Painting::setBrushMode(BrushMode mode) {
     org_.setHidden(mode == BrushMode::B);
     emit brushModeChanged(mode);
   }
-  emit brushModeRequested();
 }
 
 void Painting::setPictures(const QImage& photoB, const QImage& photoA) {

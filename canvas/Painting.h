@@ -78,6 +78,15 @@ class Painting : public QObject {
   // paints photo B back onto the work image, photo A stays under it.
   BrushMode brushMode() const { return mode_; }
   void setBrushMode(BrushMode mode);
+  // A pen's eraser end: brush B while it touches, then back to the mode it
+  // interrupted. A mode chosen meanwhile is the one it goes back to.
+  void setEraserHeld(bool held);
+  bool eraserHeld() const { return eraserHeld_; }
+
+  // The share of the brush width a segment is painted with (a pen's pressure,
+  // 0.25..1); 1 for fingers and the mouse. Segments record the scaled width.
+  float widthScale() const { return widthScale_; }
+  void setWidthScale(float scale);
 
   // The desktop's painting: its history lives as long as the photo does,
   // through brush-mode switches and new pictures of the same photo, and every
@@ -149,6 +158,7 @@ class Painting : public QObject {
   // Undo or redo on the work image, then tells what changed.
   void stepHistory(QRect (StrokeHistory::*step)(QImage&));
   void logHistory() const;
+  void changeBrushMode(BrushMode mode);
 
   ImageLayer sketch_, org_, work_;
   StrokeHistory history_;
@@ -156,6 +166,9 @@ class Painting : public QObject {
   float linesize_ = 30.0f;
   float sliderValue_ = 0.5f;
   BrushMode mode_ = BrushMode::A;
+  BrushMode modeAfterEraser_ = BrushMode::A;
+  bool eraserHeld_ = false;
+  float widthScale_ = 1.0f;
   bool imgready_ = false;
   bool sketchready_ = false;
   bool logsUndo_ = false;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas/PlateView.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTabletEvent>
 #include <QVariantAnimation>
 
 #include "canvas/CanvasModel.h"
@@ -24,6 +26,8 @@ PlateView::PlateView(CanvasModel* model, Mode mode, QWidget* parent)
     setAttribute(Qt::WA_AcceptTouchEvents);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
+    // A pen leaving the tablet is told to the application alone: its outline goes then.
+    qApp->installEventFilter(this);
   }
 
   settleAnimation_ = new QVariantAnimation(this);
@@ -167,8 +171,23 @@ void PlateView::paintEvent(QPaintEvent* event) {
 }
 
 bool PlateView::event(QEvent* event) {
+  const QEvent::Type type = event->type();
+  const bool pen = type == QEvent::TabletPress || type == QEvent::TabletMove || type == QEvent::TabletRelease;
+  if (input_ && pen) {
+    // The outline follows a hovering pen as it follows the mouse; the pen's
+    // hover is taken here, so Qt makes no mouse move of it.
+    input_->event(event);
+    setHover(static_cast<QTabletEvent*>(event)->position());
+    event->accept();
+    return true;
+  }
   if (input_ && input_->event(event)) return true;
   return QWidget::event(event);
+}
+
+bool PlateView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::TabletLeaveProximity) setHover(std::nullopt);
+  return QWidget::eventFilter(watched, event);
 }
 
 void PlateView::mousePressEvent(QMouseEvent* event) {

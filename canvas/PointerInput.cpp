@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPointingDevice>
+#include <QTabletEvent>
 #include <QTouchEvent>
 #include <QWheelEvent>
 #include <vector>
@@ -41,6 +42,10 @@ bool PointerInput::event(QEvent* event) {
     case QEvent::TouchEnd:
     case QEvent::TouchCancel:
       return touchEvent(static_cast<QTouchEvent*>(event));
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+      return tabletEvent(static_cast<QTabletEvent*>(event));
     case QEvent::NativeGesture: {
       auto* gesture = static_cast<QNativeGestureEvent*>(event);
       if (!model_->touchesActive()) return false;
@@ -109,6 +114,54 @@ bool PointerInput::touchEvent(QTouchEvent* event) {
     model_->setPointerHeld(false);
   }
   return true;
+}
+
+bool PointerInput::tabletEvent(QTabletEvent* event) {
+  const QPointF pos = event->position();
+  Painting* painting = model_->painting();
+  if (event->type() == QEvent::TabletPress) {
+    // Like a touch, a press on a control or on an unready canvas is left to Qt,
+    // which turns it into a mouse press; so is a press while already painting.
+    if (penPainting_ || mousePainting_ || mousePanning_ || !model_->touchesActive() ||
+        (startsOnControl_ && startsOnControl_(pos))) {
+      event->ignore();
+      return false;
+    }
+    event->accept();
+    penPainting_ = true;
+    penPrevious_ = pos;
+    painting->setEraserHeld(event->pointerType() == QPointingDevice::PointerType::Eraser);
+    painting->setWidthScale(model_->pressureScale(event->pressure()));
+    model_->setPointerHeld(true);
+    model_->touchesBegan({{pos, pos}});
+    return true;
+  }
+  if (!penPainting_) {
+    // Hovering, or a pen whose press went elsewhere.
+    event->ignore();
+    return false;
+  }
+  event->accept();
+  if (event->type() == QEvent::TabletMove) {
+    if (model_->touchesActive()) {
+      painting->setWidthScale(model_->pressureScale(event->pressure()));
+      model_->touchesMoved({{pos, penPrevious_}});
+    }
+    penPrevious_ = pos;
+  } else {
+    endPenStroke(pos);
+  }
+  return true;
+}
+
+void PointerInput::endPenStroke(QPointF pos) {
+  Painting* painting = model_->painting();
+  penPainting_ = false;
+  // A lifted pen reports no pressure: a tap keeps the width it was pressed with.
+  if (model_->touchesActive()) model_->touchesEnded({{pos, penPrevious_}}, false);
+  painting->setWidthScale(1.0f);
+  painting->setEraserHeld(false);
+  model_->setPointerHeld(false);
 }
 
 void PointerInput::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,8 @@
 #pragma once
 // Turns a widget's input into canvas commands: touches (one finger paints, two
 // pan and zoom), the mouse as one finger, the wheel and trackpad pinch for zoom,
-// a right or middle drag to pan. The phone and tablet canvas and the desktop's
+// a right or middle drag to pan, and pens of drawing tablets (pressure sets the
+// width, the eraser end paints as brush B). The phone and tablet canvas and the desktop's
 // canvas forward their events here, so every layout takes input the same way.
 #include <QPointF>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 class QEvent;
 class QMouseEvent;
+class QTabletEvent;
 class QTouchEvent;
 class QWheelEvent;
 
@@ -24,7 +26,8 @@ class PointerInput {
   // a touch that starts there is left to the control.
   PointerInput(CanvasModel* model, std::function<bool(QPointF)> startsOnControl = {});
 
-  // Touch and native-gesture events; true when the event was taken.
+  // Touch, pen and native-gesture events; true when the event was taken. A pen
+  // that only hovers is not taken (the view may follow it).
   bool event(QEvent* event);
   void mousePressEvent(QMouseEvent* event);
   void mouseMoveEvent(QMouseEvent* event);
@@ -35,12 +38,16 @@ class PointerInput {
 
  private:
   bool touchEvent(QTouchEvent* event);
+  bool tabletEvent(QTabletEvent* event);
+  void endPenStroke(QPointF pos);
 
   CanvasModel* model_;
   std::function<bool(QPointF)> startsOnControl_;
   std::map<int, QPointF> touchPositions_;  // previous position per touch id
   bool mousePainting_ = false;
   bool mousePanning_ = false;
+  bool penPainting_ = false;
+  QPointF penPrevious_;
   QPointF mousePrevious_;
   QTimer wheelSettleTimer_;
 };

@@ -82,6 +82,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   // status bar.
   document_->setCanvas(model_, 0.0f);
   document_->setConfirmsSaves(false);
+  document_->setPickRenderDelay(0);
   // The painting is a document here: kept through style and brush changes,
   // and kept on disk while it is worked on.
   document_->setKeepsPainting(sessionFolder());
@@ -142,6 +143,7 @@ void DesktopWindow::start() {
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available));
   }
   restoreState(settings.value(QStringLiteral("desktop/windowState")).toByteArray());
+  action(QStringLiteral("penPressure"))->setChecked(settings.value(kPenPressureKey, true).toBool());
 
   schedule_->start();
   buildRecentMenu();

@@ -85,6 +85,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // The window's geometry, dock layout, folders and recent photos live beside
   // the other settings.
   static QSettings windowSettings();
+  static inline const QString kPenPressureKey = QStringLiteral("desktop/penPressure");
   // A folder remembered under key while it can still be read; else fallback.
   static QString rememberedFolder(const QString& key, const QString& fallback);
   QAction* makeAction(const QString& name, const QString& text, const QString& tip, const QString& icon,

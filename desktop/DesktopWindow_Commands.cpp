@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSlider>
 #include <QToolBar>
 #include <QToolButton>
@@ -127,6 +128,17 @@ void DesktopWindow::buildActions() {
     brushModes_->addAction(mode);
   }
   action(QStringLiteral("brushA"))->setChecked(true);
+  QAction* pressure =
+      makeAction("penPressure", "Pen &Pressure",
+                 "A pen tablet's pressure sets the brush width, from a quarter to all of it", "", {});
+  pressure->setCheckable(true);
+  pressure->setChecked(model_->penPressure());
+  connect(pressure, &QAction::toggled, this, [this](bool on) {
+    model_->setPenPressure(on);
+    QSettings settings = windowSettings();
+    settings.setValue(kPenPressureKey, on);
+    settings.sync();
+  });
 
   connect(makeAction("help", "Vorlane &Help", "How to paint, zoom and move the picture", "tb_help",
                      {K::HelpContents}),
@@ -159,7 +171,8 @@ void DesktopWindow::buildMenus() {
   panel->setText(QStringLiteral("&Styles Panel"));
   panel->setStatusTip(QStringLiteral("Show or hide the list of styles"));
   view->addAction(panel);
-  add(menuBar()->addMenu(QStringLiteral("&Brush")), {"brushA", "brushB", "", "biggerBrush", "smallerBrush"});
+  add(menuBar()->addMenu(QStringLiteral("&Brush")),
+      {"brushA", "brushB", "", "biggerBrush", "smallerBrush", "", "penPressure"});
   add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "about"});
 }
 
@@ -228,8 +241,9 @@ void DesktopWindow::updateActions() {
   redo->setIconText(QStringLiteral("Redo"));
   const QString undoTip = undoName == QLatin1String("Style Change") ? QStringLiteral("Undo the style change")
                                                                     : QStringLiteral("Undo the last stroke");
-  const QString redoTip = redoName == QLatin1String("Style Change") ? QStringLiteral("Redo the style change")
-                                                                    : QStringLiteral("Redo the stroke undone last");
+  const QString redoTip = redoName == QLatin1String("Style Change")
+                              ? QStringLiteral("Redo the style change")
+                              : QStringLiteral("Redo the stroke undone last");
   undo->setToolTip(undoTip);
   undo->setStatusTip(undoTip);
   redo->setToolTip(redoTip);

@@ -237,7 +237,7 @@ void SketchDocument::applyPickedPhoto(platform::PreparedPhoto photo, const QStri
   canvas_->painting()->setLinesize(brushWidthForPhoto(canvas_->painting()->sliderValue(), orgimg_.width()));
   setBusy(true);
   emit photoPicked();
-  schedulePass(kRenderDelayMs);
+  schedulePass(pickRenderDelay_);
 }
 
 // --- Render pass -----------------------------------------------------------------

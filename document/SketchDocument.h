@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <atomic>
 #include <memory>
@@ -17,8 +18,8 @@
 #include "canvas/CanvasGeometry.h"
 #include "document/PaintingFile.h"
 #include "document/RenderBreakdown.h"
-#include "document/SessionFolder.h"
 #include "document/SaveShare.h"
+#include "document/SessionFolder.h"
 #include "document/SourceAlertTexts.h"
 #include "document/Timelapse.h"
 #include "platform/PhotoDecoder.h"
@@ -86,6 +87,11 @@ class SketchDocument : public QObject {
   // numbers and a picture is on the canvas; true when it will. A pass already
   // pending runs once, with the selection it finds then.
   bool renderIfChanged(int delayMs = kRenderDelayMs);
+
+  // How long a picked photo waits for its render pass: the phone and tablet
+  // keep their half second; the desktop, with nothing to wait for, renders at once.
+  int pickRenderDelay() const { return pickRenderDelay_; }
+  void setPickRenderDelay(int delayMs) { pickRenderDelay_ = std::max(0, delayMs); }
 
   // The one way a photo file comes in (file dialog, command line, file manager,
   // drops): decodes and prepares it, fits it to the canvas and schedules the
@@ -265,6 +271,7 @@ class SketchDocument : public QObject {
   quint64 changeSerial_ = 0;
   quint64 lastSaveTicket_ = 0;
   QTimer* passTimer_ = nullptr;
+  int pickRenderDelay_ = kRenderDelayMs;
   bool busy_ = false;
   bool confirmsSaves_ = true;
   std::optional<PendingPick> pendingPick_;

@@ -2,7 +2,8 @@
 // The desktop window's costs, offscreen: a resize from 1280 x 800 to 1920 x 1080
 // with a 1280 x 960 photo on the canvas until the next frame is painted, and one
 // one-finger move on the full-window canvas at 1920 x 1080; the style panel's
-// thumbnails of a 12 MP photo, against one style rendered at the working size.
+// thumbnails of a 12 MP photo, against one style rendered at the working size;
+// a 12 MP photo from the open command to the painted canvas.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -135,6 +136,52 @@ void thumbnails_12mp_ms(benchmark::State& state) {
   }
 }
 BENCHMARK(thumbnails_12mp_ms)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+
+// A 4032 x 3024 JPEG from the open command (the path the Open dialog gives) to
+// the canvas painted with its sketch, the window's event loop running: the
+// pick, the render pass and the frame, with the thumbnails working meanwhile.
+void open_to_sketch_desktop_ms(benchmark::State& state) {
+  Desktop d(QSize(1920, 1080));
+  const QString path = d.dir.filePath("photo12mp.jpg");
+  if (!makePhoto(4032, 3024).save(path, "JPG", 90)) {
+    state.SkipWithError("could not write the photo");
+    return;
+  }
+  auto* view = d.window->findChild<canvas::PlateView*>();
+  auto* thumbnails = d.window->findChild<document::StyleThumbnails*>();
+  bool rendered = false, painted = false, thumbnailsDone = false;
+  QElapsedTimer clock;
+  QObject::connect(d.window->document(), &document::SketchDocument::renderPassFinished,
+                   [&](bool ok) { rendered = ok; });
+  QObject::connect(thumbnails, &document::StyleThumbnails::finished, [&] { thumbnailsDone = true; });
+  struct PaintWatch : QObject {
+    bool* rendered;
+    bool* painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint && *rendered) *painted = true;
+      return false;
+    }
+  } watch;
+  watch.rendered = &rendered;
+  watch.painted = &painted;
+  view->installEventFilter(&watch);
+  for (auto _ : state) {
+    rendered = painted = thumbnailsDone = false;
+    clock.start();
+    if (!d.window->document()->pickPhotoFile(path)) {
+      state.SkipWithError("open failed");
+      break;
+    }
+    // The frame is painted in the loop's turn after the pass, as on screen.
+    while (!painted) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+    // The next open starts from a quiet window.
+    while (!thumbnailsDone) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    platform::AsyncImageWriter::shared().waitForIdle();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(open_to_sketch_desktop_ms)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 
 // The yardstick: one style (2) of the same photo at its working size, as the
 // render pass makes photo B.

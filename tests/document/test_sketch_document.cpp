@@ -103,6 +103,27 @@ TEST_F(SketchDocumentTest, LoadStartsOnTheFirstStyleAndKeepsStoredNumbersInRange
   EXPECT_EQ(doc->currentAtype(), 0);
 }
 
+// The phone's pick waits half a second for its pass (a single turn of the event
+// loop does not run it); with no delay, as the desktop sets it, that turn does.
+TEST_F(SketchDocumentTest, APickWaitsForItsPassOnlyAsLongAsTheLayoutSays) {
+  auto* doc = start();
+  EXPECT_EQ(doc->pickRenderDelay(), document::SketchDocument::kRenderDelayMs);
+  QSignalSpy passes(doc, &document::SketchDocument::renderPassFinished);
+  ASSERT_TRUE(doc->pickImage(photo(64, 48), QStringLiteral("first")));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(passes.count(), 0);
+  EXPECT_TRUE(doc->busy());
+  doc->setPickRenderDelay(-20);
+  EXPECT_EQ(doc->pickRenderDelay(), 0);
+  ASSERT_TRUE(doc->pickImage(photo(64, 48, 1), QStringLiteral("second")));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(passes.count(), 1);
+  EXPECT_TRUE(passes.last().at(0).toBool());
+  EXPECT_FALSE(doc->busy());
+  EXPECT_EQ(doc->photoName(), QStringLiteral("second"));
+  EXPECT_TRUE(painting()->imgready());
+}
+
 // A pick fits the photo and waits for its pass; the pass puts photo B, photo A and a fresh work
 // image on the canvas, rendered by the engine, and stores the pair. Afterwards only what changed
 // is rendered again, and the choice is judged against the pair the canvas shows, not against the
