@@ -77,7 +77,11 @@ ExportPictureDialog::ExportPictureDialog(QWidget* parent, QSize working, QSize p
   layout->addWidget(result_);
   layout->addWidget(okCancel(this, QStringLiteral("Export")));
 
-  (size < 0 ? workingSize_ : size == 0 ? fullSize_ : longerSize_)->setChecked(true);
+  // A photo smaller than the smallest longer side offered has no such choice.
+  const bool longerOffered = std::max(full.width(), full.height()) >= smallest;
+  longerSize_->setEnabled(longerOffered);
+  longerSide_->setEnabled(longerOffered);
+  (size < 0 ? workingSize_ : size == 0 || !longerOffered ? fullSize_ : longerSize_)->setChecked(true);
   for (QRadioButton* button : {workingSize_, fullSize_, longerSize_})
     connect(button, &QRadioButton::toggled, this, &ExportPictureDialog::showResult);
   connect(longerSide_, &QSpinBox::valueChanged, this, [this] {
