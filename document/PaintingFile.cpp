@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,7 +67,7 @@ QByteArray PaintingRecord::replayDigest(int position) const {
       add(seg.stroke);
     }
   }
-  return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+  return schema::sha256(bytes);
 }
 
 const WorkCheckpoint* PaintingRecord::matchingWork() const {

@@ -2,7 +2,6 @@
 // Reading a document: opened read-only, and checked layer by layer (whose file,
 // which version, the pages, the tables, the sizes, then every value) before any
 // of it is believed.
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -229,7 +228,7 @@ std::optional<Failure> readPhoto(sqlite3* db, PaintingRecord& record) {
   const void* data = sqlite3_column_blob(s, 2);
   if (bytes > 0 && !data) return Failure{readFailure(sqlite3_errcode(db))};
   record.photoBytes = QByteArray(static_cast<const char*>(data), bytes);
-  if (QCryptographicHash::hash(record.photoBytes, QCryptographicHash::Sha256).toHex() != digest.toLower())
+  if (sha256(record.photoBytes).toHex() != digest.toLower())
     return Failure{kBadChecksum};
   return std::nullopt;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/PaintingSchema.h"
 
+#include <openssl/sha.h>
+
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
@@ -253,7 +254,7 @@ int insertRecord(sqlite3* db, const PaintingRecord& record, const QDateTime& cre
     Stmt photo = prepare(db, "INSERT INTO photo(id, name, sha256, bytes) VALUES(1, ?1, ?2, ?3)");
     if (!photo) return sqlite3_errcode(db);
     const QByteArray name = record.photoName.toUtf8();
-    const QByteArray digest = QCryptographicHash::hash(record.photoBytes, QCryptographicHash::Sha256).toHex();
+    const QByteArray digest = sha256(record.photoBytes).toHex();
     sqlite3_bind_text(photo.get(), 1, name.constData(), int(name.size()), SQLITE_STATIC);
     sqlite3_bind_text(photo.get(), 2, digest.constData(), int(digest.size()), SQLITE_STATIC);
     sqlite3_bind_blob64(photo.get(), 3, record.photoBytes.isEmpty() ? "" : record.photoBytes.constData(),
@@ -289,6 +290,12 @@ int insertRecord(sqlite3* db, const PaintingRecord& record, const QDateTime& cre
     if (sqlite3_step(work.get()) != SQLITE_DONE) return sqlite3_errcode(db);
   }
   return SQLITE_OK;
+}
+
+QByteArray sha256(QByteArrayView bytes) {
+  unsigned char digest[SHA256_DIGEST_LENGTH];
+  SHA256(reinterpret_cast<const unsigned char*>(bytes.data()), std::size_t(bytes.size()), digest);
+  return QByteArray(reinterpret_cast<const char*>(digest), SHA256_DIGEST_LENGTH);
 }
 
 QByteArray previewPng(const QImage& preview) {

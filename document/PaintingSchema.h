@@ -96,6 +96,10 @@ int setMeta(sqlite3* db, const char* key, std::int64_t number);
 
 // The preview as stored: PNG, scaled down to kPreviewSide; empty for a null image.
 QByteArray previewPng(const QImage& preview);
+
+// SHA-256 of bytes through OpenSSL (the processor's SHA instructions where it
+// has them: a photo of several megabytes is hashed at every open and save).
+QByteArray sha256(QByteArrayView bytes);
 // A stored preview back, checked for its size before it is decoded; nothing when damaged.
 std::optional<QImage> decodePreview(const QByteArray& png);
 

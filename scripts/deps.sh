@@ -10,7 +10,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
-  qt6-image-formats-plugins libheif-dev libsqlite3-dev
+  qt6-image-formats-plugins libheif-dev libsqlite3-dev libssl-dev
   libgtest-dev libbenchmark-dev
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libwebp-dev
   fonts-dejavu-core fonts-droid-fallback
