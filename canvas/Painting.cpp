@@ -182,12 +182,14 @@ void Painting::undo() {
   if (!history_.canUndo()) return;
   stepHistory(&StrokeHistory::undo);
   if (logsUndo_) logHistory();
+  emit strokeUndone();
 }
 
 void Painting::redo() {
   if (!history_.canRedo()) return;
   stepHistory(&StrokeHistory::redo);
   logHistory();
+  emit strokeRedone();
 }
 
 void Painting::stepHistory(QRect (StrokeHistory::*step)(QImage&)) {

@@ -148,6 +148,9 @@ class Painting : public QObject {
   // A stroke that recorded segments has ended: its segments are the last
   // `count` in effect.
   void strokeFinished(int count);
+  // undo() took a stroke back, redo() brought one back.
+  void strokeUndone();
+  void strokeRedone();
 
  private:
   void writeScratchFile();

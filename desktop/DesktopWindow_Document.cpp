@@ -43,7 +43,7 @@ bool writableFolder(const QString& path) {
 }  // namespace
 
 QString DesktopWindow::sessionFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/sessions");
+  return document::SessionFolder::standardFolder();
 }
 
 // --- Save and Save As ------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QUuid>
 #include <algorithm>
 
@@ -29,6 +30,10 @@ void rollBackInterruptedCommit(const QString& path) {
 }  // namespace
 
 SessionFolder::SessionFolder(QString folder) : folder_(std::move(folder)) {}
+
+QString SessionFolder::standardFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/sessions");
+}
 
 SessionFolder::~SessionFolder() = default;
 

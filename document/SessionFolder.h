@@ -24,6 +24,8 @@ struct RecoverableSession {
 class SessionFolder {
  public:
   explicit SessionFolder(QString folder);
+  // Where every layout keeps its sessions: the app's data folder's "sessions".
+  static QString standardFolder();
   ~SessionFolder();
 
   const QString& folder() const { return folder_; }

@@ -168,7 +168,7 @@ bool SketchDocument::pickPhotoFile(const QString& path) {
   QString reason;
   std::optional<platform::PreparedPhoto> photo;
   QByteArray bytes;
-  if (keepsPainting_) {
+  if (readsPhotoBytes()) {
     // The document keeps the very bytes decoded, so read them once.
     if (readPhotoBytes(path, &bytes, &reason)) {
       QBuffer buffer(&bytes);
@@ -199,7 +199,7 @@ bool SketchDocument::pickImage(const QImage& image, const QString& name) {
     return false;
   }
   QByteArray bytes;
-  if (keepsPainting_) {
+  if (readsPhotoBytes()) {
     // A picture without a file is kept as a lossless PNG of what was prepared.
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -304,6 +304,7 @@ void SketchDocument::dosketch() {
   } else {
     canvas_->setPictures(photoB, photoA);
     setModified(false);
+    if (sessions_) startRecord();
   }
   setBusy(false);
   breakdown_.handoffMs = double(handoff.nsecsElapsed()) / 1e6;

@@ -129,6 +129,10 @@ class SketchDocument : public QObject {
   // finished step committed), and is saved as a document. Once, after load().
   void setKeepsPainting(const QString& sessionFolder);
   bool keepsPainting() const { return keepsPainting_; }
+  // The phone's and tablet's painting keeps its session too (each render pass
+  // starts a new one, as it starts a new painting there), but its launch never
+  // offers one back. Once, after setCanvas().
+  void setKeepsSessions(const QString& sessionFolder);
   // Undo and redo of whole steps: a stroke, or a style change (whose pictures
   // are rendered again, the painting kept). Without a document, the canvas's.
   bool canUndo() const;
@@ -236,6 +240,9 @@ class SketchDocument : public QObject {
   // The painting document's side of the render pass, and of its steps.
   void paintingPassDone(const QImage& photoB, const QImage& photoA);
   void recordStroke(int segments);
+  void moveRecordedStroke(int by);
+  void startRecord();
+  bool readsPhotoBytes() const { return sessions_ != nullptr; }
   void recordStep(const PaintingStep& step);
   void moveStyles(int position);
   std::uint32_t paintingClock() const;

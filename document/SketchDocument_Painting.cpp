@@ -47,6 +47,40 @@ void SketchDocument::setKeepsPainting(const QString& sessionFolder) {
   }
 }
 
+void SketchDocument::setKeepsSessions(const QString& sessionFolder) {
+  sessions_ = std::make_unique<SessionFolder>(sessionFolder);
+  if (!canvas_) return;
+  canvas::Painting* painting = canvas_->painting();
+  painting->setClock([this] { return paintingClock(); });
+  connect(painting, &canvas::Painting::strokeFinished, this, &SketchDocument::recordStroke);
+  // The canvas's own buttons undo and redo here: the record follows them.
+  connect(painting, &canvas::Painting::strokeUndone, this, [this] { moveRecordedStroke(-1); });
+  connect(painting, &canvas::Painting::strokeRedone, this, [this] { moveRecordedStroke(+1); });
+}
+
+void SketchDocument::moveRecordedStroke(int by) {
+  const int position = std::clamp(record_.undoPosition + by, 0, int(record_.steps.size()));
+  if (position == record_.undoPosition || record_.photoBytes.isEmpty()) return;
+  record_.undoPosition = position;
+  if (session_) session_->setUndoPosition(position);
+}
+
+void SketchDocument::startRecord() {
+  // Every pass starts the painting afresh here: a record of the pictures shown,
+  // with no step yet; the photo's bytes stay from the pick.
+  PaintingRecord record;
+  record.photoBytes = pendingBytes_.isEmpty() ? record_.photoBytes : std::move(pendingBytes_);
+  pendingBytes_.clear();
+  record.photoName = photoName_;
+  record.workingSize = orgimg_.size();
+  record.firstSketchStyle = currenttype_;
+  record.firstColourStyle = currentAtype_;
+  record.created = record.modified = QDateTime::currentDateTimeUtc();
+  record_ = std::move(record);
+  clockStart_ = QDateTime::currentMSecsSinceEpoch();
+  if (!record_.photoBytes.isEmpty()) startSession();
+}
+
 std::uint32_t SketchDocument::paintingClock() const {
   const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - clockStart_;
   return std::uint32_t(std::clamp<qint64>(elapsed, 0, qint64(UINT32_MAX)));
@@ -131,7 +165,7 @@ void SketchDocument::moveStyles(int position) {
 // --- Recording ---------------------------------------------------------------------
 
 void SketchDocument::recordStroke(int segments) {
-  if (!keepsPainting_ || record_.photoBytes.isEmpty()) return;
+  if (!sessions_ || record_.photoBytes.isEmpty()) return;
   const canvas::StrokeHistory& history = canvas_->painting()->history();
   const int end = history.currentstep();
   const int begin = std::max(0, end - segments);
@@ -247,7 +281,15 @@ void SketchDocument::closeSession() {
 
 bool SketchDocument::readPhotoBytes(const QString& path, QByteArray* bytes, QString* reason) {
   QFile file;
-  if (!platform::openRegularFile(path, file, reason)) return false;
+  if (path.startsWith(QLatin1Char(':'))) {  // compiled into the program (the sample photo)
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+      *reason = QStringLiteral("the file does not exist");
+      return false;
+    }
+  } else if (!platform::openRegularFile(path, file, reason)) {
+    return false;
+  }
   if (file.size() > kMaxPhotoBytes) {
     *reason = QStringLiteral("the file is too large");
     return false;

@@ -10,6 +10,7 @@
 
 #include "canvas/VorlaneView.h"
 #include "document/PromptSchedule.h"
+#include "document/SessionFolder.h"
 #include "document/SketchDocument.h"
 #include "platform/DeviceProfile.h"
 #include "platform/Resources.h"
@@ -91,6 +92,8 @@ void MainViewController::buildViews() {
   workview_ = createCanvas(full, this);
   workview_->setHidden(true);
   document_->setCanvas(workview_->model(), profile_.canvasAspect);
+  // Kept on disk as the desktop keeps its paintings; this launch offers none back.
+  document_->setKeepsSessions(document::SessionFolder::standardFolder());
 
   processindicator_ = new platform::ActivityIndicator(this);
   const QSize side = processindicator_->sizeHint();

@@ -645,8 +645,9 @@ TEST_F(DesktopFilesTest, ExportAtThePhotosOwnSizeRunsAsideAndCancelWritesNothing
     ASSERT_TRUE(ask && ask->isVisible());
     EXPECT_EQ(ask->findChild<QRadioButton*>("sizeFull")->text(), QString::fromUtf8("The &photo's own size (2560 \u00d7 1920)"));
     QTest::mouseClick(ask->findChild<QRadioButton*>(size), Qt::LeftButton);
-    if (QByteArray(size) == "sizeFull")
+    if (QByteArray(size) == "sizeFull") {
       EXPECT_EQ(ask->findChild<QLabel*>("exportResult")->text(), QString::fromUtf8("Writes 2560 \u00d7 1920 pixels as PNG."));
+    }
     QTest::keyClick(ask, Qt::Key_Return);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::setActiveWindow(w());

@@ -334,3 +334,55 @@ TEST_F(PaintingDocumentTest, HostileDocumentsRaiseOneAlertAndChangeNothing) {
   EXPECT_FALSE(other->doc->openFile(good));
   ASSERT_EQ(otherAlerts.size(), 1);
 }
+
+// The phone's and tablet's painting keeps a session too: its strokes (across a
+// brush switch, which resets their undo) and undo position follow, a render
+// pass starts a new one, and replayed it looks like what the phone showed.
+TEST_F(PaintingDocumentTest, ThePhonesPaintingIsKeptInASessionToo) {
+  canvas::CanvasModel canvas(canvas::PlateRule::FitPicture, QRectF(0, 0, 800, 600), QRectF());
+  document::SketchDocument doc;
+  doc.load();
+  doc.setCanvas(&canvas, 0.0f);
+  doc.setKeepsSessions(sessions());
+  canvas::Painting* painting = canvas.painting();
+  ASSERT_TRUE(doc.pickPhotoFile(photoPath_));
+  doc.dosketch();
+  painting->setLinesize(12.0f);
+  auto stroke = [&](QPointF from, QPointF to) {
+    for (int i = 1; i <= 4; ++i) painting->paintSegment(from + (to - from) * ((i - 1) / 4.0), from + (to - from) * (i / 4.0));
+    painting->finishStroke();
+  };
+  stroke({10, 30}, {150, 40});
+  painting->setBrushMode(canvas::BrushMode::B);  // the phone's switch: flattened, undo reset
+  stroke({80, 5}, {70, 115});
+  stroke({20, 100}, {140, 100});
+  painting->undo();
+  EXPECT_EQ(doc.paintingRecord().steps.size(), 3u);
+  EXPECT_EQ(doc.paintingRecord().undoPosition, 2);
+
+  auto sessionFiles = [&] { return QDir(sessions()).entryList({"session-*.vorlane"}); };
+  auto onDisk = [&]() -> std::optional<document::PaintingRecord> {
+    const QStringList files = sessionFiles();
+    return files.size() == 1 ? document::readPaintingFile(QDir(sessions()).filePath(files[0])) : std::nullopt;
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { auto r = onDisk(); return r && r->undoPosition == 2 && r->steps.size() == 3; }, 10000));
+  const document::PaintingRecord kept = *onDisk();
+  // Nobody is asked: the record is there for a later start of the desktop.
+  document::StyleRenderer renderer;
+  renderer.setTextureName(QStringLiteral("sketchbrush.png"));
+  const QImage replayed = document::flattenPainting(kept, renderer)->convertToFormat(QImage::Format_RGB32);
+  const QImage shown = painting->renderFinalPicture().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(replayed.size(), shown.size());
+  int worst = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      worst = std::max(worst, std::abs(qGray(replayed.pixel(x, y)) - qGray(shown.pixel(x, y))));
+  EXPECT_LE(worst, 2);  // the phone's flatten and the replay differ by rounding only
+
+  // Another style is a new painting there: a new session, the old one gone.
+  doc.selectSketchStyle(5);
+  ASSERT_TRUE(doc.renderIfChanged(0));
+  doc.dosketch();
+  ASSERT_TRUE(QTest::qWaitFor([&] { auto r = onDisk(); return r && r->steps.empty() && r->firstSketchStyle == 5; }, 10000));
+  EXPECT_EQ(sessionFiles().size(), 1);
+}
