@@ -4,10 +4,14 @@
 // through a saved file, replay against live painting in every style and both
 // brushes, the session a crash leaves behind, and hostile documents.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -385,4 +389,41 @@ TEST_F(PaintingDocumentTest, ThePhonesPaintingIsKeptInASessionToo) {
   doc.dosketch();
   ASSERT_TRUE(QTest::qWaitFor([&] { auto r = onDisk(); return r && r->steps.empty() && r->firstSketchStyle == 5; }, 10000));
   EXPECT_EQ(sessionFiles().size(), 1);
+}
+
+// Another process's lock: a session held by a living Vorlane is never offered;
+// once that process is gone (killed), it is.
+TEST_F(PaintingDocumentTest, ASessionHeldByAnotherLivingProcessIsNotOfferedUntilItDies) {
+  document::PaintingRecord record;
+  {
+    auto d = painted();
+    record = d->doc->paintingRecord();
+  }
+  const QString path = sessions() + "/session-other.vorlane";
+  document::PaintingSession::create(path, record)->close(false);
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // The other Vorlane: holds the session's lock and waits to be killed.
+    QLockFile lock(path + ".lock");
+    lock.setStaleLockTime(0);
+    const char held = lock.tryLock(0) ? 'y' : 'n';
+    if (::write(ready[1], &held, 1) != 1) ::_exit(2);
+    for (;;) ::pause();
+  }
+  char held = 0;
+  ASSERT_EQ(::read(ready[0], &held, 1), 1);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  EXPECT_EQ(held, 'y');
+  auto e = desk();
+  EXPECT_TRUE(e->doc->recoverableSessions().empty());
+  EXPECT_FALSE(e->doc->recoverSession(path));
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  const std::vector<document::RecoverableSession> left = e->doc->recoverableSessions();
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].path, QFileInfo(path).absoluteFilePath());
 }
