@@ -208,8 +208,10 @@ TEST(ScaledStyles, EachStyleReadsItsTapsSpreadToTheScaleAndTheFrameRepeatsTheInt
         const int cx = std::clamp(x, m, w - m - 1), cy = std::clamp(y, m, h - m - 1);
         int expected = 0;
         int S = 0;
-        for (int j : offsets)
-          for (int i : offsets) S += B(cx + i, cy + j);
+        // Styles 6 and 7 read one tap out, where the 5 x 5 sum would reach past the edge.
+        if (style <= 5)
+          for (int j : offsets)
+            for (int i : offsets) S += B(cx + i, cy + j);
         const int high = 25 * B(cx, cy) - S;
         switch (style) {
           case 1: expected = G(cx, cy); break;
