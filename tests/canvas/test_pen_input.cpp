@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "CanvasFixture.h"
+#include "PenEvents.h"
 #include "canvas/BrushPainter.h"
 #include "canvas/VorlaneView_iPhone.h"
 #include "platform/widgets/FloatSlider.h"
@@ -24,17 +25,6 @@ using fixture::kRed;
 
 namespace {
 
-const QPointingDevice* penDevice(QPointingDevice::PointerType type) {
-  static QPointingDevice pen(QStringLiteral("test pen"), 7001, QInputDevice::DeviceType::Stylus,
-                             QPointingDevice::PointerType::Pen,
-                             QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 2);
-  static QPointingDevice eraser(QStringLiteral("test pen eraser"), 7002, QInputDevice::DeviceType::Stylus,
-                                QPointingDevice::PointerType::Eraser,
-                                QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1,
-                                2);
-  return type == QPointingDevice::PointerType::Eraser ? &eraser : &pen;
-}
-
 // Sends a pen event at pos (top's coordinates) to the widget under it, which
 // passes it up while unaccepted; true when some widget took it.
 bool pen(QWidget* top, QEvent::Type type, QPointF pos, double pressure,
@@ -42,12 +32,7 @@ bool pen(QWidget* top, QEvent::Type type, QPointF pos, double pressure,
   QWidget* target = top->childAt(pos.toPoint());
   if (!target) target = top;
   const QPointF local = target->mapFrom(top, pos);
-  const bool down = type == QEvent::TabletPress || (type == QEvent::TabletMove && pressure > 0.0);
-  QTabletEvent event(type, penDevice(pointer), local, top->mapToGlobal(pos), pressure, 0, 0, 0, 0, 0,
-                     Qt::NoModifier, type == QEvent::TabletMove ? Qt::NoButton : Qt::LeftButton,
-                     down ? Qt::LeftButton : Qt::NoButton);
-  QApplication::sendEvent(target, &event);
-  return event.isAccepted();
+  return vorlane_test::sendPen(target, type, local, pressure, pointer);
 }
 
 QPointF at(float x, float y) {

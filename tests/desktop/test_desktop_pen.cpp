@@ -7,30 +7,15 @@
 #include <QTabletEvent>
 
 #include "DesktopFixture.h"
+#include "PenEvents.h"
 
 using namespace desktop_test;
 
 namespace {
 
-const QPointingDevice* penDevice(QPointingDevice::PointerType type) {
-  static QPointingDevice pen(QStringLiteral("test pen"), 7101, QInputDevice::DeviceType::Stylus,
-                             QPointingDevice::PointerType::Pen,
-                             QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 2);
-  static QPointingDevice eraser(QStringLiteral("test pen eraser"), 7102, QInputDevice::DeviceType::Stylus,
-                                QPointingDevice::PointerType::Eraser,
-                                QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1,
-                                2);
-  return type == QPointingDevice::PointerType::Eraser ? &eraser : &pen;
-}
-
 bool pen(QWidget* target, QEvent::Type type, QPointF pos, double pressure,
          QPointingDevice::PointerType pointer = QPointingDevice::PointerType::Pen) {
-  const bool down = type == QEvent::TabletPress || (type == QEvent::TabletMove && pressure > 0.0);
-  QTabletEvent event(type, penDevice(pointer), pos, target->mapToGlobal(pos), pressure, 0, 0, 0, 0, 0,
-                     Qt::NoModifier, type == QEvent::TabletMove ? Qt::NoButton : Qt::LeftButton,
-                     down ? Qt::LeftButton : Qt::NoButton);
-  QApplication::sendEvent(target, &event);
-  return event.isAccepted();
+  return vorlane_test::sendPen(target, type, pos, pressure, pointer);
 }
 
 }  // namespace
@@ -134,7 +119,7 @@ TEST_F(DesktopTest, TheOutlineFollowsAHoveringPenAndGoesWhenItLeavesTheTablet) {
   EXPECT_TRUE(plate()->hoverOutline().has_value());
   EXPECT_EQ(model()->painting()->history().count(), 1);
 
-  QTabletEvent away(QEvent::TabletLeaveProximity, penDevice(QPointingDevice::PointerType::Pen), QPointF(),
+  QTabletEvent away(QEvent::TabletLeaveProximity, vorlane_test::penDevice(QPointingDevice::PointerType::Pen), QPointF(),
                     QPointF(), 0, 0, 0, 0, 0, 0, Qt::NoModifier, Qt::NoButton, Qt::NoButton);
   QApplication::sendEvent(qApp, &away);
   EXPECT_FALSE(plate()->hoverOutline().has_value());
