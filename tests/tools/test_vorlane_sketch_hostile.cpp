@@ -52,6 +52,10 @@ Start inFolder(const QString& cwd) {
 Start limitedTo(rlim_t bytes) {
   Start s;
   s.addressSpace = bytes;
+  // glibc gives a thread its own 64 MB malloc arena when it meets another in
+  // malloc, which depends on timing: one arena keeps the address space a run
+  // takes the same under any load.
+  s.env << "MALLOC_ARENA_MAX=1";
   return s;
 }
 Start fileSizeLimit(rlim_t bytes) {
