@@ -49,13 +49,30 @@ Start inFolder(const QString& cwd) {
   s.cwd = cwd;
   return s;
 }
+// A fontconfig set-up with no font folder and a cache of its own: a run that
+// runs out of memory while fontconfig scans the fonts would otherwise write
+// an empty cache for them into the system's (the tests run as root in CI),
+// and every later program would find no fonts there.
+QByteArray noFontsConfig() {
+  static const QByteArray path = [] {
+    const QString file = QDir::temp().filePath(QStringLiteral("vorlane-tests-no-fonts.conf"));
+    QFile conf(file);
+    if (conf.open(QIODevice::WriteOnly | QIODevice::Truncate))
+      conf.write("<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                 QDir::temp().filePath(QStringLiteral("vorlane-tests-fontconfig")).toUtf8() +
+                 "</cachedir></fontconfig>\n");
+    return file.toUtf8();
+  }();
+  return path;
+}
+
 Start limitedTo(rlim_t bytes) {
   Start s;
   s.addressSpace = bytes;
   // glibc gives a thread its own 64 MB malloc arena when it meets another in
   // malloc, which depends on timing: one arena keeps the address space a run
   // takes the same under any load.
-  s.env << "MALLOC_ARENA_MAX=1";
+  s.env << "MALLOC_ARENA_MAX=1" << "FONTCONFIG_FILE=" + noFontsConfig();
   return s;
 }
 Start fileSizeLimit(rlim_t bytes) {
