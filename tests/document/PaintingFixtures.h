@@ -24,21 +24,13 @@ namespace painting_test {
 using document::PaintingRecord;
 using document::PaintingStep;
 
-inline canvas::StrokeSegment segment(float sx, float sy, float ex, float ey, float width, std::uint32_t stroke,
-                                     std::uint32_t timeMs = 0, bool mode = false) {
-  canvas::StrokeSegment seg;
-  seg.startX = sx, seg.startY = sy, seg.endX = ex, seg.endY = ey, seg.width = width;
-  seg.stroke = stroke, seg.timeMs = timeMs, seg.mode = mode;
-  return seg;
-}
-
 inline PaintingStep strokeStep(std::uint32_t stroke, int segments, std::mt19937& rng, std::uint32_t timeMs = 0) {
   std::uniform_real_distribution<float> coord(-50.0f, 700.0f), width(0.5f, 40.0f);
   PaintingStep step;
   step.timeMs = timeMs;
   for (int i = 0; i < segments; ++i)
-    step.segments.push_back(segment(coord(rng), coord(rng), coord(rng), coord(rng), width(rng), stroke,
-                                    timeMs + std::uint32_t(i) * 16, (rng() & 1) != 0));
+    step.segments.push_back({coord(rng), coord(rng), coord(rng), coord(rng), width(rng), (rng() & 1) != 0, stroke,
+                             timeMs + std::uint32_t(i) * 16});
   return step;
 }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The time-lapse written and read back with libavformat/libavcodec and libwebp's
-// own decoder: length, size and format; the first frame is the untouched
-// sketch, the last the finished painting, an undone stroke never shows; bad
-// options, a cancel and an unwritable folder leave nothing behind.
+// The time-lapse's plan, and the time-lapse written and read back with
+// libavformat/libavcodec and libwebp's own decoder: length, size and format;
+// the first frame is the untouched sketch, the last the finished painting, an
+// undone stroke never shows; bad options, a cancel and an unwritable folder
+// leave nothing behind.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +15,8 @@
 #include "document/PaintingFlatten.h"
 #include "document/StyleRenderer.h"
 #include "document/Timelapse.h"
+#include "document/TimelapsePlan.h"
+#include "SamplePainting.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -23,56 +25,22 @@ extern "C" {
 }
 #include <webp/demux.h>
 
+namespace document {
+void PrintTo(const TimelapseEvent& e, std::ostream* os) {
+  *os << "{step " << e.step << ", segment " << e.segment << ", frame " << e.frame << "}";
+}
+}  // namespace document
+
 namespace {
 
 using document::PaintingRecord;
 using document::PaintingStep;
 using document::TimelapseFailure;
+using document::TimelapseEvent;
 using document::TimelapseOptions;
+using document::TimelapsePlan;
 
-QByteArray pngPhoto(int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, (x * 7 + y * 3) & 255));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
-}
-
-PaintingStep stroke(std::uint32_t n, bool modeB, float y, std::uint32_t timeMs) {
-  PaintingStep step;
-  for (int i = 0; i < 5; ++i)
-    step.segments.push_back({float(20 * i + 30), y, float(20 * i + 10), y, 16.0f, modeB, n, timeMs + 40u * i});
-  step.timeMs = timeMs;
-  return step;
-}
-
-// Two strokes of each brush (brush B crossing brush A's), a style change
-// between them, and a last stroke undone, alone in the lower right.
-PaintingRecord painting() {
-  PaintingRecord record;
-  record.photoBytes = pngPhoto(160, 120);
-  record.workingSize = QSize(160, 120);
-  record.firstSketchStyle = 2;
-  record.firstColourStyle = 0;
-  record.steps.push_back(stroke(0, false, 20.0f, 0));
-  record.steps.push_back(stroke(1, true, 26.0f, 700));
-  PaintingStep style;
-  style.kind = PaintingStep::Kind::Style;
-  style.sketchStyle = 5;
-  style.colourStyle = 3;
-  style.timeMs = 9000;  // after a long pause
-  record.steps.push_back(style);
-  record.steps.push_back(stroke(2, false, 60.0f, 9500));
-  record.steps.push_back(stroke(3, true, 64.0f, 10200));
-  PaintingStep undone = stroke(4, false, 100.0f, 11000);
-  for (auto& seg : undone.segments) seg.startX += 20, seg.endX += 20;
-  record.steps.push_back(undone);
-  record.undoPosition = 5;
-  return record;
-}
+using painting_sample::painting;
 
 QImage flat(const PaintingRecord& record, QSize size) {
   document::StyleRenderer renderer;
@@ -320,6 +288,97 @@ TEST_F(Timelapse, ACancelOrAFailureLeavesNothingNewAndAnEarlierFileWhole) {
   EXPECT_EQ(failure, TimelapseFailure::Painting);
   EXPECT_FALSE(reason.isEmpty());
   EXPECT_EQ(files(), QStringList{"painting.mp4"});
+}
+
+// The plan: which frame each step in effect first shows in, at the painted pace with long pauses
+// shortened, and the frame size.
+PaintingStep stroke(std::uint32_t n, std::initializer_list<std::uint32_t> times) {
+  PaintingStep step;
+  for (std::uint32_t t : times) step.segments.push_back({1, 1, 0, 0, 4.0f, false, n, t});
+  step.timeMs = step.segments.empty() ? 0 : step.segments.front().timeMs;
+  return step;
+}
+
+PaintingStep style(int sketch, int colour, std::uint32_t timeMs) {
+  PaintingStep step;
+  step.kind = PaintingStep::Kind::Style;
+  step.sketchStyle = sketch;
+  step.colourStyle = colour;
+  step.timeMs = timeMs;
+  return step;
+}
+
+std::vector<TimelapseEvent> events(const PaintingRecord& record, int paintFrames) {
+  TimelapsePlan plan(record, paintFrames);
+  std::vector<TimelapseEvent> out;
+  for (TimelapseEvent e; plan.next(&e);) out.push_back(e);
+  EXPECT_EQ(plan.nextFrame(), -1);
+  return out;
+}
+
+TEST(TimelapsePlan, StepsShowAtTheirPaintedPaceWithLongPausesShortened) {
+  PaintingRecord record;
+  // Played times: 0, 100, 200; 5,200 is a pause of 5 s (plays as 500 ms): 700;
+  // the style at 5,300: 800; 5,500 and 6,500 (exactly 1 s, kept): 1,000 and 2,000.
+  record.steps = {stroke(0, {0, 100, 200}), stroke(1, {5200}), style(3, 4, 5300), stroke(2, {5500, 6500})};
+  record.undoPosition = 4;
+  TimelapsePlan plan(record, 202);
+  EXPECT_EQ(plan.playedMs(), 2000);
+  // Frame = 1 + played * 200 / 2000.
+  const std::vector<TimelapseEvent> want = {{0, 0, 1},  {0, 1, 11},  {0, 2, 21}, {1, 0, 71},
+                                            {2, -1, 81}, {3, 0, 101}, {3, 1, 201}};
+  EXPECT_EQ(events(record, 202), want);
+}
+
+TEST(TimelapsePlan, UndoneStepsNeverShowAndTheLastInEffectEndsThePainting) {
+  PaintingRecord record;
+  record.steps = {stroke(0, {0, 400}), stroke(1, {800}), stroke(2, {900, 950})};
+  record.undoPosition = 2;
+  const std::vector<TimelapseEvent> want = {{0, 0, 1}, {0, 1, 50}, {1, 0, 99}};
+  EXPECT_EQ(events(record, 100), want);
+  record.undoPosition = 0;
+  EXPECT_TRUE(events(record, 100).empty());
+  // A position past the steps is taken as all of them.
+  record.undoPosition = 99;
+  EXPECT_EQ(events(record, 100).back(), (TimelapseEvent{2, 1, 99}));
+}
+
+TEST(TimelapsePlan, APaintingWithoutTimeOrWithTimeGoingBackShowsInOrder) {
+  PaintingRecord record;
+  record.steps = {stroke(0, {0, 0}), style(2, 2, 0), stroke(1, {})};
+  record.undoPosition = 3;
+  // No time at all: everything on the first frame after the untouched one.
+  const std::vector<TimelapseEvent> still = {{0, 0, 1}, {0, 1, 1}, {1, -1, 1}};
+  EXPECT_EQ(events(record, 60), still);
+  // A clock put back plays as no time: 0, 600, 600 (500 < 600), 800.
+  record.steps = {stroke(0, {0, 600, 500}), stroke(1, {800})};
+  record.undoPosition = 2;
+  const std::vector<TimelapseEvent> back = {{0, 0, 1}, {0, 1, 68}, {0, 2, 68}, {1, 0, 91}};
+  EXPECT_EQ(events(record, 92), back);
+}
+
+TEST(TimelapsePlan, ThePauseBeforeTheFirstStrokeIsShortenedToo) {
+  PaintingRecord record;
+  record.steps = {stroke(0, {60000, 60250})};
+  record.undoPosition = 1;
+  TimelapsePlan plan(record, 52);
+  EXPECT_EQ(plan.playedMs(), 750);
+  const std::vector<TimelapseEvent> want = {{0, 0, 1 + 500 * 50 / 750}, {0, 1, 51}};
+  EXPECT_EQ(events(record, 52), want);
+}
+
+TEST(TimelapseFrameSize, TheLongerSideIsCappedByTheWorkingSizeAndVideoSidesAreEven) {
+  using document::timelapseFrameSize;
+  EXPECT_EQ(timelapseFrameSize({1280, 960}, 1080, true), QSize(1080, 810));
+  EXPECT_EQ(timelapseFrameSize({960, 1280}, 1080, true), QSize(810, 1080));
+  EXPECT_EQ(timelapseFrameSize({1280, 960}, 4000, true), QSize(1280, 960));
+  EXPECT_EQ(timelapseFrameSize({160, 120}, 100, false), QSize(100, 75));
+  EXPECT_EQ(timelapseFrameSize({160, 120}, 100, true), QSize(100, 74));
+  EXPECT_EQ(timelapseFrameSize({161, 121}, 1080, true), QSize(160, 120));
+  EXPECT_EQ(timelapseFrameSize({1000, 3}, 100, true), QSize(100, 2));
+  EXPECT_EQ(timelapseFrameSize({1000, 3}, 100, false), QSize(100, 1));
+  EXPECT_TRUE(timelapseFrameSize({160, 120}, 1, false).isEmpty());
+  EXPECT_TRUE(timelapseFrameSize({0, 120}, 100, false).isEmpty());
 }
 
 }  // namespace
