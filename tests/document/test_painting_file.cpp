@@ -217,50 +217,43 @@ TEST_F(PaintingFile, AWriteReplacesTheDocumentByRenameAndKeepsItsPermissions) {
   EXPECT_EQ(entries(), (QStringList{".painting.vorlane.Xy12ab", "painting.vorlane"}));
 }
 
-TEST_F(PaintingFile, AFolderThatCannotBeWrittenLeavesTheDocumentAsItWas) {
+// A write that fails, made in a child: a folder that cannot be written (as another user, since its mode
+// binds no root), a full disk (a file-size limit fails the writes as one does, EFBIG), a missing folder.
+// The reason is named and the document is left as it was, with no temporary file beside it.
+TEST_F(PaintingFile, AFailedWriteIsNamedAndLeavesTheDocumentAsItWas) {
   ASSERT_TRUE(writePaintingFile(path(), makeRecord(5, 3, 1)));
   const QByteArray old = fileBytes(path());
   openToAll(dir_.path());
   ::chmod(QFile::encodeName(path()).constData(), 0666);
-  ::chmod(QFile::encodeName(dir_.path()).constData(), 0555);
-  // As root the folder's mode binds nobody: the write is made as another user.
-  const int status = inChild(
-      [this] {
-        QString reason;
-        if (writePaintingFile(path(), makeRecord(9, 3, 2), &reason)) return 1;
-        return reason == "the folder cannot be written to" ? 0 : 2;
-      },
-      ::geteuid() == 0);
-  ::chmod(QFile::encodeName(dir_.path()).constData(), 0700);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(fileBytes(path()), old);
-  EXPECT_EQ(entries(), QStringList{"painting.vorlane"});
-}
-
-TEST_F(PaintingFile, AFullDiskLeavesTheDocumentAsItWasAndNoTemporaryFile) {
-  ASSERT_TRUE(writePaintingFile(path(), makeRecord(5, 3, 1)));
-  const QByteArray old = fileBytes(path());
-  for (const rlim_t limit : {rlim_t(0), rlim_t(4096), rlim_t(20000)}) {
-    // A file-size limit fails the writes as a full disk does (EFBIG), in a child alone.
-    const int status = inChild([&] {
-      std::signal(SIGXFSZ, SIG_IGN);
-      const rlimit fsize{limit, limit};
-      if (::setrlimit(RLIMIT_FSIZE, &fsize) != 0) return 3;
-      QString reason;
-      if (writePaintingFile(path(), makeRecord(300, 20, 2), &reason)) return 1;
-      std::fprintf(stderr, "limit %ld: %s\n", long(limit), qPrintable(reason));
-      return reason == "the disk is full" ? 0 : 2;
-    });
-    EXPECT_EQ(status, 0) << "limit " << limit;
-    EXPECT_EQ(fileBytes(path()), old) << "limit " << limit;
-    EXPECT_EQ(entries(), QStringList{"painting.vorlane"}) << "limit " << limit;
+  const struct {
+    const char* reason;
+    rlim_t limit;  // RLIM_INFINITY: none
+    bool readOnlyFolder;
+    QString file;
+  } cases[] = {{"the folder cannot be written to", RLIM_INFINITY, true, path()},
+               {"the disk is full", 0, false, path()},
+               {"the disk is full", 4096, false, path()},
+               {"the disk is full", 20000, false, path()},
+               {"its folder does not exist", RLIM_INFINITY, false, path("gone/painting.vorlane")}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.reason << ", limit " << c.limit);
+    ::chmod(QFile::encodeName(dir_.path()).constData(), c.readOnlyFolder ? 0555 : 0777);
+    const int status = inChild(
+        [&] {
+          std::signal(SIGXFSZ, SIG_IGN);
+          const rlimit fsize{c.limit, c.limit};
+          if (::setrlimit(RLIMIT_FSIZE, &fsize) != 0) return 3;
+          QString reason;
+          if (writePaintingFile(c.file, makeRecord(300, 20, 2), &reason)) return 1;
+          std::fprintf(stderr, "%s\n", qPrintable(reason));
+          return reason == c.reason ? 0 : 2;
+        },
+        c.readOnlyFolder && ::geteuid() == 0);
+    ::chmod(QFile::encodeName(dir_.path()).constData(), 0700);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(fileBytes(path()), old);
+    EXPECT_EQ(entries(), QStringList{"painting.vorlane"});
   }
-}
-
-TEST_F(PaintingFile, AMissingFolderIsNamed) {
-  QString reason;
-  EXPECT_FALSE(writePaintingFile(dir_.filePath("gone/painting.vorlane"), makeRecord(1, 1), &reason));
-  EXPECT_EQ(reason, "its folder does not exist");
 }
 
 }  // namespace

@@ -73,8 +73,9 @@ class PromptScheduleTest : public ::testing::Test {
     s->start();
     return s;
   }
-  // What came since the last look.
-  QStringList taken() {
+  // What came since the last look, after the clock moves on by ms.
+  QStringList taken(qint64 ms = 0) {
+    clock_.advance(ms);
     const QStringList log = log_;
     log_.clear();
     return log;
@@ -90,25 +91,20 @@ class PromptScheduleTest : public ::testing::Test {
 TEST_F(PromptScheduleTest, HelpComesHalfASecondAfterAStartUntilItHasBeenShown) {
   defaults().setBoolForKey(false, "helphint");
   PromptSchedule* s = start(Delivery::AtOnce);
-  clock_.advance(499);
-  EXPECT_EQ(taken(), QStringList());
-  clock_.advance(1);
-  EXPECT_EQ(taken(), QStringList{"help"});
+  EXPECT_EQ(taken(499), QStringList());
+  EXPECT_EQ(taken(1), QStringList{"help"});
   EXPECT_FALSE(defaults().boolForKey("helphint"));  // due is not shown yet
   s->helpShown();
   EXPECT_TRUE(defaults().boolForKey("helphint"));
   start(Delivery::AtOnce);
-  clock_.advance(kDay);
-  EXPECT_EQ(taken(), QStringList());
+  EXPECT_EQ(taken(kDay), QStringList());
 }
 
 TEST_F(PromptScheduleTest, RatingComesAfterNinetySecondsOnceARunUntilAccepted) {
   defaults().setBoolForKey(false, "rated");
   PromptSchedule* s = start(Delivery::AtOnce);
-  clock_.advance(89999);
-  EXPECT_EQ(taken(), QStringList());
-  clock_.advance(1);
-  EXPECT_EQ(taken(), QStringList{"rate"});
+  EXPECT_EQ(taken(89999), QStringList());
+  EXPECT_EQ(taken(1), QStringList{"rate"});
   EXPECT_EQ(s->rate_kick(), 1);
   s->rateAnswered(0);  // "No"
   EXPECT_FALSE(defaults().boolForKey("rated"));
@@ -118,42 +114,34 @@ TEST_F(PromptScheduleTest, RatingComesAfterNinetySecondsOnceARunUntilAccepted) {
   EXPECT_TRUE(opened_.isEmpty());
 
   s = start(Delivery::AtOnce);  // declined: asked again on the next start
-  clock_.advance(90000);
-  EXPECT_EQ(taken(), QStringList{"rate"});
+  EXPECT_EQ(taken(90000), QStringList{"rate"});
   s->rateAnswered(1);  // "Yes"
   EXPECT_TRUE(defaults().boolForKey("rated"));
   EXPECT_EQ(s->rate_kick(), 0);
   EXPECT_EQ(opened_, QList<QUrl>{QUrl("appstream://" VORLANE_APP_ID)});
   start(Delivery::AtOnce);
-  clock_.advance(kDay);
-  EXPECT_EQ(taken(), QStringList());
+  EXPECT_EQ(taken(kDay), QStringList());
 }
 
 TEST_F(PromptScheduleTest, MoreAppsAfterThirtySecondsThenFiveMinutesAfterEachAnswerUntilRetired) {
   defaults().setIntegerForKey(4, "more_times");  // two entries, three showings each: two left
   PromptSchedule* s = start(Delivery::AtOnce);
   s->showmoredlgafter(1);  // one showing pending is enough
-  clock_.advance(29999);
-  EXPECT_EQ(taken(), QStringList());
-  clock_.advance(1);
-  EXPECT_EQ(taken(), QStringList{"more"});
-  clock_.advance(kDay);  // nothing more until it is answered
-  EXPECT_EQ(taken(), QStringList());
+  EXPECT_EQ(taken(29999), QStringList());
+  EXPECT_EQ(taken(1), QStringList{"more"});
+  EXPECT_EQ(taken(kDay), QStringList());
 
   s->killmore();  // "Next time"
   EXPECT_EQ(taken(), QStringList{"dismissed"});
   EXPECT_EQ(defaults().integerForKey("more_times"), 5);
-  clock_.advance(299999);
-  EXPECT_EQ(taken(), QStringList());
-  clock_.advance(1);
-  EXPECT_EQ(taken(), QStringList{"more"});
+  EXPECT_EQ(taken(299999), QStringList());
+  EXPECT_EQ(taken(1), QStringList{"more"});
   s->gotomore(1);  // "Get it" on the last entry: every entry has had its turn
   EXPECT_EQ(taken(), QStringList{"dismissed"});
   EXPECT_EQ(opened_, QList<QUrl>{QUrl("https://b/")});
   EXPECT_EQ(defaults().integerForKey("more_times"), 6);
   EXPECT_EQ(s->more_kick(), 0);
-  clock_.advance(kDay);
-  EXPECT_EQ(taken(), QStringList());
+  EXPECT_EQ(taken(kDay), QStringList());
 }
 
 TEST_F(PromptScheduleTest, OnTheDesktopWhatFallsDueWhileTheUserIsBusyWaitsAndComesInOrderOneAtATime) {
@@ -215,8 +203,7 @@ TEST_F(PromptScheduleTest, OnTheDesktopAHelpPromptSeenFromTheMenuMeanwhileIsDrop
   s = start(Delivery::WhenFree);
   clock_.advance(100);
   s->helpShown();  // before it fell due, the user free
-  clock_.advance(kDay);
-  EXPECT_EQ(taken(), QStringList());
+  EXPECT_EQ(taken(kDay), QStringList());
 }
 
 TEST_F(PromptScheduleTest, OnThePhoneAndTabletEveryPromptComesTheMomentItFallsDue) {
@@ -229,12 +216,9 @@ TEST_F(PromptScheduleTest, OnThePhoneAndTabletEveryPromptComesTheMomentItFallsDu
   s->holdWhileOpen(&alert);
   s->setAnswering(true);
   EXPECT_TRUE(s->busy());
-  clock_.advance(500);
-  EXPECT_EQ(taken(), QStringList{"help"});
-  clock_.advance(29500);
-  EXPECT_EQ(taken(), QStringList{"more"});
-  clock_.advance(60000);
-  EXPECT_EQ(taken(), QStringList{"rate"});
+  EXPECT_EQ(taken(500), QStringList{"help"});
+  EXPECT_EQ(taken(29500), QStringList{"more"});
+  EXPECT_EQ(taken(60000), QStringList{"rate"});
   s->openWhenFree("photo.png");
   EXPECT_EQ(taken(), QStringList{"open photo.png"});
   s->setHeld(false);
@@ -247,8 +231,7 @@ TEST_F(PromptScheduleTest, OnThePhoneAndTabletEveryPromptComesTheMomentItFallsDu
   defaults().setBoolForKey(false, "helphint");
   s = start(Delivery::AtOnce);
   s->helpShown();
-  clock_.advance(500);
-  EXPECT_EQ(taken(), QStringList{"help"});
+  EXPECT_EQ(taken(500), QStringList{"help"});
 }
 
 }  // namespace

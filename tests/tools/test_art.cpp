@@ -190,22 +190,7 @@ TEST(ArtGenerator, JpegIsFlattenedOntoWhiteAndBadTypesOrFoldersAreRefused) {
   EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(ArtPictures, SizesOfTheirFramesTheBrushRingAndTheButtons) {
-  for (auto [name, w, h] : {std::tuple{"undo.png", 132, 132},
-                            {"redo.png", 132, 132},
-                            {"A_UnSel.png", 119, 132},
-                            {"A_Sel.png", 119, 132},
-                            {"B_UnSel.png", 119, 132},
-                            {"B_Sel.png", 119, 132},
-                            {"circle.png", 256, 256},
-                            {"wood.jpg", 768, 1024},
-                            {"MenuBar.png", 768, 110},
-                            {"Menubtn.png", 200, 200},
-                            {"listbk.jpg", 140, 900},
-                            {"vorlane.png", 256, 256},
-                            {"BTN_4.png", 192, 96},
-                            {"sketchbrush.png", 1024, 1024}})
-    EXPECT_EQ(committed(name).size(), QSize(w, h)) << name;
+TEST(ArtPictures, TheBrushRingAndTheButtonsReadAsWhatTheyAre) {
   // The brush ring: clear outside, opaque on all four sides, the picture showing through inside.
   const QImage circle = committed("circle.png");
   for (auto [x, y, lo, hi] : {std::array{0, 0, 0, 0},
