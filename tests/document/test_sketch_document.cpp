@@ -10,7 +10,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -184,7 +183,6 @@ TEST_F(DocumentTest, LoadStartsOnTheFirstStyleAndKeepsStoredNumbersInRange) {
 TEST_F(DocumentTest, APickWaitsForItsPassOnlyAsLongAsTheLayoutSays) {
   auto d = desk(Desk::Nothing);
   auto* doc = d->doc.get();
-  EXPECT_EQ(doc->pickRenderDelay(), document::SketchDocument::kRenderDelayMs);
   QSignalSpy passes(doc, &document::SketchDocument::renderPassFinished);
   ASSERT_TRUE(doc->pickImage(photo(64, 48), QStringLiteral("first")));
   QCoreApplication::processEvents();
@@ -515,16 +513,11 @@ TEST_F(DocumentTest, HostileDocumentsRaiseOneAlertAndChangeNothing) {
   ASSERT_TRUE(document::writePaintingFile(badPhoto, bad));
   // A photo of another size than the painting's.
   document::PaintingRecord small = d->doc->paintingRecord();
-  QBuffer buffer(&small.photoBytes);
-  small.photoBytes.clear();
-  buffer.open(QIODevice::WriteOnly);
-  photo(40, 30).save(&buffer, "PNG");
+  small.photoBytes = photo_files::encode(photo(40, 30), "png");
   const QString mismatched = dir_.filePath("mismatched.vorlane");
   ASSERT_TRUE(document::writePaintingFile(mismatched, small));
   const QString notOurs = dir_.filePath("not-ours.vorlane");
-  QFile junk(notOurs);
-  ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("SQLite format 3") == 15);
-  junk.close();
+  ASSERT_TRUE(photo_files::writeFile(notOurs, "SQLite format 3"));
 
   QSignalSpy alerts(d->doc.get(), &document::SketchDocument::alertRequested);
   for (const QString& path : {badPhoto, mismatched, notOurs, good}) {
