@@ -30,9 +30,7 @@ Taps areaTaps(int n, int m) {
 
 double keys(double x) {
   x = std::abs(x);
-  if (x < 1) return (1.5 * x - 2.5) * x * x + 1;
-  if (x < 2) return ((-0.5 * x + 2.5) * x - 4) * x + 2;
-  return 0;
+  return x < 1 ? (1.5 * x - 2.5) * x * x + 1 : x < 2 ? ((-0.5 * x + 2.5) * x - 4) * x + 2 : 0;
 }
 
 Taps cubicTaps(int n, int m) {
@@ -111,13 +109,8 @@ Plane blueOf(const std::uint32_t* words, int w, int h) {
 }
 
 void fitLonger(int w, int h, int longer, int& nw, int& nh) {
-  if (w >= h) {
-    nw = longer;
-    nh = std::max(1, int(std::lround(double(h) * longer / w)));
-  } else {
-    nh = longer;
-    nw = std::max(1, int(std::lround(double(w) * longer / h)));
-  }
+  nw = w >= h ? longer : std::max(1, int(std::lround(double(w) * longer / h)));
+  nh = w >= h ? std::max(1, int(std::lround(double(h) * longer / w))) : longer;
 }
 
 }  // namespace reference

@@ -18,10 +18,7 @@ bool stylePassReference(int style, const PixelBuffer& grey, GrayPlane& plane) {
   const int w = grey.width, h = grey.height;
   auto G = [&](int x, int y) -> int { return int(grey.at(x, y) & 0xFFu); };
   auto clamp = [](int a) { return a < 0 ? 0 : (a > 255 ? 255 : a); };
-  GrayPlane out;
-  out.width = w;
-  out.height = h;
-  out.data.assign(grey.pixels.size(), 0);
+  GrayPlane out{w, h, std::vector<std::uint8_t>(grey.pixels.size(), 0)};
   const int m = styleMargin(style);
   const int x0 = m, x1 = w - m, y0 = m, y1 = h - m;
   if (x1 <= x0 || y1 <= y0) {
