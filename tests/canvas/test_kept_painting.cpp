@@ -145,21 +145,6 @@ TEST_F(KeptPainting, ALoadedHistoryIsReplayedOnlyAsFarAsItsPosition) {
   EXPECT_GT(loaded.history().steps().back().stroke, steps.back().stroke);
 }
 
-// The phone's painting is unchanged: brush B erases, over a flattened base.
-TEST(PhonePainting, BrushBStillErasesAfterTheFlatten) {
-  Painting phone;
-  phone.setPictures(noise(1), flat(0xffff0000));
-  phone.setLinesize(6.0f);
-  phone.paintSegment({5, 24}, {58, 24});
-  phone.finishStroke();
-  phone.setBrushMode(BrushMode::B);
-  EXPECT_TRUE(phone.orgimgview()->isHidden());
-  EXPECT_FALSE(phone.canUndo());
-  phone.paintSegment({20, 10}, {20, 40});
-  EXPECT_EQ(at(phone.workimgview()->image(), 20, 30), 0u);
-  platform::AsyncImageWriter::shared().waitForIdle();
-}
-
 // Deep history over the restoring brush: with no saved pixels undo goes through checkpoints.
 TEST(KeptHistory, CheckpointsHoldTheRestoringBrushToo) {
   StrokeHistory history;

@@ -61,11 +61,8 @@ TEST(VorlaneView, PhoneAndTabletViewTreesAndTheStartingState) {
   EXPECT_EQ(view.workview()->geometry(), QRect(20, 55, 280, 375));
   EXPECT_EQ(view.controlview()->geometry(), QRect(0, 380, 320, 100));
   EXPECT_TRUE(view.linesizeslider()->isHidden());
-  EXPECT_TRUE(view.model()->plate()->democircleHidden());
   EXPECT_TRUE(view.Abtn()->isSelected());
   EXPECT_FALSE(view.undobtn()->isEnabled() || view.redobtn()->isEnabled());
-  EXPECT_FALSE(painting(view).sketchready());
-  EXPECT_EQ(painting(view).linesize(), 30.0f);
   platform::setScreenheight(568.0f);
   EXPECT_EQ(VorlaneView_iPhone(QRectF(0, 0, 320, 568)).workviewFrame(), QRectF(20, 55, 280, 463));
   platform::setScreenheight(480.0f);
@@ -262,7 +259,8 @@ TEST(CanvasHistory, UndoAndRedoWholeStrokesAndANewStrokeCutsTheHistory) {
   EXPECT_EQ(view->workimgview()->image(), history(*view).replay(5));
 }
 
-// B flattens the colour into the base, clears the history, rewrites the scratch file; A keeps the look.
+// B flattens the colour into the base (what that does to the painting is the painting's own test):
+// the buttons follow, the scratch file is rewritten; A keeps the look and writes it again.
 TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
   auto view = fixture::makePhoneCanvas();
   const auto scratch = [] {
@@ -281,18 +279,12 @@ TEST(CanvasHistory, SwitchingToBFlattensTheLook) {
   EXPECT_FALSE(view->Abtn()->isSelected());
   EXPECT_TRUE(view->orgimgview()->isHidden());
   EXPECT_TRUE(history(*view).steps().empty());
-  EXPECT_EQ(history(*view).brushindex(), 0);
   EXPECT_FALSE(view->undobtn()->isEnabled() || view->redobtn()->isEnabled());
-  const QImage& work = view->workimgview()->image();
-  EXPECT_EQ(work.pixel(dot), kRed);
-  EXPECT_EQ(work.pixel(3, 3), kGrey);
-  EXPECT_EQ(history(*view).base(), work);
-  EXPECT_EQ(scratch(), work);
+  EXPECT_EQ(view->workimgview()->image().pixel(dot), kRed);
+  EXPECT_EQ(scratch(), view->workimgview()->image());
   drag(*view, QPoint(160, 242));  // in B a stroke brings the sketch back over the colour
-  EXPECT_TRUE(history(*view).steps()[0].mode);
   painting(*view).undo();
   const QImage before = view->workimgview()->image();
-  EXPECT_EQ(before.pixel(dot), kRed);
   QFile::remove(platform::scratchFilePath());
   QTest::mouseClick(view->Abtn(), Qt::LeftButton);
   EXPECT_FALSE(view->orgimgview()->isHidden());
