@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -53,8 +52,9 @@ TEST(MoreDialogLayout, FramesOfTheThreeScreenSizesAndFontsOfTheDeviceModel) {
     const promo::MoreDialogLayout l = promo::moreDialogLayout(w, h);
     const QRectF laid[] = {l.title, l.details, l.appicon, l.demo, l.getbtn, l.morebtn, l.laterbtn};
     for (int i = 0; i < 7; ++i)
-      EXPECT_EQ((Frame{float(laid[i].x()), float(laid[i].y()), float(laid[i].width()), float(laid[i].height())}),
-                frames[i])
+      EXPECT_EQ(
+          (Frame{float(laid[i].x()), float(laid[i].y()), float(laid[i].width()), float(laid[i].height())}),
+          frames[i])
           << i;
     EXPECT_EQ(view.demoiimgview0()->frameRect().translated(view.demoiimgview0()->pos()), l.demo);
     EXPECT_EQ(view.laterlabel()->geometry(), view.laterbtn()->geometry());  // each label lies over its button
@@ -257,25 +257,6 @@ TEST(MoreDialogLabels, FitTheirFramesInBothProfiles) {
     for (int entry = 0; entry < view.more_array().size(); ++entry, view.moremorebtnclicked())
       EXPECT_TRUE(fits(view.title(), view.title()->drawnPixelSize())) << view.title()->text().toStdString();
   }
-}
-
-// The dialog names the device it found only when a logging rule asks for diagnostics.
-TEST(MoreDialogLog, DeviceTypeIsADiagnosticLineOffByDefault) {
-  static QStringList lines;
-  lines.clear();
-  const QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType, const QMessageLogContext& c, const QString& m) {
-        lines << QString::fromLatin1(c.category) + ": " + m;
-      });
-  UserDefaults::setStorageFile(vorlane_test::testRoot() + "/promo-log.ini");
-  platform::setDeviceModel("iPad");
-  { promo::UIGotoMoreView quiet(QRectF(0, 0, 768, 1024)); }
-  EXPECT_EQ(lines, QStringList());
-  QLoggingCategory::setFilterRules("vorlane.diagnostic=true");
-  { promo::UIGotoMoreView told(QRectF(0, 0, 768, 1024)); }
-  QLoggingCategory::setFilterRules(QString());
-  qInstallMessageHandler(previous);
-  EXPECT_EQ(lines, QStringList{"vorlane.diagnostic: deviceType = iPad"});
 }
 
 }  // namespace
