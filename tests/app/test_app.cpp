@@ -105,7 +105,8 @@ TEST(Delegates, LaunchInstallsTheProfilesControllerAsRootAndKeepsItAcrossBackgro
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->isVisible());
     const QSize size = phone ? QSize(320, height) : QSize(768, 1024);  // fixed
-    EXPECT_EQ(std::tuple(window->size(), window->minimumSize(), window->maximumSize()), std::tuple(size, size, size));
+    EXPECT_EQ(std::tuple(window->size(), window->minimumSize(), window->maximumSize()),
+              std::tuple(size, size, size));
     EXPECT_EQ(window->rootViewController(), controller);
     EXPECT_TRUE(controller->isViewLoaded());
     EXPECT_EQ(controller->geometry(), QRect(QPoint(0, 0), size));

@@ -40,7 +40,8 @@ class KeptPainting : public ::testing::Test {
   }
   void TearDown() override { platform::AsyncImageWriter::shared().waitForIdle(); }
   void stroke(QPointF from, QPointF to) {
-    for (int i = 1; i <= 4; ++i) painting.paintSegment(from + (to - from) * ((i - 1) / 4.0), from + (to - from) * (i / 4.0));
+    for (int i = 1; i <= 4; ++i)
+      painting.paintSegment(from + (to - from) * ((i - 1) / 4.0), from + (to - from) * (i / 4.0));
     painting.finishStroke();
   }
   const QImage& work() const { return painting.workimgview()->image(); }

@@ -55,7 +55,7 @@ TEST_F(PaintingTest, ASegmentClearsExactlyTheBandItCovers) {
         softCaps += qAlpha(p) > 0 && qAlpha(p) < 255;
       }
     }
-  // The corners of the caps' boxes are partly covered; (9, 14) and (30, 15) lie wholly within 2 pixels of an end.
+  // The caps' corners are partly covered; (9, 14) and (30, 15) lie wholly within 2 pixels of an end.
   EXPECT_GE(softCaps, 8);
   EXPECT_EQ(work(9, 14), kClear);
   EXPECT_EQ(work(30, 15), kClear);

@@ -51,7 +51,9 @@ Painting& painting(VorlaneView& view) { return *view.model()->painting(); }
 const StrokeHistory& history(VorlaneView& view) { return view.model()->painting()->history(); }
 
 // The clicked button's centre, in the canvas widget's coordinates.
-QPoint on(VorlaneView& view, QWidget* button) { return button->geometry().center() + view.controlview()->pos(); }
+QPoint on(VorlaneView& view, QWidget* button) {
+  return button->geometry().center() + view.controlview()->pos();
+}
 
 }  // namespace
 
@@ -129,7 +131,8 @@ TEST(VorlaneView, DragAndMouseRecordOneSegmentPerMove) {
   const auto& steps = history(*view).steps();
   ASSERT_EQ(steps.size(), 4u);
   for (size_t i = 1; i < 4; ++i)
-    EXPECT_EQ(std::pair(steps[i].startX, steps[i].startY), std::pair(steps[i - 1].endX, steps[i - 1].endY)) << i;
+    EXPECT_EQ(std::pair(steps[i].startX, steps[i].startY), std::pair(steps[i - 1].endX, steps[i - 1].endY))
+        << i;
   const QPointF end = pictureAt(*view, QPoint(140, 220)), mid = pictureAt(*view, QPoint(120, 260));
   const auto at = [&](QPointF p) { return view->workimgview()->image().pixel(int(p.x()), int(p.y())); };
   EXPECT_EQ(at(end), 0u);
@@ -433,10 +436,12 @@ TEST_P(HistoryIdentity, MatchesAFullReplayFromTheBase) {
   EXPECT_TRUE(matches());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Budgets, HistoryIdentity,
-    testing::Values(HistoryBudgets{StrokeHistory::kDefaultBudget, StrokeHistory::kDefaultCheckpointBudget},
-                    HistoryBudgets{20000u, StrokeHistory::kDefaultCheckpointBudget}, HistoryBudgets{20000u, 200000u}),
-    [](const testing::TestParamInfo<HistoryBudgets>& info) {
-      return "saved" + std::to_string(info.param.saved) + "_checkpoints" + std::to_string(info.param.checkpoints);
-    });
+INSTANTIATE_TEST_SUITE_P(Budgets, HistoryIdentity,
+                         testing::Values(HistoryBudgets{StrokeHistory::kDefaultBudget,
+                                                        StrokeHistory::kDefaultCheckpointBudget},
+                                         HistoryBudgets{20000u, StrokeHistory::kDefaultCheckpointBudget},
+                                         HistoryBudgets{20000u, 200000u}),
+                         [](const testing::TestParamInfo<HistoryBudgets>& info) {
+                           return "saved" + std::to_string(info.param.saved) + "_checkpoints" +
+                                  std::to_string(info.param.checkpoints);
+                         });

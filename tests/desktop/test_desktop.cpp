@@ -53,7 +53,8 @@ TEST_F(DesktopTest, OpensThroughThePickPathAndShowsBusyUntilRenderedInTheNextTur
   EXPECT_FALSE(find<QLabel>("emptyHint")->isVisible());
   EXPECT_EQ(find<QLabel>("photoLabel")->text(), QStringLiteral("wide.png  640 \u00d7 480 px"));
   EXPECT_EQ(painting()->orgimgview()->image().size(), QSize(640, 480));
-  EXPECT_TRUE(same(model()->plate()->baseviewFrame(), canvas::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
+  EXPECT_TRUE(
+      same(model()->plate()->baseviewFrame(), canvas::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
 
   QSignalSpy picked(doc(), &document::SketchDocument::photoPicked);
   QSignalSpy done(doc(), &document::SketchDocument::renderPassFinished);
@@ -91,12 +92,13 @@ TEST_F(DesktopTest, ResizeKeepsZoomAndCentreAndFitAndActualPixelsSetExactFrames)
   EXPECT_NEAR(centreAfter.y(), centreBefore.y(), 0.01);
 
   key(Qt::CTRL | Qt::Key_0);
-  EXPECT_TRUE(same(model()->plate()->baseviewFrame(), canvas::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
+  EXPECT_TRUE(
+      same(model()->plate()->baseviewFrame(), canvas::fitRect(QRectF(plate()->rect()), QSizeF(640, 480))));
   key(Qt::CTRL | Qt::Key_1);
   const QSizeF actual = QSizeF(640, 480) / plate()->devicePixelRatioF();
   EXPECT_NEAR(pictureOnScreen().width(), actual.width(), 1e-3);
   EXPECT_NEAR(pictureOnScreen().height(), actual.height(), 1e-3);
-  EXPECT_NEAR(pictureOnScreen().center().x(), plate()->width() / 2.0, 1e-3);  // smaller than the canvas: centred
+  EXPECT_NEAR(pictureOnScreen().center().x(), plate()->width() / 2.0, 1e-3);  // smaller: centred
   EXPECT_EQ(find<QLabel>("zoomLabel")->text(), QStringLiteral("Zoom 100%"));
   // Zooming out stops at the fit or the actual pixels, whichever is smaller (here the latter), centred.
   for (int i = 0; i < 8; ++i) key(Qt::CTRL | Qt::Key_Minus);

@@ -153,7 +153,8 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   // Named rows; the bundled sample's thumbnails before any photo.
   QStringList names;
   for (int row = 0; row < sketchList()->count(); ++row) names << sketchList()->item(row)->text();
-  EXPECT_EQ(names, QStringList({"Photo", "Pencil", "Sharp Pencil", "Outline", "Chalk", "Relief", "Emboss", "Deboss"}));
+  EXPECT_EQ(names, QStringList({"Photo", "Pencil", "Sharp Pencil", "Outline", "Chalk", "Relief", "Emboss",
+                                "Deboss"}));
   EXPECT_EQ(colourList()->count(), 8);
   for (int row = 0; row < 8; ++row)
     EXPECT_EQ(panel->thumbnail(row), platform::imageWithContentsOfFile(QString("sketchtype%1.jpg").arg(row)));
@@ -163,7 +164,8 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   // A photo with some structure, so that every style looks different.
   QImage photo(400, 300, QImage::Format_RGB32);
   for (int y = 0; y < 300; ++y)
-    for (int x = 0; x < 400; ++x) photo.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, (x / 25 + y / 25) % 2 ? 30 : 220));
+    for (int x = 0; x < 400; ++x)
+      photo.setPixel(x, y, qRgb(x * 255 / 400, y * 255 / 300, (x / 25 + y / 25) % 2 ? 30 : 220));
   ASSERT_TRUE(photo.save(dir_.filePath("s.png")));
   ASSERT_TRUE(open(dir_.filePath("s.png")));
   const QSize box = (QSizeF(desktop::StylePanel::kThumbnailBox) * panel->devicePixelRatioF()).toSize();
@@ -477,7 +479,8 @@ TEST_F(DesktopFilesTest, ExportWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
     QTest::keyClick(type, Qt::Key_Up);
     EXPECT_EQ(name->text(), suggested);
   }));
-  EXPECT_TRUE(QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
+  EXPECT_TRUE(
+      QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
       << suggested.toStdString();
   EXPECT_EQ(QFileInfo(written()).fileName(), suggested);
   EXPECT_EQ(albumFiles(), QStringList{suggested});
@@ -522,8 +525,9 @@ TEST_F(DesktopFilesTest, ExportWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFol
   const auto alerts = platform::AlertView::visibleAlerts();
   ASSERT_EQ(alerts.size(), 1);
   EXPECT_EQ(alerts.first()->title(), "Image Not Saved");
-  EXPECT_EQ(alerts.first()->message(),
-            "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
+  EXPECT_EQ(
+      alerts.first()->message(),
+      "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
   EXPECT_EQ(filesIn(mine), QStringList({"four.jpg", "one.png", "two.jpg"}));
 }
 
@@ -554,7 +558,8 @@ TEST_F(DesktopFilesTest, APaintingSavedWithCtrlSComesBackByDropOpenRecentAndOpen
   ASSERT_TRUE(waitCount(saved, 3));
 
   for (const std::function<void()>& how : std::initializer_list<std::function<void()>>{
-           [&] { EXPECT_TRUE(drop(path)); }, [&] { recentEntry("p.vorlane")->trigger(); }, [&] { openWith(path); }}) {
+           [&] { EXPECT_TRUE(drop(path)); }, [&] { recentEntry("p.vorlane")->trigger(); },
+           [&] { openWith(path); }}) {
     markPasses();
     ASSERT_TRUE(open(writePhoto(dir_, "q.png", 200, 300)));
     EXPECT_EQ(doc()->documentPath(), QString());
@@ -602,9 +607,11 @@ TEST_F(DesktopFilesTest, ExportAtThePhotosOwnSizeRunsAsideAndCancelWritesNothing
   QCoreApplication::processEvents();
   auto* ask = w()->findChild<QDialog*>("exportOptions");
   ASSERT_TRUE(ask && ask->isVisible());
-  EXPECT_EQ(ask->findChild<QRadioButton*>("sizeFull")->text(), QString::fromUtf8("The &photo's own size (2560 \u00d7 1920)"));
+  EXPECT_EQ(ask->findChild<QRadioButton*>("sizeFull")->text(),
+            QString::fromUtf8("The &photo's own size (2560 \u00d7 1920)"));
   QTest::mouseClick(ask->findChild<QRadioButton*>("sizeFull"), Qt::LeftButton);
-  EXPECT_EQ(ask->findChild<QLabel*>("exportResult")->text(), QString::fromUtf8("Writes 2560 \u00d7 1920 pixels as PNG."));
+  EXPECT_EQ(ask->findChild<QLabel*>("exportResult")->text(),
+            QString::fromUtf8("Writes 2560 \u00d7 1920 pixels as PNG."));
   QTest::keyClick(ask, Qt::Key_Return);
   dialogClosed();
   QTest::mouseClick(find<QWidget>("exportNote")->findChild<QPushButton*>("cancelExport"), Qt::LeftButton);
@@ -632,8 +639,9 @@ TEST_F(DesktopFilesTest, ATimeLapseIsWrittenWithTheLengthAndSizeAsked) {
   EXPECT_EQ(side->value(), 320);  // at most the working size
   ask->findChild<QSpinBox*>("duration")->setValue(3);
   side->setValue(161);
-  EXPECT_EQ(ask->findChild<QLabel*>("timelapseResult")->text(),
-            QString::fromUtf8("Writes 160 \u00d7 120 pixels, 3 s at 30 frames a second, as H.264 video (MP4)."));
+  EXPECT_EQ(
+      ask->findChild<QLabel*>("timelapseResult")->text(),
+      QString::fromUtf8("Writes 160 \u00d7 120 pixels, 3 s at 30 frames a second, as H.264 video (MP4)."));
   QTest::keyClick(ask, Qt::Key_Return);
   ASSERT_TRUE(waitCount(finished, 1, 60000));
   ASSERT_TRUE(finished.last().at(0).toBool()) << finished.last().at(1).toString().toStdString();
@@ -645,7 +653,8 @@ TEST_F(DesktopFilesTest, ATimeLapseIsWrittenWithTheLengthAndSizeAsked) {
 TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes) {
   QStringList seeded;
   for (int i = 0; i < 10; ++i) seeded << writePhoto(dir_, QString("r%1.png").arg(i), 40 + i, 30);
-  QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat).setValue("desktop/recentPhotos", seeded);
+  QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat)
+      .setValue("desktop/recentPhotos", seeded);
   start();
   EXPECT_EQ(recentPhotos(), seeded);
   const QList<QAction*> entries = find<QMenu>("recent")->actions();
@@ -693,7 +702,8 @@ TEST_F(DesktopFilesTest, TheOpenDialogStartsInTheFolderLastOpenedFromAcrossStart
     return folder;
   };
   start();
-  EXPECT_EQ(openedIn(), QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)).absolutePath());
+  EXPECT_EQ(openedIn(),
+            QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)).absolutePath());
   ASSERT_TRUE(QDir().mkpath(dir_.filePath("trip")));
   ASSERT_TRUE(open(writePhoto(dir_, "trip/a.png", 64, 48)));
   w()->close();

@@ -60,7 +60,8 @@ TEST_F(DesktopPenTest, PenPressureIsOnByDefaultAndItsSwitchIsRemembered) {
 TEST_F(DesktopPenTest, ThePensEraserRestoresTheSketchAndIsUndoneLikeAnyStroke) {
   startWith(640, 480);
   const QRectF picture = pictureOnScreen();
-  const QPoint a = (picture.center() - QPointF(100, 0)).toPoint(), b = (picture.center() + QPointF(100, 0)).toPoint();
+  const QPoint a = (picture.center() - QPointF(100, 0)).toPoint(),
+               b = (picture.center() + QPointF(100, 0)).toPoint();
   const QPoint mid = pictureAt(picture.center()).toPoint();
   stroke(a, b);
   ASSERT_EQ(qAlpha(workPixel(mid)), 0);

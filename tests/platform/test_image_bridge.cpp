@@ -35,10 +35,12 @@ TEST(GetImageData, BytesOfRedTopLeftOtherFormatsAndARoundTripThroughADeepCopy) {
   ASSERT_TRUE(buffer);
   ASSERT_EQ(buffer->width, 2);
   ASSERT_EQ(buffer->height, 2);
-  const std::vector<std::uint8_t> expect{0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  const std::vector<std::uint8_t> expect{0xFF, 0xFF, 0,    0,    0xFF, 0xFF, 0xFF, 0xFF,
+                                         0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(std::vector<std::uint8_t>(buffer->bytes(), buffer->bytes() + 16), expect);
   // Straight alpha is premultiplied: half-transparent red -> A 0x80, R 0x80.
-  QImage straight(3, 1, QImage::Format_ARGB32), grey(1, 1, QImage::Format_Grayscale8), rgb(1, 1, QImage::Format_RGB32);
+  QImage straight(3, 1, QImage::Format_ARGB32), grey(1, 1, QImage::Format_Grayscale8),
+      rgb(1, 1, QImage::Format_RGB32);
   straight.setPixel(0, 0, qRgba(255, 0, 0, 128));
   straight.setPixel(1, 0, qRgba(0, 0, 0, 0));
   straight.setPixel(2, 0, qRgba(10, 20, 30, 255));
@@ -47,7 +49,8 @@ TEST(GetImageData, BytesOfRedTopLeftOtherFormatsAndARoundTripThroughADeepCopy) {
   const std::pair<QImage, std::vector<std::uint32_t>> cases[] = {
       {straight, {makePixel(128, 128, 0, 0), 0u, makePixel(255, 10, 20, 30)}},
       {grey, {makePixel(255, 7, 7, 7)}}, {rgb, {makePixel(255, 0x10, 0x20, 0x30)}}};
-  for (const auto& [image, words] : cases) EXPECT_EQ(GetImageData(image).value().pixels, words) << image.format();
+  for (const auto& [image, words] : cases)
+    EXPECT_EQ(GetImageData(image).value().pixels, words) << image.format();
   testing::internal::CaptureStderr();
   EXPECT_FALSE(GetImageData(QImage()));
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Context not created!");
@@ -156,7 +159,8 @@ TEST(StylePipelineInto, KeptMemoryOfAnotherSizeIsResizedNotTrusted) {
     std::vector<std::uint32_t> out(photo.pixels.size(), 0xDEADBEEFu);
     ASSERT_TRUE(sketch::runStylePipeline(photo, 4, texture, plane, out.data(), grey));
     EXPECT_EQ(out, expect->pixels);
-    EXPECT_EQ(std::tuple(plane.width, plane.height, plane.data), std::tuple(size.width(), size.height(), expectPlane.data));
+    EXPECT_EQ(std::tuple(plane.width, plane.height, plane.data),
+              std::tuple(size.width(), size.height(), expectPlane.data));
     std::vector<std::uint32_t> kept(out.size(), 7u);
     EXPECT_FALSE(sketch::runStylePipeline(photo, 8, texture, plane, kept.data(), grey));
     EXPECT_EQ(kept, std::vector<std::uint32_t>(out.size(), 7u));

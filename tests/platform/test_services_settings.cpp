@@ -54,7 +54,8 @@ TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesRepor
   const QByteArray text = contents(path);
   EXPECT_TRUE(text.contains("currenttype=2") && text.contains("rated=true")) << text.constData();
   UserDefaults later(path);
-  for (auto [key, value] : {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
+  for (auto [key, value] :
+       {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
     EXPECT_EQ(later.integerForKey(key), value) << key;
   later.setIntegerForKey(1, "");
   EXPECT_FALSE(later.lastWriteSucceeded());
@@ -73,7 +74,8 @@ TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesRepor
   UserDefaults::setStorageFile(dir.filePath("a.ini"));
   EXPECT_EQ(standard.integerForKey("currenttype"), 3);
   UserDefaults::setStorageFile({});
-  const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
+  const QString expected =
+      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
   EXPECT_EQ(standard.fileName(), expected);
   EXPECT_TRUE(expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
 }

@@ -39,7 +39,9 @@ QString fakeProgram(const QString& path, const QByteArray& script) {
 
 class SaveShareTest : public ScreenTest {
  protected:
-  static QString album() { return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vorlane"; }
+  static QString album() {
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vorlane";
+  }
   void SetUp() override { ScreenTest::SetUp(), QFile::remove(album()), QDir(album()).removeRecursively(); }
   void TearDown() override { qputenv("PATH", path_), QFile::remove(album()), ScreenTest::TearDown(); }
   canvas::VorlaneView* view() { return controller_->workview(); }
@@ -131,7 +133,8 @@ TEST_F(SaveShareTest, SaveAndShareDeliverThePaintingAtPhotoSizeOrSayWhyNot) {
   writeFile(album(), "not a folder");
   const QString reason = save(false);
   EXPECT_FALSE(reason.isEmpty());
-  EXPECT_ALERT("Image Not Saved", QStringLiteral("The image could not be saved to your album: %1.").arg(reason), "OK");
+  EXPECT_ALERT("Image Not Saved",
+               QStringLiteral("The image could not be saved to your album: %1.").arg(reason), "OK");
   EXPECT_EQ(view()->workimgview()->image(), work);
   EXPECT_EQ(view()->model()->painting()->history().currentstep(), step);
   EXPECT_TRUE(QFileInfo(album()).isFile());
@@ -266,7 +269,8 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   EXPECT_EQ(through.path, QFileInfo(dir.filePath("new.png")).absoluteFilePath());
   EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(8, 6));
   ASSERT_TRUE(document::writePictureFile(makePhoto(10, 4), dir.filePath("chain.png")).ok);
-  EXPECT_TRUE(QFileInfo(dir.filePath("link.png")).isSymLink() && QFileInfo(dir.filePath("chain.png")).isSymLink());
+  EXPECT_TRUE(QFileInfo(dir.filePath("link.png")).isSymLink() &&
+              QFileInfo(dir.filePath("chain.png")).isSymLink());
   EXPECT_EQ(QImageReader(dir.filePath("new.png")).size(), QSize(10, 4));
   // A read-only file is not replaced (only where permissions bind: not for root).
   if (::geteuid() != 0) {
@@ -281,7 +285,8 @@ TEST_F(ScreenTest, PictureFileByItsSuffixReplacesWholeOrNotAtAll) {
   const QByteArray oldBytes = bytesOf(old);
   QImage noise(900, 900, QImage::Format_RGB32);
   for (int y = 0; y < noise.height(); ++y)
-    for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
+    for (int x = 0; x < noise.width(); ++x)
+      noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
   struct rlimit limit {};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
   const struct rlimit small { rlim_t(oldBytes.size() + 4096), limit.rlim_max };
