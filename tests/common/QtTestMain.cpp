@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
   qputenv("XDG_CACHE_HOME", (root + "/cache").toUtf8());
   qputenv("XDG_PICTURES_DIR", (root + "/Pictures").toUtf8());
   qputenv("XDG_RUNTIME_DIR", (root + "/runtime").toUtf8());
-  QDir(root + "/runtime").setPath(root + "/runtime");
-  QFile::setPermissions(root + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile::setPermissions(root + "/runtime",
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
   testing::InitGoogleTest(&argc, argv);
   TestApplication app(argc, argv);

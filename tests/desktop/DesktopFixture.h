@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The desktop window under test: started on a private settings file, driven
-// with real key and mouse events; a flat photo to open and the helpers that
-// open it through the file dialog and paint strokes on the canvas.
+// The desktop window under test: started on a private settings file, driven with real key and
+// mouse events; a flat photo to open and the helpers that open it through the file dialog and
+// paint strokes on the canvas.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -18,7 +18,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <optional>
 
@@ -39,11 +38,11 @@ namespace desktop_test {
 
 inline constexpr QRgb kRed = 0xffd02020;
 
-// A flat red photo: photo A is red, every sketch style is grey.
+// A flat red photo (photo A is red, every sketch style grey), with some edges for the styles.
 inline QString writePhoto(const QTemporaryDir& dir, const QString& name, int w, int h) {
   QImage image(w, h, QImage::Format_RGB32);
   image.fill(kRed);
-  for (int y = 0; y < h; y += 16) image.setPixel(w / 2, y, qRgb(20, 20, 20));  // some edges for the styles
+  for (int y = 0; y < h; y += 16) image.setPixel(w / 2, y, qRgb(20, 20, 20));
   const QString path = dir.filePath(name);
   return image.save(path) ? path : QString();
 }
@@ -59,9 +58,9 @@ inline ::testing::AssertionResult same(const QRectF& a, const QRectF& b) {
   if (std::abs(a.x() - b.x()) < e && std::abs(a.y() - b.y()) < e && std::abs(a.width() - b.width()) < e &&
       std::abs(a.height() - b.height()) < e)
     return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << "(" << a.x() << ", " << a.y() << ", " << a.width() << " x " << a.height() << ") vs (" << b.x()
-         << ", " << b.y() << ", " << b.width() << " x " << b.height() << ")";
+  return ::testing::AssertionFailure() << "(" << a.x() << ", " << a.y() << ", " << a.width() << " x "
+                                       << a.height() << ") vs (" << b.x() << ", " << b.y() << ", " << b.width()
+                                       << " x " << b.height() << ")";
 }
 
 class DesktopTest : public ::testing::Test {
@@ -92,9 +91,14 @@ class DesktopTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     return window_.get();
   }
+  // A start with a w x h photo opened.
+  void startWith(int w, int h, const char* name = "p.png") {
+    start();
+    ASSERT_TRUE(open(writePhoto(dir_, name, w, h)));
+  }
   desktop::DesktopWindow* w() { return window_.get(); }
-  // A widget, action or object of the window by its type and name, as the user
-  // knows it by what it is and where it sits.
+  document::SketchDocument* doc() { return window_->document(); }
+  // A widget, action or object of the window by its type and name, as the user knows it.
   template <class T>
   T* find(const QString& name = {}) {
     T* found = window_->findChild<T*>(name);
@@ -103,6 +107,7 @@ class DesktopTest : public ::testing::Test {
   }
   canvas::PlateView* plate() { return find<canvas::PlateView>(); }
   canvas::CanvasModel* model() { return plate()->model(); }
+  canvas::Painting* painting() { return model()->painting(); }
   QAction* action(const char* name) { return find<QAction>(name); }
   desktop::StylePanel* stylePanel() { return find<desktop::StylePanel>(); }
   QListWidget* sketchList() { return stylePanel()->sketchList(); }
@@ -117,18 +122,26 @@ class DesktopTest : public ::testing::Test {
     QTest::keyClick(window_.get(), k.key(), k.keyboardModifiers());
     QCoreApplication::processEvents();
   }
+  // A dialog has closed: it goes, and the window manager gives the window the focus back.
+  void dialogClosed() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::setActiveWindow(window_.get());
+  }
+  // Types path whole into a file dialog's name field and presses Return, as a user may.
+  static void choose(QFileDialog* dialog, const QString& path) {
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+  }
   // Opens a photo the way a user does: Ctrl+O, the file chosen in the dialog.
   bool open(const QString& path) {
-    QSignalSpy done(window_->document(), &document::SketchDocument::renderPassFinished);
+    QSignalSpy done(doc(), &document::SketchDocument::renderPassFinished);
     key(Qt::CTRL | Qt::Key_O);
     auto* dialog = window_->findChild<QFileDialog*>();
     if (!dialog || !dialog->isVisible()) return false;
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    if (!name) return false;
-    name->setText(path);  // typed whole, as a user may
-    QTest::keyClick(name, Qt::Key_Return);
+    choose(dialog, path);
     const bool ok = done.wait(20000) && done.last().at(0).toBool();
-    QApplication::setActiveWindow(window_.get());  // the window manager's part when a dialog closes
+    QApplication::setActiveWindow(window_.get());
     return ok;
   }
   // A left-button stroke between two canvas points.
@@ -138,15 +151,15 @@ class DesktopTest : public ::testing::Test {
     QTest::mouseRelease(plate(), Qt::LeftButton, {}, to);
   }
   QRectF pictureOnScreen() {
-    return canvas::fitRect(model()->plate()->baseviewFrame(),
-                           QSizeF(model()->painting()->orgimgview()->image().size()));
+    return canvas::fitRect(model()->plate()->baseviewFrame(), QSizeF(painting()->orgimgview()->image().size()));
   }
   // The picture point shown at a canvas point.
   QPointF pictureAt(QPointF p) {
     const QRectF r = pictureOnScreen();
-    const QSize s = model()->painting()->orgimgview()->image().size();
+    const QSize s = painting()->orgimgview()->image().size();
     return QPointF((p.x() - r.x()) * s.width() / r.width(), (p.y() - r.y()) * s.height() / r.height());
   }
+  QRgb workPixel(QPoint pictureAt) { return painting()->workimgview()->image().pixel(pictureAt); }
 
   QTemporaryDir dir_;
   vorlane_test::FakeClock clock_;  // the prompts' timers run on it

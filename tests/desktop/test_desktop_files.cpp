@@ -1,25 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop window's style panel and files, driven with real events: the
-// thumbnails of the open photo, choosing styles by mouse and keys, the question
-// before a changed painting is given up (every trigger, every answer), Export,
-// Open Recent and the folders the dialogs remember.
+// The desktop window's style panel and files, driven with real events: the thumbnails of the open
+// photo, choosing styles by mouse and keys, the question before a changed painting is given up
+// (every trigger, every answer), Export, Open Recent and the folders the dialogs remember.
 #include <QComboBox>
 #include <QFileOpenEvent>
 #include <QImageReader>
-#include <QProgressBar>
-#include <QRadioButton>
-#include <QSpinBox>
 #include <QMenu>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
-#include <cmath>
+#include <QSpinBox>
 #include <functional>
 
 #include "DesktopFixture.h"
-#include "desktop/StylePanel.h"
 #include "document/PaintingFile.h"
-#include "document/SaveShare.h"
 #include "document/StyleRenderer.h"
 #include "document/StyleThumbnails.h"
 #include "platform/widgets/CameraCapture.h"
@@ -28,13 +23,9 @@ namespace {
 
 using namespace desktop_test;
 
-QString album() {
-  return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vorlane";
-}
-
-QStringList albumFiles() {
-  return QDir(album()).entryList({"*.png"}, QDir::Files);
-}
+QString album() { return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Vorlane"; }
+QStringList albumFiles() { return QDir(album()).entryList({"*.png"}, QDir::Files); }
+QStringList filesIn(const QString& dir) { return QDir(dir).entryList(QDir::Files | QDir::Hidden); }
 
 class DesktopFilesTest : public DesktopTest {
  protected:
@@ -48,36 +39,41 @@ class DesktopFilesTest : public DesktopTest {
     QFile::remove(album());
     DesktopTest::TearDown();
   }
-  document::SketchDocument* doc() { return w()->document(); }
-  // Answers the Export Picture question with the working size (or the given
-  // choice); quality 0: the question must not ask one (a PNG).
-  bool acceptOptions(int quality, int offered, const char* size = "sizeWorking") {
+  // The file dialog of that name, when it is up.
+  QFileDialog* fileDialog(const char* name) {
     QCoreApplication::processEvents();
-    auto* ask = w()->findChild<QDialog*>("exportOptions");
-    if (!ask || !ask->isVisible()) return false;
-    auto* jpegQuality = ask->findChild<QSpinBox*>("jpegQuality");
-    if (jpegQuality->isVisibleTo(ask) != (quality != 0)) return false;
-    if (quality && jpegQuality->value() != offered) return false;
-    if (quality) jpegQuality->setValue(quality);
-    QTest::mouseClick(ask->findChild<QRadioButton*>(size), Qt::LeftButton);
-    QTest::keyClick(ask, Qt::Key_Return);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::setActiveWindow(w());
-    return true;
-  }
-  // The Save Painting dialog, when it is up.
-  QFileDialog* saveDialog() {
-    QCoreApplication::processEvents();
-    auto* dialog = w()->findChild<QFileDialog*>("saveAsDialog");
+    auto* dialog = w()->findChild<QFileDialog*>(name);
     return dialog && dialog->isVisible() ? dialog : nullptr;
   }
   void acceptSaveDialog(QFileDialog* dialog, const QString& path) {
     ASSERT_NE(dialog, nullptr);
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::setActiveWindow(w());
+    choose(dialog, path);
+    dialogClosed();
+  }
+  // Ctrl+E, a look at the dialog, the name typed (none: the suggestion kept), then the size (and,
+  // for a JPEG, the quality offered and the one given) answered in the Export Picture question.
+  ::testing::AssertionResult exportAs(const QString& name, int quality = 0, int offered = 92,
+                                      const std::function<void(QFileDialog*)>& look = {},
+                                      const char* size = "sizeWorking") {
+    dialogClosed();
+    key(Qt::CTRL | Qt::Key_E);
+    QFileDialog* dialog = fileDialog("exportDialog");
+    if (!dialog) return ::testing::AssertionFailure() << "no dialog";
+    folder_ = dialog->directory().absolutePath();
+    if (look) look(dialog);
+    if (!name.isEmpty()) dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+    QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    auto* ask = w()->findChild<QDialog*>("exportOptions");
+    if (!ask || !ask->isVisible()) return ::testing::AssertionFailure() << "no options asked";
+    auto* jpegQuality = ask->findChild<QSpinBox*>("jpegQuality");
+    if (jpegQuality->isVisibleTo(ask) != (quality != 0) || (quality && jpegQuality->value() != offered))
+      return ::testing::AssertionFailure() << "the quality asked " << jpegQuality->value();
+    if (quality) jpegQuality->setValue(quality);
+    QTest::mouseClick(ask->findChild<QRadioButton*>(size), Qt::LeftButton);
+    QTest::keyClick(ask, Qt::Key_Return);
+    dialogClosed();
+    return ::testing::AssertionSuccess();
   }
   // A stroke across the middle of the picture: the painting is changed.
   void paint() {
@@ -85,8 +81,6 @@ class DesktopFilesTest : public DesktopTest {
     stroke(mid - QPoint(60, 0), mid + QPoint(60, 0));
     ASSERT_TRUE(doc()->isModified());
   }
-  std::unique_ptr<QSignalSpy> passes_;
-  qsizetype marked_ = 0;
   QMessageBox* question() {
     QCoreApplication::processEvents();
     return openQuestion();
@@ -127,16 +121,15 @@ class DesktopFilesTest : public DesktopTest {
         paths << QDir::fromNativeSeparators(entry->statusTip());
     return paths;
   }
-  QAction* recentEntry(const QString& fileName) {
+  QAction* recentEntry(const QString& text) {
     for (QAction* entry : find<QMenu>("recent")->actions())
-      if (entry->text().endsWith(fileName)) return entry;
+      if (entry->text().endsWith(text)) return entry;
     return nullptr;
   }
-  // Marks the render passes so far; the next wait is for a pass after the mark,
-  // which may have ended while the events of a click were being handled.
+  // Marks the render passes so far; the next wait is for a pass after the mark, which may have
+  // ended while the events of a click were being handled.
   void markPasses() {
-    if (!passes_)
-      passes_ = std::make_unique<QSignalSpy>(doc(), &document::SketchDocument::renderPassFinished);
+    if (!passes_) passes_ = std::make_unique<QSignalSpy>(doc(), &document::SketchDocument::renderPassFinished);
     marked_ = passes_->count();
   }
   bool waitForRender() {
@@ -149,6 +142,9 @@ class DesktopFilesTest : public DesktopTest {
     const QList<QListWidgetItem*> items = list->selectedItems();
     return items.size() == 1 ? list->row(items.first()) : -1;
   }
+  std::unique_ptr<QSignalSpy> passes_;
+  qsizetype marked_ = 0;
+  QString folder_;  // where the last export dialog opened
 };
 
 TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) {
@@ -173,13 +169,12 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   ASSERT_TRUE(photo.save(dir_.filePath("s.png")));
   ASSERT_TRUE(open(dir_.filePath("s.png")));
   const QSize box = (QSizeF(desktop::StylePanel::kThumbnailBox) * panel->devicePixelRatioF()).toSize();
-  const QImage small = document::StyleThumbnails::smallCopy(doc()->orgimg(), box);
-  QList<QImage> expected{small};
+  QList<QImage> expected{document::StyleThumbnails::smallCopy(doc()->orgimg(), box)};
   document::StyleRenderer renderer;
   renderer.setTextureName(doc()->textureName());
   for (int style = 1; style <= 7; ++style) {
     sketch::GrayPlane plane;
-    expected << renderer.render(small, style, plane, nullptr).value_or(QImage());
+    expected << renderer.render(expected.first(), style, plane, nullptr).value_or(QImage());
   }
   ASSERT_TRUE(QTest::qWaitFor([&] { return panel->thumbnail(7) == expected.at(7); }, 10000));
   for (int row = 0; row < 8; ++row) EXPECT_EQ(panel->thumbnail(row), expected.at(row)) << row;
@@ -206,10 +201,6 @@ TEST_F(DesktopFilesTest, StyleListsShowThePhotoInEveryStyleAndTheChoiceInForce) 
   EXPECT_EQ(doc()->currentAtype(), 2);
   EXPECT_EQ(platform::UserDefaults::standardUserDefaults().integerForKey("currentAtype"), 2);
   EXPECT_EQ(selectedRow(colourList()), 2);
-  // Photo A is the second style's rendering of the photo.
-  sketch::GrayPlane plane;
-  EXPECT_EQ(model()->painting()->orgimgview()->image(),
-            renderer.render(doc()->orgimg(), 2, plane, nullptr).value());
   // The choice in force is drawn in the window's highlight whether or not its list has the focus.
   EXPECT_EQ(sketchList()->palette().color(QPalette::Inactive, QPalette::Highlight),
             w()->palette().color(QPalette::Active, QPalette::Highlight));
@@ -230,6 +221,7 @@ class QuestionTest : public DesktopFilesTest {
     other_ = writePhoto(dir_, "other.png", 200, 300);
     QSettings(platform::UserDefaults::storageFile(), QSettings::IniFormat)
         .setValue("desktop/recentPhotos", QStringList{other_});
+    startWith(320, 240);
   }
   QList<Trigger> triggers() {
     auto opened = [this] { return waitForRender() && doc()->photoName() == "other.png"; };
@@ -239,19 +231,23 @@ class QuestionTest : public DesktopFilesTest {
            auto* dialog = w()->findChild<QFileDialog*>();
            const bool shown = dialog && dialog->isVisible();
            if (dialog) dialog->reject();
-           QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-           QApplication::setActiveWindow(w());
+           dialogClosed();
            return shown;
          }},
         {"drop", "opening other.png", [this] { EXPECT_TRUE(drop(other_)); }, opened},
         {"open with", "opening other.png", [this] { openWith(other_); }, opened},
-        {"recent", "opening other.png", [this] { recentEntry("other.png")->trigger(); }, opened},
+        {"recent", "opening other.png",
+         [this] {
+           QAction* entry = recentEntry("other.png");
+           ASSERT_NE(entry, nullptr);
+           entry->trigger();
+         },
+         opened},
         {"quit", "quitting", [this] { key(Qt::CTRL | Qt::Key_Q); }, [this] { return !w()->isVisible(); }},
     };
     // Only where a camera is attached (never on a build machine): its view opens.
     if (platform::CameraCapture::isAvailable())
-      list.insert(1, {"take photo", "taking a photo", [this] { action("takePhoto")->trigger(); },
-                      [this] {
+      list.insert(1, {"take photo", "taking a photo", [this] { action("takePhoto")->trigger(); }, [this] {
                         auto* camera = w()->findChild<platform::CameraCapture*>();
                         const bool shown = camera && camera->isVisible();
                         if (camera) camera->deleteLater();
@@ -263,13 +259,8 @@ class QuestionTest : public DesktopFilesTest {
 };
 
 TEST_F(QuestionTest, NoQuestionWhileNothingChanged) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   for (const Trigger& t : triggers()) {
     SCOPED_TRACE(t.name);
-    if (QString(t.name) == "recent") {
-      ASSERT_TRUE(recentEntry("other.png"));
-    }
     markPasses();
     t.fire();
     EXPECT_EQ(question(), nullptr);
@@ -278,8 +269,6 @@ TEST_F(QuestionTest, NoQuestionWhileNothingChanged) {
 }
 
 TEST_F(QuestionTest, CancelChangesNothingAndDiscardGoesOnWithoutSaving) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
   const QImage painting = model()->renderFinalPicture();
   for (const Trigger& t : triggers()) {
@@ -288,9 +277,9 @@ TEST_F(QuestionTest, CancelChangesNothingAndDiscardGoesOnWithoutSaving) {
     QMessageBox* box = question();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QString("Save changes to the painting before %1?").arg(t.before));
-    EXPECT_EQ(box->button(QMessageBox::Save)->text(), "Save");
-    EXPECT_EQ(box->button(QMessageBox::Discard)->text(), "Discard");
-    EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), "Cancel");
+    EXPECT_EQ(QStringList({box->button(QMessageBox::Save)->text(), box->button(QMessageBox::Discard)->text(),
+                           box->button(QMessageBox::Cancel)->text()}),
+              QStringList({"Save", "Discard", "Cancel"}));
     EXPECT_EQ(box->windowModality(), Qt::WindowModal);
     answer(QMessageBox::Cancel);
     QTest::qWait(20);
@@ -298,10 +287,9 @@ TEST_F(QuestionTest, CancelChangesNothingAndDiscardGoesOnWithoutSaving) {
     EXPECT_TRUE(w()->isVisible());
     EXPECT_EQ(w()->findChild<QFileDialog*>(), nullptr);
     EXPECT_EQ(doc()->photoName(), "p.png");
-    EXPECT_EQ(doc()->currenttype(), 1);
-    EXPECT_EQ(doc()->currentAtype(), 0);
-    EXPECT_EQ(selectedRow(sketchList()), 1);
-    EXPECT_EQ(selectedRow(colourList()), 0);
+    EXPECT_EQ(std::tuple(doc()->currenttype(), doc()->currentAtype(), selectedRow(sketchList()),
+                         selectedRow(colourList())),
+              std::tuple(1, 0, 1, 0));
     EXPECT_TRUE(doc()->isModified());
     EXPECT_EQ(model()->renderFinalPicture(), painting);
   }
@@ -317,8 +305,6 @@ TEST_F(QuestionTest, CancelChangesNothingAndDiscardGoesOnWithoutSaving) {
 }
 
 TEST_F(QuestionTest, SaveSavesTheDocumentThenGoesOn) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   for (const Trigger& t : triggers()) {
     SCOPED_TRACE(t.name);
     if (!doc()->isModified()) paint();
@@ -326,12 +312,11 @@ TEST_F(QuestionTest, SaveSavesTheDocumentThenGoesOn) {
     QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
     markPasses();
     t.fire();
-    const QString known = doc()->documentPath();
+    QString path = doc()->documentPath();
     answer(QMessageBox::Save);
-    QString path = known;
-    if (known.isEmpty()) {
+    if (path.isEmpty()) {
       // A painting without a document asks for its name first: the photo's, in the photo's folder.
-      auto* dialog = saveDialog();
+      QFileDialog* dialog = fileDialog("saveAsDialog");
       ASSERT_NE(dialog, nullptr);
       EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir_.path()).absolutePath());
       EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(),
@@ -339,7 +324,7 @@ TEST_F(QuestionTest, SaveSavesTheDocumentThenGoesOn) {
       path = dir_.filePath(QString("%1.vorlane").arg(t.name).replace(' ', '-'));
       acceptSaveDialog(dialog, path);
     } else {
-      EXPECT_EQ(saveDialog(), nullptr);  // a document with a name is saved without asking
+      EXPECT_EQ(fileDialog("saveAsDialog"), nullptr);  // a document with a name is saved without asking
     }
     ASSERT_TRUE(waitCount(saved, 1));
     ASSERT_TRUE(saved.first().at(0).toBool()) << saved.first().at(1).toString().toStdString();
@@ -352,17 +337,14 @@ TEST_F(QuestionTest, SaveSavesTheDocumentThenGoesOn) {
 }
 
 TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
-  // A folder that cannot be: a file has its name.
-  QFile blocker(dir_.filePath("blocker"));
+  QFile blocker(dir_.filePath("blocker"));  // a folder that cannot be: a file has its name
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_Q);
   answer(QMessageBox::Save);
-  acceptSaveDialog(saveDialog(), dir_.filePath("blocker/p.vorlane"));
+  acceptSaveDialog(fileDialog("saveAsDialog"), dir_.filePath("blocker/p.vorlane"));
   ASSERT_TRUE(waitCount(saved, 1));
   EXPECT_FALSE(saved.first().at(0).toBool());
   const auto alerts = platform::AlertView::visibleAlerts();
@@ -379,7 +361,7 @@ TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
   EXPECT_TRUE(w()->isVisible());
   // A name that can be written: this time the save goes through and the window closes.
   answer(QMessageBox::Save);
-  acceptSaveDialog(saveDialog(), dir_.filePath("p.vorlane"));
+  acceptSaveDialog(fileDialog("saveAsDialog"), dir_.filePath("p.vorlane"));
   ASSERT_TRUE(waitCount(saved, 2));
   EXPECT_TRUE(saved.last().at(0).toBool());
   EXPECT_FALSE(w()->isVisible());
@@ -387,18 +369,14 @@ TEST_F(QuestionTest, AFailedSaveIsShownThenTheQuestionComesBack) {
 }
 
 TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggersWait) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
   QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_Q);
-  ASSERT_NE(question(), nullptr);
   answer(QMessageBox::Save);
   // Right after the name is given, while the file is written: another stroke, and another trigger.
-  auto* dialog = saveDialog();
+  QFileDialog* dialog = fileDialog("saveAsDialog");
   ASSERT_NE(dialog, nullptr);
-  bool during = false;
-  bool refused = false;
+  bool during = false, refused = false;
   QObject::connect(dialog, &QFileDialog::fileSelected, [&] {
     during = saved.isEmpty();
     const QPoint mid = pictureOnScreen().center().toPoint();
@@ -416,8 +394,7 @@ TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggers
   EXPECT_EQ(again->text(), "Save changes to the painting before quitting?");
   EXPECT_TRUE(w()->isVisible());
   EXPECT_EQ(doc()->photoName(), "p.png");
-  // The document has its name now: Save writes it without asking.
-  answer(QMessageBox::Save);
+  answer(QMessageBox::Save);  // the document has its name now: written without asking
   ASSERT_TRUE(waitCount(saved, 2));
   EXPECT_FALSE(w()->isVisible());
   const std::optional<document::PaintingRecord> record = document::readPaintingFile(dir_.filePath("p.vorlane"));
@@ -426,10 +403,8 @@ TEST_F(QuestionTest, StrokesDuringTheAnswersSaveAreAskedForAgainAndOtherTriggers
 }
 
 TEST_F(QuestionTest, AnotherStyleNeverAsksAndKeepsThePainting) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   paint();
-  const std::vector<canvas::StrokeSegment> strokes = model()->painting()->history().steps();
+  const std::vector<canvas::StrokeSegment> strokes = painting()->history().steps();
   markPasses();
   clickRow(sketchList(), 4);
   EXPECT_EQ(question(), nullptr);
@@ -440,17 +415,16 @@ TEST_F(QuestionTest, AnotherStyleNeverAsksAndKeepsThePainting) {
   QTest::keyClick(colourList(), Qt::Key_Return);
   EXPECT_EQ(question(), nullptr);
   ASSERT_TRUE(waitForRender());
-  EXPECT_EQ(doc()->currenttype(), 4);
-  EXPECT_EQ(doc()->currentAtype(), 5);
-  EXPECT_EQ(model()->painting()->history().steps(), strokes);
+  EXPECT_EQ(std::pair(doc()->currenttype(), doc()->currentAtype()), std::pair(4, 5));
+  EXPECT_EQ(painting()->history().steps(), strokes);
   EXPECT_EQ(doc()->paintingRecord().steps.size(), 3u);
   EXPECT_TRUE(doc()->isModified());
   EXPECT_EQ(action("undo")->text(), "&Undo Style Change");
 }
 
+// "Open with" waits for an open dialog to close, and for a stroke to end; then they come in
+// order (the first asks, the second replaces it before its render: the last one handed over shows).
 TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
   key(Qt::CTRL | Qt::Key_O);
   auto* dialog = w()->findChild<QFileDialog*>();
   ASSERT_TRUE(dialog && dialog->isVisible());
@@ -461,8 +435,6 @@ TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
   dialog->reject();
   ASSERT_TRUE(waitForRender());
   EXPECT_EQ(doc()->photoName(), "other.png");
-  // ... and for a stroke to end; then they come in order (the first asks, the
-  // second replaces it before its render, so the last one handed over is shown).
   QApplication::setActiveWindow(w());
   const QString third = writePhoto(dir_, "third.png", 90, 60);
   const QPoint at = pictureOnScreen().center().toPoint();
@@ -485,121 +457,99 @@ TEST_F(QuestionTest, OpenWithWaitsForAnOpenDialogToClose) {
 }
 
 TEST_F(DesktopFilesTest, ExportWritesPngOrJpegAtTheWorkingSizeAndRemembersItsFolder) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  startWith(320, 240);
   paint();
   EXPECT_TRUE(w()->isWindowModified());
-  auto saveAs = [this](const QString& typed, QString* folder, bool chooseJpeg = false, int quality = 0,
-                       int offered = 92) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the last dialog
-    QApplication::setActiveWindow(w());  // the window manager's part when a dialog closes
-    QSignalSpy done(doc(), &document::SketchDocument::saveFinished);
-    key(Qt::CTRL | Qt::Key_E);
-    auto* dialog = w()->findChild<QFileDialog*>("exportDialog");
-    if (!dialog || !dialog->isVisible()) return QString("no dialog");
-    *folder = dialog->directory().absolutePath();
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    if (typed.isEmpty()) {  // the suggestion as it stands, after a look at JPEG
-      auto* type = dialog->findChild<QComboBox*>("fileTypeCombo");
-      const QString png = name->text();
-      QTest::keyClick(type, Qt::Key_Down);
-      const QString jpg = name->text();
-      QTest::keyClick(type, Qt::Key_Up);
-      if (!png.endsWith(".png") || jpg != png.chopped(4) + ".jpg" || name->text() != png)
-        return QString("suggestion did not follow the type: %1, %2, %3").arg(png, jpg, name->text());
-      const QString suggested = name->text();
-      QTest::keyClick(name, Qt::Key_Return);
-      if (!acceptOptions(0, 92)) return QString("no options asked");
-      if (!waitCount(done, 1)) return QString("no save");
-      return suggested;
-    }
-    if (chooseJpeg) QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
-    name->setText(typed);
-    QTest::keyClick(name, Qt::Key_Return);
-    // The size and, for a JPEG, the quality are asked next, offering the last ones given.
-    if (!acceptOptions(quality, offered)) return QString("no options asked, or not as expected");
-    if (!waitCount(done, 1)) return QString("no save");
-    return done.first().at(0).toBool() ? done.first().at(1).toString()
-                                       : "failed: " + done.first().at(1).toString();
+  QSignalSpy done(doc(), &document::SketchDocument::saveFinished);
+  int saves = 0;
+  const auto written = [&] {
+    ++saves;
+    if (!waitCount(done, saves)) return QString("no save");
+    return (done.at(saves - 1).at(0).toBool() ? "" : "failed: ") + done.at(saves - 1).at(1).toString();
   };
-  QString folder;
-  // The first time in the album, with the name Save would give.
-  const QString suggested = saveAs({}, &folder);
-  EXPECT_EQ(folder, QDir(album()).absolutePath());
+  // The first time in the album, with the name Save would give; the suggestion follows the type.
+  QString suggested;
+  ASSERT_TRUE(exportAs({}, 0, 92, [&](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir(album()).absolutePath());
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    auto* type = dialog->findChild<QComboBox*>("fileTypeCombo");
+    suggested = name->text();
+    QTest::keyClick(type, Qt::Key_Down);
+    EXPECT_EQ(name->text(), suggested.chopped(4) + ".jpg");
+    QTest::keyClick(type, Qt::Key_Up);
+    EXPECT_EQ(name->text(), suggested);
+  }));
   EXPECT_TRUE(
       QRegularExpression(R"(^Vorlane \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.png$)").match(suggested).hasMatch())
       << suggested.toStdString();
+  EXPECT_EQ(QFileInfo(written()).fileName(), suggested);
   EXPECT_EQ(albumFiles(), QStringList{suggested});
-  // A picture written elsewhere is not the document saved.
-  EXPECT_TRUE(doc()->isModified());
+  EXPECT_TRUE(doc()->isModified());  // a picture written elsewhere is not the document saved
   EXPECT_TRUE(w()->isWindowModified());
 
   paint();
   const QImage painting = model()->renderFinalPicture();
-  ASSERT_TRUE(QDir().mkpath(dir_.filePath("mine")));
-  const QString png = saveAs(dir_.filePath("mine/one.png"), &folder);
+  const QString mine = dir_.filePath("mine");
+  ASSERT_TRUE(QDir().mkpath(mine));
+  ASSERT_TRUE(exportAs(mine + "/one.png"));
+  const QString png = written();
   EXPECT_EQ(QImageReader(png).format(), "png");
   EXPECT_EQ(QImage(png).convertToFormat(painting.format()), painting);
   EXPECT_TRUE(find<QWidget>("savedNote")->isVisible());
-  // Next time the dialog opens where the last picture went.
-  const QString jpeg = saveAs("two.jpg", &folder, false, 40);
-  EXPECT_EQ(folder, QDir(dir_.filePath("mine")).absolutePath());
-  EXPECT_EQ(jpeg, QDir(dir_.filePath("mine")).absoluteFilePath("two.jpg"));
-  QImageReader reader(jpeg);
-  EXPECT_EQ(reader.format(), "jpeg");
-  EXPECT_EQ(reader.size(), QSize(320, 240));
-  // A name without a suffix gets the chosen type's.
-  const QString typeless = saveAs("four", &folder, true, 95, 40);
-  EXPECT_EQ(typeless, QDir(dir_.filePath("mine")).absoluteFilePath("four.jpg"));
+  // Next time the dialog opens where the last picture went; the last quality given is offered.
+  ASSERT_TRUE(exportAs("two.jpg", 40));
+  EXPECT_EQ(folder_, QDir(mine).absolutePath());
+  const QString jpeg = written();
+  EXPECT_EQ(jpeg, QDir(mine).absoluteFilePath("two.jpg"));
+  EXPECT_EQ(QImageReader(jpeg).format(), "jpeg");
+  EXPECT_EQ(QImageReader(jpeg).size(), QSize(320, 240));
+  ASSERT_TRUE(exportAs("four", 95, 40, [](QFileDialog* dialog) {  // without a suffix: the chosen type's
+    QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+  }));
+  const QString typeless = written();
+  EXPECT_EQ(typeless, QDir(mine).absoluteFilePath("four.jpg"));
   EXPECT_EQ(QImageReader(typeless).format(), "jpeg");
-  // The quality asked for is the quality written: 40 makes a much smaller file than 95.
-  EXPECT_LT(QFileInfo(jpeg).size() * 3 / 2, QFileInfo(typeless).size());
+  EXPECT_LT(QFileInfo(jpeg).size() * 3 / 2, QFileInfo(typeless).size());  // quality 40 against 95
   // Export Again writes the last file again, without asking: the new stroke is in it.
   paint();
-  const QDateTime written = QFileInfo(typeless).lastModified();
+  const QDateTime before = QFileInfo(typeless).lastModified();
   QTest::qWait(20);
-  QSignalSpy done(doc(), &document::SketchDocument::saveFinished);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the quality dialog
-  QApplication::setActiveWindow(w());
+  dialogClosed();
   key(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
-  ASSERT_TRUE(waitCount(done, 1));
-  EXPECT_EQ(done.first().at(1).toString(), typeless);
+  EXPECT_EQ(written(), typeless);
   EXPECT_EQ(w()->findChild<QFileDialog*>("exportDialog"), nullptr);
-  EXPECT_GT(QFileInfo(typeless).lastModified(), written);
+  EXPECT_GT(QFileInfo(typeless).lastModified(), before);
   // Another format is refused with the reason, and nothing is written.
-  EXPECT_EQ(saveAs("three.bmp", &folder), "failed: a picture can be saved as PNG (.png) or JPEG (.jpg) only");
+  ASSERT_TRUE(exportAs("three.bmp"));
+  EXPECT_EQ(written(), "failed: a picture can be saved as PNG (.png) or JPEG (.jpg) only");
   const auto alerts = platform::AlertView::visibleAlerts();
   ASSERT_EQ(alerts.size(), 1);
   EXPECT_EQ(alerts.first()->title(), "Image Not Saved");
   EXPECT_EQ(
       alerts.first()->message(),
       "The image could not be saved as three.bmp: a picture can be saved as PNG (.png) or JPEG (.jpg) only.");
-  EXPECT_FALSE(QFileInfo::exists(dir_.filePath("mine/three.bmp")));
-  EXPECT_EQ(QDir(dir_.filePath("mine")).entryList(QDir::Files | QDir::Hidden),
-            QStringList({"four.jpg", "one.png", "two.jpg"}));
+  EXPECT_EQ(filesIn(mine), QStringList({"four.jpg", "one.png", "two.jpg"}));
 }
 
 TEST_F(DesktopFilesTest, APaintingSavedWithCtrlSComesBackByDropOpenRecentAndOpenWith) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  startWith(320, 240);
   paint();
   key(Qt::Key_B);
   const QPoint mid = pictureOnScreen().center().toPoint();
   stroke(mid + QPoint(0, -40), mid + QPoint(0, 40));
   const QImage painted = model()->renderFinalPicture();
-  const std::vector<canvas::StrokeSegment> strokes = model()->painting()->history().steps();
+  const int inEffect = painting()->history().currentstep();
   QSignalSpy saved(doc(), &document::SketchDocument::saveFinished);
   key(Qt::CTRL | Qt::Key_S);
-  acceptSaveDialog(saveDialog(), dir_.filePath("p.vorlane"));
+  acceptSaveDialog(fileDialog("saveAsDialog"), dir_.filePath("p.vorlane"));
   ASSERT_TRUE(waitCount(saved, 1));
   const QString path = QFileInfo(dir_.filePath("p.vorlane")).absoluteFilePath();
   EXPECT_EQ(w()->windowTitle(), QString::fromUtf8("p.vorlane[*] \u2014 Vorlane"));
   EXPECT_FALSE(w()->isWindowModified());
-  // A second Ctrl+S saves to the same file without asking.
-  paint();
-  const int allSegments = model()->painting()->history().count();
+  paint();  // a second Ctrl+S saves to the same file without asking
+  const int allSegments = painting()->history().count();
   key(Qt::CTRL | Qt::Key_S);
-  EXPECT_EQ(saveDialog(), nullptr);
+  EXPECT_EQ(fileDialog("saveAsDialog"), nullptr);
   ASSERT_TRUE(waitCount(saved, 2));
   EXPECT_EQ(saved.last().at(1).toString(), path);
   key(Qt::CTRL | Qt::Key_Z);  // back to the painting as first saved; the undo is a change
@@ -607,7 +557,9 @@ TEST_F(DesktopFilesTest, APaintingSavedWithCtrlSComesBackByDropOpenRecentAndOpen
   key(Qt::CTRL | Qt::Key_S);
   ASSERT_TRUE(waitCount(saved, 3));
 
-  auto reopen = [&](const std::function<void()>& how) {
+  for (const std::function<void()>& how : std::initializer_list<std::function<void()>>{
+           [&] { EXPECT_TRUE(drop(path)); }, [&] { recentEntry("p.vorlane")->trigger(); },
+           [&] { openWith(path); }}) {
     markPasses();
     ASSERT_TRUE(open(writePhoto(dir_, "q.png", 200, 300)));
     EXPECT_EQ(doc()->documentPath(), QString());
@@ -615,46 +567,21 @@ TEST_F(DesktopFilesTest, APaintingSavedWithCtrlSComesBackByDropOpenRecentAndOpen
     how();
     ASSERT_TRUE(waitForRender());
     EXPECT_EQ(doc()->documentPath(), path);
+    EXPECT_EQ(recentPhotos().value(0), path);
     EXPECT_EQ(model()->renderFinalPicture(), painted);
-    EXPECT_EQ(model()->painting()->history().count(), allSegments);  // the undone stroke too
-    EXPECT_EQ(model()->painting()->history().currentstep(), int(strokes.size()));
+    EXPECT_EQ(painting()->history().count(), allSegments);  // the undone stroke too
+    EXPECT_EQ(painting()->history().currentstep(), inEffect);
     EXPECT_TRUE(action("redo")->isEnabled());
     EXPECT_FALSE(doc()->isModified());
-  };
-  reopen([&] { EXPECT_TRUE(drop(path)); });
-  EXPECT_EQ(recentPhotos().value(0), path);
-  reopen([&] { recentEntry("p.vorlane")->trigger(); });
-  reopen([&] { openWith(path); });
+  }
 }
 
 TEST_F(DesktopFilesTest, ExportAtThePhotosOwnSizeRunsAsideAndCancelWritesNothing) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "big.png", 2560, 1920)));  // the working size is 1280 x 960
+  startWith(2560, 1920, "big.png");  // the working size is 1280 x 960
   paint();
-  auto exportAs = [this](const QString& path, const char* size) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::setActiveWindow(w());
-    key(Qt::CTRL | Qt::Key_E);
-    auto* dialog = w()->findChild<QFileDialog*>("exportDialog");
-    ASSERT_TRUE(dialog && dialog->isVisible());
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    name->setText(path);
-    QTest::keyClick(name, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    auto* ask = w()->findChild<QDialog*>("exportOptions");
-    ASSERT_TRUE(ask && ask->isVisible());
-    EXPECT_EQ(ask->findChild<QRadioButton*>("sizeFull")->text(), QString::fromUtf8("The &photo's own size (2560 \u00d7 1920)"));
-    QTest::mouseClick(ask->findChild<QRadioButton*>(size), Qt::LeftButton);
-    if (QByteArray(size) == "sizeFull") {
-      EXPECT_EQ(ask->findChild<QLabel*>("exportResult")->text(), QString::fromUtf8("Writes 2560 \u00d7 1920 pixels as PNG."));
-    }
-    QTest::keyClick(ask, Qt::Key_Return);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::setActiveWindow(w());
-  };
   QSignalSpy finished(doc(), &document::SketchDocument::exportFinished);
   const QString full = dir_.filePath("full.png");
-  exportAs(full, "sizeFull");
+  ASSERT_TRUE(exportAs(full, 0, 92, {}, "sizeFull"));
   // Aside: the status bar shows it, the canvas stays free, and a second export waits.
   EXPECT_TRUE(find<QWidget>("exportNote")->isVisible());
   EXPECT_FALSE(action("export")->isEnabled());
@@ -673,31 +600,38 @@ TEST_F(DesktopFilesTest, ExportAtThePhotosOwnSizeRunsAsideAndCancelWritesNothing
     for (int x = 0; x < 1280; x += 4) diff += std::abs(qGray(reduced.pixel(x, y)) - qGray(shown.pixel(x, y)));
   EXPECT_LT(diff / (320.0 * 240.0), 12.0);
 
-  // Cancelled at once: nothing is written.
-  const QString cancelled = dir_.filePath("cancelled.png");
-  exportAs(cancelled, "sizeFull");
+  // The question says what it writes; cancelled at once, nothing is written.
+  dialogClosed();
+  key(Qt::CTRL | Qt::Key_E);
+  choose(fileDialog("exportDialog"), dir_.filePath("cancelled.png"));
+  QCoreApplication::processEvents();
+  auto* ask = w()->findChild<QDialog*>("exportOptions");
+  ASSERT_TRUE(ask && ask->isVisible());
+  EXPECT_EQ(ask->findChild<QRadioButton*>("sizeFull")->text(),
+            QString::fromUtf8("The &photo's own size (2560 \u00d7 1920)"));
+  QTest::mouseClick(ask->findChild<QRadioButton*>("sizeFull"), Qt::LeftButton);
+  EXPECT_EQ(ask->findChild<QLabel*>("exportResult")->text(),
+            QString::fromUtf8("Writes 2560 \u00d7 1920 pixels as PNG."));
+  QTest::keyClick(ask, Qt::Key_Return);
+  dialogClosed();
   QTest::mouseClick(find<QWidget>("exportNote")->findChild<QPushButton*>("cancelExport"), Qt::LeftButton);
   ASSERT_TRUE(waitCount(finished, 2, 60000));
   EXPECT_FALSE(finished.last().at(0).toBool());
   EXPECT_TRUE(finished.last().at(2).toBool());
-  EXPECT_FALSE(QFileInfo::exists(cancelled));
   EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());  // a cancel is no failure
-  EXPECT_EQ(QDir(dir_.path()).entryList({".*.part*", ".cancelled*"}, QDir::Files | QDir::Hidden), QStringList());
+  EXPECT_EQ(filesIn(dir_.path()).filter(QRegularExpression("cancelled|\\.part")), QStringList());
 }
 
 TEST_F(DesktopFilesTest, ATimeLapseIsWrittenWithTheLengthAndSizeAsked) {
-  start();
-  ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
+  startWith(320, 240);
   paint();
   QSignalSpy finished(doc(), &document::SketchDocument::exportFinished);
   action("exportTimelapse")->trigger();
-  auto* dialog = w()->findChild<QFileDialog*>("timelapseDialog");
-  ASSERT_TRUE(dialog && dialog->isVisible());
-  auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-  EXPECT_EQ(name->text(), "p time-lapse.mp4");
+  QFileDialog* dialog = fileDialog("timelapseDialog");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->findChild<QLineEdit*>("fileNameEdit")->text(), "p time-lapse.mp4");
   const QString path = dir_.filePath("film.mp4");
-  name->setText(path);
-  QTest::keyClick(name, Qt::Key_Return);
+  choose(dialog, path);
   QCoreApplication::processEvents();
   auto* ask = w()->findChild<QDialog*>("timelapseOptions");
   ASSERT_TRUE(ask && ask->isVisible());
@@ -705,8 +639,9 @@ TEST_F(DesktopFilesTest, ATimeLapseIsWrittenWithTheLengthAndSizeAsked) {
   EXPECT_EQ(side->value(), 320);  // at most the working size
   ask->findChild<QSpinBox*>("duration")->setValue(3);
   side->setValue(161);
-  EXPECT_EQ(ask->findChild<QLabel*>("timelapseResult")->text(),
-            QString::fromUtf8("Writes 160 \u00d7 120 pixels, 3 s at 30 frames a second, as H.264 video (MP4)."));
+  EXPECT_EQ(
+      ask->findChild<QLabel*>("timelapseResult")->text(),
+      QString::fromUtf8("Writes 160 \u00d7 120 pixels, 3 s at 30 frames a second, as H.264 video (MP4)."));
   QTest::keyClick(ask, Qt::Key_Return);
   ASSERT_TRUE(waitCount(finished, 1, 60000));
   ASSERT_TRUE(finished.last().at(0).toBool()) << finished.last().at(1).toString().toStdString();
@@ -727,7 +662,6 @@ TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes
   EXPECT_EQ(entries.first()->text(), "&1  r0.png");
   EXPECT_EQ(entries.at(9)->text(), "1&0  r9.png");
   EXPECT_EQ(entries.last()->text(), "Clear Menu");
-
   // A new photo goes first and the oldest drops off; opening one again moves it up.
   const QString fresh = writePhoto(dir_, "fresh.png", 64, 48);
   ASSERT_TRUE(open(fresh));
@@ -739,7 +673,6 @@ TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes
   EXPECT_EQ(doc()->photoName(), "r4.png");
   expected.move(expected.indexOf(seeded.at(4)), 0);
   EXPECT_EQ(recentPhotos(), expected);
-
   // A missing photo: the usual alert, gone from the list, the painting kept without a question.
   paint();
   ASSERT_TRUE(QFile::remove(seeded.at(2)));
@@ -751,39 +684,31 @@ TEST_F(DesktopFilesTest, OpenRecentKeepsTheLastTenLatestFirstAndDropsMissingOnes
   EXPECT_EQ(alerts.first()->message(), "r2.png could not be opened: the file does not exist.");
   expected.removeAll(seeded.at(2));
   EXPECT_EQ(recentPhotos(), expected);
-  EXPECT_EQ(recentEntry("r2.png"), nullptr);
   EXPECT_EQ(doc()->photoName(), "r4.png");
   EXPECT_TRUE(doc()->isModified());
   alerts.first()->messageBox()->accept();
-
-  QAction* clear = nullptr;
-  for (QAction* entry : find<QMenu>("recent")->actions())
-    if (entry->objectName() == "clearRecent") clear = entry;
-  ASSERT_NE(clear, nullptr);
-  clear->trigger();
+  recentEntry("Clear Menu")->trigger();
   EXPECT_TRUE(recentPhotos().isEmpty());
   EXPECT_FALSE(find<QMenu>("recent")->isEnabled());
 }
 
-TEST_F(DesktopFilesTest, TheOpenDialogStartsInTheFolderLastOpenedFrom) {
+TEST_F(DesktopFilesTest, TheOpenDialogStartsInTheFolderLastOpenedFromAcrossStarts) {
+  const auto openedIn = [this] {
+    key(Qt::CTRL | Qt::Key_O);
+    auto* dialog = w()->findChild<QFileDialog*>();
+    const QString folder = dialog ? dialog->directory().absolutePath() : "no dialog";
+    if (dialog) dialog->reject();
+    dialogClosed();
+    return folder;
+  };
   start();
-  key(Qt::CTRL | Qt::Key_O);
-  auto* dialog = w()->findChild<QFileDialog*>();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->directory().absolutePath(),
+  EXPECT_EQ(openedIn(),
             QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)).absolutePath());
-  dialog->reject();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QApplication::setActiveWindow(w());
   ASSERT_TRUE(QDir().mkpath(dir_.filePath("trip")));
   ASSERT_TRUE(open(writePhoto(dir_, "trip/a.png", 64, 48)));
   w()->close();
-  start();  // remembered across starts
-  key(Qt::CTRL | Qt::Key_O);
-  dialog = w()->findChild<QFileDialog*>();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir_.filePath("trip")).absolutePath());
-  dialog->reject();
+  start();
+  EXPECT_EQ(openedIn(), QDir(dir_.filePath("trip")).absolutePath());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A photo prepared for a render larger than the working size: the sizes an
-// export takes, the 64 MP limit, the orientation, and a size the photo lacks.
+// A photo prepared for a render larger than the working size: the sizes an export takes, the
+// 64 MP limit, the orientation, and a size the photo lacks.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -52,49 +52,32 @@ TEST(ExportSize, OwnSizeOrALongerSideInProportionWithinSixtyFourMegapixels) {
 TEST(ExportSize, PreparedAtTheSizeUprightWithTheScaleOverTheWorkingSize) {
   const QImage image = pattern(2560, 1600);
   const QByteArray png = pf::encode(image, "png");
-  auto full = prepared(png, 0);
-  ASSERT_TRUE(full);
-  EXPECT_EQ(full->photo.image.size(), QSize(2560, 1600));
-  EXPECT_EQ(full->size, QSize(2560, 1600));
-  EXPECT_EQ(full->photo.uprightSize, QSize(2560, 1600));
-  EXPECT_DOUBLE_EQ(full->scale, 2.0);
-  EXPECT_EQ(full->photo.image.convertToFormat(QImage::Format_RGB32), image);  // the photo's own pixels
-  auto mid = prepared(png, 1920);
-  ASSERT_TRUE(mid);
-  EXPECT_EQ(mid->photo.image.size(), QSize(1920, 1200));
-  EXPECT_DOUBLE_EQ(mid->scale, 1.5);
-  // Below the working size the photo comes at the working size, to be reduced after the render.
-  auto small = prepared(png, 640);
-  ASSERT_TRUE(small);
-  EXPECT_EQ(small->photo.image.size(), QSize(1280, 800));
-  EXPECT_EQ(small->size, QSize(640, 400));
-  EXPECT_DOUBLE_EQ(small->scale, 1.0);
-  // The working size itself is the working-size photo, pixel for pixel.
-  auto working = prepared(png, 1280);
-  QByteArray copy = png;
-  QBuffer buffer(&copy);
-  buffer.open(QIODevice::ReadOnly);
-  auto today = platform::preparePhoto(buffer);
-  ASSERT_TRUE(working && today);
-  EXPECT_EQ(working->photo.image, today->image);
-
+  // The longer side asked, the photo prepared, the size written and the scale over the working size;
+  // below the working size the photo comes at the working size, to be reduced after the render.
+  for (auto [longer, photo, size, scale] : {std::tuple{0, QSize(2560, 1600), QSize(2560, 1600), 2.0},
+                                            {1920, QSize(1920, 1200), QSize(1920, 1200), 1.5},
+                                            {640, QSize(1280, 800), QSize(640, 400), 1.0}}) {
+    SCOPED_TRACE(longer);
+    const auto sized = prepared(png, longer);
+    ASSERT_TRUE(sized);
+    EXPECT_EQ(sized->photo.image.size(), photo);
+    EXPECT_EQ(sized->size, size);
+    EXPECT_DOUBLE_EQ(sized->scale, scale);
+  }
+  EXPECT_EQ(prepared(png, 0)->photo.image.convertToFormat(QImage::Format_RGB32), image);  // its own pixels
   QString reason;
   EXPECT_FALSE(prepared(png, 2561, &reason));
   EXPECT_EQ(reason, "2561 pixels is larger than the photo (2560 x 1600)");
   EXPECT_FALSE(prepared("not a picture at all", 0, &reason));
   EXPECT_EQ(reason, "the file is not a picture");
-}
 
-TEST(ExportSize, AJpegTurnedByItsTagComesUprightAtItsOwnSize) {
-  // Stored 1600 x 2400 on its side (EXIF 6: turned a quarter clockwise to view).
+  // Stored 1600 x 2400 on its side (EXIF 6): upright at its own size; a portrait's working size is
+  // 768 x 1152, so the scale is the heights'.
   const QByteArray jpeg = pf::withExifOrientation(pf::encode(pattern(2400, 1600), "jpeg", 90), 6);
-  auto full = prepared(jpeg, 0);
+  const auto full = prepared(jpeg, 0);
   ASSERT_TRUE(full);
   EXPECT_EQ(full->photo.image.size(), QSize(1600, 2400));
   EXPECT_EQ(full->photo.uprightSize, QSize(1600, 2400));
-  // A portrait's working size is 768 x 1152 (width a multiple of 256): the scale is the heights'.
   EXPECT_DOUBLE_EQ(full->scale, 2400.0 / 1152.0);
-  auto reduced = prepared(jpeg, 1200);
-  ASSERT_TRUE(reduced);
-  EXPECT_EQ(reduced->photo.image.size(), QSize(800, 1200));
+  EXPECT_EQ(prepared(jpeg, 1200).value().photo.image.size(), QSize(800, 1200));
 }

@@ -20,54 +20,6 @@
 
 using namespace platform;
 
-TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesReportFailure) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("nested/folder/settings.ini");
-  UserDefaults store(path);
-  EXPECT_EQ(store.integerForKey("currenttype"), 0);
-  EXPECT_FALSE(store.boolForKey("rated"));
-  EXPECT_FALSE(store.hasKey("currenttype"));
-  for (auto [value, key] : {std::pair{7, "currenttype"}, {INT_MIN, "currentAtype"}})
-    store.setIntegerForKey(value, key);
-  store.setBoolForKey(true, "rated");
-  store.setBoolForKey(false, "helphint");
-  store.setIntegerForKey(2, "currenttype");  // the newest value wins
-  EXPECT_TRUE(store.lastWriteSucceeded());
-  EXPECT_TRUE(store.hasKey("helphint"));
-  EXPECT_EQ(store.integerForKey("CurrentType"), 0);  // keys differ by case
-  EXPECT_TRUE(store.boolForKey("currentAtype"));     // non-zero is true
-  // Each write is on disk at once, with no explicit flush.
-  QFile file(path);
-  const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  EXPECT_TRUE(text.contains("currenttype=2")) << text.constData();
-  EXPECT_TRUE(text.contains("rated=true")) << text.constData();
-  UserDefaults later(path);  // a later run of the program
-  for (auto [key, value] :
-       {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
-    EXPECT_EQ(later.integerForKey(key), value) << key;
-  later.setIntegerForKey(1, "");
-  EXPECT_FALSE(later.lastWriteSucceeded());
-  EXPECT_FALSE(later.hasKey(""));
-  ASSERT_TRUE(QDir().mkpath(dir.filePath("folder.ini")));  // a folder where the file should be
-  UserDefaults unusable(dir.filePath("folder.ini"));
-  unusable.setIntegerForKey(9, "currenttype");
-  EXPECT_FALSE(unusable.lastWriteSucceeded());
-  // The standard store follows the storage file.
-  UserDefaults::setStorageFile(dir.filePath("a.ini"));
-  UserDefaults& standard = UserDefaults::standardUserDefaults();
-  standard.setIntegerForKey(3, "currenttype");
-  UserDefaults::setStorageFile(dir.filePath("b.ini"));  // the same object on the other file
-  EXPECT_EQ(&standard, &UserDefaults::standardUserDefaults());
-  EXPECT_EQ(standard.integerForKey("currenttype"), 0);
-  UserDefaults::setStorageFile(dir.filePath("a.ini"));
-  EXPECT_EQ(standard.integerForKey("currenttype"), 3);
-  UserDefaults::setStorageFile({});
-  const QString expected =
-      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
-  EXPECT_EQ(standard.fileName(), expected);
-  EXPECT_TRUE(expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
-}
-
 namespace {
 
 QByteArray contents(const QString& name) {
@@ -82,6 +34,52 @@ void replaceFile(const QString& name, const QByteArray& bytes) {
 }
 
 }  // namespace
+
+TEST(UserDefaults, ValuesRoundTripAtOnceOnDiskAndAcrossARestartAndBadWritesReportFailure) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("nested/folder/settings.ini");
+  UserDefaults store(path);
+  EXPECT_EQ(store.integerForKey("currenttype"), 0);
+  EXPECT_FALSE(store.boolForKey("rated") || store.hasKey("currenttype"));
+  store.setIntegerForKey(7, "currenttype");
+  store.setIntegerForKey(INT_MIN, "currentAtype");
+  store.setBoolForKey(true, "rated");
+  store.setBoolForKey(false, "helphint");
+  store.setIntegerForKey(2, "currenttype");  // the newest value wins
+  EXPECT_TRUE(store.lastWriteSucceeded());
+  EXPECT_TRUE(store.hasKey("helphint"));
+  EXPECT_EQ(store.integerForKey("CurrentType"), 0);  // keys differ by case
+  EXPECT_TRUE(store.boolForKey("currentAtype"));     // non-zero is true
+  // Each write is on disk at once, with no explicit flush, for a later run of the program.
+  const QByteArray text = contents(path);
+  EXPECT_TRUE(text.contains("currenttype=2") && text.contains("rated=true")) << text.constData();
+  UserDefaults later(path);
+  for (auto [key, value] :
+       {std::pair{"currenttype", 2}, {"currentAtype", INT_MIN}, {"rated", 1}, {"helphint", 0}})
+    EXPECT_EQ(later.integerForKey(key), value) << key;
+  later.setIntegerForKey(1, "");
+  EXPECT_FALSE(later.lastWriteSucceeded());
+  EXPECT_FALSE(later.hasKey(""));
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("folder.ini")));  // a folder where the file should be
+  UserDefaults unusable(dir.filePath("folder.ini"));
+  unusable.setIntegerForKey(9, "currenttype");
+  EXPECT_FALSE(unusable.lastWriteSucceeded());
+  // The standard store is one object that follows the storage file.
+  UserDefaults::setStorageFile(dir.filePath("a.ini"));
+  UserDefaults& standard = UserDefaults::standardUserDefaults();
+  standard.setIntegerForKey(3, "currenttype");
+  UserDefaults::setStorageFile(dir.filePath("b.ini"));
+  EXPECT_EQ(&standard, &UserDefaults::standardUserDefaults());
+  EXPECT_EQ(standard.integerForKey("currenttype"), 0);
+  UserDefaults::setStorageFile(dir.filePath("a.ini"));
+  EXPECT_EQ(standard.integerForKey("currenttype"), 3);
+  UserDefaults::setStorageFile({});
+  const QString expected =
+      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini";
+  EXPECT_EQ(standard.fileName(), expected);
+  EXPECT_TRUE(expected.startsWith(vorlane_test::testRoot())) << expected.toStdString();
+}
+
 
 TEST(UserDefaults, HandEditedValuesReadSensiblyAndSurviveAWrite) {
   QTemporaryDir dir;

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -30,9 +29,8 @@ using platform::UserDefaults;
 
 using Frame = std::array<float, 4>;  // the frame model holds single-precision values
 
-// Frames: title, text area, icon, demonstration picture, "Get it", "More",
-// "Next time"; the picture's height is (W - 16) * 400 / 768: 475/3 and 1175/3.
-// Fonts (title, text, labels) follow the device model, not the frame.
+// Frames: title, text area, icon, demonstration picture, "Get it", "More", "Next time"; the
+// picture's height is (W - 16) * 400 / 768. Fonts (title, text, labels) follow the device model.
 TEST(MoreDialogLayout, FramesOfTheThreeScreenSizesAndFontsOfTheDeviceModel) {
   const float pd = float(475.0 / 3.0), td = float(1175.0 / 3.0);
   const std::tuple<float, float, const char*, std::array<int, 3>, std::array<Frame, 7>> cases[] = {
@@ -53,12 +51,12 @@ TEST(MoreDialogLayout, FramesOfTheThreeScreenSizesAndFontsOfTheDeviceModel) {
     EXPECT_EQ(view.checkDevice("iPad"), QByteArray(model) == "iPad");
     const promo::MoreDialogLayout l = promo::moreDialogLayout(w, h);
     const QRectF laid[] = {l.title, l.details, l.appicon, l.demo, l.getbtn, l.morebtn, l.laterbtn};
-    const QRectF held[] = {view.titleFrame(),  view.detailsFrame(), view.appiconFrame(), view.demoFrame(),
-                           view.getbtnFrame(), view.morebtnFrame(), view.laterbtnFrame()};
     for (int i = 0; i < 7; ++i)
-      for (const QRectF& r : {laid[i], held[i]})
-        EXPECT_EQ((Frame{float(r.x()), float(r.y()), float(r.width()), float(r.height())}), frames[i]) << i;
-    EXPECT_EQ(view.demoiimgview0()->frameRect().translated(view.demoiimgview0()->pos()), view.demoFrame());
+      EXPECT_EQ(
+          (Frame{float(laid[i].x()), float(laid[i].y()), float(laid[i].width()), float(laid[i].height())}),
+          frames[i])
+          << i;
+    EXPECT_EQ(view.demoiimgview0()->frameRect().translated(view.demoiimgview0()->pos()), l.demo);
     EXPECT_EQ(view.laterlabel()->geometry(), view.laterbtn()->geometry());  // each label lies over its button
     EXPECT_EQ((std::array{view.title()->font().pixelSize(), view.details()->font().pixelSize(),
                           view.laterlabel()->font().pixelSize()}),
@@ -259,25 +257,6 @@ TEST(MoreDialogLabels, FitTheirFramesInBothProfiles) {
     for (int entry = 0; entry < view.more_array().size(); ++entry, view.moremorebtnclicked())
       EXPECT_TRUE(fits(view.title(), view.title()->drawnPixelSize())) << view.title()->text().toStdString();
   }
-}
-
-// The dialog names the device it found only when a logging rule asks for diagnostics.
-TEST(MoreDialogLog, DeviceTypeIsADiagnosticLineOffByDefault) {
-  static QStringList lines;
-  lines.clear();
-  const QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType, const QMessageLogContext& c, const QString& m) {
-        lines << QString::fromLatin1(c.category) + ": " + m;
-      });
-  UserDefaults::setStorageFile(vorlane_test::testRoot() + "/promo-log.ini");
-  platform::setDeviceModel("iPad");
-  { promo::UIGotoMoreView quiet(QRectF(0, 0, 768, 1024)); }
-  EXPECT_EQ(lines, QStringList());
-  QLoggingCategory::setFilterRules("vorlane.diagnostic=true");
-  { promo::UIGotoMoreView told(QRectF(0, 0, 768, 1024)); }
-  QLoggingCategory::setFilterRules(QString());
-  qInstallMessageHandler(previous);
-  EXPECT_EQ(lines, QStringList{"vorlane.diagnostic: deviceType = iPad"});
 }
 
 }  // namespace

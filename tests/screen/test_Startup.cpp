@@ -1,52 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up: settings, the first-start rule, the view tree and the timed prompts.
-
+// Start-up: the first-start rule, stored settings, the view tree and the timed prompts.
 #include "ScreenFixture.h"
 
-TEST_F(ScreenTest, FirstStartStoresDefaultsShowsOnlyTheMenuThenTheHelp) {
+TEST_F(ScreenTest, FirstStartShowsOnlyTheMenuThenTheHelp) {
   fresh(QStringLiteral("first.ini"));
   auto* c = startPhone();
-  EXPECT_TRUE(defaults().boolForKey("inited"));
-  EXPECT_EQ(defaults().integerForKey("currenttype"), 1);
+  EXPECT_EQ(std::pair(c->document()->currenttype(), c->document()->currentAtype()), std::pair(1, 0));
   EXPECT_FALSE(defaults().hasKey("currentAtype"));
-  EXPECT_EQ(c->document()->currenttype(), 1);
-  EXPECT_EQ(c->document()->currentAtype(), 0);
-  EXPECT_TRUE(c->workview()->isHidden());
-  EXPECT_TRUE(c->processindicator()->isHidden());
-  EXPECT_TRUE(c->bkbtn()->isHidden());
-  EXPECT_TRUE(c->sketchtypebaseview()->isHidden());
-  EXPECT_TRUE(c->photoAtypebaseview()->isHidden());
-  // The help text comes up by itself and is remembered as seen.
+  for (QWidget* hidden : std::initializer_list<QWidget*>{c->workview(), c->processindicator(), c->bkbtn(),
+                                                        c->sketchtypebaseview(), c->photoAtypebaseview()})
+    EXPECT_TRUE(hidden->isHidden()) << hidden->metaObject()->className();
   EXPECT_FALSE(defaults().boolForKey("helphint"));
   clock_.advance(500);
   EXPECT_ALERT("How to", platform::localizedString("HelpText"), "OK");
-  EXPECT_TRUE(defaults().boolForKey("helphint"));
+  EXPECT_TRUE(defaults().boolForKey("helphint"));  // remembered as seen
 }
 
-TEST_F(ScreenTest, StoredSettingsAreRestoredClampedAndPromptedOnlyWhileUnanswered) {
+TEST_F(ScreenTest, StoredSettingsAreRestoredAndPromptedOnlyWhileUnanswered) {
   defaults().setBoolForKey(true, "inited");
-  // Stored styles B and A, rating answered, and the styles in use.
-  for (auto [type, atype, rated, wantType, wantAtype] :
-       std::initializer_list<std::tuple<int, int, bool, int, int>>{
-           {0, 5, true, 0, 5},  // style 0 (the photo itself) was the user's choice and stays
-           {42, -3, true, 7, 0},
-           {2, 1, false, 2, 1}}) {  // a declined rating is asked again on the next start
+  // Stored styles B and A, rating answered: the styles in use and the prompt.
+  for (auto [type, atype, rated] : {std::tuple{0, 5, true},  // style 0 (the photo itself) was chosen and stays
+                                    {2, 1, false}}) {        // a declined rating is asked again
     SCOPED_TRACE(type);
     defaults().setBoolForKey(rated, "rated");
     defaults().setIntegerForKey(type, "currenttype");
     defaults().setIntegerForKey(atype, "currentAtype");
     auto* c = startPhone();
-    EXPECT_EQ(c->document()->currenttype(), wantType);
-    EXPECT_EQ(c->document()->currentAtype(), wantAtype);
-    EXPECT_EQ(defaults().integerForKey("currenttype"), type);
+    EXPECT_EQ(std::pair(c->document()->currenttype(), c->document()->currentAtype()), std::pair(type, atype));
     clock_.advance(90000);  // no help, and the rating prompt only while unanswered
     EXPECT_EQ(platform::AlertView::visibleAlerts().size(), rated ? 0 : 1);
     closeAlerts();
     EXPECT_EQ(c->numberOfRowsInSection(3), 0);  // no such list
     // Each collapsed list shows its current row.
     QListWidget *b = c->sketchtypetableview(), *a = c->photoAtypetableview();
-    EXPECT_EQ(b->visualItemRect(b->item(wantType)), QRect(0, 0, 50, 65));
-    EXPECT_EQ(a->visualItemRect(a->item(wantAtype)), QRect(0, 0, 50, 65));
+    EXPECT_EQ(b->visualItemRect(b->item(type)), QRect(0, 0, 50, 65));
+    EXPECT_EQ(a->visualItemRect(a->item(atype)), QRect(0, 0, 50, 65));
   }
 }
 
