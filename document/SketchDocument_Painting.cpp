@@ -251,6 +251,12 @@ void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA
 }
 
 void SketchDocument::startSession() {
+  // A working session takes the new painting in place, on its own thread: no
+  // file, lock or thread is made again on the main one.
+  if (session_ && session_->lastError().isEmpty()) {
+    session_->replace(record_);
+    return;
+  }
   if (session_) {
     const QString old = session_->path();
     session_->close(true);
