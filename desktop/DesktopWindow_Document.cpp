@@ -194,7 +194,7 @@ void DesktopWindow::exportTimelapse() {
   connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
     windowSettings().setValue(kTimelapseFolder, QFileInfo(path).absolutePath());
     const bool mp4 = !path.endsWith(QStringLiteral(".webp"), Qt::CaseInsensitive);
-    auto* ask = new TimelapseDialog(this, model_->painting()->orgimgview()->image().size(), mp4,
+    auto* ask = new TimelapseDialog(this, model_->painting()->orgimgview()->image().size(), document_->photoSize(), mp4,
                                     lastTimelapse_.durationSeconds, lastTimelapse_.longerSide);
     ask->setAttribute(Qt::WA_DeleteOnClose);
     ask->setWindowModality(Qt::WindowModal);

@@ -112,11 +112,13 @@ void ExportPictureDialog::showResult() {
                        .arg(sizeText(resultSize()), jpeg_ ? QStringLiteral("JPEG") : QStringLiteral("PNG")));
 }
 
-TimelapseDialog::TimelapseDialog(QWidget* parent, QSize working, bool mp4, int seconds, int longer)
-    : QDialog(parent), working_(working), mp4_(mp4) {
+TimelapseDialog::TimelapseDialog(QWidget* parent, QSize working, QSize full, bool mp4, int seconds, int longer)
+    : QDialog(parent), working_(working), full_(full), mp4_(mp4) {
   setObjectName(QStringLiteral("timelapseOptions"));
   setWindowTitle(QStringLiteral("Export Time-lapse"));
-  const int largest = std::max({document::kMinTimelapseSide, working.width(), working.height()});
+  // Up to the longer side of the photo's own size as Export takes it.
+  const QSize own = platform::exportSize(full, 0);
+  const int largest = std::max({document::kMinTimelapseSide, working.width(), working.height(), own.width(), own.height()});
   seconds_ = new QSpinBox(this);
   seconds_->setObjectName(QStringLiteral("duration"));
   seconds_->setRange(document::kMinTimelapseSeconds, document::kMaxTimelapseSeconds);
@@ -150,7 +152,7 @@ int TimelapseDialog::longer() const {
 }
 
 QSize TimelapseDialog::resultSize() const {
-  return document::timelapseFrameSize(working_, longer(), mp4_);
+  return document::timelapseFrameSize(working_, full_, longer(), mp4_);
 }
 
 void TimelapseDialog::showResult() {

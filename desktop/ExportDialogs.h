@@ -41,7 +41,8 @@ class ExportPictureDialog : public QDialog {
 class TimelapseDialog : public QDialog {
   Q_OBJECT
  public:
-  TimelapseDialog(QWidget* parent, QSize working, bool mp4, int seconds, int longer);
+  // full: the photo's own upright size, the largest film offered.
+  TimelapseDialog(QWidget* parent, QSize working, QSize full, bool mp4, int seconds, int longer);
   int seconds() const;
   int longer() const;
   QSize resultSize() const;
@@ -49,7 +50,7 @@ class TimelapseDialog : public QDialog {
  private:
   void showResult();
 
-  QSize working_;
+  QSize working_, full_;
   bool mp4_;
   QSpinBox* seconds_ = nullptr;
   QSpinBox* longer_ = nullptr;

@@ -76,13 +76,8 @@ std::optional<QImage> compose(const PaintingRecord& record, StyleRenderer& rende
 
 }  // namespace
 
-std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, int longer,
-                                      QString* reason, const FlattenProgress& progress) {
-  if (longer < 0) {
-    const std::optional<QImage> photo = paintingPhoto(record, reason);
-    if (!photo) return std::nullopt;
-    return compose(record, renderer, *photo, 1.0, reason, progress);
-  }
+std::optional<platform::SizedPhoto> sizedPaintingPhoto(const PaintingRecord& record, int longer,
+                                                       QString* reason) {
   QString why;
   QByteArray bytes = record.photoBytes;
   QBuffer buffer(&bytes);
@@ -100,10 +95,19 @@ std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRendere
       why = QStringLiteral("its photo does not match its painting");
     }
   }
-  if (!sized) {
-    if (reason) *reason = why.isEmpty() ? QStringLiteral("its photo cannot be decoded") : why;
-    return std::nullopt;
+  if (!sized && reason) *reason = why.isEmpty() ? QStringLiteral("its photo cannot be decoded") : why;
+  return sized;
+}
+
+std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRenderer& renderer, int longer,
+                                      QString* reason, const FlattenProgress& progress) {
+  if (longer < 0) {
+    const std::optional<QImage> photo = paintingPhoto(record, reason);
+    if (!photo) return std::nullopt;
+    return compose(record, renderer, *photo, 1.0, reason, progress);
   }
+  std::optional<platform::SizedPhoto> sized = sizedPaintingPhoto(record, longer, reason);
+  if (!sized) return std::nullopt;
   std::optional<QImage> picture = compose(record, renderer, sized->photo.image, sized->scale, reason, progress);
   if (picture && picture->size() != sized->size) {
     *picture = picture->scaled(sized->size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

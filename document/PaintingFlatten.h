@@ -12,6 +12,7 @@
 #include "canvas/StrokeSegment.h"
 
 #include "document/PaintingFile.h"
+#include "platform/PhotoDecoder.h"
 
 namespace document {
 
@@ -24,6 +25,11 @@ QString paintingTextureName();
 // working size; nothing, with the reason, when it cannot be decoded or does
 // not match the working size.
 std::optional<QImage> paintingPhoto(const PaintingRecord& record, QString* reason = nullptr);
+
+// The document's photo decoded for a render at longer (as
+// platform::preparePhotoAtSize takes it), checked against the working size.
+std::optional<platform::SizedPhoto> sizedPaintingPhoto(const PaintingRecord& record, int longer,
+                                                       QString* reason = nullptr);
 
 // The picture at the working size; nothing, with the reason, when the photo
 // cannot be decoded, does not match the working size, or a style cannot be

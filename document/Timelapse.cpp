@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 #include "document/PaintingFlatten.h"
 #include "document/StyleRenderer.h"
 #include "document/TimelapsePlan.h"
+#include "platform/PhotoDecoder.h"
 
 namespace document {
 namespace {
@@ -78,8 +80,10 @@ QString writeFailure(int err) {
 // The painting at the frame size.
 class FramePainting {
  public:
-  FramePainting(const PaintingRecord& record, const QImage& photo, QSize size)
-      : record_(record), photo_(photo), size_(size),
+  // photo is the render's source: the working-size photo (renderScale 1) or
+  // one decoded larger for a film beyond the working size.
+  FramePainting(const PaintingRecord& record, const QImage& photo, double renderScale, QSize size)
+      : record_(record), photo_(photo), size_(size), renderScale_(renderScale),
         scale_(double(size.width()) / double(record.workingSize.width())) {
     renderer_.setTextureName(paintingTextureName());
   }
@@ -125,18 +129,20 @@ class FramePainting {
  private:
   std::optional<QImage> styled(int style, QString* reason) {
     QString why;
-    std::optional<QImage> picture = style == 0 ? std::optional<QImage>(photo_) : renderer_.render(photo_, style, plane_, &why);
+    std::optional<QImage> picture =
+        style == 0 ? std::optional<QImage>(photo_) : renderer_.render(photo_, style, plane_, &why, nullptr, renderScale_);
     if (!picture) {
       if (reason) *reason = why.isEmpty() ? QStringLiteral("a style cannot be rendered") : why;
       return std::nullopt;
     }
-    return picture->scaled(size_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (picture->size() != size_) *picture = picture->scaled(size_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture->convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
 
   const PaintingRecord& record_;
   const QImage& photo_;
   QSize size_;
+  double renderScale_;
   double scale_;
   StyleRenderer renderer_;
   sketch::GrayPlane plane_;
@@ -166,9 +172,34 @@ bool writeTimelapse(const PaintingRecord& record, const QString& outPath, const 
     return fail(TimelapseFailure::Options,
                 QStringLiteral("a time-lapse is at least %1 pixels on its longer side").arg(kMinTimelapseSide));
   const bool mp4 = suffix == QLatin1String("mp4");
-  const QSize size = timelapseFrameSize(record.workingSize, options.longerSide, mp4);
+  // A film beyond the working size is rendered from the photo decoded at its
+  // size, as Export renders such a picture.
+  // Past the working size the film is rendered from the photo decoded at its
+  // size, as Export renders such a picture; a longer side past the photo's own
+  // is taken as the photo's own.
   QString why;
-  const std::optional<QImage> photo = paintingPhoto(record, &why);
+  std::optional<QImage> photo;
+  double renderScale = 1.0;
+  QSize size;
+  const int workingLonger = std::max(record.workingSize.width(), record.workingSize.height());
+  std::optional<QSize> upright;
+  if (options.longerSide > workingLonger) {
+    QByteArray bytes = record.photoBytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    upright = platform::photoUprightSize(buffer);
+  }
+  const QSize own = upright ? platform::exportSize(*upright, 0) : QSize();
+  const int ownLonger = std::max(own.width(), own.height());
+  if (ownLonger <= workingLonger || options.longerSide <= workingLonger) {
+    photo = paintingPhoto(record, &why);
+    size = timelapseFrameSize(record.workingSize, {}, options.longerSide, mp4);
+  } else if (std::optional<platform::SizedPhoto> sized = sizedPaintingPhoto(
+                 record, options.longerSide >= ownLonger ? kFullPictureSize : options.longerSide, &why)) {
+    photo = std::move(sized->photo.image);
+    renderScale = sized->scale;
+    size = timelapseFrameSize(record.workingSize, *upright, options.longerSide, mp4);
+  }
   if (!photo || size.isEmpty()) return fail(TimelapseFailure::Painting, why);
 
   PendingFile pending(outPath);
@@ -177,7 +208,7 @@ bool writeTimelapse(const PaintingRecord& record, const QString& outPath, const 
                                             : openWebpWriter(pending.path(), size, kTimelapseFps, &why);
   if (!writer) return fail(TimelapseFailure::Output, why);
 
-  FramePainting painting(record, *photo, size);
+  FramePainting painting(record, *photo, renderScale, size);
   if (!painting.setStyles(record.stylesAt(0), 0, &why)) return fail(TimelapseFailure::Painting, why);
   const int total = options.durationSeconds * kTimelapseFps;
   const int paintFrames = total - kTimelapseHoldFrames;

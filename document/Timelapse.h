@@ -15,8 +15,8 @@ inline constexpr int kTimelapseFps = 30;
 inline constexpr int kTimelapseHoldFrames = kTimelapseFps;  // the finished painting's second
 inline constexpr int kMinTimelapseSeconds = 3;
 inline constexpr int kMaxTimelapseSeconds = 120;
-// The smallest longer side asked for; a longer side past the working size's is
-// taken as the working size's (a time-lapse is never upscaled, for now).
+// The smallest longer side asked for; the largest is the photo's own, as for
+// Export (timelapseFrameSize).
 inline constexpr int kMinTimelapseSide = 16;
 
 struct TimelapseOptions {

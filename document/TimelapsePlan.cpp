@@ -4,19 +4,24 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/PhotoDecoder.h"
+
 namespace document {
 
-QSize timelapseFrameSize(QSize workingSize, int longerSide, bool even) {
+QSize timelapseFrameSize(QSize workingSize, QSize photoSize, int longerSide, bool even) {
   const int longer = std::max(workingSize.width(), workingSize.height());
   if (workingSize.isEmpty() || longerSide < 2) return {};
-  const int side = std::min(longerSide, longer);
-  auto scaled = [&](int v) { return std::max(1, int(std::lround(double(v) * side / longer))); };
-  int w = scaled(workingSize.width()), h = scaled(workingSize.height());
-  if (even) {
-    w = std::max(2, w & ~1);
-    h = std::max(2, h & ~1);
+  const QSize own = platform::exportSize(photoSize, 0);
+  QSize size;
+  if (longerSide <= longer || own.isEmpty()) {
+    const int side = std::min(longerSide, longer);
+    auto scaled = [&](int v) { return std::max(1, int(std::lround(double(v) * side / longer))); };
+    size = QSize(scaled(workingSize.width()), scaled(workingSize.height()));
+  } else {
+    size = longerSide >= std::max(own.width(), own.height()) ? own : platform::exportSize(photoSize, longerSide);
   }
-  return {w, h};
+  if (even) size = QSize(std::max(2, size.width() & ~1), std::max(2, size.height() & ~1));
+  return size;
 }
 
 TimelapsePlan::TimelapsePlan(const PaintingRecord& record, int paintFrames)

@@ -19,11 +19,14 @@ namespace document {
 inline constexpr std::uint32_t kTimelapseLongPauseMs = 1000;
 inline constexpr std::uint32_t kTimelapsePauseGapMs = 500;
 
-// The frame size for a painting of working size: the longer side at most
-// longerSide (never more than the working size's), the aspect kept; with even,
-// each side rounded down to an even number (what 4:2:0 video needs). Empty for
-// an empty working size or a longerSide below 2.
-QSize timelapseFrameSize(QSize workingSize, int longerSide, bool even);
+// The frame size for a painting of working size whose photo's own upright
+// size is photoSize, the aspect kept: a longerSide up to the working size's
+// reduces the working size; a larger one is the size Export gives that longer
+// side (platform::exportSize), at most the photo's own size within Export's
+// pixel limit (with photoSize unknown, empty, at most the working size).
+// With even, each side is rounded down to an even number (what 4:2:0 video
+// needs). Empty for an empty working size or a longerSide below 2.
+QSize timelapseFrameSize(QSize workingSize, QSize photoSize, int longerSide, bool even);
 
 // One thing to show: a stroke segment (segment >= 0, index into the step's
 // segments) or a style change (segment == -1), and the painting frame it

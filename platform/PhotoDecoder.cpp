@@ -430,6 +430,12 @@ QSize exportSize(QSize upright, int longer) {
   return size;
 }
 
+std::optional<QSize> photoUprightSize(QIODevice& device, QString* reason) {
+  PhotoSource source;
+  if (!source.open(device, QString(), reason)) return std::nullopt;
+  return source.uprightSize();
+}
+
 std::optional<SizedPhoto> preparePhotoAtSize(QIODevice& device, int longer, QString* reason) {
   return prepareSized(device, QString(), longer, reason);
 }

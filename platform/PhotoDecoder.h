@@ -60,6 +60,10 @@ struct SizedPhoto {
 // size needed (a JPEG at a reduced size where that is enough), upright, laid
 // onto white. Fails as preparePhoto does, and says "N pixels is larger than the
 // photo (W x H)" for a longer side beyond the photo's own.
+// The upright size a full decode of the picture would have, from its header
+// (and, for HEIF, its container) without decoding it.
+std::optional<QSize> photoUprightSize(QIODevice& device, QString* reason = nullptr);
+
 std::optional<SizedPhoto> preparePhotoAtSize(const QString& path, int longer, QString* reason = nullptr);
 std::optional<SizedPhoto> preparePhotoAtSize(QIODevice& device, int longer, QString* reason = nullptr);
 

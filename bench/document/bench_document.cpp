@@ -220,7 +220,7 @@ BENCHMARK(timelapse_10s_1080p_s)->Unit(benchmark::kSecond)->Iterations(1);
 // given one fixed frame 300 times.
 void timelapse_encoder_only_s(benchmark::State& state) {
   QTemporaryDir dir;
-  const QSize size = document::timelapseFrameSize(QSize(1280, 960), 1080, true);
+  const QSize size = document::timelapseFrameSize(QSize(1280, 960), {}, 1080, true);
   const QImage frame = makePhoto(size.width(), size.height());
   for (auto _ : state) {
     QString reason;

@@ -636,7 +636,8 @@ TEST_F(DesktopFilesTest, ATimeLapseIsWrittenWithTheLengthAndSizeAsked) {
   auto* ask = w()->findChild<QDialog*>("timelapseOptions");
   ASSERT_TRUE(ask && ask->isVisible());
   auto* side = ask->findChild<QSpinBox*>("longerSide");
-  EXPECT_EQ(side->value(), 320);  // at most the working size
+  EXPECT_EQ(side->value(), 320);  // at most the photo's own size
+  EXPECT_EQ(side->maximum(), 320);
   ask->findChild<QSpinBox*>("duration")->setValue(3);
   side->setValue(161);
   EXPECT_EQ(

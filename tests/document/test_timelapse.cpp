@@ -176,7 +176,7 @@ TEST_F(Timelapse, TheVideoOpensOnTheSketchEndsOnThePaintingAndNeverShowsTheUndon
   const Video video = readVideo(out);
   EXPECT_EQ(video.codec, AV_CODEC_ID_H264);
   EXPECT_EQ(video.format, AV_PIX_FMT_YUV420P);
-  // 1080 is past the working size: the video is the working size's.
+  // 1080 is past the photo's own size: the video is the photo's size.
   EXPECT_EQ(video.size, QSize(160, 120));
   ASSERT_NEAR(double(video.frames.size()), 90.0, 1.0);
 
@@ -212,6 +212,30 @@ TEST_F(Timelapse, ASmallerSizeScalesTheFramesAndKeepsVideoSidesEven) {
   ASSERT_NEAR(double(video.frames.size()), 120.0, 1.0);
   EXPECT_GE(psnr(video.frames.back(), flat(record, QSize(100, 74))), 30.0);
   EXPECT_GE(psnr(video.frames.front(), flat(untouched(record, 0), QSize(100, 74))), 35.0);
+}
+
+// Past the working size the film is rendered from the photo decoded larger, as
+// Export renders that size; past the photo's own size it is the photo's size.
+TEST_F(Timelapse, PastTheWorkingSizeTheFramesAreExportsOfThatSize) {
+  PaintingRecord record = painting();
+  record.photoBytes = painting_sample::pngPhoto(1600, 120);
+  record.workingSize = QSize(1280, 96);
+  document::StyleRenderer renderer;
+  renderer.setTextureName(document::paintingTextureName());
+  auto exported = [&](const PaintingRecord& r) {
+    return document::flattenPainting(r, renderer, 1600).value_or(QImage()).convertToFormat(QImage::Format_RGB32);
+  };
+  for (const int longer : {1600, 5000}) {
+    SCOPED_TRACE(longer);
+    ASSERT_TRUE(document::writeTimelapse(record, path("large.mp4"), {3, longer}, {}, nullptr));
+    const Video video = readVideo(path("large.mp4"));
+    EXPECT_EQ(video.size, QSize(1600, 120));
+    ASSERT_NEAR(double(video.frames.size()), 90.0, 1.0);
+    EXPECT_GE(psnr(video.frames.front(), exported(untouched(record, 0))), 35.0);
+    EXPECT_GE(psnr(video.frames.back(), exported(record)), 35.0);
+    // The working size enlarged would miss the larger photo's detail.
+    EXPECT_LT(psnr(video.frames.back(), flat(record, QSize(1600, 120))), psnr(video.frames.back(), exported(record)));
+  }
 }
 
 TEST_F(Timelapse, TheAnimatedWebpLastsTheDurationAtTheFrameSize) {
@@ -367,18 +391,34 @@ TEST(TimelapsePlan, ThePauseBeforeTheFirstStrokeIsShortenedToo) {
   EXPECT_EQ(events(record, 52), want);
 }
 
-TEST(TimelapseFrameSize, TheLongerSideIsCappedByTheWorkingSizeAndVideoSidesAreEven) {
-  using document::timelapseFrameSize;
-  EXPECT_EQ(timelapseFrameSize({1280, 960}, 1080, true), QSize(1080, 810));
-  EXPECT_EQ(timelapseFrameSize({960, 1280}, 1080, true), QSize(810, 1080));
-  EXPECT_EQ(timelapseFrameSize({1280, 960}, 4000, true), QSize(1280, 960));
-  EXPECT_EQ(timelapseFrameSize({160, 120}, 100, false), QSize(100, 75));
-  EXPECT_EQ(timelapseFrameSize({160, 120}, 100, true), QSize(100, 74));
-  EXPECT_EQ(timelapseFrameSize({161, 121}, 1080, true), QSize(160, 120));
-  EXPECT_EQ(timelapseFrameSize({1000, 3}, 100, true), QSize(100, 2));
-  EXPECT_EQ(timelapseFrameSize({1000, 3}, 100, false), QSize(100, 1));
-  EXPECT_TRUE(timelapseFrameSize({160, 120}, 1, false).isEmpty());
-  EXPECT_TRUE(timelapseFrameSize({0, 120}, 100, false).isEmpty());
+TEST(TimelapseFrameSize, UpToThePhotosOwnSizeWithinTheExportLimitAndVideoSidesEven) {
+  const struct {
+    QSize working, photo;
+    int longer;
+    bool even;
+    QSize want;
+  } cases[] = {
+      {{1280, 960}, {4032, 3024}, 1080, true, {1080, 810}},
+      {{960, 1280}, {3024, 4032}, 1080, true, {810, 1080}},
+      {{160, 120}, {160, 120}, 100, false, {100, 75}},
+      {{160, 120}, {160, 120}, 100, true, {100, 74}},
+      {{1000, 3}, {1000, 3}, 100, true, {100, 2}},
+      {{1000, 3}, {1000, 3}, 100, false, {100, 1}},
+      // Past the working size: Export's size for that longer side.
+      {{1280, 960}, {4032, 3024}, 4000, true, {4000, 3000}},
+      {{1280, 960}, {4033, 3025}, 4033, true, {4032, 3024}},
+      // Past the photo's own: the photo's own; with no photo size, the working size.
+      {{1280, 960}, {4032, 3024}, 9000, false, {4032, 3024}},
+      {{161, 121}, {161, 121}, 1080, true, {160, 120}},
+      {{1280, 960}, {}, 4000, false, {1280, 960}},
+      // A photo past the pixel limit: fitted within it.
+      {{1280, 128}, {30000, 3000}, 30000, true, {25904, 2590}},
+      {{160, 120}, {160, 120}, 1, false, {}},
+      {{0, 120}, {0, 120}, 100, false, {}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(document::timelapseFrameSize(c.working, c.photo, c.longer, c.even), c.want)
+        << c.photo.width() << " x " << c.photo.height() << " at " << c.longer;
 }
 
 }  // namespace
