@@ -49,6 +49,8 @@ TEST_F(VorlaneSketchTest, HelpVersionAndUsageErrorsExitTwoWithOneLineNamingTheFa
            {{"--out-dir", dirOut, "--jobs", "0", in}, "--jobs must be"},
            {{"--out-dir", dirOut, "--jobs=x", in}, "not \"x\""},
            {{"--jobs", "257", in, out}, "from 1 to 256"},
+           {{"--out-dir", dirOut, "--memory", "0", in}, "--memory must be a number of megabytes"},
+           {{"--out-dir", dirOut, "--memory=1e3", in}, "not \"1e3\""},
            {{"--quality", "101", in, out}, "--quality must be"},
            {{"--quality=-1", in, out}, "not \"-1\""},
            {{"--out-dir", dirOut, "--quality", "", in}, "not \"\""},
@@ -183,7 +185,8 @@ TEST_F(VorlaneSketchTest,
 }
 
 // Peak resident memory of the child alone: the reduced decode keeps a 12-megapixel photo well inside
-// 100 MB; at its own size within 400 MB; a batch at jobs x one photo, however many photos there are.
+// 100 MB; at its own size within 400 MB; a batch at jobs x one photo, however many photos there are,
+// and fewer at once when --memory holds them back.
 TEST_F(VorlaneSketchTest, TwelveMegapixelPhotosStayWithinTheirMemoryBudgets) {
 #if defined(__SANITIZE_ADDRESS__)
   GTEST_SKIP() << "AddressSanitizer's shadow memory makes resident size meaningless";
@@ -201,7 +204,14 @@ TEST_F(VorlaneSketchTest, TwelveMegapixelPhotosStayWithinTheirMemoryBudgets) {
                {QStringList{"--jobs", "2", "--out-dir", path("out")} + batch,
                 path("out/big5.style1.png"),
                 {1280, 960},
-                160}};
+                160},
+               // Four at their own size at once would take about 1 GB: within 300 MB
+               // they go one at a time.
+               {QStringList{"--jobs", "4", "--memory", "300", "--size", "full", "--out-dir", path("full")} +
+                    batch.mid(0, 4),
+                path("full/big3.style1.png"),
+                {4032, 3024},
+                400}};
   for (const auto& c : cases) {
     const Outcome o = run(c.args);
     EXPECT_EQ(o.exitCode, 0) << qPrintable(o.err);

@@ -103,7 +103,7 @@ TEST_F(HostileSketchTest, OutputNamingTheInputOrTheTextureIsRefused) {
   ASSERT_TRUE(QFile::link(in, path("link.png")));
   ASSERT_EQ(::link(QFile::encodeName(in), QFile::encodeName(path("hard.png"))), 0);
   ASSERT_TRUE(isFifo(fifo));
-  const QString same = "vorlane-sketch: OUTPUT is the same file as INPUT\n";
+  const QString same = "vorlane-sketch: OUTPUT is the same file as INPUT\nTry 'vorlane-sketch --help'.\n";
   const struct {
     QStringList args;
     QString err;
@@ -113,7 +113,8 @@ TEST_F(HostileSketchTest, OutputNamingTheInputOrTheTextureIsRefused) {
       {{"./link.png", "hard.png"}, same},
       {{"--style", "0", in, path("link.png")}, same},
       {{fifo, fifo}, same},
-      {{"--texture", texture, in, "texture.png"}, "vorlane-sketch: OUTPUT is the same file as the texture\n"},
+      {{"--texture", texture, in, "texture.png"},
+       "vorlane-sketch: OUTPUT is the same file as the texture\nTry 'vorlane-sketch --help'.\n"},
   };
   for (const auto& c : cases) {
     const Outcome o = run(c.args, {.cwd = dir.path()});

@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/vorlane-sketch/BatchRunner.h"
 
+#include <sys/resource.h>
+
 #include <QElapsedTimer>
+#include <QFile>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <thread>
+
+#include "platform/FileChecks.h"
+#include "platform/PhotoDecoder.h"
+#include "sketch/WorkingSize.h"
 
 namespace vorlane_sketch {
 namespace {
@@ -72,7 +81,88 @@ class Reporter {
   bool shown_ = false;
 };
 
+// Photos start only while their estimated memory fits the budget beside the
+// ones already running; with none running, any photo starts.
+class MemoryGate {
+ public:
+  explicit MemoryGate(qint64 budget) : budget_(budget) {}
+  void enter(qint64 bytes) {
+    std::unique_lock lock(mutex_);
+    ++waiting_;
+    freed_.wait(lock, [&] { return running_ == 0 || budget_ <= 0 || used_ + bytes <= budget_; });
+    --waiting_;
+    used_ += bytes;
+    ++running_;
+  }
+  // Someone waits for memory: what a worker keeps between photos is better given back.
+  bool contended() {
+    std::lock_guard lock(mutex_);
+    return waiting_ > 0;
+  }
+  void leave(qint64 bytes) {
+    {
+      std::lock_guard lock(mutex_);
+      used_ -= bytes;
+      --running_;
+    }
+    freed_.notify_all();
+  }
+
+ private:
+  const qint64 budget_;
+  std::mutex mutex_;
+  std::condition_variable freed_;
+  qint64 used_ = 0;
+  int running_ = 0;
+  int waiting_ = 0;
+};
+
+// Bytes per pixel of a render at its size, beside the decode: the photo's
+// raster, two styled pictures and their grey planes, the texture at that size
+// and the picture being encoded (measured: a 12 MP render at its own size adds
+// about 210 MiB).
+constexpr qint64 kRenderBytesPerPixel = 20;
+constexpr qint64 kDecodeBytesPerPixel = 4;
+
 }  // namespace
+
+qint64 freeMemoryBudget() {
+  qint64 budget = 0;
+  if (std::FILE* info = std::fopen("/proc/meminfo", "re")) {
+    char line[256];
+    long long kb = 0;
+    while (std::fgets(line, sizeof line, info))
+      if (std::sscanf(line, "MemAvailable: %lld kB", &kb) == 1) budget = qint64(kb) * 1024 / 4 * 3;
+    std::fclose(info);
+  }
+  rlimit as{};
+  if (getrlimit(RLIMIT_AS, &as) == 0 && as.rlim_cur != RLIM_INFINITY) {
+    const qint64 half = qint64(as.rlim_cur / 2);
+    budget = budget > 0 ? std::min(budget, half) : half;
+  }
+  return budget;
+}
+
+qint64 renderMemoryEstimate(const QString& input, int size) {
+  QFile file;
+  QString ignored;
+  // Documents and pictures whose size cannot be read are taken at the largest
+  // render: the estimate only ever holds a photo back, never fails it.
+  QSize upright(8192, 8192);
+  if (!input.endsWith(QLatin1String(".vorlane"), Qt::CaseInsensitive) && platform::openRegularFile(input, file, &ignored))
+    upright = platform::photoUprightSize(file).value_or(upright);
+  QSize render = upright;
+  if (const std::optional<sketch::SizeF> w = sketch::workingSize(float(upright.width()), float(upright.height()))) {
+    const sketch::SizeI whole = sketch::wholePixelSize(*w);
+    render = QSize(whole.width, whole.height);
+  }
+  if (size >= 0) {
+    const QSize larger = platform::exportSize(upright, size);
+    if (qint64(larger.width()) * larger.height() > qint64(render.width()) * render.height()) render = larger;
+  }
+  return qint64(upright.width()) * upright.height() * kDecodeBytesPerPixel +
+         qint64(render.width()) * render.height() * kRenderBytesPerPixel;
+}
 
 BatchResult runBatch(const std::vector<PhotoJob>& jobs, const QStringList& earlierFailures,
                      const BatchSettings& settings, std::FILE* err) {
@@ -85,11 +175,18 @@ BatchResult runBatch(const std::vector<PhotoJob>& jobs, const QStringList& earli
 
   // Each worker takes the next photo when done with its own: at most `jobs`
   // photos are in memory at once.
+  // Each also waits, when memory is short, for others to finish first.
+  MemoryGate gate(settings.memoryBytes);
   auto work = [&] {
     PhotoSketcher sketcher(settings.texture, settings.output, Commit::Keep);
     for (std::size_t i = next++; i < jobs.size(); i = next++) {
+      const qint64 need = settings.memoryBytes > 0 ? renderMemoryEstimate(jobs[i].input, settings.output.size) : 0;
+      gate.enter(need);
       QString failure;
-      if (!sketcher.sketch(jobs[i].input, jobs[i].targets, nullptr, &failure)) {
+      const bool done = sketcher.sketch(jobs[i].input, jobs[i].targets, nullptr, &failure);
+      if (gate.contended()) sketcher.release();
+      gate.leave(need);
+      if (!done) {
         ++failed;
         reporter.failure(failure);
       }

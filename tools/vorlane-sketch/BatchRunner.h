@@ -12,6 +12,9 @@ namespace vorlane_sketch {
 
 struct BatchSettings {
   int jobs = 1;
+  // The photos in flight together are estimated to need at most this; a
+  // photo that would pass it waits for others to finish (one alone always runs).
+  qint64 memoryBytes = 0;  // 0: no limit
   bool progress = false;  // redraw a progress line in place on stderr
   const Texture* texture = nullptr;
   OutputSettings output;
@@ -22,6 +25,14 @@ struct BatchResult {
   int photos = 0;
   int failed = 0;
 };
+
+// Three quarters of the memory the system has free now (MemAvailable), and at
+// most half an address-space limit set on the process.
+qint64 freeMemoryBudget();
+
+// What rendering input at size (OutputSettings::size) is estimated to take at
+// its peak, from the picture's header: the decode and the render's pictures.
+qint64 renderMemoryEstimate(const QString& input, int size);
 
 // earlierFailures: lines about INPUTs that could not be looked into; they are
 // printed first and counted as failed photos. The closing lines count every

@@ -146,6 +146,14 @@ bool publishUnderFreeName(const QString& path, const std::function<int(const QSt
 
 }  // namespace
 
+void PhotoSketcher::release() {
+  photoRaster_ = {};
+  textureRaster_ = {};
+  plane_ = {};
+  std::vector<std::uint8_t>().swap(grey_);
+  painter_.reset();
+}
+
 QString numberedName(const QString& path, int n) {
   const QString suffix = QFileInfo(path).suffix();
   if (suffix.isEmpty()) return QStringLiteral("%1 (%2)").arg(path).arg(n);

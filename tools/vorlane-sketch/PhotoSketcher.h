@@ -59,6 +59,8 @@ class PhotoSketcher {
   // written; the ones already written are whole files.
   bool sketch(const QString& input, const std::vector<Target>& targets, QStringList* written,
               QString* failure);
+  // Gives back the memory kept for the next photo (when others need it now).
+  void release();
 
  private:
   bool render(const QString& input, int style, QSize size, double scale, QImage* image, QString* failure);

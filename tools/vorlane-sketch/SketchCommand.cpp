@@ -134,6 +134,7 @@ int runBatch(const Options& options, const Texture* texture) {
   BatchSettings settings;
   settings.alreadyDone = alreadyDone;
   settings.jobs = options.jobs;
+  settings.memoryBytes = options.memoryBytes > 0 ? options.memoryBytes : freeMemoryBudget();
   settings.progress = ::isatty(STDERR_FILENO) == 1;
   settings.texture = texture;
   settings.output = {options.format, options.quality, options.size};
@@ -219,8 +220,12 @@ QString usageText() {
              "                  one with the photo's finer detail; a document is\n"
              "                  rendered with its strokes at that size. With --timelapse:\n"
              "                  the video's longer side, from 16 (default 1080; at most\n"
-             "                  the painting's working size)\n"
+             "                  the photo's own)\n"
              "  --jobs N        photos rendered at once (default: the number of cores, %1)\n"
+             "  --memory MB     the memory the photos rendered at once may take together,\n"
+             "                  in megabytes (default: three quarters of the memory free\n"
+             "                  at the start); a photo that alone needs more still runs,\n"
+             "                  by itself\n"
              "  --quality Q     JPEG quality 0 to 100 (default %2); for PNG the\n"
              "                  compression effort 0 to 100 (default %3, the fastest;\n"
              "                  100 gives the smallest file)\n"
@@ -247,6 +252,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption outDir("out-dir", "output folder", "DIR");
   const QCommandLineOption format("format", "output format", "F");
   const QCommandLineOption jobs("jobs", "photos at once", "N");
+  const QCommandLineOption memory("memory", "megabytes for the photos at once", "MB");
   const QCommandLineOption quality("quality", "JPEG quality or PNG effort", "Q");
   const QCommandLineOption skipExisting("skip-existing", "leave out outputs already there");
   const QCommandLineOption thumbnail("thumbnail", "a document's preview", "SIZE");
@@ -254,7 +260,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
   const QCommandLineOption duration("duration", "the time-lapse's seconds", "S");
   // One name, read by what it goes with: the render's size, or the video's.
   const QCommandLineOption size("size", "render size", "working|full|N");
-  const QList<QCommandLineOption> all{help,    version,      style,     texture,   outDir,   format, jobs,
+  const QList<QCommandLineOption> all{help,    version,      style,     texture,   outDir,   format, jobs,  memory,
                                       quality, skipExisting, thumbnail, timelapse, duration, size};
   parser.addOptions(all);
   // The parser takes whatever follows an option as its value: "--out-dir
@@ -294,7 +300,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
 
   if (parser.isSet(timelapse))
     return timelapseOptions(parser, timelapse, duration, size,
-                            {style, texture, outDir, format, jobs, quality, skipExisting, thumbnail}, error);
+                            {style, texture, outDir, format, jobs, memory, quality, skipExisting, thumbnail}, error);
   if (parser.isSet(duration)) {
     *error = QStringLiteral("--duration goes with --timelapse");
     return std::nullopt;
@@ -308,7 +314,7 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
                    .arg(parser.value(thumbnail));
       return std::nullopt;
     }
-    for (const QCommandLineOption& other : {style, texture, outDir, format, jobs, quality, skipExisting, size})
+    for (const QCommandLineOption& other : {style, texture, outDir, format, jobs, memory, quality, skipExisting, size})
       if (parser.isSet(other)) {
         *error = "--thumbnail takes no --" + other.names().constLast();
         return std::nullopt;
@@ -388,6 +394,16 @@ std::optional<Options> parseArguments(const QStringList& args, QString* error) {
     }
     options.jobs = *n;
   }
+  if (parser.isSet(memory)) {
+    const std::optional<int> mb = wholeNumber(parser.value(memory), 1, kMaxMemoryMegabytes);
+    if (!mb) {
+      *error = QStringLiteral("--memory must be a number of megabytes from 1 to %1, not \"%2\"")
+                   .arg(kMaxMemoryMegabytes)
+                   .arg(parser.value(memory));
+      return std::nullopt;
+    }
+    options.memoryBytes = qint64(*mb) << 20;
+  }
   if (parser.isSet(quality)) {
     const std::optional<int> q = wholeNumber(parser.value(quality), 0, 100);
     if (!q) {
@@ -451,9 +467,10 @@ int run(const Options& options) {
   // before anything is read (the batch form never replaces a file).
   if (options.outDir.isEmpty()) {
     if (const std::optional<Refusal> refusal = refuseBeforeReading(options)) {
-      std::fprintf(stderr, "vorlane-sketch: %s%s\n",
+      // A usage error says where help is, as every other one does.
+      std::fprintf(stderr, "vorlane-sketch: %s%s\n%s",
                    qPrintable(refusal->file.isEmpty() ? QString() : refusal->file + ": "),
-                   qPrintable(refusal->reason));
+                   qPrintable(refusal->reason), refusal->exitCode == kExitUsage ? kTryHelp : "");
       return refusal->exitCode;
     }
   }

@@ -36,14 +36,20 @@ struct Options {
   int thumbnail = 0;          // --thumbnail SIZE: INPUT is a document, OUTPUT its preview as PNG
   bool timelapse = false;     // --timelapse OUTPUT: INPUT is a document, OUTPUT its time-lapse
   int timelapseSeconds = 10;
-  int timelapseSide = 1080;   // the longer side; past the working size's, the working size's
+  int timelapseSide = 1080;   // the longer side; past the photo's own, the photo's own
   int size = kWorkingSize;    // --size: kWorkingSize, kFullSize or the longer side in pixels
+  qint64 memoryBytes = 0;     // --memory: the batch's photos in flight at most this; 0: from the free memory
 };
 
-// What --size accepts (a larger side is the working size's anyway).
+inline constexpr int kMaxMemoryMegabytes = 1 << 20;
+
+// What --size accepts with --timelapse (a larger side is the photo's own anyway).
 inline constexpr int kMaxTimelapseSizeArg = 16384;
 
 inline constexpr int kMaxThumbnailSide = 1024;
+
+// The line after every usage error.
+inline constexpr const char* kTryHelp = "Try 'vorlane-sketch --help'.\n";
 
 QString usageText();
 QString versionText();

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   QString error;
   const std::optional<vorlane_sketch::Options> options = vorlane_sketch::parseArguments(args, &error);
   if (!options) {
-    std::fprintf(stderr, "vorlane-sketch: %s\nTry 'vorlane-sketch --help'.\n", qPrintable(error));
+    std::fprintf(stderr, "vorlane-sketch: %s\n%s", qPrintable(error), vorlane_sketch::kTryHelp);
     return vorlane_sketch::kExitUsage;
   }
   if (options->help || options->version) {
