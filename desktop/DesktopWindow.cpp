@@ -34,7 +34,6 @@
 #include "platform/Resources.h"
 #include "platform/UserDefaults.h"
 #include "platform/widgets/ActivityIndicator.h"
-#include "promo/Prompts.h"
 
 namespace desktop {
 
@@ -117,6 +116,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   setCentralWidget(area_);
 
   buildActions();
+  buildPrompts();
   buildStyleDock();
   buildMenus();
   buildToolBar();
@@ -202,8 +202,7 @@ void DesktopWindow::buildStatusBar() {
   savedText_ = new QLabel(savedNote_);
   auto* show = new QPushButton(QStringLiteral("Show in Folder"), savedNote_);
   show->setObjectName(QStringLiteral("showInFolder"));
-  connect(show, &QPushButton::clicked, this,
-          [this] { platform::openURL(QUrl::fromLocalFile(QFileInfo(savedPath_).absolutePath())); });
+  connect(show, &QPushButton::clicked, this, &DesktopWindow::showSavedInFolder);
   row->addWidget(savedText_);
   row->addWidget(show);
   savedNote_->setHidden(true);
@@ -271,12 +270,8 @@ void DesktopWindow::bind() {
 
   // The schedule holds what falls due while the user is busy (a stroke, a
   // dialog, an answer under way) and brings it once the user is free, one at a time.
-  connect(schedule_, &document::PromptSchedule::helpDue, this, &DesktopWindow::showHelp);
-  connect(schedule_, &document::PromptSchedule::rateDue, this,
-          [this] { openAlert(promo::newRateAlert(this)); });
-  connect(schedule_, &document::PromptSchedule::moreDue, this, &DesktopWindow::showMoreDialog);
+  bindPrompts();
   connect(schedule_, &document::PromptSchedule::openDue, this, &DesktopWindow::openFile);
-  connect(schedule_, &document::PromptSchedule::moreDismissed, this, &DesktopWindow::closeMoreDialog);
 }
 
 void DesktopWindow::updateStatus() {
@@ -327,11 +322,6 @@ void DesktopWindow::showSaved(const QString& path) {
 
 void DesktopWindow::showAlert(const QString& title, const QString& message, const QString& button) {
   openAlert(new platform::AlertView(title, message, this, button));
-}
-
-void DesktopWindow::openAlert(platform::AlertView* alert) {
-  alert->show(this);
-  schedule_->holdWhileOpen(alert->messageBox());
 }
 
 void DesktopWindow::updateTitle() {

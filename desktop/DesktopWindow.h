@@ -41,6 +41,7 @@ class StyleThumbnails;
 namespace desktop {
 
 class CanvasArea;
+class PromptStrips;
 class StylePanel;
 
 class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
@@ -129,10 +130,15 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // At start: paintings that a Vorlane left behind without closing them.
   void offerRecovery();
   static QString sessionFolder();
+  // Prompts, help and alerts (DesktopWindow_Prompts.cpp): the Help menu's
+  // Rate and More Apps, the prompts' strips above the canvas, their bindings.
+  void buildPrompts();
+  void bindPrompts();
   // Shows alert over the window; the prompts wait until it is dismissed.
   void openAlert(platform::AlertView* alert);
   void showMoreDialog();
   void closeMoreDialog();
+  void showSavedInFolder();
   // Not while a dialog is up or an answer's save is written.
   bool takesDrop(const QMimeData* mime) const;
 
@@ -170,6 +176,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QProgressBar* exportBar_ = nullptr;
   QPointer<platform::CameraCapture> camera_;
   QPointer<QDialog> moreDialog_;
+  PromptStrips* prompts_ = nullptr;
+  QPointer<QDialog> helpWindow_;
   bool started_ = false;
 };
 

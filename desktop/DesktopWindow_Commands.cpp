@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
@@ -25,15 +24,11 @@
 #include "document/SketchDocument.h"
 #include "platform/Version.h"
 #include "platform/widgets/CameraCapture.h"
-#include "promo/Prompts.h"
-#include "promo/UIGotoMoreView.h"
 
 namespace desktop {
 
 namespace {
 
-// The more-apps dialog keeps the phone's layout, which fits the smallest window.
-constexpr QSize kMoreDialogSize{320, 480};
 // One step of Zoom In and Zoom Out.
 constexpr float kZoomStep = 1.25f;
 
@@ -173,7 +168,7 @@ void DesktopWindow::buildMenus() {
   view->addAction(panel);
   add(menuBar()->addMenu(QStringLiteral("&Brush")),
       {"brushA", "brushB", "", "biggerBrush", "smallerBrush", "", "penPressure"});
-  add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "about"});
+  add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "", "rate", "moreApps", "", "about"});
 }
 
 void DesktopWindow::buildToolBar() {
@@ -255,11 +250,6 @@ void DesktopWindow::updateActions() {
   compareButton_->setEnabled(acts);
 }
 
-void DesktopWindow::showHelp() {
-  schedule_->helpShown();
-  openAlert(promo::newHelpAlert(this, QStringLiteral("HelpTextDesktop")));
-}
-
 void DesktopWindow::showAbout() {
   // The box runs an event loop of its own: what falls due meanwhile waits until it returns.
   QObject aboutBox;
@@ -273,37 +263,6 @@ void DesktopWindow::showAbout() {
           "GNU General Public License, version 3 or (at your option) any later version.</p>"
           "<p>Sample photo: astronaut Eileen Collins, NASA (public domain).</p>")
           .arg(QString::fromLatin1(platform::kVersion)));
-}
-
-void DesktopWindow::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
-  if (alertView && alertView->tag() == promo::kRateAlertTag) schedule_->rateAnswered(buttonIndex);
-}
-
-void DesktopWindow::showMoreDialog() {
-  closeMoreDialog();
-  auto* dialog = new QDialog(this);
-  dialog->setWindowTitle(QStringLiteral("More Apps"));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setFixedSize(kMoreDialogSize);
-  auto* view = new promo::UIGotoMoreView(QRectF(QPointF(0, 0), QSizeF(kMoreDialogSize)), dialog);
-  view->show();
-  // Closing the window counts as "Next time", as the dialog's own button does.
-  connect(dialog, &QDialog::rejected, schedule_, &document::PromptSchedule::killmore);
-  dialog->setWindowModality(Qt::WindowModal);
-  moreDialog_ = dialog;
-  schedule_->holdWhileOpen(dialog);
-  dialog->open();
-}
-
-void DesktopWindow::closeMoreDialog() {
-  if (!moreDialog_) return;
-  QDialog* dialog = moreDialog_;
-  moreDialog_ = nullptr;
-  // The dialog's own buttons lead here: it goes once their handlers return.
-  disconnect(dialog, &QDialog::rejected, schedule_, nullptr);
-  schedule_->dialogClosed(dialog);
-  dialog->hide();
-  dialog->deleteLater();
 }
 
 }  // namespace desktop

@@ -20,6 +20,7 @@
 #include "canvas/CanvasModel.h"
 #include "desktop/DesktopWindow.h"
 #include "desktop/ExportDialogs.h"
+#include "desktop/FileDialogs.h"
 #include "document/PaintingFlatten.h"
 #include "document/PromptSchedule.h"
 #include "document/SaveShare.h"
@@ -71,15 +72,13 @@ void DesktopWindow::saveDocumentAs(const std::function<void(quint64)>& started) 
   const QString base = QFileInfo(document_->documentPath().isEmpty() ? document_->photoName()
                                                                      : document_->documentPath())
                            .completeBaseName();
-  auto* dialog = new QFileDialog(this, QStringLiteral("Save Painting"), folder);
+  auto* dialog = newFileDialog(this, QStringLiteral("Save Painting"), folder);
   saveAsDialog_ = dialog;
   dialog->setObjectName(QStringLiteral("saveAsDialog"));
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setNameFilters({QStringLiteral("Vorlane painting (*.vorlane)")});
   dialog->setDefaultSuffix(kDocumentSuffix);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->selectFile((base.isEmpty() ? QStringLiteral("Painting") : base) + QStringLiteral(".vorlane"));
   connect(dialog, &QFileDialog::fileSelected, this, [this, started](const QString& path) {
     windowSettings().setValue(kDocumentFolder, QFileInfo(path).absolutePath());
@@ -107,15 +106,13 @@ void DesktopWindow::exportPicture() {
   const QString png = QStringLiteral("PNG image (*.png)");
   const QString jpeg = QStringLiteral("JPEG image (*.jpg *.jpeg)");
 
-  auto* dialog = new QFileDialog(this, QStringLiteral("Export"), folder);
+  auto* dialog = newFileDialog(this, QStringLiteral("Export Picture"), folder);
   exportDialog_ = dialog;
   dialog->setObjectName(QStringLiteral("exportDialog"));
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setNameFilters({png, jpeg});
   dialog->setDefaultSuffix(QStringLiteral("png"));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->selectFile(document::freeFileName(folder, base, QStringLiteral(".png")));
   // A name typed without a suffix gets the chosen type's.
   connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, jpeg](const QString& filter) {
@@ -176,15 +173,13 @@ void DesktopWindow::exportTimelapse() {
                            .completeBaseName();
   const QString mp4 = QStringLiteral("MP4 video (*.mp4)");
   const QString webp = QStringLiteral("Animated WebP (*.webp)");
-  auto* dialog = new QFileDialog(this, QStringLiteral("Export Time-lapse"), folder);
+  auto* dialog = newFileDialog(this, QStringLiteral("Export Time-lapse"), folder);
   exportDialog_ = dialog;
   dialog->setObjectName(QStringLiteral("timelapseDialog"));
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setNameFilters({mp4, webp});
   dialog->setDefaultSuffix(QStringLiteral("mp4"));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->selectFile(document::freeFileName(folder, (base.isEmpty() ? QStringLiteral("Painting") : base) +
                                                         QStringLiteral(" time-lapse"),
                                             QStringLiteral(".mp4")));

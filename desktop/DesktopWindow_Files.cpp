@@ -14,6 +14,7 @@
 
 #include "canvas/CanvasModel.h"
 #include "desktop/DesktopWindow.h"
+#include "desktop/FileDialogs.h"
 #include "document/PromptSchedule.h"
 #include "document/SaveShare.h"
 #include "document/SketchDocument.h"
@@ -132,9 +133,12 @@ void DesktopWindow::openPhoto() {
     const QString patterns = images.mid(images.indexOf(QLatin1Char('(')) + 1).chopped(1);
     const QString filter = QStringLiteral("All supported (*.vorlane %1);;Vorlane paintings (*.vorlane);;%2")
                                .arg(patterns, images);
-    openDialog_ = platform::openPhotoDialog(this, folder, filter,
-                                            [document = document_](const QString& path) { document->openFile(path); });
+    openDialog_ = newFileDialog(this, QStringLiteral("Open Photo"), folder);
+    openDialog_->setNameFilter(filter);
+    openDialog_->setFileMode(QFileDialog::ExistingFile);
+    connect(openDialog_, &QFileDialog::fileSelected, document_, &document::SketchDocument::openFile);
     schedule_->holdWhileOpen(openDialog_.data());
+    openDialog_->open();
     connect(openDialog_, &QFileDialog::fileSelected, this, [](const QString& path) {
       windowSettings().setValue(kOpenFolder, QFileInfo(path).absolutePath());
     });

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -82,6 +83,15 @@ void AlertView::show(QWidget* parent) {
     box_->setParent(parent->window(), flags);
   }
   box_->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+  // QMessageBox sizes itself to its layout's least width when shown: a strut
+  // across the whole grid sets that width (the box builds its grid anew on
+  // every new text, so it goes in last).
+  if (auto* grid = qobject_cast<QGridLayout*>(box_->layout()); grid && minimumWidth_ > 0) {
+    const QMargins margins = grid->contentsMargins();
+    grid->addItem(new QSpacerItem(minimumWidth_ - margins.left() - margins.right(), 0, QSizePolicy::Fixed,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   visibleList().append(this);
   box_->open();
 }

@@ -43,6 +43,9 @@ class AlertView : public QObject {
   // The index of the cancel button, -1 when there is none.
   int cancelButtonIndex() const { return hasCancel_ ? 0 : -1; }
   bool isVisible() const;
+  // The box's least width in logical pixels, from the next show() on (0, the
+  // default: as narrow as its title allows, the message wrapping to fit).
+  void setMinimumWidth(int width) { minimumWidth_ = width; }
 
   // Opens the alert window-modal over parent's window and returns at once.
   // After the user dismisses it the delegate is told the button index, then the
@@ -64,6 +67,7 @@ class AlertView : public QObject {
   QHash<QAbstractButton*, int> indexOfButton_;
   bool hasCancel_ = false;
   int tag_ = 0;
+  int minimumWidth_ = 0;
   bool shown_ = false;
   bool done_ = false;
   QPointer<QMessageBox> box_;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window driven through its shortcuts, menus, toolbar and canvas with real events:
-// opening, resizing, the View commands, brushes, undo and redo, Compare, busy and save feedback,
-// and prompts that wait for a stroke, each other and the user's dialogs.
+// opening, resizing, the View commands, brushes, undo and redo, Compare, busy and save feedback.
 #include "DesktopFixture.h"
 
 namespace {
@@ -165,64 +164,6 @@ TEST_F(DesktopTest, BrushKeysModesUndoRedoAndCompare) {
   EXPECT_FALSE(plate()->compare());
 }
 
-TEST_F(DesktopTest, PromptsWaitForTheStrokeAndForEachOtherAndForDialogs) {
-  auto& defaults = platform::UserDefaults::standardUserDefaults();
-  defaults.setBoolForKey(false, "helphint");  // a first start: help, then more apps, then the rating
-  defaults.setBoolForKey(false, "rated");
-  defaults.setIntegerForKey(0, "more_times");
-  startWith(640, 480);
-  auto moreDialog = [this]() -> QDialog* {
-    for (QDialog* dialog : w()->findChildren<QDialog*>())
-      if (dialog->windowTitle() == "More Apps" && dialog->isVisible()) return dialog;
-    return nullptr;
-  };
-  auto onlyAlert = [](const char* title) {
-    const auto alerts = platform::AlertView::visibleAlerts();
-    return alerts.size() == 1 && alerts[0]->title() == title ? alerts[0] : nullptr;
-  };
-  const QPoint at = pictureOnScreen().center().toPoint();
-  QTest::mousePress(plate(), Qt::LeftButton, {}, at);
-  QTest::mouseMove(plate(), at + QPoint(20, 0));
-  clock_.advance(90000);  // all three fall due during the stroke
-  QTest::qWait(50);
-  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
-  EXPECT_EQ(moreDialog(), nullptr);
-  QTest::mouseRelease(plate(), Qt::LeftButton, {}, at + QPoint(20, 0));
-  QCoreApplication::processEvents();
-  // At the release the first prompt; each next one once the one before is answered.
-  platform::AlertView* help = onlyAlert("How to");
-  ASSERT_NE(help, nullptr);
-  EXPECT_EQ(help->message(), platform::localizedString("HelpTextDesktop"));
-  EXPECT_EQ(moreDialog(), nullptr);
-  QTest::mouseClick(help->messageBox()->buttons().first(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return moreDialog() != nullptr; }, 5000));
-  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
-  QTest::keyClick(moreDialog(), Qt::Key_Escape);  // closing it counts as "Next time"
-  EXPECT_EQ(defaults.integerForKey("more_times"), 1);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return onlyAlert("Rate?") != nullptr; }, 5000));
-  EXPECT_EQ(moreDialog(), nullptr);
-  // Window-modal over the main window.
-  QMessageBox* rate = onlyAlert("Rate?")->messageBox();
-  EXPECT_EQ(rate->windowModality(), Qt::WindowModal);
-  EXPECT_EQ(rate->parentWidget(), w());
-  EXPECT_TRUE(defaults.boolForKey("helphint"));
-  rate->reject();
-  QCoreApplication::processEvents();
-  QApplication::setActiveWindow(w());
-
-  // Due while a dialog is up (the question before opening: the stroke changed the painting), it waits.
-  key(Qt::CTRL | Qt::Key_O);
-  QMessageBox* dialog = openQuestion();
-  ASSERT_NE(dialog, nullptr);
-  clock_.advance(300000);  // the more-apps dialog's next showing
-  QTest::qWait(50);
-  EXPECT_EQ(moreDialog(), nullptr);
-  EXPECT_TRUE(platform::AlertView::visibleAlerts().isEmpty());
-  dialog->reject();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return moreDialog() != nullptr; }, 5000));
-  EXPECT_EQ(w()->findChild<QFileDialog*>(), nullptr);  // Cancel opened nothing else
-}
-
 TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime) {
   start(QSize(1000, 700));
   ASSERT_TRUE(open(writePhoto(dir_, "p.png", 320, 240)));
@@ -236,11 +177,6 @@ TEST_F(DesktopTest, SaveNamesTheFileInTheStatusBarAndRestoresTheGeometryNextTime
   QWidget* note = find<QWidget>("savedNote");
   EXPECT_TRUE(note->isVisible());
   EXPECT_TRUE(note->findChild<QLabel*>()->text().contains(QFileInfo(path).fileName()));
-  QList<QUrl> opened;
-  platform::setUrlOpener([&opened](const QUrl& url) { return opened << url, true; });
-  QTest::mouseClick(note->findChild<QPushButton*>("showInFolder"), Qt::LeftButton);
-  platform::setUrlOpener({});
-  EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(path).absolutePath())});
 
   w()->resize(1100, 750);
   action("showStyles")->trigger();  // View > Styles Panel: the dock goes
