@@ -134,6 +134,9 @@ void DesktopWindow::start() {
   started_ = true;
   document_->load();
   bind();
+  bindShare();
+  restoreBrush();
+  watchCameras();
 
   QSettings settings = windowSettings();
   const QByteArray geometry = settings.value(QStringLiteral("desktop/geometry")).toByteArray();

@@ -74,6 +74,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void showHelp();
   void showAbout();
   void setCompare(bool compare);
+  // Edit > Copy: the picture, as Save to Pictures writes it, on the clipboard.
+  void copyPicture();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -131,6 +133,13 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   static QString sessionFolder();
   // Shows alert over the window; the prompts wait until it is dismissed.
   void openAlert(platform::AlertView* alert);
+  // Share by Mail attaches the picture or offers Save to Pictures instead.
+  void bindShare();
+  void offerSaveInstead();
+  void shareAlertAnswered(platform::AlertView* alert, int buttonIndex);
+  // The brush of the last launch, kept as it changes; Take Photo only with a camera.
+  void restoreBrush();
+  void watchCameras();
   void showMoreDialog();
   void closeMoreDialog();
   // Not while a dialog is up or an answer's save is written.
