@@ -158,6 +158,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QActionGroup* brushModes_ = nullptr;
   StylePanel* styles_ = nullptr;
   document::StyleThumbnails* thumbnails_ = nullptr;
+  bool thumbnailsWaiting_ = false;  // for the render pass of a new photo
   QMenu* recentMenu_ = nullptr;
   QPointer<QMessageBox> question_;
   bool closeConfirmed_ = false;
