@@ -4,6 +4,7 @@
 // sketch), and whether there is a camera to take a photo with.
 #include <QAction>
 #include <QSettings>
+#include <QTimer>
 #include <cmath>
 
 #include "canvas/CanvasModel.h"
@@ -48,17 +49,21 @@ void DesktopWindow::restoreBrush() {
 }
 
 void DesktopWindow::watchCameras() {
-  auto* cameras = new platform::CameraWatch(this);
-  auto show = [this](bool available) {
-    QAction* take = action(QStringLiteral("takePhoto"));
-    take->setEnabled(available);
-    const QString tip = available ? QStringLiteral("Take a photo with the camera")
-                                  : QStringLiteral("No camera was found on this computer");
-    take->setToolTip(tip);
-    take->setStatusTip(tip);
-  };
-  show(cameras->available());
-  connect(cameras, &platform::CameraWatch::availableChanged, this, show);
+  // The first look at the devices starts Qt Multimedia, tens of milliseconds:
+  // once the window is up. Until then Take Photo asks when it is chosen.
+  QTimer::singleShot(0, this, [this] {
+    auto* cameras = new platform::CameraWatch(this);
+    auto show = [this](bool available) {
+      QAction* take = action(QStringLiteral("takePhoto"));
+      take->setEnabled(available);
+      const QString tip = available ? QStringLiteral("Take a photo with the camera")
+                                    : QStringLiteral("No camera was found on this computer");
+      take->setToolTip(tip);
+      take->setStatusTip(tip);
+    };
+    show(cameras->available());
+    connect(cameras, &platform::CameraWatch::availableChanged, this, show);
+  });
 }
 
 }  // namespace desktop
