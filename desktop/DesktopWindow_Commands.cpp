@@ -109,8 +109,8 @@ void DesktopWindow::buildActions() {
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
 
-  connect(makeAction("copy", "&Copy", "Copy the picture to the clipboard", "", {K::Copy}), &QAction::triggered,
-          this, &DesktopWindow::copyPicture);
+  connect(makeAction("copy", "&Copy", "Copy the picture to the clipboard", "", {K::Copy}),
+          &QAction::triggered, this, &DesktopWindow::copyPicture);
 
   // The canvas's keyboard commands, as the phone and tablet have them; undo and
   // redo go through the document, whose history also holds style changes.

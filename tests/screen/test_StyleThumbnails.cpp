@@ -19,8 +19,8 @@ QList<QImage> expectedRows(const QImage& photo, QSize box) {
   renderer.setTextureName(kTexture);
   for (int style = 1; style <= 7; ++style) {
     sketch::GrayPlane plane;
-    rows << document::StyleThumbnails::smallCopy(renderer.render(photo, style, plane, nullptr).value_or(QImage()),
-                                                 box);
+    rows << document::StyleThumbnails::smallCopy(
+        renderer.render(photo, style, plane, nullptr).value_or(QImage()), box);
   }
   return rows;
 }
