@@ -130,7 +130,8 @@ TEST_F(StylesTest, EveryCellIsInViewAt1080pUnderNamedGridsAndTheFocusIsDrawn) {
   QCoreApplication::processEvents();
   for (auto [list, label] : {std::pair{sketchList(), "&Sketch style"}, {colourList(), "&Colour layer"}}) {
     auto* title = find<QLabel>(list->objectName() + "Label");
-    EXPECT_EQ(std::pair(title->text(), title->buddy()), std::pair(QString(label), (QWidget*)list));
+    EXPECT_EQ(std::pair(title->text(), title->buddy()),
+              std::pair(QString(label), static_cast<QWidget*>(list)));
     ASSERT_EQ(list->count(), 8);
     EXPECT_FALSE(list->verticalScrollBar()->isVisible());
     for (int row = 0; row < 8; ++row) {
