@@ -134,6 +134,9 @@ void DesktopWindow::start() {
   started_ = true;
   document_->load();
   bind();
+  bindShare();
+  restoreBrush();
+  watchCameras();
 
   QSettings settings = windowSettings();
   const QByteArray geometry = settings.value(QStringLiteral("desktop/geometry")).toByteArray();
@@ -237,7 +240,10 @@ void DesktopWindow::bind() {
   connect(document_, &document::SketchDocument::photoPicked, this, [this] {
     if (openDialog_) openDialog_->close();
     savedNote_->setHidden(true);
-    showThumbnailsOfPhoto();
+    // The canvas first: the thumbnails render the photo in every style at its
+    // working size, and wait for the pass so as not to compete with it.
+    thumbnails_->cancel();
+    thumbnailsWaiting_ = true;
     rememberRecent(document_->photoPath());
     updateStatus();
     updateTitle();
@@ -245,7 +251,8 @@ void DesktopWindow::bind() {
   connect(document_, &document::SketchDocument::renderPassFinished, this, [this](bool ok) {
     if (ok) emptyHint_->setHidden(true);
     // A photo that could not be rendered was given up for the one before.
-    if (!ok) showThumbnailsOfPhoto();
+    if (thumbnailsWaiting_ || !ok) showThumbnailsOfPhoto();
+    thumbnailsWaiting_ = false;
     updateActions();
     updateStatus();
     updateTitle();

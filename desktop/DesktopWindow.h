@@ -75,6 +75,8 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void showHelp();
   void showAbout();
   void setCompare(bool compare);
+  // Edit > Copy: the picture, as Save to Pictures writes it, on the clipboard.
+  void copyPicture();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -136,6 +138,13 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void bindPrompts();
   // Shows alert over the window; the prompts wait until it is dismissed.
   void openAlert(platform::AlertView* alert);
+  // Share by Mail attaches the picture or offers Save to Pictures instead.
+  void bindShare();
+  void offerSaveInstead();
+  void shareAlertAnswered(platform::AlertView* alert, int buttonIndex);
+  // The brush of the last launch, kept as it changes; Take Photo only with a camera.
+  void restoreBrush();
+  void watchCameras();
   void showMoreDialog();
   void closeMoreDialog();
   void showSavedInFolder();
@@ -155,6 +164,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   QActionGroup* brushModes_ = nullptr;
   StylePanel* styles_ = nullptr;
   document::StyleThumbnails* thumbnails_ = nullptr;
+  bool thumbnailsWaiting_ = false;  // for the render pass of a new photo
   QMenu* recentMenu_ = nullptr;
   QPointer<QMessageBox> question_;
   bool closeConfirmed_ = false;

@@ -83,7 +83,7 @@ void DesktopWindow::buildActions() {
   connect(makeAction("saveToPictures", "Save to &Pictures",
                      "Save the picture to the Vorlane folder in Pictures", "", {}),
           &QAction::triggered, document_, &document::SketchDocument::save);
-  connect(makeAction("share", "Share by &Mail...", "Send the painting as a mail attachment", "tb_share", {}),
+  connect(makeAction("share", "Share by &Mail...", "Attach the picture to a new mail", "tb_share", {}),
           &QAction::triggered, document_, &document::SketchDocument::share);
   connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
           this, &QWidget::close);
@@ -100,9 +100,12 @@ void DesktopWindow::buildActions() {
                      {K(Qt::CTRL | Qt::Key_1)}),
           &QAction::triggered, this, [this] { model_->plate()->actualPixels(plate_->devicePixelRatioF()); });
   QAction* compare =
-      makeAction("compare", "&Compare", "Show photo A alone (or hold the \\ key)", "tb_compare", {});
+      makeAction("compare", "&Compare", "Show the colour layer alone (or hold the \\ key)", "tb_compare", {});
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
+
+  connect(makeAction("copy", "&Copy", "Copy the picture to the clipboard", "", {K::Copy}),
+          &QAction::triggered, this, &DesktopWindow::copyPicture);
 
   // The canvas's keyboard commands, as the phone and tablet have them; undo and
   // redo go through the document, whose history also holds style changes.
@@ -157,7 +160,7 @@ void DesktopWindow::buildMenus() {
   recentMenu_->setObjectName(QStringLiteral("recent"));
   add(file, {"takePhoto", "", "save", "saveAs", "", "export", "exportAgain", "exportTimelapse", "saveToPictures",
              "share", "", "quit"});
-  add(menuBar()->addMenu(QStringLiteral("&Edit")), {"undo", "redo"});
+  add(menuBar()->addMenu(QStringLiteral("&Edit")), {"undo", "redo", "", "copy"});
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   add(view, {"zoomIn", "zoomOut", "fit", "actualPixels", "", "compare", ""});
   // The style panel can be closed or moved like any dock; this brings it back.
@@ -199,12 +202,12 @@ void DesktopWindow::buildToolBar() {
   bar->addWidget(brushValue_);
   bar->addSeparator();
   bar->addAction(action(QStringLiteral("fit")));
-  // Held down, not toggled: photo A shows while the button is pressed.
+  // Held down, not toggled: the colour layer shows while the button is pressed.
   compareButton_ = new QToolButton(bar);
   compareButton_->setObjectName(QStringLiteral("compareButton"));
   compareButton_->setText(QStringLiteral("Compare"));
   compareButton_->setIcon(action(QStringLiteral("compare"))->icon());
-  compareButton_->setToolTip(QStringLiteral("Hold to show photo A alone"));
+  compareButton_->setToolTip(QStringLiteral("Hold to show the colour layer alone"));
   compareButton_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   connect(compareButton_, &QToolButton::pressed, this, [this] { setCompare(true); });
   connect(compareButton_, &QToolButton::released, this, [this] { setCompare(false); });
@@ -214,7 +217,7 @@ void DesktopWindow::buildToolBar() {
 void DesktopWindow::updateActions() {
   const bool picture = model_->painting()->imgready() && !document_->busy();
   const bool acts = picture && model_->touchesActive();
-  for (const char* name : {"save", "saveAs", "export", "saveToPictures", "share", "zoomIn", "zoomOut", "fit",
+  for (const char* name : {"save", "saveAs", "export", "saveToPictures", "share", "copy", "zoomIn", "zoomOut", "fit",
                            "actualPixels", "compare", "brushA", "brushB", "biggerBrush", "smallerBrush"})
     action(QString::fromLatin1(name))->setEnabled(acts);
   // One long export at a time.

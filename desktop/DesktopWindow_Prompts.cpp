@@ -126,7 +126,9 @@ void DesktopWindow::openAlert(platform::AlertView* alert) {
 }
 
 void DesktopWindow::alertViewDidDismissWithButtonIndex(platform::AlertView* alertView, int buttonIndex) {
-  if (!alertView || alertView->tag() != promo::kRateAlertTag) return;
+  if (!alertView) return;
+  shareAlertAnswered(alertView, buttonIndex);
+  if (alertView->tag() != promo::kRateAlertTag) return;
   // Answered from the menu: the strip's offer has had its answer too.
   schedule_->rateAnswered(buttonIndex);
   prompts_->withdrawRate();

@@ -186,7 +186,7 @@ AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QStr
   return result;
 }
 
-AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent) {
+AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent, const QString& name) {
   AlbumWrite result;
   if (picture.isNull()) {
     result.reason = QStringLiteral("there is no picture");
@@ -207,7 +207,7 @@ AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent) {
     return result;
   }
   folder.setAutoRemove(false);
-  const QString path = folder.filePath(QStringLiteral("heart"));
+  const QString path = folder.filePath(name);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
     result.reason = phrase(file.errorString());

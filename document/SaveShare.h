@@ -38,10 +38,11 @@ QString pictureFormatForName(const QString& path);
 // one is complete, and keeps its permissions. Any thread.
 AlbumWrite writePictureFile(const QImage& picture, const QString& path, int quality = 92);
 
-// Writes picture as a JPEG of quality 85 named "heart" into a new folder of its
+// Writes picture as a JPEG of quality 85 named name into a new folder of its
 // own under parent, which outlives the call (a mail program reads it later).
 // Folders under parent older than a day are removed first. Any thread.
-AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent);
+AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent,
+                                const QString& name = QStringLiteral("heart"));
 
 // The mail link with the addresses of the resource "maillink.plist".
 QUrl mailLink();

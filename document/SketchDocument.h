@@ -119,6 +119,12 @@ class SketchDocument : public QObject {
   // suffix, replacing a file of that name (the caller has asked).
   quint64 exportPicture(const QString& path, int quality = 92);
   void share();
+  // The desktop's share: the picture goes as an attachment named like an album
+  // file (a mail program knows it for a JPEG) under a subject of its own, or
+  // not at all. No mail link: it would carry the phone's addresses and no
+  // picture. When no mail program takes it, only shareFailed comes, for the
+  // view to offer another way.
+  void setSharesAttachmentOnly(bool only) { sharesAttachmentOnly_ = only; }
   // Whether a successful save raises the "Image Saved!" alert (the desktop
   // reports it in its status bar instead).
   void setConfirmsSaves(bool confirms) { confirmsSaves_ = confirms; }
@@ -199,7 +205,8 @@ class SketchDocument : public QObject {
   // A share has handed the picture on: with the attachment's path when a mail
   // program was started, with an empty path when the mail link opened.
   void shareHandedOn(const QString& attachmentPath);
-  // No mail program took the picture (the "Cannot Share" alert is up).
+  // No mail program took the picture (the "Cannot Share" alert is up, unless
+  // the share is attachment-only).
   void shareFailed();
   // Undo or redo became possible or impossible, or changed what they name.
   void historyChanged();
@@ -281,6 +288,7 @@ class SketchDocument : public QObject {
   int pickRenderDelay_ = kRenderDelayMs;
   bool busy_ = false;
   bool confirmsSaves_ = true;
+  bool sharesAttachmentOnly_ = false;
   std::optional<PendingPick> pendingPick_;
   std::unique_ptr<StyleRenderer> renderer_;
   RenderBreakdown breakdown_;

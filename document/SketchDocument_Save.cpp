@@ -102,8 +102,11 @@ void SketchDocument::share() {
     return;
   }
   const QString parent = platform::documentsDirectory() + QStringLiteral("/share");
-  writer()->start([this, picture, parent, mailer] {
-    const AlbumWrite written = writeShareAttachment(picture, parent);
+  const QString name = sharesAttachmentOnly_
+                           ? albumFileBaseName(QDateTime::currentDateTime()) + QStringLiteral(".jpg")
+                           : QStringLiteral("heart");
+  writer()->start([this, picture, parent, name, mailer] {
+    const AlbumWrite written = writeShareAttachment(picture, parent, name);
     QMetaObject::invokeMethod(
         this, [this, written, mailer] { handToMailer(written, mailer); }, Qt::QueuedConnection);
   });
@@ -138,12 +141,17 @@ void SketchDocument::handToMailer(const AlbumWrite& written, const QString& mail
     QDir(folder).removeRecursively();
     cannotShare();
   });
-  process->start(mailer, {QStringLiteral("--subject"), QStringLiteral("Hello!"), QStringLiteral("--body"),
-                          QStringLiteral("Hello!"), QStringLiteral("--attach"), written.path});
+  const QStringList words =
+      sharesAttachmentOnly_
+          ? QStringList{QStringLiteral("--subject"), QStringLiteral("A picture made with Vorlane")}
+          : QStringList{QStringLiteral("--subject"), QStringLiteral("Hello!"), QStringLiteral("--body"),
+                        QStringLiteral("Hello!")};
+  process->start(mailer, words + QStringList{QStringLiteral("--attach"), written.path});
 }
 
 void SketchDocument::shareByMailLink() {
-  if (!platform::openURL(mailLink())) {
+  // An attachment-only share has no link to fall back on.
+  if (sharesAttachmentOnly_ || !platform::openURL(mailLink())) {
     cannotShare();
     return;
   }
@@ -151,8 +159,9 @@ void SketchDocument::shareByMailLink() {
 }
 
 void SketchDocument::cannotShare() {
-  emit alertRequested({QStringLiteral("Cannot Share"), QStringLiteral("No mail program could be started."),
-                       QStringLiteral("OK")});
+  if (!sharesAttachmentOnly_)
+    emit alertRequested({QStringLiteral("Cannot Share"), QStringLiteral("No mail program could be started."),
+                         QStringLiteral("OK")});
   emit shareFailed();
 }
 

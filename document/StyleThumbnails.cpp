@@ -27,13 +27,16 @@ void StyleThumbnails::setTextureName(const QString& textureName) {
   renderer_->setTextureName(textureName);
 }
 
-QImage StyleThumbnails::smallCopy(const QImage& photo, QSize box) {
-  if (photo.isNull() || box.isEmpty()) return {};
-  QSize size = photo.size();
+QImage StyleThumbnails::smallCopy(const QImage& picture, QSize box) {
+  if (picture.isNull() || box.isEmpty()) return {};
+  QSize size = picture.size();
   if (size.width() > box.width() || size.height() > box.height())
     size = size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-  QImage copy =
-      size == photo.size() ? photo : photo.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // Qt's smooth reduction is an area average (to within one level of its
+  // fixed-point sums).
+  QImage copy = size == picture.size()
+                    ? picture
+                    : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return copy.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
@@ -64,8 +67,10 @@ void StyleThumbnails::render(const QImage& photo, QSize box, int lastStyle) {
     for (int style = 1; style <= lastStyle && current(); ++style) {
       sketch::GrayPlane plane;
       QString error;
-      if (std::optional<QImage> thumbnail = renderer->render(small, style, plane, &error))
-        deliver(style, *thumbnail);
+      // The working-size picture goes back to the renderer once reduced, so
+      // the next style reuses its memory.
+      if (std::optional<QImage> rendered = renderer->render(photo, style, plane, &error))
+        deliver(style, smallCopy(*rendered, box));
       else
         qCWarning(lcVorlane) << "style thumbnail" << style << "failed:" << error;
     }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The style lists' thumbnails of the photo on the canvas: a small copy of the
-// prepared photo rendered in every style with the real engine and texture, off
-// the main thread, each delivered as soon as it is done. A new photo cancels
-// what is still pending for the last one.
+// The style lists' thumbnails of the photo on the canvas: the prepared photo
+// rendered in every style with the real engine and texture at its working size,
+// then reduced to the thumbnail, off the main thread, each delivered as soon as
+// it is done. A new photo cancels what is still pending for the last one.
+// Rendered small, the styles that trace edges at a fixed pixel width would come
+// out as blotches; reduced from the working size, a thumbnail looks like what
+// choosing its style gives.
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -27,12 +30,13 @@ class StyleThumbnails : public QObject {
   // The resource name of the sketch-brush texture the styles blend with.
   void setTextureName(const QString& textureName);
 
-  // The copy every thumbnail of photo is rendered from: photo scaled smoothly
-  // to fit box (never enlarged), at least one pixel each way.
-  static QImage smallCopy(const QImage& photo, QSize box);
+  // picture reduced to fit box (never enlarged), at least one pixel each way;
+  // each thumbnail pixel is the average of the picture's area under it.
+  static QImage smallCopy(const QImage& picture, QSize box);
 
-  // Starts row 0 (the small copy itself) and rows 1..lastStyle (its styles);
-  // anything still pending for an earlier photo is dropped.
+  // Starts row 0 (the small copy of photo) and rows 1..lastStyle (the small
+  // copies of photo rendered in those styles); anything still pending for an
+  // earlier photo is dropped. photo: the prepared photo at its working size.
   void render(const QImage& photo, QSize box, int lastStyle);
   void cancel();
 

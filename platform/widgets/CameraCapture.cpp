@@ -11,6 +11,7 @@
 #include <QVideoWidget>
 
 #include "platform/Log.h"
+#include "platform/widgets/CameraWatch.h"
 
 namespace platform {
 
@@ -49,7 +50,7 @@ CameraCapture::~CameraCapture() {
 }
 
 bool CameraCapture::isAvailable() {
-  return !QMediaDevices::videoInputs().isEmpty();
+  return cameraAvailable();
 }
 
 bool CameraCapture::isActive() const {

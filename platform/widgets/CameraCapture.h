@@ -21,7 +21,7 @@ class CameraCapture : public QWidget {
   explicit CameraCapture(QWidget* parent = nullptr);
   ~CameraCapture() override;
 
-  // True when at least one video input is listed.
+  // True when at least one video input is listed (see CameraWatch).
   static bool isAvailable();
 
   // Starts the camera. Does nothing when there is none.

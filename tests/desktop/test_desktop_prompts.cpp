@@ -77,11 +77,11 @@ TEST_F(DesktopPromptsTest, DueMomentsWaitForTheStrokeThenShowAsStripsAboveTheCan
     EXPECT_FALSE(QRect(strip(name)->mapToGlobal(QPoint(0, 0)), strip(name)->size()).intersects(canvas))
         << name;
 
-  // Keys go where the focus is: Down and Return choose a style, [ a smaller brush, Escape nothing.
+  // Keys go where the focus is: Right and Return choose a style, [ a smaller brush, Escape nothing.
   const int style = doc()->currenttype();
   const float brush = painting()->linesize();
   QSignalSpy rendered(doc(), &document::SketchDocument::renderPassFinished);
-  QTest::keyClick(sketchList(), Qt::Key_Down);
+  QTest::keyClick(sketchList(), Qt::Key_Right);
   QTest::keyClick(sketchList(), Qt::Key_Return);
   QTest::keyClick(sketchList(), Qt::Key_Escape);
   ASSERT_TRUE(waitCount(rendered, 1));

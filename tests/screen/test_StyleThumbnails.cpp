@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Style thumbnails: the engine's renderings of a small copy of the photo, each
+// Style thumbnails: small copies of the engine's renderings of the photo, each
 // delivered on the main thread, and nothing of a photo that was replaced.
 #include <QMap>
 
@@ -19,7 +19,8 @@ QList<QImage> expectedRows(const QImage& photo, QSize box) {
   renderer.setTextureName(kTexture);
   for (int style = 1; style <= 7; ++style) {
     sketch::GrayPlane plane;
-    rows << renderer.render(small, style, plane, nullptr).value_or(QImage());
+    rows << document::StyleThumbnails::smallCopy(
+        renderer.render(photo, style, plane, nullptr).value_or(QImage()), box);
   }
   return rows;
 }
