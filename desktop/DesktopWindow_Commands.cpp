@@ -34,8 +34,6 @@ namespace {
 
 // The more-apps dialog keeps the phone's layout, which fits the smallest window.
 constexpr QSize kMoreDialogSize{320, 480};
-// One step of Zoom In and Zoom Out.
-constexpr float kZoomStep = 1.25f;
 
 }  // namespace
 
@@ -95,9 +93,9 @@ void DesktopWindow::buildActions() {
 
   connect(makeAction("zoomIn", "Zoom &In", "Show the picture larger", "tb_zoom_in",
                      {K::ZoomIn, K(Qt::CTRL | Qt::Key_Equal)}),
-          &QAction::triggered, this, [plate] { plate->zoomBy(kZoomStep); });
+          &QAction::triggered, this, [this] { stepZoom(1); });
   connect(makeAction("zoomOut", "Zoom &Out", "Show the picture smaller", "tb_zoom_out", {K::ZoomOut}),
-          &QAction::triggered, this, [plate] { plate->zoomBy(1.0f / kZoomStep); });
+          &QAction::triggered, this, [this] { stepZoom(-1); });
   connect(makeAction("fit", "&Fit to Window", "Show the whole picture as large as the window allows",
                      "tb_fit", {K(Qt::CTRL | Qt::Key_0)}),
           &QAction::triggered, plate, &canvas::Plate::fitToClip);
@@ -108,6 +106,7 @@ void DesktopWindow::buildActions() {
       makeAction("compare", "&Compare", "Show photo A alone (or hold the \\ key)", "tb_compare", {});
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
+  buildViewActions();
 
   // The canvas's keyboard commands, as the phone and tablet have them; undo and
   // redo go through the document, whose history also holds style changes.
@@ -171,6 +170,7 @@ void DesktopWindow::buildMenus() {
   panel->setText(QStringLiteral("&Styles Panel"));
   panel->setStatusTip(QStringLiteral("Show or hide the list of styles"));
   view->addAction(panel);
+  view->addAction(action(QStringLiteral("scrollBars")));
   add(menuBar()->addMenu(QStringLiteral("&Brush")),
       {"brushA", "brushB", "", "biggerBrush", "smallerBrush", "", "penPressure"});
   add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "about"});
@@ -214,6 +214,7 @@ void DesktopWindow::buildToolBar() {
   connect(compareButton_, &QToolButton::pressed, this, [this] { setCompare(true); });
   connect(compareButton_, &QToolButton::released, this, [this] { setCompare(false); });
   bar->addWidget(compareButton_);
+  fitToolBar(bar);
 }
 
 void DesktopWindow::updateActions() {
