@@ -2,6 +2,7 @@
 #include "canvas/Plate.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace canvas {
 
@@ -42,10 +43,14 @@ QRectF Plate::baseviewFrame() const {
 }
 
 void Plate::setBaseviewFrame(const QRectF& frame) {
+  noteFitted(toFrameF(frame));
   setPlate(toFrameF(frame), false);
 }
 
 void Plate::resetBaseviewFrame() {
+  fitted_ = true;
+  // A desktop gesture still to settle is over: the new frame is at rest.
+  if (rule_ == PlateRule::FitPicture) framechanged_ = false;
   setPlate(baseFrame(), false);
 }
 
@@ -63,7 +68,10 @@ void Plate::setClipFrame(const QRectF& clip) {
   clip_ = next;
   FrameF moved = plate_;
   moved.setCenter({before.x + dx, before.y + dy});
-  setPlate(imgready_ ? settled(moved) : (rule_ == PlateRule::FitPicture ? baseFrame() : moved), false);
+  // A picture the user has not zoomed follows the window, smaller or larger;
+  // not in the middle of a gesture, which settles as it ends.
+  const bool refit = rule_ == PlateRule::FitPicture && (!imgready_ || (fitted_ && !framechanged_));
+  setPlate(refit ? baseFrame() : imgready_ ? settled(moved) : moved, false);
 }
 
 SizeF Plate::pictureSize() const {
@@ -79,16 +87,21 @@ FrameF Plate::baseFrame() const {
 FrameF Plate::settled(const FrameF& plate) const {
   if (rule_ == PlateRule::FixedFrame) return canvas::settle(plate, {clip_.width, clip_.height});
   // Never smaller than the fitted picture, or than its actual pixels where
-  // those are smaller; an axis the clip is wider than is centred, on the others
-  // no gap is left at either edge.
+  // those are smaller, nor larger than the largest zoom; an axis the clip is
+  // wider than is centred, on the others no gap is left at either edge.
   const FrameF fitted = baseFrame();
   const float actual = static_cast<float>(picture_.width() / devicePixelRatio_);
   const float least = std::min(fitted.width, actual);
+  const float most = maximumWidth();
   FrameF f = plate;
   PointF k = plate.center();
   if (least > 0.0f && f.width < least) {
     f.height = f.height * (least / f.width);
     f.width = least;
+  }
+  if (most > 0.0f && f.width > most) {
+    f.height = f.height * (most / f.width);
+    f.width = most;
   }
   auto axis = [](float centre, float side, float clip) {
     const float h = side * 0.5f;
@@ -160,6 +173,9 @@ void Plate::panBy(QPointF delta) {
 
 void Plate::zoomAbout(float factor, QPointF canvasPos) {
   if (!(factor > 0.0f)) return;
+  // Held at the largest zoom here, so the point under the pointer stays put.
+  const float most = rule_ == PlateRule::FitPicture ? maximumWidth() : 0.0f;
+  if (most > 0.0f && plate_.width > 0.0f && plate_.width * factor > most) factor = most / plate_.width;
   const PointF m{static_cast<float>(canvasPos.x()) - clip_.x, static_cast<float>(canvasPos.y()) - clip_.y};
   setPlate(canvas::zoomAbout(plate_, factor, m), false);
   framechanged_ = true;
@@ -174,21 +190,18 @@ void Plate::twoFingerMove(QPointF previous0, QPointF previous1, QPointF now0, QP
 
 void Plate::settleIfMoved() {
   if (!framechanged_) return;
-  setPlate(settled(plate_), true);
-  framechanged_ = false;
+  rest(settled(plate_), true);
 }
 
 void Plate::zoomBy(float factor) {
   if (!active_ || !(factor > 0.0f)) return;
   const PointF centre{clip_.width * 0.5f, clip_.height * 0.5f};
-  setPlate(settled(canvas::zoomAbout(plate_, factor, centre)), false);
-  framechanged_ = false;
+  rest(settled(canvas::zoomAbout(plate_, factor, centre)), false);
 }
 
 void Plate::fitToClip() {
   if (!active_) return;
-  setPlate(settled(baseFrame()), false);
-  framechanged_ = false;
+  rest(settled(baseFrame()), false);
 }
 
 void Plate::actualPixels(double devicePixelRatio) {
@@ -199,8 +212,46 @@ void Plate::actualPixels(double devicePixelRatio) {
   const double wanted = double(picture_.width()) / devicePixelRatio;
   const float factor = static_cast<float>(wanted / shown.width());
   const PointF centre{clip_.width * 0.5f, clip_.height * 0.5f};
-  setPlate(settled(canvas::zoomAbout(plate_, factor, centre)), false);
+  rest(settled(canvas::zoomAbout(plate_, factor, centre)), false);
+}
+
+void Plate::zoomTo(double factor) {
+  if (!active_ || !(factor > 0.0)) return;
+  const QRectF shown = fitRect(toQRectF(plate_), QSizeF(picture_));
+  if (shown.isEmpty()) return;
+  const double wanted = std::clamp(factor, minimumZoomFactor(), maximumZoomFactor()) * picture_.width();
+  const PointF centre{clip_.width * 0.5f, clip_.height * 0.5f};
+  rest(settled(canvas::zoomAbout(plate_, static_cast<float>(wanted / shown.width()), centre)), false);
+}
+
+double Plate::minimumZoomFactor() const {
+  if (picture_.isEmpty()) return 0.0;
+  const double fitted = baseFrame().width;
+  return std::min(fitted, picture_.width() / devicePixelRatio_) / picture_.width();
+}
+
+double Plate::maximumZoomFactor() const {
+  return picture_.isEmpty() ? 0.0 : kMaximumScale / devicePixelRatio_;
+}
+
+float Plate::maximumWidth() const {
+  return static_cast<float>(picture_.width() * maximumZoomFactor());
+}
+
+void Plate::noteFitted(const FrameF& frame) {
+  if (rule_ != PlateRule::FitPicture) return;
+  // Zoomed back to exactly the fit (the smallest zoom often is): fitted again.
+  const float fit = baseFrame().width;
+  fitted_ = std::fabs(frame.width - fit) <= 1e-5f * fit;
+}
+
+void Plate::rest(const FrameF& frame, bool animate) {
+  // Known before the views hear of the move: a view that changes the clip in
+  // answer (scroll bars coming or going) must not see a gesture under way or a
+  // fit that is over.
   framechanged_ = false;
+  noteFitted(frame);
+  setPlate(frame, animate);
 }
 
 void Plate::setDevicePixelRatio(double ratio) {

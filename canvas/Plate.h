@@ -81,6 +81,18 @@ class Plate : public QObject {
   void zoomBy(float factor);
   void fitToClip();
   void actualPixels(double devicePixelRatio);
+  // To factor (zoomFactor()'s unit), held within the limits below, about the
+  // clip's centre.
+  void zoomTo(double factor);
+  // The desktop's zoom limits in zoomFactor()'s unit: no smaller than the fitted
+  // picture or its actual pixels, whichever is smaller; no larger than
+  // kMaximumScale device pixels per picture pixel (0 without a picture).
+  static constexpr double kMaximumScale = 32.0;
+  double minimumZoomFactor() const;
+  double maximumZoomFactor() const;
+  // The desktop's picture is fitted to its clip until the user zooms: a new clip
+  // (the window resized) fits it again. Zooming back to the fit counts as fitted.
+  bool fitted() const { return fitted_; }
   // Device pixels per clip point of the view (the desktop lets a picture that is
   // smaller than its window show at one picture pixel per device pixel).
   void setDevicePixelRatio(double ratio);
@@ -97,6 +109,12 @@ class Plate : public QObject {
   SizeF pictureSize() const;
   FrameF baseFrame() const;
   FrameF settled(const FrameF& plate) const;
+  // The plate's width at the largest zoom, in clip points.
+  float maximumWidth() const;
+  // Whether frame shows the picture at its fit (the desktop's rule).
+  void noteFitted(const FrameF& frame);
+  // A gesture or command ends at frame.
+  void rest(const FrameF& frame, bool animate);
   void setPlate(const FrameF& frame, bool animate);
   void setDemocircle(const FrameF& frame, bool hidden);
 
@@ -112,6 +130,7 @@ class Plate : public QObject {
   bool framechanged_ = false;
   bool imgready_ = false;
   bool active_ = false;
+  bool fitted_ = true;
   double devicePixelRatio_ = 1.0;
 };
 

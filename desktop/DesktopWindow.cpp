@@ -25,6 +25,7 @@
 
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
+#include "desktop/CanvasArea.h"
 #include "desktop/StylePanel.h"
 #include "document/DroppedPicture.h"
 #include "document/PromptSchedule.h"
@@ -36,25 +37,6 @@
 #include "platform/widgets/ActivityIndicator.h"
 
 namespace desktop {
-
-// The central area: the canvas filling it, the hint shown before any photo,
-// and the busy indicator centred over both.
-class CanvasArea : public QWidget {
- public:
-  using QWidget::QWidget;
-  QWidget* plate = nullptr;
-  QWidget* hint = nullptr;
-  QWidget* busy = nullptr;
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QWidget::resizeEvent(event);
-    plate->setGeometry(rect());
-    hint->setGeometry(rect());
-    const QSize side = busy->size();
-    busy->move((width() - side.width()) / 2, (height() - side.height()) / 2);
-  }
-};
 
 namespace {
 
@@ -86,7 +68,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   // and kept on disk while it is worked on.
   document_->setKeepsPainting(sessionFolder());
 
-  area_ = new CanvasArea(this);
+  area_ = new CanvasArea(model_->plate(), this);
   area_->setAutoFillBackground(true);
   QPalette palette = area_->palette();
   palette.setColor(QPalette::Window, QColor(64, 64, 64));
@@ -110,9 +92,7 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   busy_->setObjectName(QStringLiteral("busyIndicator"));
   busy_->resize(kBusySide, kBusySide);
   busy_->setHidden(true);
-  area_->plate = plate_;
-  area_->hint = emptyHint_;
-  area_->busy = busy_;
+  area_->setParts(plate_, emptyHint_, busy_);
   setCentralWidget(area_);
 
   buildActions();
@@ -147,6 +127,7 @@ void DesktopWindow::start() {
   }
   restoreState(settings.value(QStringLiteral("desktop/windowState")).toByteArray());
   action(QStringLiteral("penPressure"))->setChecked(settings.value(kPenPressureKey, true).toBool());
+  restoreViewSettings();
 
   schedule_->start();
   buildRecentMenu();
@@ -213,11 +194,11 @@ void DesktopWindow::buildStatusBar() {
 
   photoLabel_ = new QLabel(this);
   photoLabel_->setObjectName(QStringLiteral("photoLabel"));
-  zoomLabel_ = new QLabel(this);
-  zoomLabel_->setObjectName(QStringLiteral("zoomLabel"));
+  statusBar()->addPermanentWidget(photoLabel_);
+  buildZoomBox();
   brushLabel_ = new QLabel(this);
   brushLabel_->setObjectName(QStringLiteral("brushLabel"));
-  for (QLabel* label : {photoLabel_, zoomLabel_, brushLabel_}) statusBar()->addPermanentWidget(label);
+  statusBar()->addPermanentWidget(brushLabel_);
 }
 
 void DesktopWindow::bind() {
@@ -285,17 +266,15 @@ void DesktopWindow::updateStatus() {
   const QImage& photo = model_->painting()->orgimgview()->image();
   if (document_->photoName().isEmpty() || photo.isNull()) {
     photoLabel_->setText(QStringLiteral("No photo"));
-    zoomLabel_->clear();
     brushLabel_->clear();
   } else {
     photoLabel_->setText(QStringLiteral("%1  %2 \u00d7 %3 px")
                              .arg(document_->photoName())
                              .arg(photo.width())
                              .arg(photo.height()));
-    const double zoom = model_->plate()->zoomFactor() * plate_->devicePixelRatioF() * 100.0;
-    zoomLabel_->setText(QStringLiteral("Zoom %1%").arg(qRound(zoom)));
     brushLabel_->setText(QStringLiteral("Brush %1 px").arg(qRound(model_->painting()->linesize())));
   }
+  showZoom();
   brushValue_->setText(photo.isNull() ? QString()
                                       : QStringLiteral("%1 px").arg(qRound(model_->painting()->linesize())));
   const int slider = qRound(model_->painting()->sliderValue() * 100.0f);

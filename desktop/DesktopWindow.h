@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 #include "document/Timelapse.h"
 #include "platform/widgets/AlertView.h"
@@ -22,6 +23,7 @@ class QMimeData;
 class QProgressBar;
 class QSettings;
 class QSlider;
+class QToolBar;
 class QToolButton;
 
 namespace canvas {
@@ -43,6 +45,7 @@ namespace desktop {
 class CanvasArea;
 class PromptStrips;
 class StylePanel;
+class ZoomBox;
 
 class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   Q_OBJECT
@@ -89,6 +92,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // the other settings.
   static QSettings windowSettings();
   static inline const QString kPenPressureKey = QStringLiteral("desktop/penPressure");
+  static inline const QString kScrollBarsKey = QStringLiteral("desktop/scrollBars");
   // A folder remembered under key while it can still be read; else fallback.
   static QString rememberedFolder(const QString& key, const QString& fallback);
   QAction* makeAction(const QString& name, const QString& text, const QString& tip, const QString& icon,
@@ -101,6 +105,18 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void buildStyleDock();
   void buildRecentMenu();
   void buildStatusBar();
+  // The view of the picture (DesktopWindow_View.cpp): zoom in percent of actual
+  // pixels, Zoom In and Out by round steps, the zoom box, the scroll bars'
+  // setting and a toolbar that fits the window.
+  double percentOf(double zoomFactor) const;
+  std::optional<double> zoomPercent() const;
+  void zoomToPercent(double percent);
+  void stepZoom(int direction);
+  void buildViewActions();
+  void restoreViewSettings();
+  void buildZoomBox();
+  void showZoom();
+  void fitToolBar(QToolBar* bar);
   void bind();
   void updateActions();
   void updateStatus();
@@ -170,6 +186,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   bool closeConfirmed_ = false;
   QLabel* photoLabel_ = nullptr;
   QLabel* zoomLabel_ = nullptr;
+  ZoomBox* zoomBox_ = nullptr;
   QLabel* brushLabel_ = nullptr;
   QWidget* savedNote_ = nullptr;
   QLabel* savedText_ = nullptr;

@@ -29,8 +29,6 @@ namespace desktop {
 
 namespace {
 
-// One step of Zoom In and Zoom Out.
-constexpr float kZoomStep = 1.25f;
 
 }  // namespace
 
@@ -90,9 +88,9 @@ void DesktopWindow::buildActions() {
 
   connect(makeAction("zoomIn", "Zoom &In", "Show the picture larger", "tb_zoom_in",
                      {K::ZoomIn, K(Qt::CTRL | Qt::Key_Equal)}),
-          &QAction::triggered, this, [plate] { plate->zoomBy(kZoomStep); });
+          &QAction::triggered, this, [this] { stepZoom(1); });
   connect(makeAction("zoomOut", "Zoom &Out", "Show the picture smaller", "tb_zoom_out", {K::ZoomOut}),
-          &QAction::triggered, this, [plate] { plate->zoomBy(1.0f / kZoomStep); });
+          &QAction::triggered, this, [this] { stepZoom(-1); });
   connect(makeAction("fit", "&Fit to Window", "Show the whole picture as large as the window allows",
                      "tb_fit", {K(Qt::CTRL | Qt::Key_0)}),
           &QAction::triggered, plate, &canvas::Plate::fitToClip);
@@ -103,6 +101,7 @@ void DesktopWindow::buildActions() {
       makeAction("compare", "&Compare", "Show the colour layer alone (or hold the \\ key)", "tb_compare", {});
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
+  buildViewActions();
 
   connect(makeAction("copy", "&Copy", "Copy the picture to the clipboard", "", {K::Copy}),
           &QAction::triggered, this, &DesktopWindow::copyPicture);
@@ -169,6 +168,7 @@ void DesktopWindow::buildMenus() {
   panel->setText(QStringLiteral("&Styles Panel"));
   panel->setStatusTip(QStringLiteral("Show or hide the list of styles"));
   view->addAction(panel);
+  view->addAction(action(QStringLiteral("scrollBars")));
   add(menuBar()->addMenu(QStringLiteral("&Brush")),
       {"brushA", "brushB", "", "biggerBrush", "smallerBrush", "", "penPressure"});
   add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "", "rate", "moreApps", "", "about"});
@@ -212,6 +212,7 @@ void DesktopWindow::buildToolBar() {
   connect(compareButton_, &QToolButton::pressed, this, [this] { setCompare(true); });
   connect(compareButton_, &QToolButton::released, this, [this] { setCompare(false); });
   bar->addWidget(compareButton_);
+  fitToolBar(bar);
 }
 
 void DesktopWindow::updateActions() {

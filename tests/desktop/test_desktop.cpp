@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window driven through its shortcuts, menus, toolbar and canvas with real events:
 // opening, resizing, the View commands, brushes, undo and redo, Compare, busy and save feedback.
+#include <QComboBox>
+
 #include "DesktopFixture.h"
 
 namespace {
@@ -98,7 +100,7 @@ TEST_F(DesktopTest, ResizeKeepsZoomAndCentreAndFitAndActualPixelsSetExactFrames)
   EXPECT_NEAR(pictureOnScreen().width(), actual.width(), 1e-3);
   EXPECT_NEAR(pictureOnScreen().height(), actual.height(), 1e-3);
   EXPECT_NEAR(pictureOnScreen().center().x(), plate()->width() / 2.0, 1e-3);  // smaller: centred
-  EXPECT_EQ(find<QLabel>("zoomLabel")->text(), QStringLiteral("Zoom 100%"));
+  EXPECT_EQ(find<QComboBox>("zoomBox")->currentText(), QStringLiteral("100 %"));
   // Zooming out stops at the fit or the actual pixels, whichever is smaller (here the latter), centred.
   for (int i = 0; i < 8; ++i) key(Qt::CTRL | Qt::Key_Minus);
   const QPointF corner((plate()->width() - actual.width()) / 2, (plate()->height() - actual.height()) / 2);
