@@ -18,6 +18,7 @@
 #include <random>
 
 #include "document/PaintingFile.h"
+#include "SamplePainting.h"
 
 namespace painting_test {
 
@@ -34,14 +35,7 @@ inline PaintingStep strokeStep(std::uint32_t stroke, int segments, std::mt19937&
   return step;
 }
 
-inline PaintingStep styleStep(int sketch, int colour, std::uint32_t timeMs = 0) {
-  PaintingStep step;
-  step.kind = PaintingStep::Kind::Style;
-  step.sketchStyle = sketch;
-  step.colourStyle = colour;
-  step.timeMs = timeMs;
-  return step;
-}
+using painting_sample::styleStep;
 
 inline QImage previewImage(int w, int h) {
   QImage image(w, h, QImage::Format_ARGB32);

@@ -29,6 +29,15 @@ inline document::PaintingStep stroke(std::uint32_t n, bool modeB, float y, std::
   return step;
 }
 
+inline document::PaintingStep styleStep(int sketch, int colour, std::uint32_t timeMs = 0) {
+  document::PaintingStep step;
+  step.kind = document::PaintingStep::Kind::Style;
+  step.sketchStyle = sketch;
+  step.colourStyle = colour;
+  step.timeMs = timeMs;
+  return step;
+}
+
 inline document::PaintingRecord painting() {
   document::PaintingRecord record;
   record.photoBytes = pngPhoto(160, 120);
@@ -36,14 +45,9 @@ inline document::PaintingRecord painting() {
   record.workingSize = QSize(160, 120);
   record.firstSketchStyle = 2;
   record.firstColourStyle = 0;
-  document::PaintingStep style;
-  style.kind = document::PaintingStep::Kind::Style;
-  style.sketchStyle = 5;
-  style.colourStyle = 3;
-  style.timeMs = 9000;
   document::PaintingStep undone = stroke(4, false, 100.0f, 11000);
   for (auto& seg : undone.segments) seg.startX += 20, seg.endX += 20;
-  record.steps = {stroke(0, false, 20.0f, 0), stroke(1, true, 26.0f, 700), style,
+  record.steps = {stroke(0, false, 20.0f, 0), stroke(1, true, 26.0f, 700), styleStep(5, 3, 9000),
                   stroke(2, false, 60.0f, 9500), stroke(3, true, 64.0f, 10200), undone};
   record.undoPosition = 5;
   return record;

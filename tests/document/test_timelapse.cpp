@@ -323,15 +323,6 @@ PaintingStep stroke(std::uint32_t n, std::initializer_list<std::uint32_t> times)
   return step;
 }
 
-PaintingStep style(int sketch, int colour, std::uint32_t timeMs) {
-  PaintingStep step;
-  step.kind = PaintingStep::Kind::Style;
-  step.sketchStyle = sketch;
-  step.colourStyle = colour;
-  step.timeMs = timeMs;
-  return step;
-}
-
 std::vector<TimelapseEvent> events(const PaintingRecord& record, int paintFrames) {
   TimelapsePlan plan(record, paintFrames);
   std::vector<TimelapseEvent> out;
@@ -344,7 +335,7 @@ TEST(TimelapsePlan, StepsShowAtTheirPaintedPaceWithLongPausesShortened) {
   PaintingRecord record;
   // Played times: 0, 100, 200; 5,200 is a pause of 5 s (plays as 500 ms): 700;
   // the style at 5,300: 800; 5,500 and 6,500 (exactly 1 s, kept): 1,000 and 2,000.
-  record.steps = {stroke(0, {0, 100, 200}), stroke(1, {5200}), style(3, 4, 5300), stroke(2, {5500, 6500})};
+  record.steps = {stroke(0, {0, 100, 200}), stroke(1, {5200}), painting_sample::styleStep(3, 4, 5300), stroke(2, {5500, 6500})};
   record.undoPosition = 4;
   TimelapsePlan plan(record, 202);
   EXPECT_EQ(plan.playedMs(), 2000);
@@ -369,7 +360,7 @@ TEST(TimelapsePlan, UndoneStepsNeverShowAndTheLastInEffectEndsThePainting) {
 
 TEST(TimelapsePlan, APaintingWithoutTimeOrWithTimeGoingBackShowsInOrder) {
   PaintingRecord record;
-  record.steps = {stroke(0, {0, 0}), style(2, 2, 0), stroke(1, {})};
+  record.steps = {stroke(0, {0, 0}), painting_sample::styleStep(2, 2, 0), stroke(1, {})};
   record.undoPosition = 3;
   // No time at all: everything on the first frame after the untouched one.
   const std::vector<TimelapseEvent> still = {{0, 0, 1}, {0, 1, 1}, {1, -1, 1}};
