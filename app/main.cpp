@@ -12,6 +12,7 @@
 #include "document/SketchDocument.h"
 #include "platform/AsyncImageWriter.h"
 #include "platform/LibraryMessages.h"
+#include "platform/Translations.h"
 #include "platform/Version.h"
 
 namespace {
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     if (options.help || options.version || !options.error.isEmpty()) {
       QCoreApplication core(argc, argv);
       setIdentity();
+      platform::installTranslations();
       QCommandLineParser parser;
       app::addLaunchOptions(parser);
       if (!options.error.isEmpty()) {
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   platform::routeEngineDiagnosticsToLog();  // each on a line of its own
   setIdentity();
+  platform::installTranslations();
   QApplication::setDesktopFileName(QStringLiteral(VORLANE_APP_ID));
 
   const app::LaunchOptions options = app::parseLaunchOptions(QApplication::arguments().mid(1));

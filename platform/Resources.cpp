@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Resources.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -236,8 +237,10 @@ QString pathForResource(const QString& name, const QString& type) {
 QString localizedString(const QString& key, const QString& value) {
   const auto& table = stringsTable();
   const auto hit = table.constFind(key);
-  if (hit != table.constEnd()) return *hit;
-  return value.isEmpty() ? key : value;
+  const QString english = hit != table.constEnd() ? *hit : value.isEmpty() ? key : value;
+  // The session's language, when one is installed: the table's English text is
+  // the source and its key tells apart texts that read the same.
+  return QCoreApplication::translate("Localizable", english.toUtf8().constData(), key.toUtf8().constData());
 }
 
 QHash<QString, QString> parseStringsTable(const QByteArray& text, QString* error) {

@@ -21,8 +21,10 @@ QImage imageWithContentsOfFile(const QString& name);
 // ":/data/" and then ":/images/"; empty when there is no such resource.
 QString pathForResource(const QString& name, const QString& type = {});
 
-// The translation of key from the strings table; a missing key gives value when
-// value is not empty, else the key itself.
+// The text of key from the strings table; a missing key gives value when value
+// is not empty, else the key itself. That English text is then shown in the
+// session's language when a translation of it (context "Localizable", the key
+// as its disambiguation) is installed.
 QString localizedString(const QString& key, const QString& value = {});
 
 // Parses a strings table: lines `"key" = "value";` with /* */ and // comments,
