@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "canvas/CanvasCommands.h"
 
+#include <QCoreApplication>
+
 #include "canvas/Painting.h"
 
 namespace canvas {
@@ -9,43 +11,51 @@ const QList<CanvasCommand>& canvasCommands() {
   using K = QKeySequence;
   static const QList<CanvasCommand> commands{
       {"undo",
-       "&Undo",
-       "Undo the last stroke",
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "&Undo"),
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "Undo the last stroke"),
        "tb_undo",
        {K(Qt::CTRL | Qt::Key_Z)},
        [](Painting& painting) { painting.undo(); }},
       {"redo",
-       "&Redo",
-       "Redo the stroke undone last",
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "&Redo"),
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "Redo the stroke undone last"),
        "tb_redo",
        {K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), K(Qt::CTRL | Qt::Key_Y)},
        [](Painting& painting) { painting.redo(); }},
       {"brushA",
-       "&Paint Colour",
-       "Paint the colour back over the sketch (A)",
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "&Paint Colour"),
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "Paint the colour back over the sketch (A)"),
        "tb_brush_a",
        {K(Qt::Key_A)},
        [](Painting& painting) { painting.setBrushMode(BrushMode::A); }},
       {"brushB",
-       "&Restore Sketch",
-       "Bring the sketch back (B)",
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "&Restore Sketch"),
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "Bring the sketch back (B)"),
        "tb_brush_b",
        {K(Qt::Key_B)},
        [](Painting& painting) { painting.setBrushMode(BrushMode::B); }},
       {"biggerBrush",
-       "&Bigger Brush",
-       "Make the brush larger",
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "&Bigger Brush"),
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "Make the brush larger"),
        "",
        {K(Qt::Key_BracketRight)},
        [](Painting& painting) { painting.setSliderValue(painting.sliderValue() + kBrushStep); }},
       {"smallerBrush",
-       "&Smaller Brush",
-       "Make the brush smaller",
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "&Smaller Brush"),
+       QT_TRANSLATE_NOOP("canvas::CanvasCommands", "Make the brush smaller"),
        "",
        {K(Qt::Key_BracketLeft)},
        [](Painting& painting) { painting.setSliderValue(painting.sliderValue() - kBrushStep); }},
   };
   return commands;
+}
+
+QString CanvasCommand::displayText() const {
+  return QCoreApplication::translate("canvas::CanvasCommands", text);
+}
+
+QString CanvasCommand::displayTip() const {
+  return QCoreApplication::translate("canvas::CanvasCommands", tip);
 }
 
 }  // namespace canvas

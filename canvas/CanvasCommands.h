@@ -6,6 +6,7 @@
 // words are its menus' and tips'), the phone and tablet their shortcuts.
 #include <QKeySequence>
 #include <QList>
+#include <QString>
 
 namespace canvas {
 
@@ -21,6 +22,10 @@ struct CanvasCommand {
   const char* icon;  // toolbar picture, "" for none
   QList<QKeySequence> keys;
   void (*run)(Painting& painting);
+
+  // text and tip in the session's language.
+  QString displayText() const;
+  QString displayTip() const;
 };
 
 // In menu order: undo, redo, brush A, brush B, bigger, smaller.

@@ -81,8 +81,8 @@ DesktopWindow::DesktopWindow(QWidget* parent)
   emptyHint_->setAlignment(Qt::AlignCenter);
   emptyHint_->setWordWrap(true);
   emptyHint_->setText(
-      QStringLiteral("<p style='font-size:x-large'>Open a photo to begin.</p>"
-                     "<p>File &rsaquo; Open&hellip; (Ctrl+O), or drop a photo here.</p>"));
+      tr("<p style='font-size:x-large'>Open a photo to begin.</p>"
+         "<p>File &rsaquo; Open&hellip; (Ctrl+O), or drop a photo here.</p>"));
   QPalette hintPalette = emptyHint_->palette();
   hintPalette.setColor(QPalette::WindowText, QColor(230, 230, 230));
   hintPalette.setColor(QPalette::Window, palette.color(QPalette::Window));
@@ -184,7 +184,7 @@ void DesktopWindow::buildStatusBar() {
   auto* row = new QHBoxLayout(savedNote_);
   row->setContentsMargins(0, 0, 0, 0);
   savedText_ = new QLabel(savedNote_);
-  auto* show = new QPushButton(QStringLiteral("Show in Folder"), savedNote_);
+  auto* show = new QPushButton(tr("Show in Folder"), savedNote_);
   show->setObjectName(QStringLiteral("showInFolder"));
   connect(show, &QPushButton::clicked, this, &DesktopWindow::showSavedInFolder);
   row->addWidget(savedText_);
@@ -265,18 +265,19 @@ void DesktopWindow::bind() {
 void DesktopWindow::updateStatus() {
   const QImage& photo = model_->painting()->orgimgview()->image();
   if (document_->photoName().isEmpty() || photo.isNull()) {
-    photoLabel_->setText(QStringLiteral("No photo"));
+    photoLabel_->setText(tr("No photo"));
     brushLabel_->clear();
   } else {
-    photoLabel_->setText(QStringLiteral("%1  %2 \u00d7 %3 px")
+    photoLabel_->setText(//: The status bar's photo: %1 its name, %2 x %3 its size in pixels.
+        tr("%1  %2 \u00d7 %3 px")
                              .arg(document_->photoName())
                              .arg(photo.width())
                              .arg(photo.height()));
-    brushLabel_->setText(QStringLiteral("Brush %1 px").arg(qRound(model_->painting()->linesize())));
+    brushLabel_->setText(tr("Brush %1 px").arg(qRound(model_->painting()->linesize())));
   }
   showZoom();
   brushValue_->setText(photo.isNull() ? QString()
-                                      : QStringLiteral("%1 px").arg(qRound(model_->painting()->linesize())));
+                                      : tr("%1 px").arg(qRound(model_->painting()->linesize())));
   const int slider = qRound(model_->painting()->sliderValue() * 100.0f);
   if (brushSlider_->value() != slider) {
     const QSignalBlocker quiet(brushSlider_);
@@ -302,7 +303,8 @@ void DesktopWindow::showBusy(bool busy) {
 
 void DesktopWindow::showSaved(const QString& path) {
   savedPath_ = path;
-  savedText_->setText(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+  savedText_->setText(//: %1 is the saved file's path.
+      tr("Saved %1").arg(QDir::toNativeSeparators(path)));
   savedNote_->setHidden(false);
 }
 
@@ -328,7 +330,7 @@ void DesktopWindow::closeEvent(QCloseEvent* event) {
   }
   if (document_->isModified() && !closeConfirmed_) {
     event->ignore();
-    askToSave(QStringLiteral("quitting"), [this] {
+    askToSave(tr("Save changes to the painting before quitting?"), [this] {
       closeConfirmed_ = true;
       close();
       closeConfirmed_ = false;
@@ -362,7 +364,7 @@ void DesktopWindow::dropEvent(QDropEvent* event) {
   } else if (dropped.image.isNull()) {
     document::pickDropped(dropped, document_);
   } else {
-    askToSave(QStringLiteral("opening %1").arg(dropped.name().toLower()),
+    askToSave(tr("Save changes to the painting before opening the dropped picture?"),
               [this, dropped] { document::pickDropped(dropped, document_); });
   }
 }

@@ -131,14 +131,14 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   void rememberRecent(const QString& path);
   void setRecentPhotos(const QStringList& paths);
   void updateTitle();
-  // Runs goOn at once while the painting is unchanged; otherwise asks "Save
-  // changes to the painting before <before>?" and runs it after Save (once the
-  // painting is saved) or Discard. Cancel, or a failed save that the user has
+  // Runs goOn at once while the painting is unchanged; otherwise asks the
+  // question ("Save changes to the painting before ...?") and runs it after Save
+  // (once the painting is saved) or Discard. Cancel, or a failed save that the user has
   // been shown, changes nothing.
-  void askToSave(const QString& before, const std::function<void()>& goOn);
+  void askToSave(const QString& question, const std::function<void()>& goOn);
   // The Save answer: saves the document (asking for a name if it has none) and
   // goes on once that save is written and the painting has not changed since.
-  void saveThen(const QString& before, const std::function<void()>& goOn);
+  void saveThen(const QString& question, const std::function<void()>& goOn);
   void waitForSave(quint64 ticket, const QString& before, const std::function<void()>& goOn);
   void askExportOptions(const QString& path);
   void exportTo(const QString& path, int quality, int longer);

@@ -60,56 +60,56 @@ void DesktopWindow::buildActions() {
   using K = QKeySequence;
   canvas::Painting* painting = model_->painting();
   canvas::Plate* plate = model_->plate();
-  connect(makeAction("open", "&Open...", "Open a photo from a file", "tb_open", {K::Open}),
+  connect(makeAction("open", tr("&Open..."), tr("Open a photo from a file"), "tb_open", {K::Open}),
           &QAction::triggered, this, &DesktopWindow::openPhoto);
-  connect(makeAction("takePhoto", "&Take Photo...", "Take a photo with the camera", "tb_camera", {}),
+  connect(makeAction("takePhoto", tr("&Take Photo..."), tr("Take a photo with the camera"), "tb_camera", {}),
           &QAction::triggered, this, &DesktopWindow::takePhoto);
-  connect(makeAction("save", "&Save", "Save the painting as a Vorlane document", "tb_save", {K::Save}),
+  connect(makeAction("save", tr("&Save"), tr("Save the painting as a Vorlane document"), "tb_save", {K::Save}),
           &QAction::triggered, this, &DesktopWindow::saveDocument);
-  connect(makeAction("saveAs", "Save &As...", "Save the painting as a Vorlane document of another name", "",
+  connect(makeAction("saveAs", tr("Save &As..."), tr("Save the painting as a Vorlane document of another name"), "",
                      {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
           &QAction::triggered, this, [this] { saveDocumentAs({}); });
-  connect(makeAction("export", "&Export...", "Write the picture as a PNG or JPEG file", "",
+  connect(makeAction("export", tr("&Export..."), tr("Write the picture as a PNG or JPEG file"), "",
                      {K(Qt::CTRL | Qt::Key_E)}),
           &QAction::triggered, this, &DesktopWindow::exportPicture);
-  connect(makeAction("exportAgain", "Export A&gain", "Write the picture to the file exported last", "",
+  connect(makeAction("exportAgain", tr("Export A&gain"), tr("Write the picture to the file exported last"), "",
                      {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}),
           &QAction::triggered, this, &DesktopWindow::exportAgain);
-  connect(makeAction("exportTimelapse", "Export &Time-lapse...",
-                     "Write a short film of the painting being made (MP4 or animated WebP)", "", {}),
+  connect(makeAction("exportTimelapse", tr("Export &Time-lapse..."),
+                     tr("Write a short film of the painting being made (MP4 or animated WebP)"), "", {}),
           &QAction::triggered, this, &DesktopWindow::exportTimelapse);
-  connect(makeAction("saveToPictures", "Save to &Pictures",
-                     "Save the picture to the Vorlane folder in Pictures", "", {}),
+  connect(makeAction("saveToPictures", tr("Save to &Pictures"),
+                     tr("Save the picture to the Vorlane folder in Pictures"), "", {}),
           &QAction::triggered, document_, &document::SketchDocument::save);
-  connect(makeAction("share", "Share by &Mail...", "Attach the picture to a new mail", "tb_share", {}),
+  connect(makeAction("share", tr("Share by &Mail..."), tr("Attach the picture to a new mail"), "tb_share", {}),
           &QAction::triggered, document_, &document::SketchDocument::share);
-  connect(makeAction("quit", "&Quit", "Quit Vorlane", "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
+  connect(makeAction("quit", tr("&Quit"), tr("Quit Vorlane"), "", {K(Qt::CTRL | Qt::Key_Q)}), &QAction::triggered,
           this, &QWidget::close);
 
-  connect(makeAction("zoomIn", "Zoom &In", "Show the picture larger", "tb_zoom_in",
+  connect(makeAction("zoomIn", tr("Zoom &In"), tr("Show the picture larger"), "tb_zoom_in",
                      {K::ZoomIn, K(Qt::CTRL | Qt::Key_Equal)}),
           &QAction::triggered, this, [this] { stepZoom(1); });
-  connect(makeAction("zoomOut", "Zoom &Out", "Show the picture smaller", "tb_zoom_out", {K::ZoomOut}),
+  connect(makeAction("zoomOut", tr("Zoom &Out"), tr("Show the picture smaller"), "tb_zoom_out", {K::ZoomOut}),
           &QAction::triggered, this, [this] { stepZoom(-1); });
-  connect(makeAction("fit", "&Fit to Window", "Show the whole picture as large as the window allows",
+  connect(makeAction("fit", tr("&Fit to Window"), tr("Show the whole picture as large as the window allows"),
                      "tb_fit", {K(Qt::CTRL | Qt::Key_0)}),
           &QAction::triggered, plate, &canvas::Plate::fitToClip);
-  connect(makeAction("actualPixels", "&Actual Pixels", "Show one picture pixel per screen pixel", "tb_actual",
+  connect(makeAction("actualPixels", tr("&Actual Pixels"), tr("Show one picture pixel per screen pixel"), "tb_actual",
                      {K(Qt::CTRL | Qt::Key_1)}),
           &QAction::triggered, this, [this] { model_->plate()->actualPixels(plate_->devicePixelRatioF()); });
   QAction* compare =
-      makeAction("compare", "&Compare", "Show the colour layer alone (or hold the \\ key)", "tb_compare", {});
+      makeAction("compare", tr("&Compare"), tr("Show the colour layer alone (or hold the \\ key)"), "tb_compare", {});
   compare->setCheckable(true);
   connect(compare, &QAction::toggled, this, &DesktopWindow::setCompare);
   buildViewActions();
 
-  connect(makeAction("copy", "&Copy", "Copy the picture to the clipboard", "", {K::Copy}),
+  connect(makeAction("copy", tr("&Copy"), tr("Copy the picture to the clipboard"), "", {K::Copy}),
           &QAction::triggered, this, &DesktopWindow::copyPicture);
 
   // The canvas's keyboard commands, as the phone and tablet have them; undo and
   // redo go through the document, whose history also holds style changes.
   for (const canvas::CanvasCommand& command : canvas::canvasCommands()) {
-    QAction* made = makeAction(command.name, command.text, command.tip, command.icon, command.keys);
+    QAction* made = makeAction(command.name, command.displayText(), command.displayTip(), command.icon, command.keys);
     if (qstrcmp(command.name, "undo") == 0)
       connect(made, &QAction::triggered, document_, &document::SketchDocument::undo);
     else if (qstrcmp(command.name, "redo") == 0)
@@ -126,8 +126,8 @@ void DesktopWindow::buildActions() {
   }
   action(QStringLiteral("brushA"))->setChecked(true);
   QAction* pressure =
-      makeAction("penPressure", "Pen &Pressure",
-                 "A pen tablet's pressure sets the brush width, from a quarter to all of it", "", {});
+      makeAction("penPressure", tr("Pen &Pressure"),
+                 tr("A pen tablet's pressure sets the brush width, from a quarter to all of it"), "", {});
   pressure->setCheckable(true);
   pressure->setChecked(model_->penPressure());
   connect(pressure, &QAction::toggled, this, [this](bool on) {
@@ -137,10 +137,10 @@ void DesktopWindow::buildActions() {
     settings.sync();
   });
 
-  connect(makeAction("help", "Vorlane &Help", "How to paint, zoom and move the picture", "tb_help",
+  connect(makeAction("help", tr("Vorlane &Help"), tr("How to paint, zoom and move the picture"), "tb_help",
                      {K::HelpContents}),
           &QAction::triggered, this, &DesktopWindow::showHelp);
-  connect(makeAction("about", "&About Vorlane", "Version, licence and credits", "", {}), &QAction::triggered,
+  connect(makeAction("about", tr("&About Vorlane"), tr("Version, licence and credits"), "", {}), &QAction::triggered,
           this, &DesktopWindow::showAbout);
 }
 
@@ -153,29 +153,29 @@ void DesktopWindow::buildMenus() {
         menu->addSeparator();
     }
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   add(file, {"open"});
-  recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
+  recentMenu_ = file->addMenu(tr("Open &Recent"));
   recentMenu_->setObjectName(QStringLiteral("recent"));
   add(file, {"takePhoto", "", "save", "saveAs", "", "export", "exportAgain", "exportTimelapse", "saveToPictures",
              "share", "", "quit"});
-  add(menuBar()->addMenu(QStringLiteral("&Edit")), {"undo", "redo", "", "copy"});
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  add(menuBar()->addMenu(tr("&Edit")), {"undo", "redo", "", "copy"});
+  QMenu* view = menuBar()->addMenu(tr("&View"));
   add(view, {"zoomIn", "zoomOut", "fit", "actualPixels", "", "compare", ""});
   // The style panel can be closed or moved like any dock; this brings it back.
   QAction* panel = styles_->toggleViewAction();
   panel->setObjectName(QStringLiteral("showStyles"));
-  panel->setText(QStringLiteral("&Styles Panel"));
-  panel->setStatusTip(QStringLiteral("Show or hide the list of styles"));
+  panel->setText(tr("&Styles Panel"));
+  panel->setStatusTip(tr("Show or hide the list of styles"));
   view->addAction(panel);
   view->addAction(action(QStringLiteral("scrollBars")));
-  add(menuBar()->addMenu(QStringLiteral("&Brush")),
+  add(menuBar()->addMenu(tr("&Brush")),
       {"brushA", "brushB", "", "biggerBrush", "smallerBrush", "", "penPressure"});
-  add(menuBar()->addMenu(QStringLiteral("&Help")), {"help", "", "rate", "moreApps", "", "about"});
+  add(menuBar()->addMenu(tr("&Help")), {"help", "", "rate", "moreApps", "", "about"});
 }
 
 void DesktopWindow::buildToolBar() {
-  QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+  QToolBar* bar = addToolBar(tr("Tools"));
   bar->setObjectName(QStringLiteral("tools"));
   bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   for (const char* name :
@@ -185,14 +185,14 @@ void DesktopWindow::buildToolBar() {
     else
       bar->addSeparator();
   }
-  auto* sizeLabel = new QLabel(QStringLiteral(" Brush size "), bar);
+  auto* sizeLabel = new QLabel(tr(" Brush size "), bar);
   bar->addWidget(sizeLabel);
   brushSlider_ = new QSlider(Qt::Horizontal, bar);
   brushSlider_->setObjectName(QStringLiteral("brushSize"));
   brushSlider_->setRange(0, 100);
   brushSlider_->setValue(qRound(model_->painting()->sliderValue() * 100.0f));
   brushSlider_->setFixedWidth(140);
-  brushSlider_->setToolTip(QStringLiteral("Brush size ([ and ])"));
+  brushSlider_->setToolTip(tr("Brush size ([ and ])"));
   sizeLabel->setBuddy(brushSlider_);
   connect(brushSlider_, &QSlider::valueChanged, this,
           [this](int value) { model_->painting()->setSliderValue(float(value) / 100.0f); });
@@ -205,9 +205,9 @@ void DesktopWindow::buildToolBar() {
   // Held down, not toggled: the colour layer shows while the button is pressed.
   compareButton_ = new QToolButton(bar);
   compareButton_->setObjectName(QStringLiteral("compareButton"));
-  compareButton_->setText(QStringLiteral("Compare"));
+  compareButton_->setText(tr("Compare"));
   compareButton_->setIcon(action(QStringLiteral("compare"))->icon());
-  compareButton_->setToolTip(QStringLiteral("Hold to show the colour layer alone"));
+  compareButton_->setToolTip(tr("Hold to show the colour layer alone"));
   compareButton_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   connect(compareButton_, &QToolButton::pressed, this, [this] { setCompare(true); });
   connect(compareButton_, &QToolButton::released, this, [this] { setCompare(false); });
@@ -231,18 +231,23 @@ void DesktopWindow::updateActions() {
   QAction* redo = action(QStringLiteral("redo"));
   undo->setEnabled(acts && document_->canUndo());
   redo->setEnabled(acts && document_->canRedo());
-  const QString undoName = document_->undoName(), redoName = document_->redoName();
-  undo->setText(undoName.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(undoName));
-  redo->setText(redoName.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(redoName));
+  using Step = document::SketchDocument::Step;
+  const Step undoStep = document_->undoStep(), redoStep = document_->redoStep();
+  undo->setText(undoStep == Step::None     ? tr("&Undo")
+                : undoStep == Step::Stroke ? tr("&Undo Stroke")
+                                           : tr("&Undo Style Change"));
+  redo->setText(redoStep == Step::None     ? tr("&Redo")
+                : redoStep == Step::Stroke ? tr("&Redo Stroke")
+                                           : tr("&Redo Style Change"));
   // The toolbar keeps its short words, so its buttons do not shift as the
   // step changes; the tip names the step.
-  undo->setIconText(QStringLiteral("Undo"));
-  redo->setIconText(QStringLiteral("Redo"));
-  const QString undoTip = undoName == QLatin1String("Style Change") ? QStringLiteral("Undo the style change")
-                                                                    : QStringLiteral("Undo the last stroke");
-  const QString redoTip = redoName == QLatin1String("Style Change")
-                              ? QStringLiteral("Redo the style change")
-                              : QStringLiteral("Redo the stroke undone last");
+  //: The toolbar's short word for Edit > Undo.
+  undo->setIconText(tr("Undo"));
+  //: The toolbar's short word for Edit > Redo.
+  redo->setIconText(tr("Redo"));
+  const QString undoTip = undoStep == Step::StyleChange ? tr("Undo the style change") : tr("Undo the last stroke");
+  const QString redoTip =
+      redoStep == Step::StyleChange ? tr("Redo the style change") : tr("Redo the stroke undone last");
   undo->setToolTip(undoTip);
   undo->setStatusTip(undoTip);
   redo->setToolTip(redoTip);
@@ -259,9 +264,9 @@ void DesktopWindow::showAbout() {
   QObject aboutBox;
   schedule_->dialogOpened(&aboutBox);
   QMessageBox::about(
-      this, QStringLiteral("About Vorlane"),
-      QStringLiteral(
-          "<h3>Vorlane %1</h3>"
+      this, tr("About Vorlane"),
+      //: %1 is the version number.
+      tr("<h3>Vorlane %1</h3>"
           "<p>Turns a photo into a pencil sketch and lets you paint the colour back.</p>"
           "<p>Vorlane is free software: you can redistribute it and/or modify it under the terms of the "
           "GNU General Public License, version 3 or (at your option) any later version.</p>"

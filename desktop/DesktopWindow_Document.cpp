@@ -72,14 +72,15 @@ void DesktopWindow::saveDocumentAs(const std::function<void(quint64)>& started) 
   const QString base = QFileInfo(document_->documentPath().isEmpty() ? document_->photoName()
                                                                      : document_->documentPath())
                            .completeBaseName();
-  auto* dialog = newFileDialog(this, QStringLiteral("Save Painting"), folder);
+  auto* dialog = newFileDialog(this, tr("Save Painting"), folder);
   saveAsDialog_ = dialog;
   dialog->setObjectName(QStringLiteral("saveAsDialog"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setNameFilters({QStringLiteral("Vorlane painting (*.vorlane)")});
+  dialog->setNameFilters({tr("Vorlane painting (*.vorlane)")});
   dialog->setDefaultSuffix(kDocumentSuffix);
-  dialog->selectFile((base.isEmpty() ? QStringLiteral("Painting") : base) + QStringLiteral(".vorlane"));
+  //: The file name offered for a painting of no photo name.
+  dialog->selectFile((base.isEmpty() ? tr("Painting") : base) + QStringLiteral(".vorlane"));
   connect(dialog, &QFileDialog::fileSelected, this, [this, started](const QString& path) {
     windowSettings().setValue(kDocumentFolder, QFileInfo(path).absolutePath());
     const quint64 ticket = document_->savePainting(path);
@@ -103,10 +104,10 @@ void DesktopWindow::exportPicture() {
   const QString base = document_->documentPath().isEmpty()
                            ? document::albumFileBaseName(QDateTime::currentDateTime())
                            : QFileInfo(document_->documentPath()).completeBaseName();
-  const QString png = QStringLiteral("PNG image (*.png)");
-  const QString jpeg = QStringLiteral("JPEG image (*.jpg *.jpeg)");
+  const QString png = tr("PNG image (*.png)");
+  const QString jpeg = tr("JPEG image (*.jpg *.jpeg)");
 
-  auto* dialog = newFileDialog(this, QStringLiteral("Export Picture"), folder);
+  auto* dialog = newFileDialog(this, tr("Export Picture"), folder);
   exportDialog_ = dialog;
   dialog->setObjectName(QStringLiteral("exportDialog"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -171,17 +172,17 @@ void DesktopWindow::exportTimelapse() {
   const QString base = QFileInfo(document_->documentPath().isEmpty() ? document_->photoName()
                                                                      : document_->documentPath())
                            .completeBaseName();
-  const QString mp4 = QStringLiteral("MP4 video (*.mp4)");
-  const QString webp = QStringLiteral("Animated WebP (*.webp)");
-  auto* dialog = newFileDialog(this, QStringLiteral("Export Time-lapse"), folder);
+  const QString mp4 = tr("MP4 video (*.mp4)");
+  const QString webp = tr("Animated WebP (*.webp)");
+  auto* dialog = newFileDialog(this, tr("Export Time-lapse"), folder);
   exportDialog_ = dialog;
   dialog->setObjectName(QStringLiteral("timelapseDialog"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
   dialog->setNameFilters({mp4, webp});
   dialog->setDefaultSuffix(QStringLiteral("mp4"));
-  dialog->selectFile(document::freeFileName(folder, (base.isEmpty() ? QStringLiteral("Painting") : base) +
-                                                        QStringLiteral(" time-lapse"),
+  //: The file name offered for a time-lapse; %1 is the painting's name.
+  dialog->selectFile(document::freeFileName(folder, tr("%1 time-lapse").arg(base.isEmpty() ? tr("Painting") : base),
                                             QStringLiteral(".mp4")));
   connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, webp](const QString& filter) {
     dialog->setDefaultSuffix(filter == webp ? QStringLiteral("webp") : QStringLiteral("mp4"));
@@ -209,7 +210,8 @@ void DesktopWindow::exportTimelapse() {
 // paint on: its progress, and Cancel.
 void DesktopWindow::showExportProgress(quint64 ticket, const QString& name) {
   if (!ticket) return;
-  exportText_->setText(QStringLiteral("Exporting %1").arg(name));
+  exportText_->setText(//: %1 is the name of the file being written.
+      tr("Exporting %1").arg(name));
   exportBar_->setValue(0);
   exportNote_->setHidden(false);
   updateActions();
@@ -225,7 +227,7 @@ void DesktopWindow::buildExportNote() {
   exportBar_->setObjectName(QStringLiteral("exportBar"));
   exportBar_->setRange(0, 100);
   exportBar_->setMaximumWidth(160);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), exportNote_);
+  auto* cancel = new QPushButton(tr("Cancel"), exportNote_);
   cancel->setObjectName(QStringLiteral("cancelExport"));
   connect(cancel, &QPushButton::clicked, document_, &document::SketchDocument::cancelExport);
   row->addWidget(exportText_);
@@ -239,7 +241,7 @@ void DesktopWindow::buildExportNote() {
           [this](bool ok, const QString& pathOrReason, bool cancelled, quint64) {
             exportNote_->setHidden(true);
             if (ok) showSaved(pathOrReason);
-            if (cancelled) statusBar()->showMessage(QStringLiteral("Export cancelled: nothing was written"), 5000);
+            if (cancelled) statusBar()->showMessage(tr("Export cancelled: nothing was written"), 5000);
             updateActions();
           });
 }
@@ -251,14 +253,15 @@ void DesktopWindow::offerRecovery() {
   if (sessions.empty()) return;
   const document::RecoverableSession session = sessions.front();
   auto* box = new QMessageBox(
-      QMessageBox::Question, QStringLiteral("Recover Painting"),
-      QStringLiteral("Recover the painting of %1 from %2?")
+      QMessageBox::Question, tr("Recover Painting"),
+      //: %1 is the photo's name, %2 the date and time the painting was last changed.
+      tr("Recover the painting of %1 from %2?")
           .arg(session.photoName, QLocale().toString(session.modified, QLocale::ShortFormat)),
       QMessageBox::NoButton, this);
   box->setObjectName(QStringLiteral("recoverPainting"));
-  box->setInformativeText(QStringLiteral("Vorlane ended without closing it. Discarded paintings cannot be brought back."));
-  QPushButton* recover = box->addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
-  box->addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+  box->setInformativeText(tr("Vorlane ended without closing it. Discarded paintings cannot be brought back."));
+  QPushButton* recover = box->addButton(tr("&Recover"), QMessageBox::AcceptRole);
+  box->addButton(tr("&Discard"), QMessageBox::DestructiveRole);
   box->setDefaultButton(recover);
   box->setWindowModality(Qt::WindowModal);
   box->setAttribute(Qt::WA_DeleteOnClose);

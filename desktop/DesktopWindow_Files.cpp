@@ -41,7 +41,7 @@ QString DesktopWindow::rememberedFolder(const QString& key, const QString& fallb
 
 // --- The unsaved-changes question ------------------------------------------------
 
-void DesktopWindow::askToSave(const QString& before, const std::function<void()>& goOn) {
+void DesktopWindow::askToSave(const QString& question, const std::function<void()>& goOn) {
   if (!document_->isModified()) {
     goOn();
     return;
@@ -49,54 +49,53 @@ void DesktopWindow::askToSave(const QString& before, const std::function<void()>
   // One question at a time, and none while an answer's save is being written:
   // that answer's action comes first.
   if (question_ || schedule_->answering()) return;
-  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlane"),
-                              QStringLiteral("Save changes to the painting before %1?").arg(before),
+  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlane"), question,
                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
   box->setObjectName(QStringLiteral("unsavedChanges"));
-  box->setInformativeText(QStringLiteral("If you don't save, your changes will be lost."));
+  box->setInformativeText(tr("If you don't save, your changes will be lost."));
   // The same words on every desktop (some themes say "Close without Saving").
-  box->button(QMessageBox::Save)->setText(QStringLiteral("Save"));
-  box->button(QMessageBox::Discard)->setText(QStringLiteral("Discard"));
-  box->button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel"));
+  box->button(QMessageBox::Save)->setText(tr("Save"));
+  box->button(QMessageBox::Discard)->setText(tr("Discard"));
+  box->button(QMessageBox::Cancel)->setText(tr("Cancel"));
   box->setDefaultButton(QMessageBox::Save);
   box->setEscapeButton(QMessageBox::Cancel);
   box->setWindowModality(Qt::WindowModal);
   box->setAttribute(Qt::WA_DeleteOnClose);
   question_ = box;
   schedule_->holdWhileOpen(box);
-  connect(box, &QMessageBox::finished, this, [this, box, before, goOn] {
+  connect(box, &QMessageBox::finished, this, [this, box, question, goOn] {
     // Answered: what follows may ask again (or close the window).
     question_ = nullptr;
     const QMessageBox::StandardButton answer = box->standardButton(box->clickedButton());
     if (answer == QMessageBox::Discard)
       goOn();
     else if (answer == QMessageBox::Save)
-      saveThen(before, goOn);
+      saveThen(question, goOn);
   });
   box->open();
 }
 
-void DesktopWindow::saveThen(const QString& before, const std::function<void()>& goOn) {
+void DesktopWindow::saveThen(const QString& question, const std::function<void()>& goOn) {
   if (document_->documentPath().isEmpty()) {
     // A name first; a cancelled name dialog cancels what was asked for.
-    saveDocumentAs([this, before, goOn](quint64 ticket) { waitForSave(ticket, before, goOn); });
+    saveDocumentAs([this, question, goOn](quint64 ticket) { waitForSave(ticket, question, goOn); });
     return;
   }
-  waitForSave(document_->savePainting(document_->documentPath()), before, goOn);
+  waitForSave(document_->savePainting(document_->documentPath()), question, goOn);
 }
 
-void DesktopWindow::waitForSave(quint64 ticket, const QString& before, const std::function<void()>& goOn) {
+void DesktopWindow::waitForSave(quint64 ticket, const QString& question, const std::function<void()>& goOn) {
   if (!ticket) return;  // nothing could be saved, and the user has been told
   schedule_->setAnswering(true);
   auto once = std::make_shared<QMetaObject::Connection>();
   *once = connect(document_, &document::SketchDocument::saveFinished, this,
-                  [this, once, ticket, before, goOn](bool ok, const QString&, quint64 finished) {
+                  [this, once, ticket, question, goOn](bool ok, const QString&, quint64 finished) {
                     if (finished != ticket) return;  // another save (Save to Pictures, Export) ended
                     disconnect(*once);
                     schedule_->setAnswering(false);
                     // Painted on while the file was written: that is not saved yet.
                     if (ok && document_->isModified()) {
-                      askToSave(before, goOn);
+                      askToSave(question, goOn);
                     } else if (ok) {
                       goOn();
                     } else {
@@ -105,13 +104,13 @@ void DesktopWindow::waitForSave(quint64 ticket, const QString& before, const std
                       // nothing waiting comes in between).
                       const QList<platform::AlertView*> alerts = platform::AlertView::visibleAlerts();
                       if (alerts.isEmpty()) {
-                        askToSave(before, goOn);
+                        askToSave(question, goOn);
                         return;
                       }
                       schedule_->setAnswering(true);
-                      connect(alerts.last(), &QObject::destroyed, this, [this, before, goOn] {
+                      connect(alerts.last(), &QObject::destroyed, this, [this, question, goOn] {
                         schedule_->setAnswering(false);
-                        askToSave(before, goOn);
+                        askToSave(question, goOn);
                       });
                     }
                   });
@@ -125,15 +124,15 @@ void DesktopWindow::openPhoto() {
     openDialog_->raise();
     return;
   }
-  askToSave(QStringLiteral("opening another photo"), [this] {
+  askToSave(tr("Save changes to the painting before opening another photo?"), [this] {
     const QString folder =
         rememberedFolder(kOpenFolder, document::SketchDocument::albumStartFolder());
     // Paintings and photos together first, then each kind alone.
     const QString images = document::SketchDocument::openDialogFilter();
     const QString patterns = images.mid(images.indexOf(QLatin1Char('(')) + 1).chopped(1);
-    const QString filter = QStringLiteral("All supported (*.vorlane %1);;Vorlane paintings (*.vorlane);;%2")
-                               .arg(patterns, images);
-    openDialog_ = newFileDialog(this, QStringLiteral("Open Photo"), folder);
+    const QString filter = tr("All supported (*.vorlane %1)").arg(patterns) + QStringLiteral(";;") +
+                           tr("Vorlane paintings (*.vorlane)") + QStringLiteral(";;") + images;
+    openDialog_ = newFileDialog(this, tr("Open Photo"), folder);
     openDialog_->setNameFilter(filter);
     openDialog_->setFileMode(QFileDialog::ExistingFile);
     connect(openDialog_, &QFileDialog::fileSelected, document_, &document::SketchDocument::openFile);
@@ -147,11 +146,11 @@ void DesktopWindow::openPhoto() {
 
 void DesktopWindow::takePhoto() {
   if (!platform::CameraCapture::isAvailable()) {
-    showAlert(QStringLiteral("No Camera"), QStringLiteral("No camera was found on this computer."),
-              QStringLiteral("OK"));
+    showAlert(tr("No Camera"), tr("No camera was found on this computer."),
+              tr("OK"));
     return;
   }
-  askToSave(QStringLiteral("taking a photo"), [this] {
+  askToSave(tr("Save changes to the painting before taking a photo?"), [this] {
     if (camera_) camera_->deleteLater();
     camera_ = platform::openCamera(
         centralWidget(), [document = document_](const QImage& image) { document->pickCameraPicture(image); });
@@ -164,7 +163,8 @@ void DesktopWindow::openFile(const QString& path) {
     document_->openFile(path);
     return;
   }
-  askToSave(QStringLiteral("opening %1").arg(QFileInfo(path).fileName()),
+  //: %1 is the name of the file about to be opened.
+  askToSave(tr("Save changes to the painting before opening %1?").arg(QFileInfo(path).fileName()),
             [this, path] { document_->openFile(path); });
 }
 
@@ -212,7 +212,7 @@ void DesktopWindow::buildRecentMenu() {
     });
   }
   recentMenu_->addSeparator();
-  QAction* clear = recentMenu_->addAction(QStringLiteral("Clear Menu"));
+  QAction* clear = recentMenu_->addAction(tr("Clear Menu"));
   clear->setObjectName(QStringLiteral("clearRecent"));
   clear->setEnabled(!paths.isEmpty());
   connect(clear, &QAction::triggered, this, [this] { setRecentPhotos({}); });

@@ -58,7 +58,7 @@ QString helpHtml(const QString& text) {
 QDialog* newHelpWindow(QWidget* parent, const QRect& canvas) {
   auto* window = new QDialog(parent);
   window->setObjectName(QStringLiteral("helpWindow"));
-  window->setWindowTitle(QStringLiteral("Vorlane Help"));
+  window->setWindowTitle(DesktopWindow::tr("Vorlane Help"));
   window->setAttribute(Qt::WA_DeleteOnClose);
   auto* layout = new QVBoxLayout(window);
   auto* text = new QTextBrowser(window);
@@ -82,9 +82,9 @@ QDialog* newHelpWindow(QWidget* parent, const QRect& canvas) {
 }  // namespace
 
 void DesktopWindow::buildPrompts() {
-  connect(makeAction("rate", "&Rate Vorlane...", "Rate Vorlane in your software centre", "", {}),
+  connect(makeAction("rate", tr("&Rate Vorlane..."), tr("Rate Vorlane in your software centre"), "", {}),
           &QAction::triggered, this, [this] { openAlert(promo::newRateAlert(this)); });
-  connect(makeAction("moreApps", "&More Apps...", "Other free apps for pictures that you may like", "", {}),
+  connect(makeAction("moreApps", tr("&More Apps..."), tr("Other free apps for pictures that you may like"), "", {}),
           &QAction::triggered, this, &DesktopWindow::showMoreDialog);
   // The strips sit above the canvas, not over it: nothing of the picture is
   // hidden, and the canvas keeps its zoom and centre as they come and go.
@@ -138,7 +138,7 @@ void DesktopWindow::showMoreDialog() {
   closeMoreDialog();
   prompts_->withdrawMore();
   auto* dialog = new QDialog(this);
-  dialog->setWindowTitle(QStringLiteral("More Apps"));
+  dialog->setWindowTitle(tr("More Apps"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setFixedSize(kMoreDialogSize);
   auto* view = new promo::UIGotoMoreView(QRectF(QPointF(0, 0), QSizeF(kMoreDialogSize)), dialog);
@@ -169,7 +169,7 @@ void DesktopWindow::showSavedInFolder() {
   const QString folder = QDir::toNativeSeparators(QFileInfo(savedPath_).absolutePath());
   showInFolder(savedPath_, this, [this, folder](bool shown) {
     if (!shown)
-      statusBar()->showMessage(QStringLiteral("No file manager could show the folder %1").arg(folder), 10000);
+      statusBar()->showMessage(tr("No file manager could show the folder %1").arg(folder), 10000);
   });
 }
 

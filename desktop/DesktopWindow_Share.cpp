@@ -27,7 +27,8 @@ void DesktopWindow::copyPicture() {
   if (picture.isNull()) return;
   QGuiApplication::clipboard()->setImage(picture);
   statusBar()->showMessage(
-      QStringLiteral("Picture copied, %1 \u00d7 %2 px").arg(picture.width()).arg(picture.height()),
+      //: %1 x %2 is the picture's size in pixels.
+      tr("Picture copied, %1 \u00d7 %2 px").arg(picture.width()).arg(picture.height()),
       kCopiedNoteMs);
 }
 
@@ -38,10 +39,10 @@ void DesktopWindow::bindShare() {
 
 void DesktopWindow::offerSaveInstead() {
   auto* alert = new platform::AlertView(
-      QStringLiteral("No Mail Program"),
-      QStringLiteral("No mail program took the picture. Save it to your Pictures folder and attach it to a "
-                     "mail yourself?"),
-      this, QStringLiteral("Cancel"), {QStringLiteral("Save to Pictures")});
+      tr("No Mail Program"),
+      tr("No mail program took the picture. Save it to your Pictures folder and attach it to a "
+         "mail yourself?"),
+      this, tr("Cancel"), {tr("Save to Pictures")});
   alert->setTag(kShareFailedTag);
   openAlert(alert);
 }

@@ -56,8 +56,8 @@ void DesktopWindow::watchCameras() {
     auto show = [this](bool available) {
       QAction* take = action(QStringLiteral("takePhoto"));
       take->setEnabled(available);
-      const QString tip = available ? QStringLiteral("Take a photo with the camera")
-                                    : QStringLiteral("No camera was found on this computer");
+      const QString tip = available ? tr("Take a photo with the camera")
+                                    : tr("No camera was found on this computer");
       take->setToolTip(tip);
       take->setStatusTip(tip);
     };

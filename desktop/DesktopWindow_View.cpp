@@ -50,8 +50,8 @@ void DesktopWindow::stepZoom(int direction) {
 }
 
 void DesktopWindow::buildViewActions() {
-  QAction* bars = makeAction("scrollBars", "Scroll &Bars",
-                             "Show scroll bars when the picture is larger than the window", "", {});
+  QAction* bars = makeAction("scrollBars", tr("Scroll &Bars"),
+                             tr("Show scroll bars when the picture is larger than the window"), "", {});
   bars->setCheckable(true);
   bars->setChecked(area_->scrollBarsShown());
   connect(bars, &QAction::toggled, this, [this](bool on) {
@@ -67,7 +67,7 @@ void DesktopWindow::restoreViewSettings() {
 }
 
 void DesktopWindow::buildZoomBox() {
-  zoomLabel_ = new QLabel(QStringLiteral("Zoom"), this);
+  zoomLabel_ = new QLabel(tr("Zoom"), this);
   zoomLabel_->setObjectName(QStringLiteral("zoomLabel"));
   zoomBox_ = new ZoomBox(this);
   zoomLabel_->setBuddy(zoomBox_);

@@ -38,16 +38,17 @@ ExportPictureDialog::ExportPictureDialog(QWidget* parent, QSize working, QSize p
                                          int quality)
     : QDialog(parent), working_(working), photo_(photo.isEmpty() ? working : photo), jpeg_(jpeg) {
   setObjectName(QStringLiteral("exportOptions"));
-  setWindowTitle(QStringLiteral("Export Picture"));
+  setWindowTitle(tr("Export Picture"));
   const QSize full = platform::exportSize(photo_, document::kFullPictureSize);
   const int smallest = 256;
   const int largest = std::max({smallest, full.width(), full.height()});
 
-  workingSize_ = new QRadioButton(QStringLiteral("&Working size (%1)").arg(sizeText(working_)), this);
+  workingSize_ = new QRadioButton(//: %1 is a size in pixels, "1280 × 960".
+      tr("&Working size (%1)").arg(sizeText(working_)), this);
   workingSize_->setObjectName(QStringLiteral("sizeWorking"));
-  fullSize_ = new QRadioButton(QStringLiteral("The &photo's own size (%1)").arg(sizeText(full)), this);
+  fullSize_ = new QRadioButton(tr("The &photo's own size (%1)").arg(sizeText(full)), this);
   fullSize_->setObjectName(QStringLiteral("sizeFull"));
-  longerSize_ = new QRadioButton(QStringLiteral("&Longer side:"), this);
+  longerSize_ = new QRadioButton(tr("&Longer side:"), this);
   longerSize_->setObjectName(QStringLiteral("sizeLonger"));
   longerSide_ = new QSpinBox(this);
   longerSide_->setObjectName(QStringLiteral("longerSide"));
@@ -59,7 +60,7 @@ ExportPictureDialog::ExportPictureDialog(QWidget* parent, QSize working, QSize p
   quality_->setObjectName(QStringLiteral("jpegQuality"));
   quality_->setRange(1, 100);
   quality_->setValue(std::clamp(quality, 1, 100));
-  quality_->setToolTip(QStringLiteral("Higher keeps more detail in a larger file"));
+  quality_->setToolTip(tr("Higher keeps more detail in a larger file"));
   result_ = new QLabel(this);
   result_->setObjectName(QStringLiteral("exportResult"));
 
@@ -69,13 +70,13 @@ ExportPictureDialog::ExportPictureDialog(QWidget* parent, QSize working, QSize p
   sizes->addWidget(longerSize_, 2, 0);
   sizes->addWidget(longerSide_, 2, 1);
   auto* form = new QFormLayout;
-  if (jpeg_) form->addRow(QStringLiteral("JPEG &quality:"), quality_);
+  if (jpeg_) form->addRow(tr("JPEG &quality:"), quality_);
   quality_->setVisible(jpeg_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(sizes);
   layout->addLayout(form);
   layout->addWidget(result_);
-  layout->addWidget(okCancel(this, QStringLiteral("Export")));
+  layout->addWidget(okCancel(this, tr("Export")));
 
   // A photo smaller than the smallest longer side offered has no such choice.
   const bool longerOffered = std::max(full.width(), full.height()) >= smallest;
@@ -108,21 +109,23 @@ QSize ExportPictureDialog::resultSize() const {
 }
 
 void ExportPictureDialog::showResult() {
-  result_->setText(QStringLiteral("Writes %1 pixels as %2.")
+  //: %1 is a size in pixels, "1280 × 960"; %2 the file type, PNG or JPEG.
+  result_->setText(tr("Writes %1 pixels as %2.")
                        .arg(sizeText(resultSize()), jpeg_ ? QStringLiteral("JPEG") : QStringLiteral("PNG")));
 }
 
 TimelapseDialog::TimelapseDialog(QWidget* parent, QSize working, QSize full, bool mp4, int seconds, int longer)
     : QDialog(parent), working_(working), full_(full), mp4_(mp4) {
   setObjectName(QStringLiteral("timelapseOptions"));
-  setWindowTitle(QStringLiteral("Export Time-lapse"));
+  setWindowTitle(tr("Export Time-lapse"));
   // Up to the longer side of the photo's own size as Export takes it.
   const QSize own = platform::exportSize(full, 0);
   const int largest = std::max({document::kMinTimelapseSide, working.width(), working.height(), own.width(), own.height()});
   seconds_ = new QSpinBox(this);
   seconds_->setObjectName(QStringLiteral("duration"));
   seconds_->setRange(document::kMinTimelapseSeconds, document::kMaxTimelapseSeconds);
-  seconds_->setSuffix(QStringLiteral(" s"));
+  //: The unit after the length in seconds.
+  seconds_->setSuffix(tr(" s"));
   seconds_->setValue(seconds);
   longer_ = new QSpinBox(this);
   longer_->setObjectName(QStringLiteral("longerSide"));
@@ -132,12 +135,12 @@ TimelapseDialog::TimelapseDialog(QWidget* parent, QSize working, QSize full, boo
   result_ = new QLabel(this);
   result_->setObjectName(QStringLiteral("timelapseResult"));
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Length:"), seconds_);
-  form->addRow(QStringLiteral("Longer &side:"), longer_);
+  form->addRow(tr("&Length:"), seconds_);
+  form->addRow(tr("Longer &side:"), longer_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(result_);
-  layout->addWidget(okCancel(this, QStringLiteral("Export")));
+  layout->addWidget(okCancel(this, tr("Export")));
   connect(seconds_, &QSpinBox::valueChanged, this, &TimelapseDialog::showResult);
   connect(longer_, &QSpinBox::valueChanged, this, &TimelapseDialog::showResult);
   showResult();
@@ -156,11 +159,12 @@ QSize TimelapseDialog::resultSize() const {
 }
 
 void TimelapseDialog::showResult() {
-  result_->setText(QStringLiteral("Writes %1 pixels, %2 s at %3 frames a second, as %4.")
+  //: %1 is a size in pixels, "1280 × 960"; %2 the length in seconds; %3 the frame rate.
+  result_->setText((mp4_ ? tr("Writes %1 pixels, %2 s at %3 frames a second, as H.264 video (MP4).")
+                         : tr("Writes %1 pixels, %2 s at %3 frames a second, as animated WebP."))
                        .arg(sizeText(resultSize()))
                        .arg(seconds())
-                       .arg(document::kTimelapseFps)
-                       .arg(mp4_ ? QStringLiteral("H.264 video (MP4)") : QStringLiteral("animated WebP")));
+                       .arg(document::kTimelapseFps));
 }
 
 }  // namespace desktop

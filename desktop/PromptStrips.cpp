@@ -56,13 +56,13 @@ PromptStrips::PromptStrips(document::PromptSchedule* schedule, QWidget* parent)
 
   help_ = newStrip(QStringLiteral("helpStrip"), this);
   help_->findChild<QLabel*>()->setText(
-      QStringLiteral("New to Vorlane? The help shows how to paint, zoom and move the picture."));
-  connect(addButton(help_, QStringLiteral("Show Help"), QStringLiteral("showHelp")), &QPushButton::clicked,
+      tr("New to Vorlane? The help shows how to paint, zoom and move the picture."));
+  connect(addButton(help_, tr("Show Help"), QStringLiteral("showHelp")), &QPushButton::clicked,
           this, [this] {
             withdrawHelp();
             emit helpWanted();
           });
-  connect(addButton(help_, QStringLiteral("Dismiss"), QStringLiteral("dismissHelp")), &QPushButton::clicked,
+  connect(addButton(help_, tr("Dismiss"), QStringLiteral("dismissHelp")), &QPushButton::clicked,
           this, [this] {
             // Declined is as good as read: it is not offered again.
             schedule_->helpShown();
@@ -72,18 +72,18 @@ PromptStrips::PromptStrips(document::PromptSchedule* schedule, QWidget* parent)
 
   promo_ = newStrip(QStringLiteral("promoStrip"), this);
   promoText_ = promo_->findChild<QLabel*>();
-  rate_ = addButton(promo_, QStringLiteral("Rate It"), QStringLiteral("rateIt"));
+  rate_ = addButton(promo_, tr("Rate It"), QStringLiteral("rateIt"));
   connect(rate_, &QPushButton::clicked, this, [this] {
     withdrawRate();
     schedule_->rateAnswered(1);
   });
-  more_ = addButton(promo_, QStringLiteral("More Apps\u2026"), QStringLiteral("moreApps"));
+  more_ = addButton(promo_, tr("More Apps\u2026"), QStringLiteral("moreApps"));
   connect(more_, &QPushButton::clicked, this, [this] {
     // The dialog answers the moment now.
     withdrawMore();
     emit moreAppsWanted();
   });
-  connect(addButton(promo_, QStringLiteral("Not Now"), QStringLiteral("notNow")), &QPushButton::clicked, this,
+  connect(addButton(promo_, tr("Not Now"), QStringLiteral("notNow")), &QPushButton::clicked, this,
           [this] {
             const bool rate = rateOffered_, more = moreOffered_;
             if (rate) {
@@ -135,13 +135,13 @@ void PromptStrips::showOffers() {
   help_->setVisible(helpOffered_);
   if (rateOffered_ && moreOffered_)
     promoText_->setText(
-        QStringLiteral("Enjoying Vorlane? Rate it in your software centre, or have a look at more free apps "
-                       "for your pictures."));
+        tr("Enjoying Vorlane? Rate it in your software centre, or have a look at more free apps "
+           "for your pictures."));
   else if (rateOffered_)
     promoText_->setText(
-        QStringLiteral("Enjoying Vorlane? A rating in your software centre helps others find it."));
+        tr("Enjoying Vorlane? A rating in your software centre helps others find it."));
   else
-    promoText_->setText(QStringLiteral("Enjoying Vorlane? Have a look at more free apps for your pictures."));
+    promoText_->setText(tr("Enjoying Vorlane? Have a look at more free apps for your pictures."));
   rate_->setVisible(rateOffered_);
   more_->setVisible(moreOffered_);
   promo_->setVisible(rateOffered_ || moreOffered_);

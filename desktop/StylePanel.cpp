@@ -167,7 +167,7 @@ void StyleList::keyPressEvent(QKeyEvent* event) {
   QListWidget::keyPressEvent(event);
 }
 
-StylePanel::StylePanel(QWidget* parent) : QDockWidget(QStringLiteral("Styles"), parent) {
+StylePanel::StylePanel(QWidget* parent) : QDockWidget(tr("Styles"), parent) {
   setObjectName(QStringLiteral("styles"));
   setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
   auto* panel = new QWidget(this);
@@ -185,12 +185,12 @@ StylePanel::StylePanel(QWidget* parent) : QDockWidget(QStringLiteral("Styles"), 
     layout->addWidget(list);
     return list;
   };
-  sketch_ = makeList(QStringLiteral("&Sketch style"), QStringLiteral("sketchList"),
-                     QStringLiteral("How the sketch looks: the picture the painting starts from"));
+  sketch_ = makeList(tr("&Sketch style"), QStringLiteral("sketchList"),
+                     tr("How the sketch looks: the picture the painting starts from"));
   layout->addSpacing(4);
   colour_ =
-      makeList(QStringLiteral("&Colour layer"), QStringLiteral("colourList"),
-               QStringLiteral("What Paint Colour brings back: the photo itself, or the photo in a style"));
+      makeList(tr("&Colour layer"), QStringLiteral("colourList"),
+               tr("What Paint Colour brings back: the photo itself, or the photo in a style"));
   // Room to spare goes under the grids, not between their cells.
   layout->addStretch(1);
   connect(sketch_, &StyleList::chosen, this, &StylePanel::sketchChosen);

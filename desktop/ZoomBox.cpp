@@ -19,7 +19,7 @@ constexpr std::array<double, 18> kSteps{10,  15,  20,  25,  33,  50,   67,   100
                                         200, 300, 400, 600, 800, 1200, 1600, 2400, 3200};
 // The box shows whole percentages: a zoom this close to a step is on it.
 constexpr double kOnStep = 0.5;
-const QString kFit = QStringLiteral("Fit");
+const QString kFit = QStringLiteral("Fit");  // also understood in every language
 
 }  // namespace
 
@@ -62,8 +62,9 @@ ZoomBox::ZoomBox(QWidget* parent) : QComboBox(parent) {
   setCompleter(nullptr);
   setMinimumContentsLength(7);
   setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  setToolTip(QStringLiteral("Zoom: type a percentage and press Return, or choose one"));
-  addItem(kFit);
+  setToolTip(tr("Zoom: type a percentage and press Return, or choose one"));
+  //: The zoom box's choice that fits the picture to the window.
+  addItem(tr("Fit"));
   for (double preset : {25, 33, 50, 67, 100, 150, 200, 300, 400, 600, 800}) addItem(zoomText(preset));
   connect(this, &QComboBox::activated, this, [this](int index) { apply(itemText(index)); });
   showZoom(std::nullopt);
@@ -88,7 +89,8 @@ void ZoomBox::showCurrent() {
 }
 
 void ZoomBox::apply(const QString& text) {
-  if (text.trimmed().compare(kFit, Qt::CaseInsensitive) == 0) {
+  const QString typed = text.trimmed();
+  if (typed.compare(kFit, Qt::CaseInsensitive) == 0 || typed.compare(itemText(0), Qt::CaseInsensitive) == 0) {
     emit fitChosen();
   } else if (const auto percent = parseZoom(text)) {
     emit zoomChosen(*percent);

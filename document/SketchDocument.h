@@ -145,10 +145,10 @@ class SketchDocument : public QObject {
   bool canRedo() const;
   void undo();
   void redo();
-  // What undo or redo would take back or bring back: "Stroke", "Style Change"
-  // or empty.
-  QString undoName() const;
-  QString redoName() const;
+  // What undo or redo would take back or bring back (the menus name it).
+  enum class Step { None, Stroke, StyleChange };
+  Step undoStep() const;
+  Step redoStep() const;
   // The painting as its steps (the record a save writes), and the document it
   // was opened from or last saved to (empty before the first save).
   const PaintingRecord& paintingRecord() const { return record_; }

@@ -23,8 +23,6 @@ namespace {
 // A photo file larger than this is not kept inside a document.
 constexpr qint64 kMaxPhotoBytes = qint64(256) << 20;
 
-const QString kStroke = QStringLiteral("Stroke");
-const QString kStyleChange = QStringLiteral("Style Change");
 
 std::uint32_t lastTime(const PaintingRecord& record) {
   std::uint32_t last = 0;
@@ -98,18 +96,18 @@ bool SketchDocument::canRedo() const {
   return record_.undoPosition < int(record_.steps.size());
 }
 
-QString SketchDocument::undoName() const {
-  if (!canUndo()) return {};
-  if (!keepsPainting_) return kStroke;
-  return record_.steps[std::size_t(record_.undoPosition - 1)].kind == PaintingStep::Kind::Style ? kStyleChange
-                                                                                                : kStroke;
+SketchDocument::Step SketchDocument::undoStep() const {
+  if (!canUndo()) return Step::None;
+  if (!keepsPainting_) return Step::Stroke;
+  return record_.steps[std::size_t(record_.undoPosition - 1)].kind == PaintingStep::Kind::Style ? Step::StyleChange
+                                                                                                : Step::Stroke;
 }
 
-QString SketchDocument::redoName() const {
-  if (!canRedo()) return {};
-  if (!keepsPainting_) return kStroke;
-  return record_.steps[std::size_t(record_.undoPosition)].kind == PaintingStep::Kind::Style ? kStyleChange
-                                                                                            : kStroke;
+SketchDocument::Step SketchDocument::redoStep() const {
+  if (!canRedo()) return Step::None;
+  if (!keepsPainting_) return Step::Stroke;
+  return record_.steps[std::size_t(record_.undoPosition)].kind == PaintingStep::Kind::Style ? Step::StyleChange
+                                                                                            : Step::Stroke;
 }
 
 void SketchDocument::undo() {

@@ -323,7 +323,7 @@ TEST_F(DocumentTest, StrokesAndStyleChangesAreOneHistory) {
   ASSERT_EQ(d->doc->paintingRecord().steps.size(), 3u);
   const QImage threeStrokes = d->look();
   const std::vector<canvas::StrokeSegment> strokes = d->painting()->history().steps();
-  EXPECT_EQ(d->doc->undoName(), "Stroke");
+  EXPECT_EQ(d->doc->undoStep(), document::SketchDocument::Step::Stroke);
 
   ASSERT_TRUE(d->styles(5, 3));
   const document::PaintingRecord& record = d->doc->paintingRecord();
@@ -332,7 +332,7 @@ TEST_F(DocumentTest, StrokesAndStyleChangesAreOneHistory) {
   EXPECT_EQ(record.stylesAt(4), std::make_pair(5, 3));
   EXPECT_EQ(d->painting()->history().steps(), strokes);  // the painting is kept
   EXPECT_TRUE(d->doc->isModified());
-  EXPECT_EQ(d->doc->undoName(), "Style Change");
+  EXPECT_EQ(d->doc->undoStep(), document::SketchDocument::Step::StyleChange);
 
   // Undo of the style change: the old styles and the same painting, pixel for pixel.
   d->doc->undo();
@@ -349,7 +349,7 @@ TEST_F(DocumentTest, StrokesAndStyleChangesAreOneHistory) {
   d->doc->redo();
   d->doc->redo();
   EXPECT_EQ(d->look(), threeStrokes);
-  EXPECT_EQ(d->doc->redoName(), "Style Change");
+  EXPECT_EQ(d->doc->redoStep(), document::SketchDocument::Step::StyleChange);
   d->doc->redo();
   ASSERT_TRUE(d->render());
   EXPECT_EQ(d->doc->currenttype(), 5);
