@@ -49,7 +49,8 @@ void VorlaneView::buildViews() {
   controlview_->setGeometry(wholePixels(profile_.controlview));
 
   brushsizelabel_ = new platform::FittedLabel(controlview_);
-  brushsizelabel_->setText(QString::fromUtf8("Brush Size\xEF\xBC\x9A"));
+  //: Ends in a full-width colon (U+FF1A), as the label was first drawn.
+  brushsizelabel_->setText(tr("Brush Size："));
   brushsizelabel_->setGeometry(wholePixels(profile_.brushsizelabel));
   brushsizelabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   brushsizelabel_->setAttribute(Qt::WA_TranslucentBackground);

@@ -26,7 +26,10 @@ namespace {
 
 const QColor kTitleColour(89, 13, 0);
 const QColor kShadowColour(144, 80, 23);
-const char* const kMenuTitles[5] = {"Load", "Camera", "Save", "Share", "Help"};
+const char* const kMenuTitles[5] = {
+    QT_TRANSLATE_NOOP("screen::MainViewController", "Load"), QT_TRANSLATE_NOOP("screen::MainViewController", "Camera"),
+    QT_TRANSLATE_NOOP("screen::MainViewController", "Save"), QT_TRANSLATE_NOOP("screen::MainViewController", "Share"),
+    QT_TRANSLATE_NOOP("screen::MainViewController", "Help")};
 
 // Rows separated by a thin line in the title colour, as the lists are drawn.
 class SeparatorDelegate : public QStyledItemDelegate {
@@ -203,7 +206,7 @@ void MainViewController::buildMenuBar() {
 
     auto* title = new platform::ShadowLabel(toptoolview);
     title->setGeometry(frame);
-    styleTitle(title, QString::fromLatin1(kMenuTitles[i]), profile_.menuTitleFont);
+    styleTitle(title, tr(kMenuTitles[i]), profile_.menuTitleFont);
     menuTitles_[i] = title;
   }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen/ScreenProfile.h"
 
+#include <QCoreApplication>
+
 namespace screen {
 
 MainScreenProfile phoneScreenProfile(float screenheight) {
@@ -26,8 +28,11 @@ MainScreenProfile phoneScreenProfile(float screenheight) {
   p.rowHeight = 65;
   p.canvasAspect = 280.0f / (hs - 55.0f - 50.0f);
   p.hideCanvasWhileBusy = true;
-  p.noCamera = {"No Camera!", "There is no Camera on this Device. You can load photo from your album.", "OK"};
-  p.noLibrary = {"Error accessing photo library", "Device does not support a photo library", "Drat!"};
+  p.noCamera = {QCoreApplication::translate("screen", "No Camera!"),
+                QCoreApplication::translate("screen", "There is no Camera on this Device. You can load photo from your album."),
+                QCoreApplication::translate("screen", "OK")};
+  p.noLibrary = {QCoreApplication::translate("screen", "Error accessing photo library"),
+                 QCoreApplication::translate("screen", "Device does not support a photo library"), QCoreApplication::translate("screen", "Drat!")};
   return p;
 }
 
@@ -53,8 +58,8 @@ MainScreenProfile tabletScreenProfile() {
   p.rowHeight = 180;
   p.canvasAspect = 648.0f / 848.0f;
   p.hideCanvasWhileBusy = false;
-  p.noCamera = {QString(), "Error accessing photo library!", "Close"};
-  p.noLibrary = {QString(), "Error accessing photo library!", "Close"};
+  p.noCamera = {QString(), QCoreApplication::translate("screen", "Error accessing photo library!"), QCoreApplication::translate("screen", "Close")};
+  p.noLibrary = p.noCamera;
   return p;
 }
 

@@ -22,8 +22,8 @@ CameraCapture::CameraCapture(QWidget* parent) : QWidget(parent) {
   setPalette(p);
 
   preview_ = new QVideoWidget(this);
-  take_ = new QPushButton(QStringLiteral("Take Photo"), this);
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  take_ = new QPushButton(tr("Take Photo"), this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
   take_->setEnabled(false);
 
   auto* buttons = new QHBoxLayout;

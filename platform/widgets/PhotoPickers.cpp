@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/widgets/PhotoPickers.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "platform/widgets/CameraCapture.h"
@@ -9,7 +10,7 @@ namespace platform {
 
 QFileDialog* openPhotoDialog(QWidget* parent, const QString& folder, const QString& filter,
                              std::function<void(const QString&)> chosen) {
-  auto* dialog = new QFileDialog(parent, QStringLiteral("Load"), folder, filter);
+  auto* dialog = new QFileDialog(parent, QCoreApplication::translate("platform", "Load"), folder, filter);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setFileMode(QFileDialog::ExistingFile);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);

@@ -297,8 +297,10 @@ TEST(ArtData, ListsNameDrawnPicturesAndHomePagesAndOnlyLongTextsHaveEntries) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const auto table = platform::parseStringsTable(file.readAll(), &error);
   EXPECT_EQ(error, "");
-  // English keys stand for themselves; only the help texts and the style names live in the table.
-  EXPECT_EQ(table.size(), 10);
+  // The help texts, the style names and the more-apps buttons (listed as their own text, so that
+  // their translations can be found): nothing else.
+  EXPECT_EQ(table.size(), 13);
+  for (const char* button : {"Get it", "More", "Next time"}) EXPECT_EQ(table.value(button), button);
   for (int style = 0; style <= 7; ++style)
     EXPECT_FALSE(table.value(QString("StyleName%1").arg(style)).isEmpty());
   EXPECT_TRUE(table.value("HelpTextDesktop").contains("right or middle mouse button"));
