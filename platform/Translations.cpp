@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 namespace platform {
@@ -29,20 +30,27 @@ QString chooseLanguage(const QStringList& uiLanguages) {
 }
 
 QString installTranslations(const QLocale& locale) {
-  const QString language = chooseLanguage(locale.uiLanguages());
   auto* app = QCoreApplication::instance();
-  if (language.isEmpty() || !app) return {};
-  auto* own = new QTranslator(app);
+  if (!app) return {};
+  // The ones installed before give way: a second call switches the language.
+  static QPointer<QTranslator> own, qt;
+  for (QPointer<QTranslator>* installed : {&own, &qt}) {
+    if (*installed) QCoreApplication::removeTranslator(*installed);
+    delete installed->data();
+  }
+  const QString language = chooseLanguage(locale.uiLanguages());
+  if (language.isEmpty()) return {};
+  own = new QTranslator(app);
   if (!own->load(QStringLiteral(":/i18n/vorlane_") + language)) {
-    delete own;
+    delete own.data();
     return {};
   }
   QCoreApplication::installTranslator(own);
-  auto* qt = new QTranslator(app);
+  qt = new QTranslator(app);
   if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(qt);
   else
-    delete qt;
+    delete qt.data();
   return language;
 }
 

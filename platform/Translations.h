@@ -19,7 +19,8 @@ QStringList shippedLanguages();
 QString chooseLanguage(const QStringList& uiLanguages);
 
 // Installs the translations of chooseLanguage(locale.uiLanguages()) on the
-// application, which must exist. Returns that language, empty for English.
+// application, which must exist, in place of those installed by an earlier
+// call. Returns that language, empty for English.
 // Qt's own file missing leaves Qt's texts in English and the rest translated.
 QString installTranslations(const QLocale& locale = QLocale::system());
 
