@@ -25,8 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vorlane.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Share hands the picture to xdg-email; Qt's Wayland platform plugin lives apart
-# from its X11 one.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
+# from its X11 one; Qt's own dialogs and buttons (the file chooser, Yes and No)
+# come translated only from Qt's translations package (the app's own texts
+# are built in).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
 
 include(CPack)

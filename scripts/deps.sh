@@ -7,15 +7,21 @@
 set -euo pipefail
 # fonts-droid-fallback: the full-width colon of "Brush Size：" (and other CJK
 # punctuation), which DejaVu lacks; without it the label ends in a box.
+# fonts-noto-cjk: the Japanese translation's kana and kanji, likewise.
+# qt6-l10n-tools and qt6-tools-dev: lupdate, lrelease and the LinguistTools
+# CMake package the .ts files are compiled with; qt6-translations-l10n: Qt's
+# own dialogs and buttons in the chosen language.
+# libxml2-utils: xmllint, with which the metadata test counts the translations.
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   qt6-image-formats-plugins libheif-dev libsqlite3-dev libssl-dev
   libgtest-dev libbenchmark-dev
   libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libwebp-dev
-  fonts-dejavu-core fonts-droid-fallback
+  fonts-dejavu-core fonts-droid-fallback fonts-noto-cjk
   xvfb xauth xdotool
-  desktop-file-utils appstream help2man dpkg-dev shared-mime-info sqlite3 lintian
+  desktop-file-utils appstream libxml2-utils help2man dpkg-dev shared-mime-info sqlite3 lintian
 )
 packages+=("$@")
 missing=()
