@@ -75,7 +75,7 @@ void DesktopWindow::buildActions() {
   connect(makeAction("exportAgain", tr("Export A&gain"), tr("Write the picture to the file exported last"), "",
                      {K(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}),
           &QAction::triggered, this, &DesktopWindow::exportAgain);
-  connect(makeAction("exportTimelapse", tr("Export &Time-lapse..."),
+  connect(makeAction("exportTimelapse", tr("Export Time-&lapse..."),
                      tr("Write a short film of the painting being made (MP4 or animated WebP)"), "", {}),
           &QAction::triggered, this, &DesktopWindow::exportTimelapse);
   connect(makeAction("saveToPictures", tr("Save to &Pictures"),
@@ -126,7 +126,7 @@ void DesktopWindow::buildActions() {
   }
   action(QStringLiteral("brushA"))->setChecked(true);
   QAction* pressure =
-      makeAction("penPressure", tr("Pen &Pressure"),
+      makeAction("penPressure", tr("Pe&n Pressure"),
                  tr("A pen tablet's pressure sets the brush width, from a quarter to all of it"), "", {});
   pressure->setCheckable(true);
   pressure->setChecked(model_->penPressure());

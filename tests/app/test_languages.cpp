@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shipped languages: every .ts file complete and faithful to its source
+// texts, each menu's keys unique, and every fixed frame's text fitting in every
+// language, drawn as the widgets draw it.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QXmlStreamReader>
+#include <optional>
+
+#include "app/Launch.h"
+#include "canvas/VorlaneView.h"
+#include "TestSupport.h"
+#include "platform/DeviceProfile.h"
+#include "platform/Translations.h"
+#include "platform/UserDefaults.h"
+#include "platform/widgets/FittedLabel.h"
+#include "platform/widgets/ShadowLabel.h"
+#include "promo/UIGotoMoreView.h"
+#include "screen/MainViewController.h"
+
+namespace {
+
+const QStringList kLanguages = {"de", "es", "fr", "it", "ja", "pt_BR"};
+
+// Switches the application to a language for one scope, back to English after.
+struct InLanguage {
+  explicit InLanguage(const QString& language) {
+    EXPECT_EQ(platform::installTranslations(QLocale(language)), language);
+  }
+  ~InLanguage() { platform::installTranslations(QLocale::c()); }
+};
+
+struct Message {
+  QString context, source, comment, translation, type;
+};
+
+std::vector<Message> readTs(const QString& path, QString* language) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  QXmlStreamReader xml(&file);
+  std::vector<Message> messages;
+  QString context;
+  Message message;
+  while (!xml.atEnd()) {
+    if (!xml.readNextStartElement()) continue;
+    const auto name = xml.name();
+    if (name == u"TS") {
+      *language = xml.attributes().value("language").toString();
+    } else if (name == u"name") {
+      context = xml.readElementText();
+    } else if (name == u"message") {
+      message = {context, {}, {}, {}, {}};
+    } else if (name == u"source") {
+      message.source = xml.readElementText();
+    } else if (name == u"comment") {
+      message.comment = xml.readElementText();
+    } else if (name == u"translation") {
+      message.type = xml.attributes().value("type").toString();
+      message.translation = xml.readElementText();
+      messages.push_back(message);
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  return messages;
+}
+
+// What a translation must carry over from its source: the placeholders, the
+// markup, the line breaks and the spaces at either end (units glued to a
+// number, padded labels).
+QStringList shape(const QString& text) {
+  QStringList parts;
+  static const QRegularExpression kept(R"(%\d+|%n|<[^>]+>|\n)");
+  for (const QRegularExpressionMatch& match : kept.globalMatch(text)) parts << match.captured();
+  parts.sort();
+  parts << QString::number(text.startsWith(' ')) << QString::number(text.endsWith(' '));
+  return parts;
+}
+
+// The mnemonic letter of a menu text ("&Datei" gives 'd', "ファイル(&F)" 'f'),
+// or a null character when it has none; "&&" is a plain ampersand.
+QChar mnemonic(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    return text[i + 1].toLower();
+  }
+  return {};
+}
+
+int mnemonics(const QString& text) {
+  // Entities such as "&rsaquo;" in rich text are no mnemonics.
+  QString plain = text;
+  plain.remove(QRegularExpression("&[a-z]+;"));
+  return int(plain.count('&')) - 2 * int(plain.count("&&"));
+}
+
+TEST(TsFiles, EveryLanguageIsShippedCompleteAndKeepsItsSourcesShape) {
+  EXPECT_EQ(platform::shippedLanguages(), kLanguages);
+  const QStringList files = QDir(VORLANE_TS_DIR).entryList({"*.ts"}, QDir::Files, QDir::Name);
+  ASSERT_EQ(files.size(), kLanguages.size());
+  for (const QString& name : files) {
+    QString language;
+    const std::vector<Message> messages = readTs(QString(VORLANE_TS_DIR) + "/" + name, &language);
+    EXPECT_EQ("vorlane_" + language + ".ts", name);
+    ASSERT_GT(messages.size(), 150u) << name.toStdString();
+    for (const Message& m : messages) {
+      SCOPED_TRACE(testing::Message() << name.toStdString() << " [" << m.context.toStdString() << "] "
+                                      << m.source.left(60).toStdString());
+      // Not unfinished, obsolete or vanished: translated, and still in the code.
+      EXPECT_EQ(m.type, "");
+      EXPECT_FALSE(m.translation.trimmed().isEmpty());
+      EXPECT_EQ(shape(m.translation), shape(m.source));
+      EXPECT_EQ(mnemonics(m.translation), mnemonics(m.source));
+    }
+  }
+}
+
+TEST(Languages, QtsOwnButtonsFollowTheLanguage) {
+  // Qt's own texts come from Debian's qtbase translations.
+  QDialogButtonBox box(QDialogButtonBox::Cancel);
+  const QString english = box.button(QDialogButtonBox::Cancel)->text();
+  InLanguage german("de");
+  QDialogButtonBox translated(QDialogButtonBox::Cancel);
+  EXPECT_EQ(translated.button(QDialogButtonBox::Cancel)->text(), "Abbrechen") << english.toStdString();
+}
+
+// Every menu of the desktop window, in every language: a key of its own for
+// each title in the bar and for each command in a menu.
+TEST(Languages, EachDesktopMenuHasUniqueKeys) {
+  QTemporaryDir home;
+  platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
+  for (const QString& language : QStringList{"en"} + kLanguages) {
+    SCOPED_TRACE(language.toStdString());
+    std::optional<InLanguage> chosen;
+    if (language != "en") chosen.emplace(language);
+    const app::Launched launched = app::launch(app::ChosenProfile{app::Profile::Desktop, 0});
+    QMenuBar* bar = launched.desktop->menuBar();
+    QList<QChar> titles;
+    for (QAction* menuAction : bar->actions()) {
+      const QChar key = mnemonic(menuAction->text());
+      EXPECT_FALSE(key.isNull()) << menuAction->text().toStdString();
+      EXPECT_FALSE(titles.contains(key)) << menuAction->text().toStdString();
+      titles << key;
+      QList<QChar> keys;
+      for (QAction* command : menuAction->menu()->actions()) {
+        if (command->isSeparator()) continue;
+        const QChar own = mnemonic(command->text());
+        EXPECT_FALSE(own.isNull()) << command->text().toStdString();
+        EXPECT_FALSE(keys.contains(own)) << menuAction->text().toStdString() << " > "
+                                         << command->text().toStdString();
+        keys << own;
+      }
+    }
+    if (language == "de") EXPECT_EQ(bar->actions().value(0)->text(), "&Datei");
+  }
+  platform::UserDefaults::setStorageFile(QString());
+}
+
+// Text drawn at size into the label's frame: within its width, no ink outside.
+bool fits(const QFont& labelFont, const QString& text, QSize frame, Qt::Alignment alignment, int size) {
+  QFont font = labelFont;
+  font.setPixelSize(size);
+  return QFontMetricsF(font).horizontalAdvance(text) <= frame.width() &&
+         vorlane_test::drawTextUnclipped(font, text, frame, alignment).outsideAlpha == 0;
+}
+
+// The phone's and tablet's fixed frames: the menu titles, the brush label and
+// the more-apps dialog's buttons fit in every language at the size each is
+// drawn, and no text shrinks below two thirds of the size asked for.
+TEST(Languages, PhoneAndTabletLabelsFitTheirFrames) {
+  QTemporaryDir home;
+  platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
+  for (const char* key : {"helphint", "rated"}) platform::UserDefaults::standardUserDefaults().setBoolForKey(true, key);
+  for (const QString& language : kLanguages) {
+    InLanguage chosen(language);
+    for (const auto& [profile, height, model] :
+         {std::tuple{app::Profile::Phone, 480, "iPhone"}, {app::Profile::Tablet, 1024, "iPad"}}) {
+      SCOPED_TRACE(testing::Message() << language.toStdString() << " " << model);
+      struct Shown {
+        QString text;
+        QFont font;
+        QSize frame;
+        Qt::Alignment alignment;
+        int asked, drawn;
+      };
+      std::vector<Shown> shown;
+      const app::Launched launched = app::launch(app::ChosenProfile{profile, height});
+      auto* controller = launched.window()->findChild<screen::MainViewController*>();
+      ASSERT_NE(controller, nullptr);
+      for (int i = 0; i < 5; ++i) {
+        const platform::ShadowLabel* title = controller->menuTitle(i);
+        QFont font = title->font();
+        shown.push_back({title->text(), font, title->size(), title->alignment(), title->fontPixelSize(),
+                         title->drawnPixelSize()});
+      }
+      auto* brush = qobject_cast<platform::FittedLabel*>(controller->workview()->brushsizelabel());
+      ASSERT_NE(brush, nullptr);
+      shown.push_back({brush->text(), brush->font(), brush->size(), brush->alignment(), brush->font().pixelSize(),
+                       brush->drawnPixelSize()});
+      platform::setDeviceModel(model);
+      promo::UIGotoMoreView more(QRectF(0, 0, 320, height));
+      for (const platform::FittedLabel* label : {more.getlabel(), more.morelabel(), more.laterlabel()})
+        shown.push_back({label->text(), label->font(), label->size(), label->alignment(), label->font().pixelSize(),
+                         label->drawnPixelSize()});
+      for (const Shown& s : shown) {
+        SCOPED_TRACE(s.text.toStdString());
+        EXPECT_TRUE(fits(s.font, s.text, s.frame, s.alignment, s.drawn));
+        EXPECT_GE(s.drawn * 3, s.asked * 2) << s.drawn << " of " << s.asked;
+      }
+      EXPECT_NE(controller->menuTitle(0)->text(), "Load");
+    }
+  }
+  platform::UserDefaults::setStorageFile(QString());
+}
+
+// The desktop's toolbar shows its words beside the icons at the size of a
+// first window on a laptop screen (1280 x 800), in every language: no button
+// is cut short and none falls into the overflow menu.
+TEST(Languages, DesktopToolbarKeepsEveryWordInAFirstWindow) {
+  QTemporaryDir home;
+  platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
+  for (const QString& language : kLanguages) {
+    SCOPED_TRACE(language.toStdString());
+    InLanguage chosen(language);
+    const app::Launched launched = app::launch(app::ChosenProfile{app::Profile::Desktop, 0});
+    desktop::DesktopWindow* window = launched.desktop.get();
+    window->resize(1024, 700);
+    QApplication::processEvents();
+    auto* bar = window->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (QAction* action : bar->actions()) {
+      auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+      if (!button) continue;
+      SCOPED_TRACE(action->iconText().toStdString());
+      EXPECT_TRUE(button->isVisible());
+      EXPECT_GE(button->width(), button->sizeHint().width());
+    }
+    auto* overflow = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    EXPECT_TRUE(!overflow || !overflow->isVisible());
+  }
+  platform::UserDefaults::setStorageFile(QString());
+}
+
+}  // namespace
