@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/LaunchOptions.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 namespace {
@@ -13,26 +15,37 @@ const QString kQuitAfterShow = QStringLiteral("quit-after-show");
 }  // namespace
 
 void addLaunchOptions(QCommandLineParser& parser) {
-  parser.setApplicationDescription(
-      QStringLiteral("Turns a photo into a pencil sketch and lets you paint the colour back."));
+  // The texts are read when the parser is made: after the translations are in.
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "vorlane", "Turns a photo into a pencil sketch and lets you paint the colour back."));
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addHelpOption();
   parser.addVersionOption();
+  //: Help of --profile. desktop, phone and tablet are the values it takes: keep them as they are.
+  parser.addOption({kProfile,
+                    QCoreApplication::translate(
+                        "vorlane",
+                        "Layout: desktop (a resizable window with menus), phone (320 points wide) or "
+                        "tablet (768 x 1024). Default: phone on a portrait touch screen narrower than "
+                        "600 pixels, desktop elsewhere."),
+                    QStringLiteral("desktop|phone|tablet")});
+  //: Help of --screen-height. Keep "--profile phone" as it is: it is typed so.
   parser.addOption(
-      {kProfile,
-       QStringLiteral("Layout: desktop (a resizable window with menus), phone (320 points wide) or "
-                      "tablet (768 x 1024). Default: phone on a portrait touch screen narrower than "
-                      "600 pixels, desktop elsewhere."),
-       QStringLiteral("desktop|phone|tablet")});
-  parser.addOption({kScreenHeight, QStringLiteral("The phone layout's height (implies --profile phone)."),
-                    QStringLiteral("480|568")});
+      {kScreenHeight,
+       QCoreApplication::translate("vorlane", "The phone layout's height (implies --profile phone)."),
+       QStringLiteral("480|568")});
+  //: Help of --scale. QT_SCALE_FACTOR is an environment variable's name: keep it.
   parser.addOption(
-      {kScale, QStringLiteral("Enlarge the whole window by this factor, 0.25 to 8 (as QT_SCALE_FACTOR)."),
+      {kScale,
+       QCoreApplication::translate(
+           "vorlane", "Enlarge the whole window by this factor, 0.25 to 8 (as QT_SCALE_FACTOR)."),
        QStringLiteral("F")});
   QCommandLineOption quit(kQuitAfterShow, QStringLiteral("Quit once the window is shown (for timing)."));
   quit.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(quit);
-  parser.addPositionalArgument(QStringLiteral("PHOTO"), QStringLiteral("A photo to open."),
+  //: Help of the PHOTO argument.
+  parser.addPositionalArgument(QStringLiteral("PHOTO"),
+                               QCoreApplication::translate("vorlane", "A photo to open."),
                                QStringLiteral("[PHOTO]"));
 }
 
@@ -59,14 +72,19 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
     else if (value == QLatin1String("desktop"))
       options.profile = Profile::Desktop;
     else
-      fail(QStringLiteral("--profile takes desktop, phone or tablet, not %1").arg(value));
+      //: %1 is the option --profile; desktop, phone and tablet are the values it takes: keep them. %2 is
+      //: what was given.
+      fail(QCoreApplication::translate("vorlane", "%1 takes desktop, phone or tablet, not %2")
+               .arg(QStringLiteral("--profile"), value));
   }
   if (parser.isSet(kScreenHeight)) {
     const QString value = parser.value(kScreenHeight);
     if (value == QLatin1String("480") || value == QLatin1String("568"))
       options.screenHeight = value.toInt();
     else
-      fail(QStringLiteral("--screen-height takes 480 or 568, not %1").arg(value));
+      //: %1 is the option --screen-height; %2 what was given.
+      fail(QCoreApplication::translate("vorlane", "%1 takes 480 or 568, not %2")
+               .arg(QStringLiteral("--screen-height"), value));
   }
   if (parser.isSet(kScale)) {
     bool ok = false;
@@ -74,14 +92,18 @@ LaunchOptions parseLaunchOptions(const QStringList& arguments) {
     if (ok && scale >= 0.25 && scale <= 8.0)
       options.scale = scale;
     else
-      fail(QStringLiteral("--scale takes a factor from 0.25 to 8, not %1").arg(parser.value(kScale)));
+      //: %1 is the option --scale; %2 what was given.
+      fail(QCoreApplication::translate("vorlane", "%1 takes a factor from 0.25 to 8, not %2")
+               .arg(QStringLiteral("--scale"), parser.value(kScale)));
   }
   const QStringList photos = parser.positionalArguments();
-  if (photos.size() > 1) fail(QStringLiteral("only one photo can be opened"));
+  if (photos.size() > 1) fail(QCoreApplication::translate("vorlane", "only one photo can be opened"));
   if (!photos.isEmpty()) options.photo = photos.first();
   // A screen height only means something for the phone.
   if (options.screenHeight != 0 && options.profile != Profile::Automatic && options.profile != Profile::Phone)
-    fail(QStringLiteral("--screen-height applies to the phone profile only"));
+    //: %1 is the option --screen-height.
+    fail(QCoreApplication::translate("vorlane", "%1 applies to the phone profile only")
+             .arg(QStringLiteral("--screen-height")));
   return options;
 }
 

@@ -45,13 +45,19 @@ int main(int argc, char** argv) {
       QCommandLineParser parser;
       app::addLaunchOptions(parser);
       if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "vorlane: %s\nTry 'vorlane --help'.\n", qPrintable(options.error));
+        // Read again now that the translations are in: the first reading's
+        // error is in English, and so are Qt's words in it.
+        const QString error = app::parseLaunchOptions(arguments).error;
+        //: Keep the command "vorlane --help" as it is.
+        const QString tryHelp = QCoreApplication::translate("vorlane", "Try 'vorlane --help'.");
+        std::fprintf(stderr, "vorlane: %s\n%s\n", qPrintable(error), qPrintable(tryHelp));
         return 2;
       }
       if (options.help) {
         std::fputs(qPrintable(parser.helpText()), stdout);
       } else {
-        std::printf("vorlane %s\n%s", platform::kVersion, platform::kLicenceNote);
+        std::printf("vorlane %s\n%s", platform::kVersion,
+                    qPrintable(QCoreApplication::translate("vorlane", platform::kLicenceNote)));
       }
       return 0;
     }

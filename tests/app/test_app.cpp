@@ -3,18 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "app/Launch.h"
 #include "app/UniversalTestAppDelegate_iPad.h"
 #include "app/UniversalTestAppDelegate_iPhone.h"
+#include "document/SketchDocument.h"
 #include "platform/DeviceProfile.h"
 #include "platform/PhotoDecoder.h"
 #include "platform/UserDefaults.h"
 #include "platform/Version.h"
 #include "screen/MainViewController.h"
-#include "document/SketchDocument.h"
 
 using app::Profile;
 
@@ -146,6 +148,52 @@ TEST(Executable, ShowsItsWindowAndQuitsRejectsABadCommandLineAndHelpsWithoutADis
   EXPECT_FALSE(help.contains("quit-after-show"));
   EXPECT_EQ(run({"--version"}), 0);
   EXPECT_TRUE(p.readAllStandardOutput().startsWith("vorlane " VORLANE_VERSION "\n"));
+}
+
+// Under the C locale the error lines and the version are the English texts exactly. Under German, an
+// error worded by Qt's parser is in Qt's German: the command line is read (again) once the translations
+// are in.
+TEST(Executable, SaysItsErrorsAndVersionInTheSessionsLanguage) {
+  QProcess p;
+  const auto run = [&p](const QStringList& args, const QByteArrayList& env) {
+    QProcessEnvironment language = QProcessEnvironment::systemEnvironment();
+    for (const QByteArray& e : env) {
+      const qsizetype equals = e.indexOf('=');
+      language.insert(QString::fromLatin1(e.left(equals)), QString::fromLatin1(e.mid(equals + 1)));
+    }
+    p.setProcessEnvironment(language);
+    p.start(VORLANE_EXE, args);
+    return p.waitForFinished(60000) ? p.exitCode() : -1;
+  };
+  const QByteArrayList c{"LANGUAGE=C", "LANG=C", "LC_ALL=C"};
+  for (const auto& [args, line] : std::initializer_list<std::pair<QStringList, QByteArray>>{
+           {{"--profile", "watch"}, "--profile takes desktop, phone or tablet, not watch"},
+           {{"--screen-height", "500"}, "--screen-height takes 480 or 568, not 500"},
+           {{"--scale", "x"}, "--scale takes a factor from 0.25 to 8, not x"},
+           {{"a.jpg", "b.jpg"}, "only one photo can be opened"},
+           {{"--profile", "desktop", "--screen-height", "480"},
+            "--screen-height applies to the phone profile only"},
+           {{"--frobnicate"}, "Unknown option 'frobnicate'."}}) {
+    EXPECT_EQ(run(args, c), 2) << args.join(' ').toStdString();
+    EXPECT_EQ(p.readAllStandardError(), "vorlane: " + line + "\nTry 'vorlane --help'.\n");
+  }
+  EXPECT_EQ(run({"--version"}, c), 0);
+  EXPECT_EQ(p.readAllStandardOutput(),
+            "vorlane " VORLANE_VERSION
+            "\n"
+            "Copyright (C) 2026 Vorlane developers.\n"
+            "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+            "This is free software: you are free to change and redistribute it.\n"
+            "There is NO WARRANTY, to the extent permitted by law.\n");
+
+  QTranslator qt;
+  if (!qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    GTEST_SKIP() << "Qt's German translation is not installed";
+  const QString german = qt.translate("QCommandLineParser", "Missing value after '%1'.").arg("--profile");
+  ASSERT_FALSE(german.isEmpty());
+  ASSERT_NE(german, "Missing value after '--profile'.");
+  EXPECT_EQ(run({"--profile"}, {"LANGUAGE=de", "LANG=de_DE.UTF-8", "LC_ALL=de_DE.UTF-8"}), 2);
+  EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).section('\n', 0, 0), "vorlane: " + german);
 }
 
 // The desktop offers Vorlane for exactly the formats the photo path reads here,

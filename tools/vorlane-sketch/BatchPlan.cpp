@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/vorlane-sketch/BatchPlan.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "platform/PhotoDecoder.h"
@@ -39,7 +40,8 @@ Photos findPhotos(const QStringList& inputs) {
       continue;
     }
     if (!info.isReadable() || !info.isExecutable()) {
-      photos.failures << input + ": the folder cannot be read";
+      photos.failures << failureLine(
+          input, QCoreApplication::translate("vorlane-sketch", "the folder cannot be read"));
       continue;
     }
     // Files only: no folders below, no FIFOs or devices (QDir::System is not asked for).

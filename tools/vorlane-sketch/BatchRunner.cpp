@@ -3,6 +3,7 @@
 
 #include <sys/resource.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
@@ -57,14 +58,28 @@ class Reporter {
     if (!force && shown_ && ms - lastDraw_ < 100) return;
     lastDraw_ = ms;
     const double seconds = std::max<double>(ms, 1) / 1000.0, rate = done_ / seconds;
-    QString line = QStringLiteral("%1/%2 photos").arg(done_).arg(total_);
-    if (done_ > 0) {
-      line += QStringLiteral(", %1 photos/s").arg(rate, 0, 'f', 1);
-      if (done_ < total_) {
-        const qint64 left = std::llround((total_ - done_) / rate);
-        line += left >= 60 ? QStringLiteral(", %1 min %2 s left").arg(left / 60).arg(left % 60)
-                           : QStringLiteral(", %1 s left").arg(left);
-      }
+    const QString perSecond = QString::number(rate, 'f', 1);
+    const qint64 left = done_ > 0 ? std::llround((total_ - done_) / rate) : 0;
+    // %n is the batch's photos: the word "photos" agrees with it.
+    QString line;
+    if (done_ == 0) {
+      //: Progress of a batch: %1 photos done of %n.
+      line = QCoreApplication::translate("vorlane-sketch", "%1/%n photos", nullptr, total_).arg(done_);
+    } else if (done_ == total_) {
+      //: Progress of a batch: %1 photos done of %n, at %2 photos a second.
+      line = QCoreApplication::translate("vorlane-sketch", "%1/%n photos, %2 photos/s", nullptr, total_)
+                 .arg(QString::number(done_), perSecond);
+    } else if (left >= 60) {
+      //: Progress of a batch: %1 photos done of %n, at %2 photos a second, %3 minutes and %4 seconds left.
+      line =
+          QCoreApplication::translate("vorlane-sketch", "%1/%n photos, %2 photos/s, %3 min %4 s left",
+                                      nullptr, total_)
+              .arg(QString::number(done_), perSecond, QString::number(left / 60), QString::number(left % 60));
+    } else {
+      //: Progress of a batch: %1 photos done of %n, at %2 photos a second, %3 seconds left.
+      line = QCoreApplication::translate("vorlane-sketch", "%1/%n photos, %2 photos/s, %3 s left", nullptr,
+                                         total_)
+                 .arg(QString::number(done_), perSecond, QString::number(left));
     }
     std::fprintf(err_, "\r\033[K%s", qPrintable(line));
     std::fflush(err_);
@@ -201,11 +216,22 @@ BatchResult runBatch(const std::vector<PhotoJob>& jobs, const QStringList& earli
   reporter.finish();
 
   result.failed = failed;
-  if (result.failed > 0)
-    std::fprintf(err, "vorlane-sketch: %d of %d photos failed\n", result.failed, result.photos);
-  if (settings.alreadyDone > 0)
-    std::fprintf(err, "vorlane-sketch: %d of %d photos already done, skipped\n", settings.alreadyDone,
-                 result.photos);
+  // %n is every photo of the batch: the word "photos" agrees with it.
+  if (result.failed > 0) {
+    //: The batch's closing count: %1 of its %n photos failed.
+    const QString line =
+        QCoreApplication::translate("vorlane-sketch", "%1 of %n photos failed", nullptr, result.photos)
+            .arg(result.failed);
+    std::fprintf(err, "vorlane-sketch: %s\n", qPrintable(line));
+  }
+  if (settings.alreadyDone > 0) {
+    //: The batch's closing count: %1 of its %n photos were left out, their outputs there from an earlier run.
+    const QString line =
+        QCoreApplication::translate("vorlane-sketch", "%1 of %n photos already done, skipped", nullptr,
+                                    result.photos)
+            .arg(settings.alreadyDone);
+    std::fprintf(err, "vorlane-sketch: %s\n", qPrintable(line));
+  }
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -27,8 +28,6 @@
 
 namespace vorlane_sketch {
 namespace {
-
-const QString kNoMemory = QStringLiteral("memory ran out");
 
 // What goes into the file: the render is opaque, so no alpha channel; a grey
 // picture (every style) as 8-bit grey, a third of the bytes to compress.
@@ -108,9 +107,18 @@ bool encodeToFile(const QImage& image, QFileDevice& file, const QString& name, c
   QString error;
   const bool encoded = encode(image, &sink, name, settings, &error);
   if (encoded && !sink.failed() && file.flush()) return true;
-  *reason = file.error() != QFileDevice::NoError ? platform::writeFailureReason(file)
-                                                 : "the picture cannot be encoded (" + error + ")";
+  //: %1 is the image encoder's reason.
+  *reason =
+      file.error() != QFileDevice::NoError
+          ? platform::writeFailureReason(file)
+          : QCoreApplication::translate("vorlane-sketch", "the picture cannot be encoded (%1)").arg(error);
   return false;
+}
+
+QString cannotWrite(const QFileDevice& file) {
+  //: %1 is the system's reason, e.g. "No space left on device".
+  return QCoreApplication::translate("vorlane-sketch", "the file cannot be written (%1)")
+      .arg(file.errorString());
 }
 
 // Moves from to to unless to exists (as anything, even a dangling link).
@@ -134,17 +142,31 @@ bool publishUnderFreeName(const QString& path, const std::function<int(const QSt
     const int result = publish(name);
     if (result == EEXIST) continue;
     if (result != 0) {
-      *failure = name + ": " + platform::writeErrorReason(result);
+      *failure = failureLine(name, platform::writeErrorReason(result));
       return false;
     }
     *writtenPath = name;
     return true;
   }
-  *failure = path + ": the file cannot be written (every numbered name is taken)";
+  //: The batch names its outputs "NAME.styleN.png", then "NAME.styleN (2).png", and so on.
+  *failure =
+      failureLine(path, QCoreApplication::translate(
+                            "vorlane-sketch", "the file cannot be written (every numbered name is taken)"));
   return false;
 }
 
 }  // namespace
+
+QString failureLine(const QString& file, const QString& reason) {
+  //: A failure line (after the program's name): %1 is a file's path, %2 what went wrong with that file, e.g.
+  //: "the file does not exist".
+  return QCoreApplication::translate("vorlane-sketch", "%1: %2").arg(file, reason);
+}
+
+QString noMemoryReason() {
+  //: Why a photo (or the texture) could not be read or rendered.
+  return QCoreApplication::translate("vorlane-sketch", "memory ran out");
+}
 
 void PhotoSketcher::release() {
   photoRaster_ = {};
@@ -178,7 +200,7 @@ bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targ
     outputSize = sized->size;
   }
   if (!photo) {
-    *failure = input + ": " + reason;
+    *failure = failureLine(input, reason);
     return false;
   }
   bool rasterReady = false;
@@ -189,7 +211,7 @@ bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targ
     } else {
       // The raster is drawn once per photo; every style reads it.
       if (!rasterReady && !platform::fillImageData(photo->image, photoRaster_)) {
-        *failure = input + ": " + kNoMemory;
+        *failure = failureLine(input, noMemoryReason());
         return false;
       }
       rasterReady = true;
@@ -199,7 +221,7 @@ bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targ
     if (outputSize.isValid() && image.size() != outputSize) {
       image = image.scaled(outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
       if (image.isNull()) {
-        *failure = input + ": " + kNoMemory;
+        *failure = failureLine(input, noMemoryReason());
         return false;
       }
     }
@@ -223,7 +245,7 @@ bool PhotoSketcher::flatten(const QString& input, const std::vector<Target>& tar
   }
   std::optional<QImage> picture = record ? document::flattenPainting(*record, *painter_, settings_.size, &reason) : std::nullopt;
   if (!picture) {
-    *failure = input + ": " + reason;
+    *failure = failureLine(input, reason);
     return false;
   }
   QString path;
@@ -235,7 +257,7 @@ bool PhotoSketcher::flatten(const QString& input, const std::vector<Target>& tar
 bool PhotoSketcher::render(const QString& input, int style, QSize size, double scale, QImage* image,
                            QString* failure) {
   if (!texture_ || texture_->image.isNull()) {
-    *failure = input + ": no texture was given";
+    *failure = failureLine(input, QCoreApplication::translate("vorlane-sketch", "no texture was given"));
     return false;
   }
   // The texture at exactly the photo's size; photos of one size share it. A
@@ -247,7 +269,9 @@ bool PhotoSketcher::render(const QString& input, int style, QSize size, double s
                               : platform::imageByScalingForSize(QSizeF(size), texture_->image);
     if (scaled.isNull() || !platform::fillImageData(scaled, textureRaster_)) {
       textureRaster_ = {};
-      *failure = texture_->name + ": the texture cannot be made the photo's size";
+      *failure = failureLine(
+          texture_->name,
+          QCoreApplication::translate("vorlane-sketch", "the texture cannot be made the photo's size"));
       return false;
     }
   }
@@ -255,13 +279,13 @@ bool PhotoSketcher::render(const QString& input, int style, QSize size, double s
   // are then put into the image's byte order in place.
   QImage result(size, QImage::Format_ARGB32_Premultiplied);
   if (result.isNull() || result.bytesPerLine() != qsizetype(size.width()) * 4) {
-    *failure = input + ": " + kNoMemory;
+    *failure = failureLine(input, noMemoryReason());
     return false;
   }
   std::string error;
   if (!sketch::runStylePipelineScaled(photoRaster_, style, textureRaster_, scale, plane_,
                                       reinterpret_cast<std::uint32_t*>(result.bits()), grey_, &error)) {
-    *failure = input + ": " + QString::fromStdString(error);
+    *failure = failureLine(input, QString::fromStdString(error));
     return false;
   }
   platform::rasterWordsToImage(result);
@@ -273,23 +297,23 @@ bool PhotoSketcher::write(const QImage& rendered, const QString& path, QString* 
                           QString* failure) {
   const QImage image = encodable(rendered);
   if (image.isNull()) {
-    *failure = path + ": " + kNoMemory;
+    *failure = failureLine(path, noMemoryReason());
     return false;
   }
   if (commit_ == Commit::Replace) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-      *failure = path + ": " + platform::writeFailureReason(file);
+      *failure = failureLine(path, platform::writeFailureReason(file));
       return false;
     }
     QString reason;
     if (!encodeToFile(image, file, path, settings_, &reason)) {
-      *failure = path + ": " + reason;
+      *failure = failureLine(path, reason);
       file.cancelWriting();
       return false;
     }
     if (!file.commit()) {
-      *failure = path + ": " + platform::writeFailureReason(file);
+      *failure = failureLine(path, platform::writeFailureReason(file));
       file.cancelWriting();
       return false;
     }
@@ -311,15 +335,15 @@ bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* 
     QFile file;
     if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
       ::close(fd);
-      *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+      *failure = failureLine(path, cannotWrite(file));
       return false;
     }
     if (!encodeToFile(image, file, path, settings_, &reason)) {
-      *failure = path + ": " + reason;
+      *failure = failureLine(path, reason);
       return false;
     }
     if (::fdatasync(fd) != 0) {
-      *failure = path + ": " + platform::writeErrorReason(errno);
+      *failure = failureLine(path, platform::writeErrorReason(errno));
       return false;
     }
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
@@ -334,7 +358,7 @@ bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* 
         writtenPath, failure);
   }
   if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-    *failure = path + ": " + platform::writeErrorReason(errno);
+    *failure = failureLine(path, platform::writeErrorReason(errno));
     return false;
   }
 
@@ -342,16 +366,16 @@ bool PhotoSketcher::writeNew(const QImage& image, const QString& path, QString* 
   const QFileInfo info(path);
   QTemporaryFile file(info.dir().filePath("." + info.fileName() + ".XXXXXX"));
   if (!file.open()) {
-    *failure = path + ": the file cannot be written (" + file.errorString() + ")";
+    *failure = failureLine(path, cannotWrite(file));
     return false;
   }
   if (!encodeToFile(image, file, path, settings_, &reason)) {
-    *failure = path + ": " + reason;
+    *failure = failureLine(path, reason);
     return false;
   }
   // A temporary file is private; a picture is not.
   if (::fchmod(file.handle(), 0644) != 0 || ::fdatasync(file.handle()) != 0) {
-    *failure = path + ": " + platform::writeErrorReason(errno);
+    *failure = failureLine(path, platform::writeErrorReason(errno));
     return false;
   }
   const bool named = publishUnderFreeName(

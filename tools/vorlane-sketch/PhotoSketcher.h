@@ -78,6 +78,12 @@ class PhotoSketcher {
   std::unique_ptr<document::StyleRenderer> painter_;
 };
 
+// One failure line's text: the file, then what went wrong with it.
+QString failureLine(const QString& file, const QString& reason);
+
+// The reason given when memory runs out.
+QString noMemoryReason();
+
 // The file name with " (n)" before its extension: "a/x.style1.png", 2 ->
 // "a/x.style1 (2).png".
 QString numberedName(const QString& path, int n);

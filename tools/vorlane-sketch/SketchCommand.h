@@ -3,6 +3,7 @@
 // The command behind vorlane-sketch: argument parsing and the two forms of the
 // run (one INPUT to one OUTPUT, or a batch into a folder), kept apart from main().
 #include <QByteArray>
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -48,11 +49,16 @@ inline constexpr int kMaxTimelapseSizeArg = 16384;
 
 inline constexpr int kMaxThumbnailSide = 1024;
 
-// The line after every usage error.
-inline constexpr const char* kTryHelp = "Try 'vorlane-sketch --help'.\n";
+// The line after every usage error, ended, in the session's language.
+QString tryHelp();
 
 QString usageText();
 QString versionText();
+
+// The usage errors that several options share; the options as typed ("--jobs").
+QString notInRange(const QString& option, int lo, int hi, const QString& value);
+QString goesWith(const QString& option, const QString& other);
+QString takesNo(const QString& option, const QCommandLineOption& other);
 
 // Parses the arguments that follow the program name. Nothing comes back on a
 // usage error, which *error then names.

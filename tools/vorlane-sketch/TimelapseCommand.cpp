@@ -3,12 +3,14 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <csignal>
 #include <cstdio>
 
 #include "document/PaintingFile.h"
 #include "document/Timelapse.h"
+#include "tools/vorlane-sketch/PhotoSketcher.h"
 
 namespace vorlane_sketch {
 namespace {
@@ -24,7 +26,7 @@ std::optional<int> wholeNumber(const QString& text, int lo, int hi) {
 }
 
 int failed(const QString& file, const QString& reason) {
-  std::fprintf(stderr, "vorlane-sketch: %s: %s\n", qPrintable(file), qPrintable(reason));
+  std::fprintf(stderr, "vorlane-sketch: %s\n", qPrintable(failureLine(file, reason)));
   std::fflush(stderr);
   return kExitFailed;
 }
@@ -38,19 +40,24 @@ std::optional<Options> timelapseOptions(const QCommandLineParser& parser, const 
   options.output = parser.value(timelapse);
   const QString suffix = QFileInfo(options.output).suffix().toLower();
   if (suffix != "mp4" && suffix != "webp") {
-    *error = "--timelapse writes a .mp4 or .webp file, not \"" + options.output + "\"";
+    //: %1 is the option --timelapse; %2 the file name given to it.
+    *error = QCoreApplication::translate("vorlane-sketch", "%1 writes a .mp4 or .webp file, not \"%2\"")
+                 .arg(QStringLiteral("--timelapse"), options.output);
     return std::nullopt;
   }
   for (const QCommandLineOption& other : others)
     if (parser.isSet(other)) {
-      *error = "--timelapse takes no --" + other.names().constLast();
+      *error = takesNo(QStringLiteral("--timelapse"), other);
       return std::nullopt;
     }
   if (parser.isSet(duration)) {
     const std::optional<int> s =
         wholeNumber(parser.value(duration), document::kMinTimelapseSeconds, document::kMaxTimelapseSeconds);
     if (!s) {
-      *error = QStringLiteral("--duration must be a number of seconds from %1 to %2, not \"%3\"")
+      //: %1 is the option --duration; %2 to %3 the seconds it takes; %4 what was given.
+      *error = QCoreApplication::translate("vorlane-sketch",
+                                           "%1 must be a number of seconds from %2 to %3, not \"%4\"")
+                   .arg(QStringLiteral("--duration"))
                    .arg(document::kMinTimelapseSeconds)
                    .arg(document::kMaxTimelapseSeconds)
                    .arg(parser.value(duration));
@@ -61,17 +68,17 @@ std::optional<Options> timelapseOptions(const QCommandLineParser& parser, const 
   if (parser.isSet(size)) {
     const std::optional<int> n = wholeNumber(parser.value(size), document::kMinTimelapseSide, kMaxTimelapseSizeArg);
     if (!n) {
-      *error = QStringLiteral("--size must be a number from %1 to %2, not \"%3\"")
-                   .arg(document::kMinTimelapseSide)
-                   .arg(kMaxTimelapseSizeArg)
-                   .arg(parser.value(size));
+      *error = notInRange(QStringLiteral("--size"), document::kMinTimelapseSide, kMaxTimelapseSizeArg,
+                          parser.value(size));
       return std::nullopt;
     }
     options.timelapseSide = *n;
   }
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 1) {
-    *error = QStringLiteral("--timelapse takes one PAINTING");
+    //: %1 is the option --timelapse; PAINTING is the Vorlane document it is made from.
+    *error = QCoreApplication::translate("vorlane-sketch", "%1 takes one PAINTING")
+                 .arg(QStringLiteral("--timelapse"));
     return std::nullopt;
   }
   options.inputs = {positional[0]};
@@ -97,7 +104,9 @@ int runTimelapse(const Options& options) {
     const int percent = int(done * 100.0);
     if (terminal && percent != shown) {
       shown = percent;
-      std::fprintf(stderr, "\rvorlane-sketch: time-lapse %3d%%", percent);
+      //: Progress while the video is written: %1 is how much is done, in percent.
+      const QString line = QCoreApplication::translate("vorlane-sketch", "time-lapse %1%").arg(percent, 3);
+      std::fprintf(stderr, "\rvorlane-sketch: %s", qPrintable(line));
       std::fflush(stderr);
     }
     return interrupted == 0;

@@ -10,25 +10,11 @@
 
 #include "platform/ImageWorkThread.h"
 #include "platform/LibraryMessages.h"
+#include "platform/Translations.h"
+#include "tools/vorlane-sketch/PhotoSketcher.h"
 #include "tools/vorlane-sketch/SketchCommand.h"
 
 int main(int argc, char** argv) {
-  // Parsed before Qt sees them: QGuiApplication would take options such as
-  // -reverse or -platform out of the list.
-  QStringList args;
-  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-  QString error;
-  const std::optional<vorlane_sketch::Options> options = vorlane_sketch::parseArguments(args, &error);
-  if (!options) {
-    std::fprintf(stderr, "vorlane-sketch: %s\n%s", qPrintable(error), vorlane_sketch::kTryHelp);
-    return vorlane_sketch::kExitUsage;
-  }
-  if (options->help || options->version) {
-    std::fputs(qPrintable(options->help ? vorlane_sketch::usageText() : vorlane_sketch::versionText()),
-               stdout);
-    return vorlane_sketch::kExitOk;
-  }
-
   // A file-size limit (ulimit -f) then fails the write, which is reported,
   // instead of killing the program halfway through a batch.
   std::signal(SIGXFSZ, SIG_IGN);
@@ -37,13 +23,34 @@ int main(int argc, char** argv) {
   // The command reports every failure itself, in one line: Qt's, the codecs'
   // and the engine's messages show only when a logging rule asks for them.
   platform::keepLibraryMessagesQuiet();
+  // Qt is given no arguments: QGuiApplication would take options such as
+  // -reverse or -platform out of the list, which is read from argv below.
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
+  // Before the arguments are read, so that a usage error is in the session's language.
+  platform::installTranslations();
+
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QString error;
+  const std::optional<vorlane_sketch::Options> options = vorlane_sketch::parseArguments(args, &error);
+  if (!options) {
+    std::fprintf(stderr, "vorlane-sketch: %s\n%s", qPrintable(error), qPrintable(vorlane_sketch::tryHelp()));
+    return vorlane_sketch::kExitUsage;
+  }
+  if (options->help || options->version) {
+    std::fputs(qPrintable(options->help ? vorlane_sketch::usageText() : vorlane_sketch::versionText()),
+               stdout);
+    return vorlane_sketch::kExitOk;
+  }
+
   const std::optional<int> code =
       platform::runOnImageWorkThread([&] { return vorlane_sketch::run(*options); });
   if (code) return *code;
   // Not even a thread could be had: the pool now waits on it forever, so leave without tearing it down.
-  std::fprintf(stderr, "vorlane-sketch: %s: memory ran out\n", qPrintable(options->inputs.value(0)));
+  std::fprintf(
+      stderr, "vorlane-sketch: %s\n",
+      qPrintable(vorlane_sketch::failureLine(options->inputs.value(0), vorlane_sketch::noMemoryReason())));
   std::fflush(stderr);
   std::_Exit(vorlane_sketch::kExitFailed);
 }
