@@ -148,6 +148,8 @@ TEST_F(LanguageSketchTest, UnderTheCLocaleTheHelpVersionAndErrorLinesAreTheEngli
 
 // A value missing after an option is worded by Qt's parser, from Qt's own German file: it shows in German
 // only when the translations are installed before the arguments are parsed.
+// Even with a display platform asked for and no display there: the arguments are
+// read before any display is opened.
 TEST_F(LanguageSketchTest, UnderGermanAUsageErrorIsInGermanAlready) {
   QTranslator qt;
   if (!qt.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -162,6 +164,11 @@ TEST_F(LanguageSketchTest, UnderGermanAUsageErrorIsInGermanAlready) {
   const Outcome o = run({in, path("out.png"), "--style"}, {.env = kGerman});
   EXPECT_EQ(o.exitCode, 2);
   EXPECT_EQ(o.err.section('\n', 0, 0), "vorlane-sketch: " + german) << qPrintable(o.err);
+  const Outcome headless =
+      run({in, path("out.png"), "--style"}, {.env = kGerman + QByteArrayList{"QT_QPA_PLATFORM=xcb", "DISPLAY="}});
+  EXPECT_EQ(std::tuple(headless.exitCode, headless.err), std::tuple(o.exitCode, o.err));
+  const Outcome version = run({"--version"}, {.env = {"QT_QPA_PLATFORM=xcb", "DISPLAY="}});
+  EXPECT_EQ(std::tuple(version.exitCode, version.out.left(15)), std::tuple(0, QString("vorlane-sketch ")));
 }
 
 }  // namespace

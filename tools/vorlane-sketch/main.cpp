@@ -23,26 +23,32 @@ int main(int argc, char** argv) {
   // The command reports every failure itself, in one line: Qt's, the codecs'
   // and the engine's messages show only when a logging rule asks for them.
   platform::keepLibraryMessagesQuiet();
-  // Qt is given no arguments: QGuiApplication would take options such as
-  // -reverse or -platform out of the list, which is read from argv below.
+  // Qt is given no arguments: it would take options such as -reverse or
+  // -platform out of the list, which is read from argv below.
   int qtArgc = 1;
+  std::optional<vorlane_sketch::Options> options;
+  {
+    // Read under a plain application, with the translations installed first:
+    // help, the version and usage errors need no display, and come in the
+    // session's language.
+    QCoreApplication core(qtArgc, argv);
+    platform::installTranslations();
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    options = vorlane_sketch::parseArguments(args, &error);
+    if (!options) {
+      std::fprintf(stderr, "vorlane-sketch: %s\n%s", qPrintable(error), qPrintable(vorlane_sketch::tryHelp()));
+      return vorlane_sketch::kExitUsage;
+    }
+    if (options->help || options->version) {
+      std::fputs(qPrintable(options->help ? vorlane_sketch::usageText() : vorlane_sketch::versionText()),
+                 stdout);
+      return vorlane_sketch::kExitOk;
+    }
+  }
   QGuiApplication app(qtArgc, argv);
-  // Before the arguments are read, so that a usage error is in the session's language.
   platform::installTranslations();
-
-  QStringList args;
-  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-  QString error;
-  const std::optional<vorlane_sketch::Options> options = vorlane_sketch::parseArguments(args, &error);
-  if (!options) {
-    std::fprintf(stderr, "vorlane-sketch: %s\n%s", qPrintable(error), qPrintable(vorlane_sketch::tryHelp()));
-    return vorlane_sketch::kExitUsage;
-  }
-  if (options->help || options->version) {
-    std::fputs(qPrintable(options->help ? vorlane_sketch::usageText() : vorlane_sketch::versionText()),
-               stdout);
-    return vorlane_sketch::kExitOk;
-  }
 
   const std::optional<int> code =
       platform::runOnImageWorkThread([&] { return vorlane_sketch::run(*options); });
