@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DroppedPicture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -33,7 +34,9 @@ DroppedPicture droppedPicture(const QMimeData* mime) {
 }
 
 QString DroppedPicture::name() const {
-  return path.isEmpty() ? QStringLiteral("The dropped picture") : QFileInfo(path).fileName();
+  //: A dropped picture without a file, first in "The dropped picture could not be opened: ...".
+  return path.isEmpty() ? QCoreApplication::translate("document", "The dropped picture")
+                        : QFileInfo(path).fileName();
 }
 
 void pickDropped(const DroppedPicture& dropped, SketchDocument* document) {

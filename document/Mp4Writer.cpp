@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The MP4 time-lapse: libswscale turns each frame into yuv420p, libavcodec
 // encodes it as H.264, libavformat muxes it.
+#include <QCoreApplication>
 #include <QFile>
 #include <mutex>
 
@@ -20,6 +21,16 @@ QString avError(int err) {
   char text[AV_ERROR_MAX_STRING_SIZE] = {};
   av_strerror(err, text, sizeof text);
   return QString::fromUtf8(text);
+}
+
+QString encoderFailure(int err) {
+  //: Why a time-lapse cannot be written; %1 is the video library's reason.
+  return QCoreApplication::translate("document", "the H.264 encoder cannot start (%1)").arg(avError(err));
+}
+
+QString writeFailure(int err) {
+  //: Why a file cannot be saved; %1 is the system's or a library's reason.
+  return QCoreApplication::translate("document", "it cannot be written (%1)").arg(avError(err));
 }
 
 // The libraries' own log goes to stderr; what fails is reported through
@@ -46,21 +57,23 @@ class Mp4Writer final : public FrameWriter {
       return false;
     };
     if (size.isEmpty() || size.width() % 2 || size.height() % 2)
-      return fail(QStringLiteral("an MP4 frame needs even sides"));
+      return fail(QCoreApplication::translate("document", "an MP4 frame needs even sides"));
     // libx264 for its quality per bit; any H.264 encoder will do without it.
     const AVCodec* codec = avcodec_find_encoder_by_name("libx264");
     const bool x264 = codec != nullptr;
     if (!codec) codec = avcodec_find_encoder(AV_CODEC_ID_H264);
-    if (!codec) return fail(QStringLiteral("this system's libavcodec has no H.264 encoder"));
+    if (!codec)
+      return fail(QCoreApplication::translate("document", "this system's libavcodec has no H.264 encoder"));
     // The muxer keeps the path: moving the index to the front reopens the file.
     const QByteArray file = QFile::encodeName(path);
     if (avformat_alloc_output_context2(&fmt_, nullptr, "mp4", file.constData()) < 0 || !fmt_)
-      return fail(QStringLiteral("libavformat has no MP4 muxer"));
+      return fail(QCoreApplication::translate("document", "libavformat has no MP4 muxer"));
     stream_ = avformat_new_stream(fmt_, nullptr);
     codec_ = avcodec_alloc_context3(codec);
     frame_ = av_frame_alloc();
     packet_ = av_packet_alloc();
-    if (!stream_ || !codec_ || !frame_ || !packet_) return fail(QStringLiteral("memory ran out"));
+    if (!stream_ || !codec_ || !frame_ || !packet_)
+      return fail(QCoreApplication::translate("document", "memory ran out"));
     codec_->width = size.width();
     codec_->height = size.height();
     codec_->time_base = AVRational{1, fps};
@@ -82,33 +95,34 @@ class Mp4Writer final : public FrameWriter {
     }
     int err = avcodec_open2(codec_, codec, &codecOptions);
     av_dict_free(&codecOptions);
-    if (err < 0) return fail("the H.264 encoder cannot start (" + avError(err) + ")");
+    if (err < 0) return fail(encoderFailure(err));
     if ((err = avcodec_parameters_from_context(stream_->codecpar, codec_)) < 0)
-      return fail("the H.264 encoder cannot start (" + avError(err) + ")");
+      return fail(encoderFailure(err));
     stream_->time_base = codec_->time_base;
-    if ((err = avio_open(&fmt_->pb, file.constData(), AVIO_FLAG_WRITE)) < 0)
-      return fail("it cannot be written (" + avError(err) + ")");
+    if ((err = avio_open(&fmt_->pb, file.constData(), AVIO_FLAG_WRITE)) < 0) return fail(writeFailure(err));
     // The index up front, so that a player can start before the whole file is there.
     AVDictionary* muxOptions = nullptr;
     av_dict_set(&muxOptions, "movflags", "+faststart", 0);
     err = avformat_write_header(fmt_, &muxOptions);
     av_dict_free(&muxOptions);
-    if (err < 0) return fail("it cannot be written (" + avError(err) + ")");
+    if (err < 0) return fail(writeFailure(err));
     frame_->format = codec_->pix_fmt;
     frame_->width = size.width();
     frame_->height = size.height();
-    if (av_frame_get_buffer(frame_, 0) < 0) return fail(QStringLiteral("memory ran out"));
+    if (av_frame_get_buffer(frame_, 0) < 0)
+      return fail(QCoreApplication::translate("document", "memory ran out"));
     const AVPixelFormat source = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB;
     sws_ = sws_getContext(size.width(), size.height(), source, size.width(), size.height(), AV_PIX_FMT_YUV420P,
                           SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
-    if (!sws_) return fail(QStringLiteral("the frames cannot be converted to yuv420p"));
+    if (!sws_)
+      return fail(QCoreApplication::translate("document", "the frames cannot be converted to yuv420p"));
     size_ = size;
     return true;
   }
 
   bool add(const QImage& frame, QString* reason) override {
     if (frame.size() != size_ || frame.depth() != 32) {
-      if (reason) *reason = QStringLiteral("a frame does not match the video");
+      if (reason) *reason = QCoreApplication::translate("document", "a frame does not match the video");
       return false;
     }
     int err = av_frame_make_writable(frame_);
@@ -133,7 +147,9 @@ class Mp4Writer final : public FrameWriter {
 
  private:
   static bool failed(int err, QString* reason) {
-    if (reason) *reason = "the video cannot be encoded (" + avError(err) + ")";
+    //: Why a time-lapse cannot be written; %1 is the video library's reason.
+    if (reason)
+      *reason = QCoreApplication::translate("document", "the video cannot be encoded (%1)").arg(avError(err));
     return false;
   }
 
@@ -146,7 +162,7 @@ class Mp4Writer final : public FrameWriter {
       av_packet_rescale_ts(packet_, codec_->time_base, stream_->time_base);
       packet_->stream_index = stream_->index;
       if ((err = av_interleaved_write_frame(fmt_, packet_)) < 0) {
-        if (reason) *reason = "it cannot be written (" + avError(err) + ")";
+        if (reason) *reason = writeFailure(err);
         return false;
       }
     }

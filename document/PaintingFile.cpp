@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -107,8 +108,12 @@ namespace {
 QString folderFailure(int err) {
   if (err == ENOSPC || err == EDQUOT || err == EFBIG) return kDiskFull;
   if (err == EACCES || err == EPERM || err == EROFS) return kFolderReadOnly;
-  if (err == ENOENT || err == ENOTDIR) return QStringLiteral("its folder does not exist");
-  return QStringLiteral("it cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(err)));
+  //: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
+  if (err == ENOENT || err == ENOTDIR)
+    return QCoreApplication::translate("document", "its folder does not exist");
+  //: Why a file cannot be saved; %1 is the system's or a library's reason.
+  return QCoreApplication::translate("document", "it cannot be written (%1)")
+      .arg(QString::fromLocal8Bit(std::strerror(err)));
 }
 
 // A new hidden file beside path (".NAME.XXXXXX"), made by this call alone and

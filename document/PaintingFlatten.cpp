@@ -2,6 +2,7 @@
 #include "document/PaintingFlatten.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include "canvas/Painting.h"
 #include "canvas/StrokeHistory.h"
@@ -43,7 +44,7 @@ std::optional<QImage> compose(const PaintingRecord& record, StyleRenderer& rende
   // Told how far along, between the stages; a false answer stops here.
   auto goOn = [&](double done) {
     if (!progress || progress(done)) return true;
-    if (reason) *reason = QStringLiteral("cancelled");
+    if (reason) *reason = QCoreApplication::translate("document", "cancelled");
     return false;
   };
   if (!goOn(0.2)) return std::nullopt;
@@ -58,7 +59,8 @@ std::optional<QImage> compose(const PaintingRecord& record, StyleRenderer& rende
   if (photoB && !goOn(0.45)) return std::nullopt;
   std::optional<QImage> photoA = photoB ? (colourStyle == sketchStyle ? photoB : styled(colourStyle)) : std::nullopt;
   if (!photoB || !photoA) {
-    if (reason) *reason = why.isEmpty() ? QStringLiteral("a style cannot be rendered") : why;
+    if (reason)
+      *reason = why.isEmpty() ? QCoreApplication::translate("document", "a style cannot be rendered") : why;
     return std::nullopt;
   }
   if (!goOn(0.7)) return std::nullopt;
@@ -92,10 +94,11 @@ std::optional<platform::SizedPhoto> sizedPaintingPhoto(const PaintingRecord& rec
     }
     if (working != record.workingSize) {
       sized.reset();
-      why = QStringLiteral("its photo does not match its painting");
+      why = QCoreApplication::translate("document", "its photo does not match its painting");
     }
   }
-  if (!sized && reason) *reason = why.isEmpty() ? QStringLiteral("its photo cannot be decoded") : why;
+  if (!sized && reason)
+    *reason = why.isEmpty() ? QCoreApplication::translate("document", "its photo cannot be decoded") : why;
   return sized;
 }
 
@@ -112,7 +115,7 @@ std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRendere
   if (picture && picture->size() != sized->size) {
     *picture = picture->scaled(sized->size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (picture->isNull()) {
-      if (reason) *reason = QStringLiteral("memory ran out");
+      if (reason) *reason = QCoreApplication::translate("document", "memory ran out");
       return std::nullopt;
     }
   }
@@ -127,10 +130,11 @@ std::optional<QImage> paintingPhoto(const PaintingRecord& record, QString* reaso
   std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(buffer, &why);
   if (photo && photo->image.size() != record.workingSize) {
     photo.reset();
-    why = QStringLiteral("its photo does not match its painting");
+    why = QCoreApplication::translate("document", "its photo does not match its painting");
   }
   if (!photo) {
-    if (reason) *reason = why.isEmpty() ? QStringLiteral("its photo cannot be decoded") : why;
+    if (reason)
+      *reason = why.isEmpty() ? QCoreApplication::translate("document", "its photo cannot be decoded") : why;
     return std::nullopt;
   }
   return std::move(photo->image);

@@ -4,6 +4,7 @@
 #include <openssl/sha.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
@@ -33,9 +34,10 @@ QString writeFailure(sqlite3* db, int code) {
   if (err == EACCES || err == EPERM || err == EROFS || (code & 0xFF) == SQLITE_READONLY) return kFolderReadOnly;
   if ((code & 0xFF) == SQLITE_NOMEM) return kNoMemory;
   if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED) return kInUse;
-  if (err != 0)
-    return QStringLiteral("it cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(err)));
-  return QStringLiteral("it cannot be written (%1)").arg(QString::fromUtf8(sqlite3_errstr(code)));
+  const QString why =
+      err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : QString::fromUtf8(sqlite3_errstr(code));
+  //: Why a file cannot be saved; %1 is the system's or a library's reason.
+  return QCoreApplication::translate("document", "it cannot be written (%1)").arg(why);
 }
 
 QString readFailure(int code) {

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -26,19 +27,40 @@ inline constexpr int kMaxStyle = 7;
 
 enum StepKind : int { kKindStroke = 0, kKindStyle = 1 };
 
-// The reasons, as the reader and writer give them.
-inline const QString kNotOurs = QStringLiteral("not a Vorlane document");
-inline const QString kNewer = QStringLiteral("made by a newer version of Vorlane");
-inline const QString kDamaged = QStringLiteral("damaged");
-inline const QString kTooLarge = QStringLiteral("too large");
-inline const QString kInUse = QStringLiteral("in use by another program");
-inline const QString kCannotRead = QStringLiteral("cannot be read");
-inline const QString kBadChecksum = QStringLiteral("its photo does not match its checksum");
-inline const QString kNoFile = QStringLiteral("does not exist");
-inline const QString kDiskFull = QStringLiteral("the disk is full");
-inline const QString kFolderReadOnly = QStringLiteral("the folder cannot be written to");
-inline const QString kNoMemory = QStringLiteral("memory ran out");
-inline const QString kBadValues = QStringLiteral("the painting holds values no document can have");
+// A reason kept as its English source and translated where it is used: a
+// QString constant would be made before any translator is installed and stay
+// English.
+struct Reason {
+  const char* source;  // marked for lupdate in the context "document"
+  operator QString() const { return QCoreApplication::translate("document", source); }
+};
+
+// The reasons, as the reader and writer give them. Each follows a colon in a
+// sentence naming the file, in lower case and without a final period.
+//: Why a painting cannot be opened, after "NAME could not be opened: ".
+inline constexpr Reason kNotOurs{QT_TRANSLATE_NOOP("document", "not a Vorlane document")};
+//: Why a painting cannot be opened, after "NAME could not be opened: ".
+inline constexpr Reason kNewer{QT_TRANSLATE_NOOP("document", "made by a newer version of Vorlane")};
+//: Why a painting cannot be opened, after "NAME could not be opened: " (the file is damaged).
+inline constexpr Reason kDamaged{QT_TRANSLATE_NOOP("document", "damaged")};
+//: Why a painting cannot be opened or kept, after "NAME could not be opened: " (the painting is too large).
+inline constexpr Reason kTooLarge{QT_TRANSLATE_NOOP("document", "too large")};
+//: Why a painting cannot be opened or saved, after "NAME could not be opened: " (the file is in use).
+inline constexpr Reason kInUse{QT_TRANSLATE_NOOP("document", "in use by another program")};
+//: Why a painting cannot be opened, after "NAME could not be opened: " (the file cannot be read).
+inline constexpr Reason kCannotRead{QT_TRANSLATE_NOOP("document", "cannot be read")};
+//: Why a painting cannot be opened, after "NAME could not be opened: ".
+inline constexpr Reason kBadChecksum{QT_TRANSLATE_NOOP("document", "its photo does not match its checksum")};
+//: Why a painting cannot be opened, after "NAME could not be opened: " (the file does not exist).
+inline constexpr Reason kNoFile{QT_TRANSLATE_NOOP("document", "does not exist")};
+//: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
+inline constexpr Reason kDiskFull{QT_TRANSLATE_NOOP("document", "the disk is full")};
+//: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
+inline constexpr Reason kFolderReadOnly{QT_TRANSLATE_NOOP("document", "the folder cannot be written to")};
+inline constexpr Reason kNoMemory{QT_TRANSLATE_NOOP("document", "memory ran out")};
+//: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
+inline constexpr Reason kBadValues{
+    QT_TRANSLATE_NOOP("document", "the painting holds values no document can have")};
 
 struct DbClose {
   void operator()(sqlite3* db) const { sqlite3_close_v2(db); }

@@ -7,6 +7,7 @@
 // neither.
 #include "document/PaintingSession.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <condition_variable>
 #include <deque>
@@ -148,7 +149,7 @@ struct PaintingSession::Impl {
 
   std::optional<QString> commit(const Change& change) {
     if (const auto* create = std::get_if<Create>(&change)) return open(create->record);
-    if (!db) return QStringLiteral("the session is closed");
+    if (!db) return QCoreApplication::translate("document", "the session is closed");
     // Checked against the history on disk before anything is written.
     std::vector<StepShape> nextShapes;
     std::int64_t nextSegments = 0;
@@ -222,7 +223,7 @@ PaintingSession::~PaintingSession() = default;
 std::unique_ptr<PaintingSession> PaintingSession::create(const QString& path, const PaintingRecord& record,
                                                          QString* reason) {
   if (path.isEmpty()) {
-    if (reason) *reason = QStringLiteral("the session has no file name");
+    if (reason) *reason = QCoreApplication::translate("document", "the session has no file name");
     return nullptr;
   }
   auto impl = std::make_unique<Impl>();

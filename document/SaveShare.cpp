@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QImageWriter>
@@ -30,7 +31,7 @@ constexpr int kMaxNumberedName = 10000;
 
 // Qt's error strings start with a capital; the alert puts them after a colon.
 QString phrase(QString text) {
-  if (text.isEmpty()) return QStringLiteral("unknown error");
+  if (text.isEmpty()) return QCoreApplication::translate("document", "unknown error");
   if (text.size() > 1 && text.at(1).isLower()) text[0] = text.at(0).toLower();
   while (text.endsWith(QLatin1Char('.'))) text.chop(1);
   return text;
@@ -128,7 +129,9 @@ QImage onWhite(const QImage& picture) {
 
 bool makeFolder(const QString& folder, QString* reason) {
   if (QDir().mkpath(folder)) return true;
-  *reason = QStringLiteral("the folder %1 could not be made").arg(QDir::toNativeSeparators(folder));
+  //: Why a picture cannot be saved; %1 is the folder's path.
+  *reason = QCoreApplication::translate("document", "the folder %1 could not be made")
+                .arg(QDir::toNativeSeparators(folder));
   return false;
 }
 
@@ -154,7 +157,7 @@ QString freeFileName(const QString& folder, const QString& baseName, const QStri
 AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QString& baseName) {
   AlbumWrite result;
   if (picture.isNull()) {
-    result.reason = QStringLiteral("there is no picture");
+    result.reason = QCoreApplication::translate("document", "there is no picture");
     return result;
   }
   if (!makeFolder(folder, &result.reason)) return result;
@@ -182,14 +185,14 @@ AlbumWrite writeToAlbum(const QImage& picture, const QString& folder, const QStr
       return result;
     }
   }
-  result.reason = QStringLiteral("no free file name is left");
+  result.reason = QCoreApplication::translate("document", "no free file name is left");
   return result;
 }
 
 AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent, const QString& name) {
   AlbumWrite result;
   if (picture.isNull()) {
-    result.reason = QStringLiteral("there is no picture");
+    result.reason = QCoreApplication::translate("document", "there is no picture");
     return result;
   }
   if (!makeFolder(parent, &result.reason)) return result;
@@ -237,19 +240,22 @@ AlbumWrite writePictureFile(const QImage& picture, const QString& path, int qual
   }
   const QString format = pictureFormatForName(target.fileName());
   if (format.isEmpty()) {
-    result.reason = QStringLiteral("a picture can be saved as PNG (.png) or JPEG (.jpg) only");
+    result.reason =
+        QCoreApplication::translate("document", "a picture can be saved as PNG (.png) or JPEG (.jpg) only");
     return result;
   }
   if (picture.isNull()) {
-    result.reason = QStringLiteral("there is no picture");
+    result.reason = QCoreApplication::translate("document", "there is no picture");
     return result;
   }
   if (target.isDir()) {
-    result.reason = QStringLiteral("a folder has that name");
+    result.reason = QCoreApplication::translate("document", "a folder has that name");
     return result;
   }
   if (target.exists() && !target.isWritable()) {
-    result.reason = QStringLiteral("the file %1 is read-only").arg(target.fileName());
+    //: Why a picture cannot be saved; %1 is the file's name.
+    result.reason =
+        QCoreApplication::translate("document", "the file %1 is read-only").arg(target.fileName());
     return result;
   }
   const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
@@ -279,14 +285,20 @@ AlbumWrite writePictureFile(const QImage& picture, const QString& path, int qual
   return result;
 }
 
+QString mailGreeting() {
+  //: The subject and the whole text of a mail the picture is shared by.
+  return QCoreApplication::translate("document", "Hello!");
+}
+
 QUrl mailLink() {
   const QVariantMap addresses =
       platform::readPropertyList(platform::resourceRoot() + QStringLiteral("/data/maillink.plist")).toMap();
   QStringList cc;
   for (const QVariant& address : addresses.value(QStringLiteral("cc")).toList()) cc << address.toString();
+  const QString hello = mailGreeting();
   const QString text = QStringLiteral("mailto:") + addresses.value(QStringLiteral("to")).toString() +
-                       QStringLiteral("?cc=") + cc.join(QLatin1Char(',')) +
-                       QStringLiteral("&subject=@Hello!") + QStringLiteral("&body=@Hello!");
+                       QStringLiteral("?cc=") + cc.join(QLatin1Char(',')) + QStringLiteral("&subject=@") +
+                       hello + QStringLiteral("&body=@") + hello;
   // Characters that may stand in a link stay as they are; the rest are escaped
   // as UTF-8.
   return QUrl::fromEncoded(QUrl::toPercentEncoding(text, QByteArrayLiteral("!#$&'()*+,/:;=?@[]~")),

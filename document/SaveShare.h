@@ -44,6 +44,9 @@ AlbumWrite writePictureFile(const QImage& picture, const QString& path, int qual
 AlbumWrite writeShareAttachment(const QImage& picture, const QString& parent,
                                 const QString& name = QStringLiteral("heart"));
 
+// What a shared picture's mail says, as its subject and its text.
+QString mailGreeting();
+
 // The mail link with the addresses of the resource "maillink.plist".
 QUrl mailLink();
 

@@ -146,7 +146,8 @@ bool SketchDocument::renderIfChanged(int delayMs) {
 // --- Acquisition -----------------------------------------------------------------
 
 QString SketchDocument::openDialogFilter() {
-  return QStringLiteral("Images (%1)").arg(platform::readablePhotoPatterns().join(QLatin1Char(' ')));
+  //: The open dialog's filter; %1 is the list of file patterns ("*.jpg *.png ...").
+  return tr("Images (%1)").arg(platform::readablePhotoPatterns().join(QLatin1Char(' ')));
 }
 
 QString SketchDocument::albumStartFolder() {
@@ -157,9 +158,9 @@ QString SketchDocument::albumStartFolder() {
 }
 
 void SketchDocument::showOpenFailure(const QString& name, const QString& reason) {
-  emit alertRequested({QStringLiteral("Cannot Open Photo"),
-                       QStringLiteral("%1 could not be opened: %2.").arg(name, reason),
-                       QStringLiteral("OK")});
+  emit alertRequested({tr("Cannot Open Photo"),
+                       //: %1 is the name of the file or picture, %2 the reason (a clause in lower case).
+                       tr("%1 could not be opened: %2.").arg(name, reason), tr("OK")});
 }
 
 bool SketchDocument::pickPhotoFile(const QString& path) {
@@ -179,7 +180,7 @@ bool SketchDocument::pickPhotoFile(const QString& path) {
     photo = platform::preparePhoto(path, &reason);
   }
   if (!photo) {
-    showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the file is not a picture") : reason);
+    showOpenFailure(name, reason.isEmpty() ? tr("the file is not a picture") : reason);
     return false;
   }
   pendingRecord_.reset();
@@ -195,7 +196,7 @@ bool SketchDocument::pickImage(const QImage& image, const QString& name) {
   QString reason;
   std::optional<platform::PreparedPhoto> photo = platform::prepareImage(image, 0, &reason);
   if (!photo) {
-    showOpenFailure(name, reason.isEmpty() ? QStringLiteral("the picture is empty") : reason);
+    showOpenFailure(name, reason.isEmpty() ? tr("the picture is empty") : reason);
     return false;
   }
   QByteArray bytes;
@@ -342,7 +343,7 @@ void SketchDocument::renderFailed(const QString& detail) {
   }
   emit selectionChanged();
   setBusy(false);
-  showOpenFailure(failedName, QStringLiteral("the picture could not be rendered"));
+  showOpenFailure(failedName, tr("the picture could not be rendered"));
   emit renderPassFinished(false);
 }
 

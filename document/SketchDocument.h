@@ -102,7 +102,8 @@ class SketchDocument : public QObject {
   bool pickImage(const QImage& image, const QString& name);
   // A picture the camera view took, named as every layout names it.
   bool pickCameraPicture(const QImage& image) {
-    return pickImage(image, QStringLiteral("The camera picture"));
+    //: A picture from the camera, first in "The camera picture could not be opened: ...".
+    return pickImage(image, tr("The camera picture"));
   }
 
   // The render pass: photo B and photo A into the canvas, re-rendering only what
@@ -233,10 +234,10 @@ class SketchDocument : public QObject {
   void applyPickedPhoto(platform::PreparedPhoto photo, const QString& name, const QString& path);
   void schedulePass(int delayMs);
   void setModified(bool modified);
-  // Writes the final picture off the main thread; failure: the alert's message
-  // before the reason.
+  // Writes the final picture off the main thread; fileName: the file an export
+  // writes, named in the alert when it fails (empty for the album).
   quint64 write(const QImage& picture, const std::function<AlbumWrite(const QImage&)>& writeFile,
-                const QString& failure);
+                const QString& fileName);
   void showOpenFailure(const QString& name, const QString& reason);
   void renderFailed(const QString& detail);
   bool finalPictureOrAlert(QImage* picture);

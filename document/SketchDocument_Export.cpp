@@ -49,9 +49,10 @@ quint64 SketchDocument::startExport(
           exportCancel_.reset();
           if (!ok && !cancelled) {
             qCWarning(lcVorlane) << "could not export:" << reason;
-            emit alertRequested({QStringLiteral("Not Exported"),
-                                 QStringLiteral("%1 could not be written: %2.").arg(QFileInfo(path).fileName(), reason),
-                                 QStringLiteral("OK")});
+            emit alertRequested({tr("Not Exported"),
+                                 //: %1 is the file's name, %2 the reason (a clause in lower case).
+                                 tr("%1 could not be written: %2.").arg(QFileInfo(path).fileName(), reason),
+                                 tr("OK")});
           }
           emit exportFinished(ok, ok ? path : reason, cancelled, ticket);
         },

@@ -288,19 +288,19 @@ bool SketchDocument::readPhotoBytes(const QString& path, QByteArray* bytes, QStr
   if (path.startsWith(QLatin1Char(':'))) {  // compiled into the program (the sample photo)
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
-      *reason = QStringLiteral("the file does not exist");
+      *reason = tr("the file does not exist");
       return false;
     }
   } else if (!platform::openRegularFile(path, file, reason)) {
     return false;
   }
   if (file.size() > kMaxPhotoBytes) {
-    *reason = QStringLiteral("the file is too large");
+    *reason = tr("the file is too large");
     return false;
   }
   *bytes = file.read(kMaxPhotoBytes + 1);
   if (bytes->size() > kMaxPhotoBytes) {
-    *reason = QStringLiteral("the file is too large");
+    *reason = tr("the file is too large");
     return false;
   }
   return true;
@@ -314,8 +314,9 @@ bool SketchDocument::openFile(const QString& path) {
 }
 
 void SketchDocument::showPaintingFailure(const QString& name, const QString& reason) {
-  emit alertRequested({QStringLiteral("Cannot Open Painting"),
-                       QStringLiteral("%1 could not be opened: %2.").arg(name, reason), QStringLiteral("OK")});
+  emit alertRequested({tr("Cannot Open Painting"),
+                       //: %1 is the name of the file or picture, %2 the reason (a clause in lower case).
+                       tr("%1 could not be opened: %2.").arg(name, reason), tr("OK")});
 }
 
 bool SketchDocument::openPainting(const QString& path) {
@@ -323,7 +324,7 @@ bool SketchDocument::openPainting(const QString& path) {
   const QString name = QFileInfo(path).fileName();
   const QString absolute = QFileInfo(path).absoluteFilePath();
   if (absolute == documentPath_ || !sessions_->holdDocument(absolute)) {
-    showPaintingFailure(name, QStringLiteral("it is open in Vorlane already"));
+    showPaintingFailure(name, tr("it is open in Vorlane already"));
     return false;
   }
   if (!takePainting(absolute, name, absolute, QString())) {
@@ -345,11 +346,11 @@ bool SketchDocument::takePainting(const QString& file, const QString& name, cons
     photo = platform::preparePhoto(buffer, &reason);
     if (photo && photo->image.size() != record->workingSize) {
       photo.reset();
-      reason = QStringLiteral("its photo does not match its painting");
+      reason = tr("its photo does not match its painting");
     }
   }
   if (!record || !photo) {
-    showPaintingFailure(name, reason.isEmpty() ? QStringLiteral("the file is damaged") : reason);
+    showPaintingFailure(name, reason.isEmpty() ? tr("the file is damaged") : reason);
     return false;
   }
   const QString photoName = record->photoName;
@@ -396,11 +397,11 @@ quint64 SketchDocument::savePainting(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
   const quint64 ticket = ++lastSaveTicket_;
   if (absolute != documentPath_ && !sessions_->holdDocument(absolute)) {
-    const QString reason = QStringLiteral("it is open in Vorlane already");
-    emit alertRequested({QStringLiteral("Painting Not Saved"),
-                         QStringLiteral("The painting could not be saved as %1: %2.")
-                             .arg(QFileInfo(path).fileName(), reason),
-                         QStringLiteral("OK")});
+    const QString reason = tr("it is open in Vorlane already");
+    emit alertRequested(
+        {tr("Painting Not Saved"),
+         //: %1 is the document's file name, %2 the reason (a clause in lower case).
+         tr("The painting could not be saved as %1: %2.").arg(QFileInfo(path).fileName(), reason), tr("OK")});
     emit saveFinished(false, reason, ticket);
     return ticket;
   }
@@ -427,10 +428,11 @@ quint64 SketchDocument::savePainting(const QString& path) {
           } else {
             if (absolute != documentPath_) sessions_->releaseDocument(absolute);
             qCWarning(lcVorlane) << "could not save the painting:" << reason;
-            emit alertRequested({QStringLiteral("Painting Not Saved"),
-                                 QStringLiteral("The painting could not be saved as %1: %2.")
-                                     .arg(QFileInfo(absolute).fileName(), reason),
-                                 QStringLiteral("OK")});
+            emit alertRequested(
+                {tr("Painting Not Saved"),
+                 //: %1 is the document's file name, %2 the reason (a clause in lower case).
+                 tr("The painting could not be saved as %1: %2.").arg(QFileInfo(absolute).fileName(), reason),
+                 tr("OK")});
           }
           emit saveFinished(ok, ok ? absolute : reason, ticket);
         },

@@ -32,8 +32,7 @@ bool SketchDocument::finalPictureOrAlert(QImage* picture) {
   if (!picture->isNull()) return true;
   // Before any photo there is nothing to deliver; say so rather than make an
   // empty picture.
-  emit alertRequested(
-      {QStringLiteral("No Picture"), QStringLiteral("Load a photo first."), QStringLiteral("OK")});
+  emit alertRequested({tr("No Picture"), tr("Load a photo first."), tr("OK")});
   return false;
 }
 
@@ -43,8 +42,7 @@ quint64 SketchDocument::save() {
   const QString folder = platform::albumDirectory();
   const QString baseName = albumFileBaseName(QDateTime::currentDateTime());
   return write(
-      picture, [folder, baseName](const QImage& p) { return writeToAlbum(p, folder, baseName); },
-      QStringLiteral("The image could not be saved to your album"));
+      picture, [folder, baseName](const QImage& p) { return writeToAlbum(p, folder, baseName); }, QString());
 }
 
 quint64 SketchDocument::exportPicture(const QString& path, int quality) {
@@ -52,22 +50,22 @@ quint64 SketchDocument::exportPicture(const QString& path, int quality) {
   if (!finalPictureOrAlert(&picture)) return 0;
   return write(
       picture, [path, quality](const QImage& p) { return writePictureFile(p, path, quality); },
-      QStringLiteral("The image could not be saved as %1").arg(QFileInfo(path).fileName()));
+      QFileInfo(path).fileName());
 }
 
 quint64 SketchDocument::write(const QImage& picture,
                               const std::function<AlbumWrite(const QImage&)>& writeFile,
-                              const QString& failure) {
+                              const QString& fileName) {
   const quint64 ticket = ++lastSaveTicket_;
   // The painting counts as saved only if nothing changed it after this picture.
   const quint64 serial = changeSerial_;
-  writer()->start([this, picture, writeFile, failure, serial, ticket] {
+  writer()->start([this, picture, writeFile, fileName, serial, ticket] {
     const AlbumWrite written = writeFile(picture);
     // Back on the main thread; dropped if the document is gone by then (the
     // pool, its child, waits for this job before the document is).
     QMetaObject::invokeMethod(
         this,
-        [this, written, failure, serial, ticket] {
+        [this, written, fileName, serial, ticket] {
           // A painting kept as a document is saved only as one: a picture
           // written elsewhere leaves it changed.
           if (written.ok) {
@@ -77,14 +75,19 @@ quint64 SketchDocument::write(const QImage& picture,
               if (pendingPick_) pendingPick_->modified = false;
             }
             if (confirmsSaves_)
-              emit alertRequested({QStringLiteral("Image Saved!"),
-                                   QStringLiteral("The new image is saved to your album."),
-                                   QStringLiteral("OK")});
+              emit alertRequested(
+                  {tr("Image Saved!"), tr("The new image is saved to your album."), tr("OK")});
           } else {
             qCWarning(lcVorlane) << "could not save the picture:" << written.reason;
-            emit alertRequested({QStringLiteral("Image Not Saved"),
-                                 failure + QStringLiteral(": ") + written.reason + QLatin1Char('.'),
-                                 QStringLiteral("OK")});
+            QString message;
+            if (fileName.isEmpty()) {
+              //: %1 is the reason (a clause in lower case).
+              message = tr("The image could not be saved to your album: %1.").arg(written.reason);
+            } else {
+              //: %1 is the file's name, %2 the reason (a clause in lower case).
+              message = tr("The image could not be saved as %1: %2.").arg(fileName, written.reason);
+            }
+            emit alertRequested({tr("Image Not Saved"), message, tr("OK")});
           }
           emit saveFinished(written.ok, written.ok ? written.path : written.reason, ticket);
         },
@@ -141,11 +144,10 @@ void SketchDocument::handToMailer(const AlbumWrite& written, const QString& mail
     QDir(folder).removeRecursively();
     cannotShare();
   });
-  const QStringList words =
-      sharesAttachmentOnly_
-          ? QStringList{QStringLiteral("--subject"), QStringLiteral("A picture made with Vorlane")}
-          : QStringList{QStringLiteral("--subject"), QStringLiteral("Hello!"), QStringLiteral("--body"),
-                        QStringLiteral("Hello!")};
+  const QStringList words = sharesAttachmentOnly_
+                                ? QStringList{QStringLiteral("--subject"), tr("A picture made with Vorlane")}
+                                : QStringList{QStringLiteral("--subject"), mailGreeting(),
+                                              QStringLiteral("--body"), mailGreeting()};
   process->start(mailer, words + QStringList{QStringLiteral("--attach"), written.path});
 }
 
@@ -160,8 +162,7 @@ void SketchDocument::shareByMailLink() {
 
 void SketchDocument::cannotShare() {
   if (!sharesAttachmentOnly_)
-    emit alertRequested({QStringLiteral("Cannot Share"), QStringLiteral("No mail program could be started."),
-                         QStringLiteral("OK")});
+    emit alertRequested({tr("Cannot Share"), tr("No mail program could be started."), tr("OK")});
   emit shareFailed();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/StyleRenderer.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <string>
 
@@ -32,17 +33,18 @@ const sketch::PixelBuffer* StyleRenderer::textureFor(QSize size, QString* error)
     if (!textureName_.isEmpty()) textureSource_ = platform::imageWithContentsOfFile(textureName_);
   }
   if (textureSource_.isNull()) {
-    if (error) *error = QStringLiteral("the sketch texture is missing");
+    if (error) *error = QCoreApplication::translate("document", "the sketch texture is missing");
     return nullptr;
   }
   const QImage scaled = platform::imageByScalingForSize(QSizeF(size), textureSource_);
   if (scaled.isNull()) {
-    if (error) *error = QStringLiteral("the sketch texture could not be scaled");
+    if (error) *error = QCoreApplication::translate("document", "the sketch texture could not be scaled");
     return nullptr;
   }
   texture_ = platform::GetImageData(scaled);
   if (!texture_) {
-    if (error) *error = QStringLiteral("the sketch texture raster could not be made");
+    if (error)
+      *error = QCoreApplication::translate("document", "the sketch texture raster could not be made");
     return nullptr;
   }
   textureSize_ = size;
@@ -62,7 +64,7 @@ QImage StyleRenderer::outputImage(QSize size) {
 std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sketch::GrayPlane& plane,
                                             QString* error, RenderBreakdown* breakdown, double scale) {
   if (photo.isNull()) {
-    if (error) *error = QStringLiteral("there is no photo");
+    if (error) *error = QCoreApplication::translate("document", "there is no photo");
     return std::nullopt;
   }
   // The prepared photo has a scale of 1: its size is its pixel size.
@@ -75,7 +77,7 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
     photoKey_ = 0;
     if (!platform::fillImageData(photo, photoRaster_)) {
       if (breakdown) breakdown->extractMs += msSince(timer);
-      if (error) *error = QStringLiteral("the photo raster could not be made");
+      if (error) *error = QCoreApplication::translate("document", "the photo raster could not be made");
       return std::nullopt;
     }
     photoKey_ = photo.cacheKey();
@@ -92,7 +94,7 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   QImage image = outputImage(size);
   if (image.isNull() || image.format() != QImage::Format_ARGB32_Premultiplied ||
       image.bytesPerLine() != qsizetype(size.width()) * 4) {
-    if (error) *error = QStringLiteral("the result image could not be made");
+    if (error) *error = QCoreApplication::translate("document", "the result image could not be made");
     return std::nullopt;
   }
   std::string why;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,7 +75,9 @@ class PendingFile {
 };
 
 QString writeFailure(int err) {
-  return QStringLiteral("it cannot be written (%1)").arg(QString::fromLocal8Bit(std::strerror(err)));
+  //: Why a file cannot be saved; %1 is the system's or a library's reason.
+  return QCoreApplication::translate("document", "it cannot be written (%1)")
+      .arg(QString::fromLocal8Bit(std::strerror(err)));
 }
 
 // The painting at the frame size.
@@ -132,7 +135,8 @@ class FramePainting {
     std::optional<QImage> picture =
         style == 0 ? std::optional<QImage>(photo_) : renderer_.render(photo_, style, plane_, &why, nullptr, renderScale_);
     if (!picture) {
-      if (reason) *reason = why.isEmpty() ? QStringLiteral("a style cannot be rendered") : why;
+      if (reason)
+        *reason = why.isEmpty() ? QCoreApplication::translate("document", "a style cannot be rendered") : why;
       return std::nullopt;
     }
     if (picture->size() != size_) *picture = picture->scaled(size_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -163,14 +167,20 @@ bool writeTimelapse(const PaintingRecord& record, const QString& outPath, const 
   if (failure) *failure = TimelapseFailure::None;
   const QString suffix = QFileInfo(outPath).suffix().toLower();
   if (suffix != QLatin1String("mp4") && suffix != QLatin1String("webp"))
-    return fail(TimelapseFailure::Options, QStringLiteral("a time-lapse is written as .mp4 or .webp"));
-  if (options.durationSeconds < kMinTimelapseSeconds || options.durationSeconds > kMaxTimelapseSeconds)
-    return fail(TimelapseFailure::Options, QStringLiteral("a time-lapse lasts %1 to %2 seconds")
-                                               .arg(kMinTimelapseSeconds)
-                                               .arg(kMaxTimelapseSeconds));
-  if (options.longerSide < kMinTimelapseSide)
     return fail(TimelapseFailure::Options,
-                QStringLiteral("a time-lapse is at least %1 pixels on its longer side").arg(kMinTimelapseSide));
+                QCoreApplication::translate("document", "a time-lapse is written as .mp4 or .webp"));
+  if (options.durationSeconds < kMinTimelapseSeconds || options.durationSeconds > kMaxTimelapseSeconds)
+    return fail(TimelapseFailure::Options,
+                //: %1 and %2 are the shortest and longest time-lapse in seconds.
+                QCoreApplication::translate("document", "a time-lapse lasts %1 to %2 seconds")
+                    .arg(kMinTimelapseSeconds)
+                    .arg(kMaxTimelapseSeconds));
+  if (options.longerSide < kMinTimelapseSide)
+    return fail(
+        TimelapseFailure::Options,
+        //: %1 is the smallest longer side of a time-lapse, in pixels.
+        QCoreApplication::translate("document", "a time-lapse is at least %1 pixels on its longer side")
+            .arg(kMinTimelapseSide));
   const bool mp4 = suffix == QLatin1String("mp4");
   // A film beyond the working size is rendered from the photo decoded at its
   // size, as Export renders such a picture.
@@ -230,7 +240,7 @@ bool writeTimelapse(const PaintingRecord& record, const QString& outPath, const 
     }
     if (!writer->add(painting.frame(), &why)) return fail(TimelapseFailure::Output, why);
     if (progress && !progress(double(frame + 1) / total))
-      return fail(TimelapseFailure::Cancelled, QStringLiteral("cancelled"));
+      return fail(TimelapseFailure::Cancelled, QCoreApplication::translate("document", "cancelled"));
   }
   if (!writer->finish(&why)) return fail(TimelapseFailure::Output, why);
   writer.reset();

@@ -2,6 +2,7 @@
 // The animated WebP time-lapse: libwebp's WebPAnimEncoder, which keeps only
 // the previous canvas and the encoded frames (a frame equal to the one before
 // lengthens it instead of adding one).
+#include <QCoreApplication>
 #include <QFile>
 #include <cmath>
 
@@ -12,6 +13,11 @@
 
 namespace document {
 namespace {
+
+QString writeFailure(const QFile& file) {
+  //: Why a file cannot be saved; %1 is the system's or a library's reason.
+  return QCoreApplication::translate("document", "it cannot be written (%1)").arg(file.errorString());
+}
 
 class WebpWriter final : public FrameWriter {
  public:
@@ -25,7 +31,7 @@ class WebpWriter final : public FrameWriter {
     fps_ = fps;
     WebPAnimEncoderOptions options;
     if (size.isEmpty() || fps <= 0 || !WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config_)) {
-      if (reason) *reason = QStringLiteral("libwebp cannot start");
+      if (reason) *reason = QCoreApplication::translate("document", "libwebp cannot start");
       return false;
     }
     options.anim_params.loop_count = 0;
@@ -35,14 +41,14 @@ class WebpWriter final : public FrameWriter {
     config_.method = 3;
     encoder_ = WebPAnimEncoderNew(size.width(), size.height(), &options);
     if (!encoder_ || !WebPValidateConfig(&config_)) {
-      if (reason) *reason = QStringLiteral("libwebp cannot start");
+      if (reason) *reason = QCoreApplication::translate("document", "libwebp cannot start");
       return false;
     }
     // The file is made now, so that a folder that cannot take it fails before
     // any frame is encoded.
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      if (reason) *reason = "it cannot be written (" + file.errorString() + ")";
+      if (reason) *reason = writeFailure(file);
       return false;
     }
     return true;
@@ -50,7 +56,7 @@ class WebpWriter final : public FrameWriter {
 
   bool add(const QImage& frame, QString* reason) override {
     if (frame.size() != size_ || frame.depth() != 32) {
-      if (reason) *reason = QStringLiteral("a frame does not match the animation");
+      if (reason) *reason = QCoreApplication::translate("document", "a frame does not match the animation");
       return false;
     }
     // RGBX bytes whatever the machine's byte order (the frames are opaque).
@@ -80,7 +86,7 @@ class WebpWriter final : public FrameWriter {
                              qint64(data.size) &&
                          file.flush();
     WebPDataClear(&data);
-    if (!written && reason) *reason = "it cannot be written (" + file.errorString() + ")";
+    if (!written && reason) *reason = writeFailure(file);
     return written;
   }
 
@@ -90,8 +96,10 @@ class WebpWriter final : public FrameWriter {
   bool fail(QString* reason) const {
     if (reason) {
       const char* why = encoder_ ? WebPAnimEncoderGetError(encoder_) : nullptr;
-      *reason = QStringLiteral("the animation cannot be encoded") +
-                (why && *why ? QStringLiteral(" (%1)").arg(QString::fromUtf8(why)) : QString());
+      //: Why a time-lapse cannot be written; %1 is the WebP library's reason.
+      *reason = why && *why ? QCoreApplication::translate("document", "the animation cannot be encoded (%1)")
+                                  .arg(QString::fromUtf8(why))
+                            : QCoreApplication::translate("document", "the animation cannot be encoded");
     }
     return false;
   }

@@ -7,10 +7,13 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/Reason.h"
 
 namespace platform {
 namespace {
@@ -25,21 +28,29 @@ QString readFailure(int error) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:
-      return QStringLiteral("the file does not exist");
+      return QCoreApplication::translate("platform", "the file does not exist");
     case ELOOP:
-      return QStringLiteral("too many levels of symbolic links");
+      return QCoreApplication::translate("platform", "too many levels of symbolic links");
     case ENAMETOOLONG:
-      return QStringLiteral("the file name is too long");
+      return QCoreApplication::translate("platform", "the file name is too long");
     case EACCES:
     case EPERM:
-      return QStringLiteral("the file cannot be read");
+      return QCoreApplication::translate("platform", "the file cannot be read");
     default:
-      return "the file cannot be read (" + QString::fromLocal8Bit(std::strerror(error)) + ")";
+      //: Why a file cannot be opened; %1 is the system's reason.
+      return QCoreApplication::translate("platform", "the file cannot be read (%1)")
+          .arg(QString::fromLocal8Bit(std::strerror(error)));
   }
 }
 
-const QString kNoSpace = QStringLiteral("no space left on the device");
-const QString kTooLarge = QStringLiteral("file too large");
+constexpr Reason kNoSpace{QT_TRANSLATE_NOOP("platform", "no space left on the device")};
+//: Why a file cannot be written: it has reached the largest size allowed.
+constexpr Reason kTooLarge{QT_TRANSLATE_NOOP("platform", "file too large")};
+
+QString cannotWrite(const QString& why) {
+  //: Why a file cannot be written; %1 is the system's reason.
+  return QCoreApplication::translate("platform", "the file cannot be written (%1)").arg(why);
+}
 
 }  // namespace
 
@@ -48,22 +59,23 @@ bool openRegularFile(const QString& path, QFile& file, QString* reason) {
   if (name.isEmpty()) return fail(reason, readFailure(ENOENT));
   struct stat info {};
   if (::stat(name.constData(), &info) != 0) return fail(reason, readFailure(errno));
-  if (!S_ISREG(info.st_mode)) return fail(reason, QStringLiteral("not a regular file"));
+  if (!S_ISREG(info.st_mode))
+    return fail(reason, QCoreApplication::translate("platform", "not a regular file"));
   // Non-blocking, so that a FIFO swapped in after the check cannot hold the open.
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return fail(reason, readFailure(errno));
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return fail(reason, QStringLiteral("not a regular file"));
+    return fail(reason, QCoreApplication::translate("platform", "not a regular file"));
   }
   if (info.st_size == 0) {
     ::close(fd);
-    return fail(reason, QStringLiteral("the file is empty"));
+    return fail(reason, QCoreApplication::translate("platform", "the file is empty"));
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
-    return fail(reason, QStringLiteral("the file cannot be read"));
+    return fail(reason, QCoreApplication::translate("platform", "the file cannot be read"));
   }
   return true;
 }
@@ -84,7 +96,7 @@ bool existsButIsNotRegular(const QString& path) {
 QString writeErrorReason(int error) {
   if (error == ENOSPC || error == EDQUOT) return kNoSpace;
   if (error == EFBIG) return kTooLarge;
-  return "the file cannot be written (" + QString::fromLocal8Bit(std::strerror(error)) + ")";
+  return cannotWrite(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 QString writeFailureReason(const QFileDevice& file) {
@@ -109,7 +121,7 @@ QString writeFailureReason(const QFileDevice& file) {
       if (storage.isValid() && storage.bytesAvailable() < 64 * 1024) return kNoSpace;
     }
   }
-  return QStringLiteral("the file cannot be written (%1)").arg(text);
+  return cannotWrite(text);
 }
 
 }  // namespace platform

@@ -3,22 +3,26 @@
 
 #include <libheif/heif.h>
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
+
+#include "platform/Reason.h"
 
 namespace platform {
 namespace {
 
-const QString kDamaged = QStringLiteral("the file is damaged or incomplete");
+constexpr Reason kDamaged{QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
 
 QString reasonFor(const heif_error& error) {
   // libheif refuses a size beyond its limits as an allocation error with this
   // subcode: a claim, not memory running out.
   if (error.subcode == heif_suberror_Security_limit_exceeded)
-    return QStringLiteral("the picture is too large");
-  if (error.code == heif_error_Memory_allocation_error) return QStringLiteral("memory ran out");
+    return QCoreApplication::translate("platform", "the picture is too large");
+  if (error.code == heif_error_Memory_allocation_error)
+    return QCoreApplication::translate("platform", "memory ran out");
   if (error.code == heif_error_Unsupported_filetype || error.code == heif_error_Unsupported_feature)
-    return QStringLiteral("the picture is stored in a way that cannot be read");
+    return QCoreApplication::translate("platform", "the picture is stored in a way that cannot be read");
   return kDamaged;
 }
 
@@ -91,9 +95,10 @@ HeifDecoder::~HeifDecoder() = default;
 bool HeifDecoder::open(QIODevice& device, QString* reason) {
   state_->device = &device;
   state_->context = heif_context_alloc();
-  if (!state_->context) return fail(reason, QStringLiteral("memory ran out"));
+  if (!state_->context) return fail(reason, QCoreApplication::translate("platform", "memory ran out"));
   state_->av1 = namesAv1(device);
-  if (!device.seek(0)) return fail(reason, QStringLiteral("the file cannot be read"));
+  if (!device.seek(0))
+    return fail(reason, QCoreApplication::translate("platform", "the file cannot be read"));
   heif_error error = heif_context_read_from_reader(state_->context, &kReader, &device, nullptr);
   if (error.code != heif_error_Ok) return fail(reason, reasonFor(error));
   error = heif_context_get_primary_image_handle(state_->context, &state_->handle);
@@ -119,7 +124,7 @@ qint64 HeifDecoder::decodeCost() const {
 std::optional<QImage> HeifDecoder::decode(QString* reason) {
   heif_decoding_options* options = heif_decoding_options_alloc();
   if (!options) {
-    fail(reason, QStringLiteral("memory ran out"));
+    fail(reason, QCoreApplication::translate("platform", "memory ran out"));
     return std::nullopt;
   }
   options->convert_hdr_to_8bit = 1;
@@ -144,7 +149,7 @@ std::optional<QImage> HeifDecoder::decode(QString* reason) {
   if (plane && w > 0 && h > 0) image = QImage(w, h, QImage::Format_ARGB32);
   if (image.isNull()) {
     heif_image_release(picture);
-    fail(reason, plane ? QStringLiteral("memory ran out") : kDamaged);
+    fail(reason, plane ? QCoreApplication::translate("platform", "memory ran out") : kDamaged);
     return std::nullopt;
   }
   for (int y = 0; y < h; ++y) {

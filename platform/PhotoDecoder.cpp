@@ -2,6 +2,7 @@
 #include "platform/PhotoDecoder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageIOHandler>
 #include <QImageReader>
@@ -17,6 +18,7 @@
 #include "platform/ImageBridge.h"
 #include "platform/LibraryMessages.h"
 #include "platform/PictureHeader.h"
+#include "platform/Reason.h"
 #include "sketch/Orientation.h"
 #include "sketch/WorkingSize.h"
 
@@ -26,10 +28,10 @@ namespace {
 // Qt's own last guard, at the budget: no decoder allocates a larger picture.
 constexpr int kAllocationLimitMb = int(kDecodeBudgetBytes >> 20);
 
-const QString kNotAPicture = QStringLiteral("the file is not a picture");
-const QString kDamaged = QStringLiteral("the file is damaged or incomplete");
-const QString kTooLarge = QStringLiteral("the picture is too large");
-const QString kNoMemory = QStringLiteral("memory ran out");
+constexpr Reason kNotAPicture{QT_TRANSLATE_NOOP("platform", "the file is not a picture")};
+constexpr Reason kDamaged{QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
+constexpr Reason kTooLarge{QT_TRANSLATE_NOOP("platform", "the picture is too large")};
+constexpr Reason kNoMemory{QT_TRANSLATE_NOOP("platform", "memory ran out")};
 
 bool fail(QString* reason, const QString& text) {
   if (reason) *reason = text;
@@ -82,7 +84,7 @@ QString reasonForReaderError(QImageReader::ImageReaderError error) {
       return kNotAPicture;
     case QImageReader::DeviceError:
     case QImageReader::FileNotFoundError:
-      return QStringLiteral("the file cannot be read");
+      return QCoreApplication::translate("platform", "the file cannot be read");
     default:
       return kDamaged;
   }
@@ -130,8 +132,8 @@ class PhotoSource {
   bool open(QIODevice& device, const QString& name, QString* reason) {
     ensureAllocationLimit();
     if (!device.isOpen() || !device.isReadable() || device.isSequential())
-      return fail(reason, QStringLiteral("the file cannot be read"));
-    if (device.size() == 0) return fail(reason, QStringLiteral("the file is empty"));
+      return fail(reason, QCoreApplication::translate("platform", "the file cannot be read"));
+    if (device.size() == 0) return fail(reason, QCoreApplication::translate("platform", "the file is empty"));
     std::optional<PictureHeader> header = readPictureHeader(device, reason);
     if (!header) return false;
     header_ = std::move(*header);
@@ -143,7 +145,8 @@ class PhotoSource {
       return true;
     }
     storedSize_ = header_.size;
-    if (!device.seek(0)) return fail(reason, QStringLiteral("the file cannot be read"));
+    if (!device.seek(0))
+      return fail(reason, QCoreApplication::translate("platform", "the file cannot be read"));
     reader_.setDevice(&device);
     reader_.setFormat(header_.format);  // judged from the content: a name ending in .jpg proves nothing
     reader_.setDecideFormatFromContent(false);
@@ -278,7 +281,7 @@ std::optional<PreparedPhoto> finishAt(QImage image, int orientation, QSize fullU
   if (image.size() != storedWanted) {
     image = imageByScalingForSize(QSizeF(storedWanted), image);
     if (image.isNull()) {
-      fail(reason, QStringLiteral("the picture could not be scaled"));
+      fail(reason, QCoreApplication::translate("platform", "the picture could not be scaled"));
       return std::nullopt;
     }
   }
@@ -288,7 +291,7 @@ std::optional<PreparedPhoto> finishAt(QImage image, int orientation, QSize fullU
   if (upright->format() != QImage::Format_ARGB32_Premultiplied)
     *upright = std::move(*upright).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   if (upright->size() != wanted) {
-    fail(reason, QStringLiteral("the picture could not be scaled"));
+    fail(reason, QCoreApplication::translate("platform", "the picture could not be scaled"));
     return std::nullopt;
   }
   return PreparedPhoto{std::move(*upright), fullUpright, orientation};
@@ -297,7 +300,7 @@ std::optional<PreparedPhoto> finishAt(QImage image, int orientation, QSize fullU
 std::optional<PreparedPhoto> finish(QImage image, int orientation, QSize fullUpright, QString* reason) {
   const QSize wanted = workingSizeOf(fullUpright);
   if (std::max(wanted.width(), wanted.height()) > sketch::kWorkingSizeLimit) {
-    fail(reason, QStringLiteral("the picture could not be scaled"));
+    fail(reason, QCoreApplication::translate("platform", "the picture could not be scaled"));
     return std::nullopt;
   }
   return finishAt(std::move(image), orientation, fullUpright, wanted, reason);
@@ -328,7 +331,9 @@ std::optional<SizedPhoto> prepareSized(QIODevice& device, const QString& name, i
   const QSize working = workingSizeOf(upright);
   QSize target = exportSize(upright, longer);
   if (target.isEmpty()) {
-    fail(reason, QStringLiteral("%1 pixels is larger than the photo (%2 x %3)")
+    //: Why a picture cannot be exported at the longer side asked for: %1 is that side, %2 x %3 the
+    //: photo's own size, in pixels.
+    fail(reason, QCoreApplication::translate("platform", "%1 pixels is larger than the photo (%2 x %3)")
                      .arg(longer)
                      .arg(upright.width())
                      .arg(upright.height()));
@@ -362,7 +367,7 @@ std::optional<Result> fromFile(const QString& path, QString* reason,
   if (path.startsWith(QLatin1Char(':'))) {  // compiled into the program (the sample photo)
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
-      fail(reason, QStringLiteral("the file does not exist"));
+      fail(reason, QCoreApplication::translate("platform", "the file does not exist"));
       return std::nullopt;
     }
   } else if (!openRegularFile(path, file, reason)) {
@@ -445,7 +450,7 @@ std::optional<SizedPhoto> preparePhotoAtSize(const QString& path, int longer, QS
   if (path.startsWith(QLatin1Char(':'))) {
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
-      fail(reason, QStringLiteral("the file does not exist"));
+      fail(reason, QCoreApplication::translate("platform", "the file does not exist"));
       return std::nullopt;
     }
   } else if (!openRegularFile(path, file, reason)) {
@@ -456,7 +461,7 @@ std::optional<SizedPhoto> preparePhotoAtSize(const QString& path, int longer, QS
 
 std::optional<PreparedPhoto> prepareImage(QImage image, int orientation, QString* reason) {
   if (image.isNull()) {
-    fail(reason, QStringLiteral("there is no picture"));
+    fail(reason, QCoreApplication::translate("platform", "there is no picture"));
     return std::nullopt;
   }
   const qint64 pixels = qint64(image.width()) * image.height();

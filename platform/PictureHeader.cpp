@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "platform/ByteSource.h"
+#include "platform/Reason.h"
 
 namespace platform {
 namespace {
 
 using namespace header_bytes;
 
-const QString kNotAPicture = QStringLiteral("the file is not a picture");
-const QString kDamaged = QStringLiteral("the file is damaged or incomplete");
+constexpr Reason kNotAPicture{QT_TRANSLATE_NOOP("platform", "the file is not a picture")};
+constexpr Reason kDamaged{QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
 
 bool setSize(PictureHeader& h, qint64 width, qint64 height) {
   if (width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() ||
@@ -409,7 +410,7 @@ std::optional<PictureHeader> readPictureHeader(QIODevice& device, QString* reaso
   ByteSource in(device);
   std::uint8_t m[12] = {};
   if (!in.read(0, m, std::min<qint64>(12, in.size())))
-    return refuse(reason, QStringLiteral("the file cannot be read"));
+    return refuse(reason, QCoreApplication::translate("platform", "the file cannot be read"));
   if (in.size() >= 3 && m[0] == 0xFF && m[1] == 0xD8 && m[2] == 0xFF) return jpegHeader(in, reason);
   if (in.size() >= 8 && std::memcmp(m, "\x89PNG\r\n\x1A\n", 8) == 0) return pngHeader(in, reason);
   if (in.size() >= 6 && (std::memcmp(m, "GIF87a", 6) == 0 || std::memcmp(m, "GIF89a", 6) == 0))
