@@ -21,6 +21,7 @@
 
 #include "platform/PropertyList.h"
 #include "platform/Resources.h"
+#include "platform/Translations.h"
 
 namespace document {
 
@@ -30,9 +31,11 @@ namespace {
 constexpr int kMaxNumberedName = 10000;
 
 // Qt's error strings start with a capital; the alert puts them after a colon.
+// German keeps the capital: it starts every noun.
 QString phrase(QString text) {
   if (text.isEmpty()) return QCoreApplication::translate("document", "unknown error");
-  if (text.size() > 1 && text.at(1).isLower()) text[0] = text.at(0).toLower();
+  if (text.size() > 1 && text.at(1).isLower() && platform::installedLanguage() != QLatin1String("de"))
+    text[0] = text.at(0).toLower();
   while (text.endsWith(QLatin1Char('.'))) text.chop(1);
   return text;
 }

@@ -29,9 +29,21 @@ QString chooseLanguage(const QStringList& uiLanguages) {
   return {};
 }
 
+namespace {
+QString& installed() {
+  static QString language;
+  return language;
+}
+}  // namespace
+
+QString installedLanguage() {
+  return installed();
+}
+
 QString installTranslations(const QLocale& locale) {
   auto* app = QCoreApplication::instance();
   if (!app) return {};
+  installed().clear();
   // The ones installed before give way: a second call switches the language.
   static QPointer<QTranslator> own, qt;
   for (QPointer<QTranslator>* installed : {&own, &qt}) {
@@ -51,6 +63,7 @@ QString installTranslations(const QLocale& locale) {
     QCoreApplication::installTranslator(qt);
   else
     delete qt.data();
+  installed() = language;
   return language;
 }
 

@@ -24,4 +24,7 @@ QString chooseLanguage(const QStringList& uiLanguages);
 // Qt's own file missing leaves Qt's texts in English and the rest translated.
 QString installTranslations(const QLocale& locale = QLocale::system());
 
+// The language installed by the last installTranslations(), empty for English.
+QString installedLanguage();
+
 }  // namespace platform

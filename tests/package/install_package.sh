@@ -56,6 +56,12 @@ for program in vorlane vorlane-sketch; do
   out=$("$usr/bin/$program" --version) || fail "$program --version failed"
   [ "$(head -n 1 <<<"$out")" = "$program $version" ] || fail "$program --version said: $out"
   grep -q "GPL-3.0-or-later" <<<"$out" || fail "$program --version names no licence: $out"
+  # The translations travel inside the programs: a German session reads German.
+  german=$(LANGUAGE=de LANG=de_DE.UTF-8 "$usr/bin/$program" --version) || fail "$program --version failed in German"
+  [ "$(head -n 1 <<<"$german")" = "$program $version" ] || fail "$program --version said in German: $german"
+  grep -q "freie Software" <<<"$german" || fail "$program --version is not German under LANGUAGE=de: $german"
+  [ "$(LANGUAGE=de LANG=de_DE.UTF-8 "$usr/bin/$program" --help)" != "$("$usr/bin/$program" --help)" ] ||
+    fail "$program --help is the same under LANGUAGE=de"
 done
 "$make_photo" "$work/photo.png" 640 480
 "$usr/bin/vorlane-sketch" --style 2 "$work/photo.png" "$work/sketch.png" || fail "vorlane-sketch failed"
