@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSlider>
 #include <QToolBar>
@@ -29,12 +30,26 @@ namespace desktop {
 
 namespace {
 
+// The toolbar's word for a menu text: without its key mark ("&", or "(&F)" as
+// Japanese writes it) and without the dots of a command that asks first ("..."
+// or "…"). Qt drops only "&" and "...".
+QString toolbarWord(QString text) {
+  static const QRegularExpression bracketedKey(QStringLiteral(R"(\s*\(&[^&]\))"));
+  text.remove(bracketedKey);
+  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  text.remove(QLatin1Char('&'));
+  text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  for (const QString& dots : {QStringLiteral("..."), QStringLiteral("\u2026")})
+    if (text.endsWith(dots)) text.chop(dots.size());
+  return text.trimmed();
+}
 
 }  // namespace
 
 QAction* DesktopWindow::makeAction(const QString& name, const QString& text, const QString& tip,
                                    const QString& icon, const QList<QKeySequence>& keys) {
   auto* action = new QAction(text, this);
+  action->setIconText(toolbarWord(text));
   action->setObjectName(name);
   action->setToolTip(tip);
   action->setStatusTip(tip);

@@ -21,11 +21,27 @@ QFont withPixelSize(QFont font, int pixelSize) {
 
 }  // namespace
 
+qreal textInset(const QFont& font, const QString& text, Qt::Alignment alignment) {
+  if (text.isEmpty()) return 0.0;
+  const QFontMetricsF metrics(font);
+  // Whole pixels: antialiasing smears a fraction of an overhang over a pixel.
+  if (alignment & Qt::AlignLeft) {
+    const qreal bearing = metrics.leftBearing(text.front());
+    return bearing < 0.0 ? std::ceil(-bearing) : 0.0;
+  }
+  if (alignment & Qt::AlignRight) {
+    const qreal bearing = metrics.rightBearing(text.back());
+    return bearing < 0.0 ? -std::ceil(-bearing) : 0.0;
+  }
+  return 0.0;
+}
+
 bool textFitsFrame(const QFont& font, const QString& text, QSize frame, Qt::Alignment alignment) {
   if (text.isEmpty()) return true;
   if (frame.isEmpty()) return false;
   const QFontMetricsF metrics(font);
-  if (metrics.horizontalAdvance(text) > frame.width()) return false;
+  const qreal inset = textInset(font, text, alignment);
+  if (metrics.horizontalAdvance(text) + std::abs(inset) > frame.width()) return false;
   // The glyphs as the label paints them, hinting and antialiasing included: the
   // font's own bounding boxes are rounded to whole pixels or ignore hinting, and
   // so miss a label's last pixel either way. Glyphs overhang their line by far
@@ -41,7 +57,7 @@ bool textFitsFrame(const QFont& font, const QString& text, QSize frame, Qt::Alig
     painter.setPen(Qt::black);
     const int flags = static_cast<int>((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter) |
                       Qt::TextSingleLine | Qt::TextDontClip;
-    painter.drawText(QRectF(QPointF(margin, margin), QSizeF(frame)), flags, text);
+    painter.drawText(QRectF(QPointF(margin + inset, margin), QSizeF(frame)), flags, text);
   }
   const QRect inside(QPoint(margin, margin), frame);
   for (int y = 0; y < canvas.height(); ++y) {

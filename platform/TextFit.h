@@ -15,6 +15,12 @@ namespace platform {
 // no ink outside it.
 bool textFitsFrame(const QFont& font, const QString& text, QSize frame, Qt::Alignment alignment);
 
+// How far a label moves text from its alignment's edge so that no glyph's ink
+// crosses it: a first letter that overhangs its left side ("T" in most fonts)
+// is moved right when left-aligned, a last letter overhanging its right side
+// moved left when right-aligned. 0 when nothing overhangs, and for centred text.
+qreal textInset(const QFont& font, const QString& text, Qt::Alignment alignment);
+
 // pixelSize when text fits the frame in font at that size, otherwise the largest
 // smaller size that fits; 1 when none does. Sizes above 4096 are taken as 4096.
 int fittedPixelSize(const QFont& font, const QString& text, QSize frame, int pixelSize,

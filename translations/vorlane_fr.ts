@@ -28,13 +28,13 @@ Copy the picture with Ctrl+C; save the painting with Ctrl+S.</source>
         <comment>HelpTextDesktop</comment>
         <translation>Vorlane transforme votre photo en croquis au crayon et vous permet de repeindre les couleurs de la photo où vous le souhaitez.
 
-Peindre&#xa0;: faites glisser la souris sur l&apos;image en maintenant le bouton gauche enfoncé. Avec Peindre la couleur (A), la couleur apparaît&#xa0;; avec Restaurer le croquis (B), le croquis revient.
+Peindre&#xa0;: faites glisser la souris sur l&apos;image en maintenant le bouton gauche enfoncé. Avec Colorier (A), la couleur apparaît&#xa0;; avec Restaurer le croquis (B), le croquis revient.
 Taille du pinceau&#xa0;: le curseur de la barre d&apos;outils, ou les touches [ et ]. Le cercle sous le pointeur montre le pinceau.
 Zoom&#xa0;: la molette de la souris ou un pincement sur le pavé tactile zoome autour du pointeur&#xa0;; Ctrl++ et Ctrl+- font un zoom avant ou arrière, Ctrl+0 ajuste l&apos;image à la fenêtre, Ctrl+1 l&apos;affiche en taille réelle.
 Déplacer l&apos;image&#xa0;: faites glisser la souris en maintenant le bouton droit ou central enfoncé.
 Comparer&#xa0;: maintenez la touche barre oblique inverse (\) enfoncée pour voir le calque de couleur seul.
 Annulez ou rétablissez des traits entiers avec Ctrl+Z et Ctrl+Shift+Z.
-Dans le panneau Styles, Style de croquis définit l&apos;apparence du croquis, et Calque de couleur ce que Peindre la couleur fait revenir&#xa0;: la photo elle-même ou la photo dans un style.
+Dans le panneau Styles, Style de croquis définit l&apos;apparence du croquis, et Calque de couleur ce que Colorier fait revenir&#xa0;: la photo elle-même ou la photo dans un style.
 Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</translation>
     </message>
     <message>
@@ -113,7 +113,7 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
     </message>
     <message>
         <source>&amp;Paint Colour</source>
-        <translation>&amp;Peindre la couleur</translation>
+        <translation>&amp;Colorier</translation>
     </message>
     <message>
         <source>Paint the colour back over the sketch (A)</source>
@@ -382,7 +382,7 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
     </message>
     <message>
         <source> Brush size </source>
-        <translation> Taille du pinceau </translation>
+        <translation> Pinceau </translation>
     </message>
     <message>
         <source>Brush size ([ and ])</source>

@@ -31,7 +31,7 @@ void FittedLabel::paintEvent(QPaintEvent*) {
   painter.setFont(f);
   painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
   const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
-  painter.drawText(QRectF(contentsRect()),
+  painter.drawText(QRectF(contentsRect()).translated(textInset(f, text(), horizontal), 0),
                    static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text());
 }
 

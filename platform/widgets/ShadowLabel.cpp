@@ -115,7 +115,8 @@ QImage ShadowLabel::renderContent(qreal dpr) const {
     f.setPixelSize(drawnPixelSize());
     p.setFont(f);
     p.setPen(textColor_);
-    p.drawText(QRectF(rect()), static_cast<int>(alignment_ | Qt::AlignVCenter | Qt::TextSingleLine), text_);
+    p.drawText(QRectF(rect()).translated(textInset(f, text_, alignment_), 0),
+               static_cast<int>(alignment_ | Qt::AlignVCenter | Qt::TextSingleLine), text_);
   }
   if (shadowColor_.alpha() == 0 || text_.isEmpty()) return glyphs;
 

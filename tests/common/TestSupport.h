@@ -21,12 +21,14 @@ QString testRoot();
 void setTestRoot(const QString& root);
 
 // text drawn on one line in font as a label of size frame draws it (placed by
-// the horizontal part of alignment, centred vertically), but without clipping:
-// the label's own pixels, and the summed alpha of the ink falling outside it.
+// the horizontal part of alignment, moved right by inset, centred vertically),
+// but without clipping: the label's own pixels, and the summed alpha of the ink
+// falling outside it.
 struct FramedText {
   QImage inside;
   long long outsideAlpha = 0;
 };
-FramedText drawTextUnclipped(const QFont& font, const QString& text, QSize frame, Qt::Alignment alignment);
+FramedText drawTextUnclipped(const QFont& font, const QString& text, QSize frame, Qt::Alignment alignment,
+                             qreal inset = 0);
 
 }  // namespace vorlane_test

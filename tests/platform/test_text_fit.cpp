@@ -49,6 +49,27 @@ TEST(TextFit, KeepsTheSizeThatFitsElseTakesTheLargestThatFits) {
   }
 }
 
+// A "T" overhangs its own side in DejaVu Sans: at the frame's edge it would lose
+// a sliver of ink at every size, so it is moved in by whole pixels instead of
+// being shrunk (it used to come out at 2 px).
+TEST(TextFit, AnOverhangingEdgeLetterIsMovedInNotShrunk) {
+  const Qt::Alignment left = Qt::AlignLeft;
+  for (const auto& [text, alignment, want] :
+       {std::tuple{QString("Taille pinceau\uFF1A"), left, 16}, {QString("Tama\u00F1o pincel"), left, 18}}) {
+    SCOPED_TRACE(text.toStdString());
+    const QSize frame(220, 20);
+    const qreal inset = platform::textInset(ofSize(want), text, alignment);
+    EXPECT_EQ(std::abs(inset), 1.0);
+    EXPECT_GT(vorlane_test::drawTextUnclipped(ofSize(want), text, frame, alignment).outsideAlpha, 0);
+    EXPECT_EQ(vorlane_test::drawTextUnclipped(ofSize(want), text, frame, alignment, inset).outsideAlpha, 0);
+    EXPECT_EQ(platform::fittedPixelSize(ofSize(18), text, frame, 18, alignment), want);
+  }
+  for (const Qt::Alignment alignment : {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight})
+    EXPECT_EQ(platform::textInset(ofSize(18), "Brush Size\uFF1A", alignment), 0.0);
+  EXPECT_EQ(platform::textInset(ofSize(18), "Taille", Qt::AlignHCenter), 0.0);
+  EXPECT_EQ(platform::textInset(ofSize(18), "", Qt::AlignLeft), 0.0);
+}
+
 TEST(TextFit, EmptyTextTinyFramesAndBadSizes) {
   const QString tooLong(20000, QChar('W'));
   const std::tuple<QString, QSize, int, int> cases[] = {
