@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <optional>
 
 #include "app/Launch.h"
+#include "desktop/ExportDialogs.h"
 #include "canvas/VorlaneView.h"
 #include "TestSupport.h"
 #include "platform/DeviceProfile.h"
@@ -167,7 +169,7 @@ TEST(Languages, QtsOwnButtonsFollowTheLanguage) {
 
 // Every menu of the desktop window, in every language: a key of its own for
 // each title in the bar and for each command in a menu.
-TEST(Languages, EachDesktopMenuHasUniqueKeys) {
+TEST(Languages, EachDesktopMenuAndExportDialogHasUniqueKeys) {
   QTemporaryDir home;
   platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
   for (const QString& language : QStringList{"en"} + kLanguages) {
@@ -193,6 +195,22 @@ TEST(Languages, EachDesktopMenuHasUniqueKeys) {
       }
     }
     if (language == "de") EXPECT_EQ(bar->actions().value(0)->text(), "&Datei");
+    // The export dialogs' fields and buttons, each dialog a keyboard of its own.
+    desktop::ExportPictureDialog picture(nullptr, QSize(1280, 960), QSize(4032, 3024), true, 0, 92);
+    desktop::TimelapseDialog film(nullptr, QSize(1280, 960), QSize(4032, 3024), true, 10, 1080);
+    for (const QDialog* dialog : {static_cast<const QDialog*>(&picture), static_cast<const QDialog*>(&film)}) {
+      QList<QChar> keys;
+      QStringList texts;
+      for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) texts << button->text();
+      for (const QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
+      for (const QString& text : texts) {
+        const QChar key = mnemonic(text);
+        if (key.isNull()) continue;
+        EXPECT_FALSE(keys.contains(key)) << text.toStdString();
+        keys << key;
+      }
+      EXPECT_GE(keys.size(), 2);
+    }
   }
   platform::UserDefaults::setStorageFile(QString());
 }
