@@ -167,9 +167,8 @@ TEST(Languages, QtsOwnButtonsFollowTheLanguage) {
   EXPECT_EQ(translated.button(QDialogButtonBox::Cancel)->text(), "Abbrechen") << english.toStdString();
 }
 
-// Every menu of the desktop window, in every language: a key of its own for
-// each title in the bar and for each command in a menu.
-TEST(Languages, EachDesktopMenuAndExportDialogHasUniqueKeys) {
+// A new desktop window in English and in each shipped language, in turn.
+void forEachDesktopLanguage(const std::function<void(const QString&, desktop::DesktopWindow*)>& check) {
   QTemporaryDir home;
   platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
   for (const QString& language : QStringList{"en"} + kLanguages) {
@@ -177,7 +176,16 @@ TEST(Languages, EachDesktopMenuAndExportDialogHasUniqueKeys) {
     std::optional<InLanguage> chosen;
     if (language != "en") chosen.emplace(language);
     const app::Launched launched = app::launch(app::ChosenProfile{app::Profile::Desktop, 0});
-    QMenuBar* bar = launched.desktop->menuBar();
+    check(language, launched.desktop.get());
+  }
+  platform::UserDefaults::setStorageFile(QString());
+}
+
+// Every menu of the desktop window, in every language: a key of its own for
+// each title in the bar and for each command in a menu.
+TEST(Languages, EachDesktopMenuAndExportDialogHasUniqueKeys) {
+  forEachDesktopLanguage([](const QString& language, desktop::DesktopWindow* window) {
+    QMenuBar* bar = window->menuBar();
     QList<QChar> titles;
     for (QAction* menuAction : bar->actions()) {
       const QChar key = mnemonic(menuAction->text());
@@ -211,8 +219,7 @@ TEST(Languages, EachDesktopMenuAndExportDialogHasUniqueKeys) {
       }
       EXPECT_GE(keys.size(), 2);
     }
-  }
-  platform::UserDefaults::setStorageFile(QString());
+  });
 }
 
 // Text drawn at size into the label's frame: within its width, no ink outside.
@@ -279,14 +286,7 @@ TEST(Languages, PhoneAndTabletLabelsFitTheirFrames) {
 // on a 1920 x 1080 screen (1536 x 864), in every language, as it does in
 // English: no button is cut short and none falls into the overflow menu.
 TEST(Languages, DesktopToolbarKeepsEveryWordInAFirstWindow) {
-  QTemporaryDir home;
-  platform::UserDefaults::setStorageFile(home.filePath("settings.ini"));
-  for (const QString& language : QStringList{"en"} + kLanguages) {
-    SCOPED_TRACE(language.toStdString());
-    std::optional<InLanguage> chosen;
-    if (language != "en") chosen.emplace(language);
-    const app::Launched launched = app::launch(app::ChosenProfile{app::Profile::Desktop, 0});
-    desktop::DesktopWindow* window = launched.desktop.get();
+  forEachDesktopLanguage([](const QString&, desktop::DesktopWindow* window) {
     window->resize(1536, 864);
     QApplication::processEvents();
     auto* bar = window->findChild<QToolBar*>();
@@ -301,8 +301,7 @@ TEST(Languages, DesktopToolbarKeepsEveryWordInAFirstWindow) {
     }
     auto* overflow = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
     EXPECT_TRUE(!overflow || !overflow->isVisible());
-  }
-  platform::UserDefaults::setStorageFile(QString());
+  });
 }
 
 }  // namespace
