@@ -64,6 +64,9 @@ awk -F': ' '
       printf "ratio_save_document_over_save_album_png: %.2f\n", v["save_document_ms"] / v["save_album_png_ms"]
     if (("timelapse_10s_1080p_s" in v) && ("timelapse_encoder_only_s" in v) && v["timelapse_encoder_only_s"] > 0)
       printf "ratio_timelapse_10s_1080p_over_encoder_only: %.2f\n", v["timelapse_10s_1080p_s"] / v["timelapse_encoder_only_s"]
+    # The encoder's share on the real frames (all but the frames' own painting), over the same still-frame yardstick.
+    if (("timelapse_10s_1080p_s" in v) && ("timelapse_frames_only_s" in v) && ("timelapse_encoder_only_s" in v) && v["timelapse_encoder_only_s"] > 0)
+      printf "ratio_timelapse_encoding_share_over_encoder_only: %.2f\n", (v["timelapse_10s_1080p_s"] - v["timelapse_frames_only_s"]) / v["timelapse_encoder_only_s"]
     # A deep undo (milliseconds) against a near-top one (microseconds).
     if (("undo_deep_2000_ms" in v) && ("undo_100_us" in v) && v["undo_100_us"] > 0)
       printf "ratio_undo_deep_2000_over_undo_100: %.2f\n", v["undo_deep_2000_ms"] * 1000 / v["undo_100_us"]

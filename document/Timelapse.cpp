@@ -24,6 +24,7 @@
 #include "document/PaintingFlatten.h"
 #include "document/StyleRenderer.h"
 #include "document/TimelapsePlan.h"
+#include "platform/ImageWorkThread.h"
 #include "platform/PhotoDecoder.h"
 
 namespace document {
@@ -217,10 +218,26 @@ bool writeTimelapse(const PaintingRecord& record, const QString& outPath, const 
   std::unique_ptr<FrameWriter> writer = mp4 ? openMp4Writer(pending.path(), size, kTimelapseFps, &why)
                                             : openWebpWriter(pending.path(), size, kTimelapseFps, &why);
   if (!writer) return fail(TimelapseFailure::Output, why);
+  // Thousands of small brush fills: painted where Qt does not split each one
+  // across its thread pool (see runPaintingWork).
+  TimelapseFailure painted = TimelapseFailure::None;
+  platform::runPaintingWork([&] {
+    painted = paintTimelapse(record, *photo, renderScale, size, options.durationSeconds, *writer, progress, &why);
+    return 0;
+  });
+  if (painted != TimelapseFailure::None) return fail(painted, why);
+  if (!writer->finish(&why)) return fail(TimelapseFailure::Output, why);
+  writer.reset();
+  if (!pending.commit()) return fail(TimelapseFailure::Output, writeFailure(errno));
+  return true;
+}
 
-  FramePainting painting(record, *photo, renderScale, size);
-  if (!painting.setStyles(record.stylesAt(0), 0, &why)) return fail(TimelapseFailure::Painting, why);
-  const int total = options.durationSeconds * kTimelapseFps;
+TimelapseFailure paintTimelapse(const PaintingRecord& record, const QImage& photo, double renderScale, QSize size,
+                                int durationSeconds, FrameWriter& writer,
+                                const std::function<bool(double progress)>& progress, QString* reason) {
+  FramePainting painting(record, photo, renderScale, size);
+  if (!painting.setStyles(record.stylesAt(0), 0, reason)) return TimelapseFailure::Painting;
+  const int total = durationSeconds * kTimelapseFps;
   const int paintFrames = total - kTimelapseHoldFrames;
   TimelapsePlan plan(record, paintFrames);
   for (int frame = 0; frame < total; ++frame) {
@@ -230,22 +247,21 @@ bool writeTimelapse(const PaintingRecord& record, const QString& outPath, const 
         const PaintingStep& step = record.steps[std::size_t(event.step)];
         if (event.segment < 0) {
           painter.reset();
-          if (!painting.setStyles({step.sketchStyle, step.colourStyle}, event.step, &why))
-            return fail(TimelapseFailure::Painting, why);
+          if (!painting.setStyles({step.sketchStyle, step.colourStyle}, event.step, reason))
+            return TimelapseFailure::Painting;
           continue;
         }
         if (!painter) painter.emplace(&painting.work());
         painting.paint(*painter, step.segments[std::size_t(event.segment)]);
       }
     }
-    if (!writer->add(painting.frame(), &why)) return fail(TimelapseFailure::Output, why);
-    if (progress && !progress(double(frame + 1) / total))
-      return fail(TimelapseFailure::Cancelled, QCoreApplication::translate("document", "cancelled"));
+    if (!writer.add(painting.frame(), reason)) return TimelapseFailure::Output;
+    if (progress && !progress(double(frame + 1) / total)) {
+      if (reason) *reason = QCoreApplication::translate("document", "cancelled");
+      return TimelapseFailure::Cancelled;
+    }
   }
-  if (!writer->finish(&why)) return fail(TimelapseFailure::Output, why);
-  writer.reset();
-  if (!pending.commit()) return fail(TimelapseFailure::Output, writeFailure(errno));
-  return true;
+  return TimelapseFailure::None;
 }
 
 }  // namespace document

@@ -4,6 +4,8 @@
 // strokes in effect appear in the order and at the pace they were painted
 // (long pauses shortened, see TimelapsePlan.h), a style change cuts to the new
 // style's pictures, and the finished painting holds for the last second.
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <functional>
 
@@ -35,5 +37,15 @@ enum class TimelapseFailure { None, Options, Painting, Output, Cancelled };
 bool writeTimelapse(const PaintingRecord& record, const QString& outPath, const TimelapseOptions& options,
                     const std::function<bool(double progress)>& progress, QString* reason,
                     TimelapseFailure* failure = nullptr);
+
+class FrameWriter;
+
+// The frames of record's time-lapse, durationSeconds long at kTimelapseFps,
+// painted at size from photo (rendered at renderScale of the working size, see
+// sizedPaintingPhoto) and handed to writer in order; writer is not finished.
+// writeTimelapse checks the options, opens the file's writer and calls this.
+TimelapseFailure paintTimelapse(const PaintingRecord& record, const QImage& photo, double renderScale, QSize size,
+                                int durationSeconds, FrameWriter& writer,
+                                const std::function<bool(double progress)>& progress, QString* reason);
 
 }  // namespace document

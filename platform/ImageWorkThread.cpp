@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ImageWorkThread.h"
 
+#include <QRunnable>
 #include <QSemaphore>
+#include <QThread>
 #include <QThreadPool>
 #include <memory>
 #include <system_error>
@@ -30,6 +32,25 @@ std::optional<int> runOnImageWorkThread(const std::function<int()>& work, int st
   if (!shared->started.tryAcquire(1, startTimeoutMs)) return std::nullopt;
   shared->done.acquire();
   return shared->result;
+}
+
+int runPaintingWork(const std::function<int()>& work) {
+  QThreadPool* pool = QThreadPool::globalInstance();
+  if (pool->contains(QThread::currentThread())) return work();
+  int result = 0;
+  QSemaphore started, done;
+  std::unique_ptr<QRunnable> task(QRunnable::create([&] {
+    started.release();
+    result = work();
+    done.release();
+  }));
+  task->setAutoDelete(false);
+  pool->start(task.get());
+  // A pool with no thread free within the wait (or none to be had at all) gives
+  // the work back, and it runs here: slower, never twice and never lost.
+  if (!started.tryAcquire(1, 2000) && pool->tryTake(task.get())) return work();
+  done.acquire();
+  return result;
 }
 
 }  // namespace platform

@@ -19,12 +19,14 @@
 #include "canvas/Painting.h"
 #include "canvas/StrokeHistory.h"
 #include "document/PaintingFile.h"
+#include "document/PaintingFlatten.h"
 #include "document/SaveShare.h"
 #include "document/SketchDocument.h"
 #include "document/FrameWriter.h"
 #include "document/Timelapse.h"
 #include "document/TimelapsePlan.h"
 #include "platform/AsyncImageWriter.h"
+#include "platform/ImageWorkThread.h"
 
 namespace {
 
@@ -232,5 +234,40 @@ void timelapse_encoder_only_s(benchmark::State& state) {
   }
 }
 BENCHMARK(timelapse_encoder_only_s)->Unit(benchmark::kSecond)->Iterations(1);
+
+// Where the time-lapse's time goes: its 300 frames painted and composed as
+// writeTimelapse paints them, with no encoder (a writer that only reads each
+// frame's first pixel); the rest of timelapse_10s_1080p_s is the encoder's.
+class FirstPixelWriter : public document::FrameWriter {
+ public:
+  bool add(const QImage& frame, QString*) override {
+    sum_ += frame.pixel(0, 0);
+    return true;
+  }
+  bool finish(QString*) override { return true; }
+  QRgb sum_ = 0;
+};
+
+void timelapse_frames_only_s(benchmark::State& state) {
+  const document::PaintingRecord record = painting(1000);
+  QString reason;
+  const std::optional<QImage> photo = document::paintingPhoto(record, &reason);
+  if (!photo) {
+    state.SkipWithError(qPrintable(reason));
+    return;
+  }
+  const QSize size = document::timelapseFrameSize(record.workingSize, {}, 1080, true);
+  for (auto _ : state) {
+    FirstPixelWriter writer;
+    document::TimelapseFailure failed = document::TimelapseFailure::None;
+    platform::runPaintingWork([&] {
+      failed = document::paintTimelapse(record, *photo, 1.0, size, 10, writer, {}, &reason);
+      return 0;
+    });
+    if (failed != document::TimelapseFailure::None) state.SkipWithError(qPrintable(reason));
+    benchmark::DoNotOptimize(writer.sum_);
+  }
+}
+BENCHMARK(timelapse_frames_only_s)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
