@@ -270,9 +270,7 @@ void DesktopWindow::updateStatus() {
   } else {
     photoLabel_->setText(//: The status bar's photo: %1 its name, %2 x %3 its size in pixels.
         tr("%1  %2 \u00d7 %3 px")
-                             .arg(document_->photoName())
-                             .arg(photo.width())
-                             .arg(photo.height()));
+            .arg(document_->photoName(), QString::number(photo.width()), QString::number(photo.height())));
     brushLabel_->setText(tr("Brush %1 px").arg(qRound(model_->painting()->linesize())));
   }
   showZoom();

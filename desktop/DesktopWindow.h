@@ -139,7 +139,7 @@ class DesktopWindow : public QMainWindow, public platform::AlertViewDelegate {
   // The Save answer: saves the document (asking for a name if it has none) and
   // goes on once that save is written and the painting has not changed since.
   void saveThen(const QString& question, const std::function<void()>& goOn);
-  void waitForSave(quint64 ticket, const QString& before, const std::function<void()>& goOn);
+  void waitForSave(quint64 ticket, const QString& question, const std::function<void()>& goOn);
   void askExportOptions(const QString& path);
   void exportTo(const QString& path, int quality, int longer);
   void exportTimelapse();

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSlider>
 #include <QToolBar>
@@ -19,6 +18,7 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/PlateView.h"
 #include "desktop/DesktopWindow.h"
+#include "desktop/MenuText.h"
 #include "desktop/StylePanel.h"
 #include "document/DroppedPicture.h"
 #include "document/PromptSchedule.h"
@@ -30,26 +30,12 @@ namespace desktop {
 
 namespace {
 
-// The toolbar's word for a menu text: without its key mark ("&", or "(&F)" as
-// Japanese writes it) and without the dots of a command that asks first ("..."
-// or "…"). Qt drops only "&" and "...".
-QString toolbarWord(QString text) {
-  static const QRegularExpression bracketedKey(QStringLiteral(R"(\s*\(&[^&]\))"));
-  text.remove(bracketedKey);
-  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  text.remove(QLatin1Char('&'));
-  text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-  for (const QString& dots : {QStringLiteral("..."), QStringLiteral("\u2026")})
-    if (text.endsWith(dots)) text.chop(dots.size());
-  return text.trimmed();
-}
-
 }  // namespace
 
 QAction* DesktopWindow::makeAction(const QString& name, const QString& text, const QString& tip,
                                    const QString& icon, const QList<QKeySequence>& keys) {
   auto* action = new QAction(text, this);
-  action->setIconText(toolbarWord(text));
+  action->setIconText(plainMenuText(text));
   action->setObjectName(name);
   action->setToolTip(tip);
   action->setStatusTip(tip);
@@ -213,7 +199,9 @@ void DesktopWindow::buildToolBar() {
           [this](int value) { model_->painting()->setSliderValue(float(value) / 100.0f); });
   bar->addWidget(brushSlider_);
   brushValue_ = new QLabel(bar);
-  brushValue_->setMinimumWidth(brushValue_->fontMetrics().horizontalAdvance(QStringLiteral(" 0000 px ")));
+  // As wide as the widest value it shows, in the session's language.
+  brushValue_->setMinimumWidth(
+      brushValue_->fontMetrics().horizontalAdvance(QLatin1Char(' ') + tr("%1 px").arg(8888) + QLatin1Char(' ')));
   bar->addWidget(brushValue_);
   bar->addSeparator();
   bar->addAction(action(QStringLiteral("fit")));

@@ -53,7 +53,7 @@ ExportPictureDialog::ExportPictureDialog(QWidget* parent, QSize working, QSize p
   longerSide_ = new QSpinBox(this);
   longerSide_->setObjectName(QStringLiteral("longerSide"));
   longerSide_->setRange(smallest, largest);
-  longerSide_->setSuffix(QStringLiteral(" px"));
+  longerSide_->setSuffix(tr(" px"));
   longerSide_->setValue(size > 0 ? std::clamp(size, smallest, largest) : std::max(working_.width(), working_.height()));
 
   quality_ = new QSpinBox(this);
@@ -130,7 +130,7 @@ TimelapseDialog::TimelapseDialog(QWidget* parent, QSize working, QSize full, boo
   longer_ = new QSpinBox(this);
   longer_->setObjectName(QStringLiteral("longerSide"));
   longer_->setRange(document::kMinTimelapseSide, largest);
-  longer_->setSuffix(QStringLiteral(" px"));
+  longer_->setSuffix(tr(" px"));
   longer_->setValue(std::min(longer, largest));
   result_ = new QLabel(this);
   result_->setObjectName(QStringLiteral("timelapseResult"));

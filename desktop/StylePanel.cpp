@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/StylePanel.h"
 
+#include "desktop/MenuText.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -180,7 +182,7 @@ StylePanel::StylePanel(QWidget* parent) : QDockWidget(tr("Styles"), parent) {
     auto* list = new StyleList(panel);
     list->setObjectName(name);
     list->setToolTip(tip);
-    list->setAccessibleName(label->text().remove(QLatin1Char('&')));
+    list->setAccessibleName(plainMenuText(label->text()));
     label->setBuddy(list);
     layout->addWidget(list);
     return list;

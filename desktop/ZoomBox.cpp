@@ -66,7 +66,12 @@ ZoomBox::ZoomBox(QWidget* parent) : QComboBox(parent) {
   //: The zoom box's choice that fits the picture to the window.
   addItem(tr("Fit"));
   for (double preset : {25, 33, 50, 67, 100, 150, 200, 300, 400, 600, 800}) addItem(zoomText(preset));
-  connect(this, &QComboBox::activated, this, [this](int index) { apply(itemText(index)); });
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    if (index == 0)
+      emit fitChosen();
+    else
+      apply(itemText(index));
+  });
   showZoom(std::nullopt);
 }
 

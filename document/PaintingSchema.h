@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "document/PaintingFile.h"
+#include "platform/Reason.h"
 
 namespace document::schema {
 
@@ -27,40 +28,34 @@ inline constexpr int kMaxStyle = 7;
 
 enum StepKind : int { kKindStroke = 0, kKindStyle = 1 };
 
-// A reason kept as its English source and translated where it is used: a
-// QString constant would be made before any translator is installed and stay
-// English.
-struct Reason {
-  const char* source;  // marked for lupdate in the context "document"
-  operator QString() const { return QCoreApplication::translate("document", source); }
-};
+using platform::Reason;
 
 // The reasons, as the reader and writer give them. Each follows a colon in a
 // sentence naming the file, in lower case and without a final period.
 //: Why a painting cannot be opened, after "NAME could not be opened: ".
-inline constexpr Reason kNotOurs{QT_TRANSLATE_NOOP("document", "not a Vorlane document")};
+inline constexpr Reason kNotOurs{"document", QT_TRANSLATE_NOOP("document", "not a Vorlane document")};
 //: Why a painting cannot be opened, after "NAME could not be opened: ".
-inline constexpr Reason kNewer{QT_TRANSLATE_NOOP("document", "made by a newer version of Vorlane")};
+inline constexpr Reason kNewer{"document", QT_TRANSLATE_NOOP("document", "made by a newer version of Vorlane")};
 //: Why a painting cannot be opened, after "NAME could not be opened: " (the file is damaged).
-inline constexpr Reason kDamaged{QT_TRANSLATE_NOOP("document", "damaged")};
+inline constexpr Reason kDamaged{"document", QT_TRANSLATE_NOOP("document", "damaged")};
 //: Why a painting cannot be opened or kept, after "NAME could not be opened: " (the painting is too large).
-inline constexpr Reason kTooLarge{QT_TRANSLATE_NOOP("document", "too large")};
+inline constexpr Reason kTooLarge{"document", QT_TRANSLATE_NOOP("document", "too large")};
 //: Why a painting cannot be opened or saved, after "NAME could not be opened: " (the file is in use).
-inline constexpr Reason kInUse{QT_TRANSLATE_NOOP("document", "in use by another program")};
+inline constexpr Reason kInUse{"document", QT_TRANSLATE_NOOP("document", "in use by another program")};
 //: Why a painting cannot be opened, after "NAME could not be opened: " (the file cannot be read).
-inline constexpr Reason kCannotRead{QT_TRANSLATE_NOOP("document", "cannot be read")};
+inline constexpr Reason kCannotRead{"document", QT_TRANSLATE_NOOP("document", "cannot be read")};
 //: Why a painting cannot be opened, after "NAME could not be opened: ".
-inline constexpr Reason kBadChecksum{QT_TRANSLATE_NOOP("document", "its photo does not match its checksum")};
+inline constexpr Reason kBadChecksum{"document", QT_TRANSLATE_NOOP("document", "its photo does not match its checksum")};
 //: Why a painting cannot be opened, after "NAME could not be opened: " (the file does not exist).
-inline constexpr Reason kNoFile{QT_TRANSLATE_NOOP("document", "does not exist")};
+inline constexpr Reason kNoFile{"document", QT_TRANSLATE_NOOP("document", "does not exist")};
 //: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
-inline constexpr Reason kDiskFull{QT_TRANSLATE_NOOP("document", "the disk is full")};
+inline constexpr Reason kDiskFull{"document", QT_TRANSLATE_NOOP("document", "the disk is full")};
 //: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
-inline constexpr Reason kFolderReadOnly{QT_TRANSLATE_NOOP("document", "the folder cannot be written to")};
-inline constexpr Reason kNoMemory{QT_TRANSLATE_NOOP("document", "memory ran out")};
+inline constexpr Reason kFolderReadOnly{"document", QT_TRANSLATE_NOOP("document", "the folder cannot be written to")};
+inline constexpr Reason kNoMemory{"document", QT_TRANSLATE_NOOP("document", "memory ran out")};
 //: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
-inline constexpr Reason kBadValues{
-    QT_TRANSLATE_NOOP("document", "the painting holds values no document can have")};
+inline constexpr Reason kBadValues{"document",
+                                   QT_TRANSLATE_NOOP("document", "the painting holds values no document can have")};
 
 struct DbClose {
   void operator()(sqlite3* db) const { sqlite3_close_v2(db); }

@@ -31,10 +31,11 @@ namespace {
 constexpr int kMaxNumberedName = 10000;
 
 // Qt's error strings start with a capital; the alert puts them after a colon.
-// German keeps the capital: it starts every noun.
+// In English that capital goes; a translation keeps it, as German must (it
+// starts every noun).
 QString phrase(QString text) {
   if (text.isEmpty()) return QCoreApplication::translate("document", "unknown error");
-  if (text.size() > 1 && text.at(1).isLower() && platform::installedLanguage() != QLatin1String("de"))
+  if (text.size() > 1 && text.at(1).isLower() && platform::installedLanguage().isEmpty())
     text[0] = text.at(0).toLower();
   while (text.endsWith(QLatin1Char('.'))) text.chop(1);
   return text;

@@ -43,9 +43,9 @@ QString readFailure(int error) {
   }
 }
 
-constexpr Reason kNoSpace{QT_TRANSLATE_NOOP("platform", "no space left on the device")};
+constexpr Reason kNoSpace{"platform", QT_TRANSLATE_NOOP("platform", "no space left on the device")};
 //: Why a file cannot be written: it has reached the largest size allowed.
-constexpr Reason kTooLarge{QT_TRANSLATE_NOOP("platform", "file too large")};
+constexpr Reason kTooLarge{"platform", QT_TRANSLATE_NOOP("platform", "file too large")};
 
 QString cannotWrite(const QString& why) {
   //: Why a file cannot be written; %1 is the system's reason.

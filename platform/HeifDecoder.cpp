@@ -12,7 +12,7 @@
 namespace platform {
 namespace {
 
-constexpr Reason kDamaged{QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
+constexpr Reason kDamaged{"platform", QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
 
 QString reasonFor(const heif_error& error) {
   // libheif refuses a size beyond its limits as an allocation error with this

@@ -16,8 +16,8 @@ namespace {
 
 using namespace header_bytes;
 
-constexpr Reason kNotAPicture{QT_TRANSLATE_NOOP("platform", "the file is not a picture")};
-constexpr Reason kDamaged{QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
+constexpr Reason kNotAPicture{"platform", QT_TRANSLATE_NOOP("platform", "the file is not a picture")};
+constexpr Reason kDamaged{"platform", QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
 
 bool setSize(PictureHeader& h, qint64 width, qint64 height) {
   if (width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() ||

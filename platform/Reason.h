@@ -8,8 +8,11 @@
 namespace platform {
 
 struct Reason {
-  const char* source;  // marked for lupdate in the context "platform"
-  operator QString() const { return QCoreApplication::translate("platform", source); }
+  // Both, always: as marked for lupdate, QT_TRANSLATE_NOOP(context, source).
+  constexpr Reason(const char* context, const char* source) : context(context), source(source) {}
+  operator QString() const { return QCoreApplication::translate(context, source); }
+  const char* context;
+  const char* source;
 };
 
 }  // namespace platform

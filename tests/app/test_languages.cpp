@@ -35,7 +35,12 @@
 
 namespace {
 
-const QStringList kLanguages = {"de", "es", "fr", "it", "ja", "pt_BR"};
+// The build's list (translations/CMakeLists.txt), in the order the resources list them.
+const QStringList kLanguages = [] {
+  QStringList languages = QString(VORLANE_LANGUAGES).split(',');
+  languages.sort();
+  return languages;
+}();
 
 // Switches the application to a language for one scope, back to English after.
 struct InLanguage {

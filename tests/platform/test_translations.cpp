@@ -11,8 +11,6 @@
 namespace {
 
 TEST(Translations, TheFirstPreferredLanguageShippedIsChosenUnlessEnglishComesFirst) {
-  // Compiled into the resources from translations/*.ts.
-  EXPECT_EQ(platform::shippedLanguages(), (QStringList{"de", "es", "fr", "it", "ja", "pt_BR"}));
   for (const auto& [preferred, chosen] : std::initializer_list<std::pair<QStringList, QString>>{
            {{"de-DE", "de"}, "de"},
            {{"en-US", "en", "de"}, ""},  // English, the source language, first
