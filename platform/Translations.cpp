@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QPointer>
 #include <QTranslator>
 
 namespace platform {
@@ -30,40 +29,47 @@ QString chooseLanguage(const QStringList& uiLanguages) {
 }
 
 namespace {
-QString& installed() {
-  static QString language;
-  return language;
+
+// The translators live as long as the process, beside whichever application
+// object there is: vorlane-sketch reads its arguments under one and renders
+// under another, and loads each file once.
+struct Installed {
+  QString language;  // installed now; empty for English
+  QString loaded;    // what the translators hold
+  QTranslator own, qt;
+  bool qtLoaded = false;
+};
+
+Installed& installed() {
+  static Installed* state = new Installed;
+  return *state;
 }
+
 }  // namespace
 
 QString installedLanguage() {
-  return installed();
+  return installed().language;
 }
 
 QString installTranslations(const QLocale& locale) {
-  auto* app = QCoreApplication::instance();
-  if (!app) return {};
-  installed().clear();
+  if (!QCoreApplication::instance()) return {};
+  Installed& state = installed();
   // The ones installed before give way: a second call switches the language.
-  static QPointer<QTranslator> own, qt;
-  for (QPointer<QTranslator>* installed : {&own, &qt}) {
-    if (*installed) QCoreApplication::removeTranslator(*installed);
-    delete installed->data();
-  }
+  QCoreApplication::removeTranslator(&state.own);
+  QCoreApplication::removeTranslator(&state.qt);
+  state.language.clear();
   const QString language = chooseLanguage(locale.uiLanguages());
   if (language.isEmpty()) return {};
-  own = new QTranslator(app);
-  if (!own->load(QStringLiteral(":/i18n/vorlane_") + language)) {
-    delete own.data();
-    return {};
+  if (state.loaded != language) {
+    state.loaded.clear();
+    if (!state.own.load(QStringLiteral(":/i18n/vorlane_") + language)) return {};
+    state.qtLoaded =
+        state.qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    state.loaded = language;
   }
-  QCoreApplication::installTranslator(own);
-  qt = new QTranslator(app);
-  if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(qt);
-  else
-    delete qt.data();
-  installed() = language;
+  QCoreApplication::installTranslator(&state.own);
+  if (state.qtLoaded) QCoreApplication::installTranslator(&state.qt);
+  state.language = language;
   return language;
 }
 
