@@ -1305,7 +1305,7 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation>Compartir</translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Help</source>

@@ -1305,7 +1305,7 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation>Condividi</translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>Help</source>
