@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "document/FrameWriter.h"
+#include "platform/Reason.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -29,8 +30,7 @@ QString encoderFailure(int err) {
 }
 
 QString writeFailure(int err) {
-  //: Why a file cannot be saved; %1 is the system's or a library's reason.
-  return QCoreApplication::translate("document", "it cannot be written (%1)").arg(avError(err));
+  return platform::cannotBeWritten(avError(err));
 }
 
 // The libraries' own log goes to stderr; what fails is reported through
@@ -73,7 +73,7 @@ class Mp4Writer final : public FrameWriter {
     frame_ = av_frame_alloc();
     packet_ = av_packet_alloc();
     if (!stream_ || !codec_ || !frame_ || !packet_)
-      return fail(QCoreApplication::translate("document", "memory ran out"));
+      return fail(QString(platform::kNoMemory));
     codec_->width = size.width();
     codec_->height = size.height();
     codec_->time_base = AVRational{1, fps};
@@ -110,7 +110,7 @@ class Mp4Writer final : public FrameWriter {
     frame_->width = size.width();
     frame_->height = size.height();
     if (av_frame_get_buffer(frame_, 0) < 0)
-      return fail(QCoreApplication::translate("document", "memory ran out"));
+      return fail(QString(platform::kNoMemory));
     const AVPixelFormat source = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? AV_PIX_FMT_BGRA : AV_PIX_FMT_ARGB;
     sws_ = sws_getContext(size.width(), size.height(), source, size.width(), size.height(), AV_PIX_FMT_YUV420P,
                           SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);

@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "document/PaintingSchema.h"
+#include "platform/Reason.h"
 
 namespace document {
 
@@ -111,9 +112,7 @@ QString folderFailure(int err) {
   //: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
   if (err == ENOENT || err == ENOTDIR)
     return QCoreApplication::translate("document", "its folder does not exist");
-  //: Why a file cannot be saved; %1 is the system's or a library's reason.
-  return QCoreApplication::translate("document", "it cannot be written (%1)")
-      .arg(QString::fromLocal8Bit(std::strerror(err)));
+  return platform::cannotBeWritten(QString::fromLocal8Bit(std::strerror(err)));
 }
 
 // A new hidden file beside path (".NAME.XXXXXX"), made by this call alone and

@@ -94,7 +94,7 @@ std::optional<platform::SizedPhoto> sizedPaintingPhoto(const PaintingRecord& rec
     }
     if (working != record.workingSize) {
       sized.reset();
-      why = QCoreApplication::translate("document", "its photo does not match its painting");
+      why = QString(kPhotoMismatch);
     }
   }
   if (!sized && reason)
@@ -115,7 +115,7 @@ std::optional<QImage> flattenPainting(const PaintingRecord& record, StyleRendere
   if (picture && picture->size() != sized->size) {
     *picture = picture->scaled(sized->size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (picture->isNull()) {
-      if (reason) *reason = QCoreApplication::translate("document", "memory ran out");
+      if (reason) *reason = QString(platform::kNoMemory);
       return std::nullopt;
     }
   }
@@ -130,7 +130,7 @@ std::optional<QImage> paintingPhoto(const PaintingRecord& record, QString* reaso
   std::optional<platform::PreparedPhoto> photo = platform::preparePhoto(buffer, &why);
   if (photo && photo->image.size() != record.workingSize) {
     photo.reset();
-    why = QCoreApplication::translate("document", "its photo does not match its painting");
+    why = QString(kPhotoMismatch);
   }
   if (!photo) {
     if (reason)

@@ -13,8 +13,13 @@
 
 #include "document/PaintingFile.h"
 #include "platform/PhotoDecoder.h"
+#include "platform/Reason.h"
 
 namespace document {
+
+//: Why a painting cannot be opened or rendered: its stored photo is not the one it was painted on.
+inline constexpr platform::Reason kPhotoMismatch{"document",
+                                                 QT_TRANSLATE_NOOP("document", "its photo does not match its painting")};
 
 class StyleRenderer;
 

@@ -36,8 +36,7 @@ QString writeFailure(sqlite3* db, int code) {
   if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED) return kInUse;
   const QString why =
       err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : QString::fromUtf8(sqlite3_errstr(code));
-  //: Why a file cannot be saved; %1 is the system's or a library's reason.
-  return QCoreApplication::translate("document", "it cannot be written (%1)").arg(why);
+  return platform::cannotBeWritten(why);
 }
 
 QString readFailure(int code) {

@@ -52,7 +52,7 @@ inline constexpr Reason kNoFile{"document", QT_TRANSLATE_NOOP("document", "does 
 inline constexpr Reason kDiskFull{"document", QT_TRANSLATE_NOOP("document", "the disk is full")};
 //: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
 inline constexpr Reason kFolderReadOnly{"document", QT_TRANSLATE_NOOP("document", "the folder cannot be written to")};
-inline constexpr Reason kNoMemory{"document", QT_TRANSLATE_NOOP("document", "memory ran out")};
+using platform::kNoMemory;
 //: Why a painting cannot be saved, after "The painting could not be saved as NAME: ".
 inline constexpr Reason kBadValues{"document",
                                    QT_TRANSLATE_NOOP("document", "the painting holds values no document can have")};

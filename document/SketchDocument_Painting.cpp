@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "canvas/CanvasModel.h"
+#include "document/PaintingFlatten.h"
 #include "document/PaintingSession.h"
 #include "document/SketchDocument.h"
 #include "platform/FileChecks.h"
@@ -346,7 +347,7 @@ bool SketchDocument::takePainting(const QString& file, const QString& name, cons
     photo = platform::preparePhoto(buffer, &reason);
     if (photo && photo->image.size() != record->workingSize) {
       photo.reset();
-      reason = tr("its photo does not match its painting");
+      reason = kPhotoMismatch;
     }
   }
   if (!record || !photo) {

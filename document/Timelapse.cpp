@@ -26,6 +26,7 @@
 #include "document/TimelapsePlan.h"
 #include "platform/ImageWorkThread.h"
 #include "platform/PhotoDecoder.h"
+#include "platform/Reason.h"
 
 namespace document {
 namespace {
@@ -76,9 +77,7 @@ class PendingFile {
 };
 
 QString writeFailure(int err) {
-  //: Why a file cannot be saved; %1 is the system's or a library's reason.
-  return QCoreApplication::translate("document", "it cannot be written (%1)")
-      .arg(QString::fromLocal8Bit(std::strerror(err)));
+  return platform::cannotBeWritten(QString::fromLocal8Bit(std::strerror(err)));
 }
 
 // The painting at the frame size.

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "document/FrameWriter.h"
+#include "platform/Reason.h"
 
 #include <webp/encode.h>
 #include <webp/mux.h>
@@ -15,8 +16,7 @@ namespace document {
 namespace {
 
 QString writeFailure(const QFile& file) {
-  //: Why a file cannot be saved; %1 is the system's or a library's reason.
-  return QCoreApplication::translate("document", "it cannot be written (%1)").arg(file.errorString());
+  return platform::cannotBeWritten(file.errorString());
 }
 
 class WebpWriter final : public FrameWriter {

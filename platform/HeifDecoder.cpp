@@ -20,7 +20,7 @@ QString reasonFor(const heif_error& error) {
   if (error.subcode == heif_suberror_Security_limit_exceeded)
     return QCoreApplication::translate("platform", "the picture is too large");
   if (error.code == heif_error_Memory_allocation_error)
-    return QCoreApplication::translate("platform", "memory ran out");
+    return QString(kNoMemory);
   if (error.code == heif_error_Unsupported_filetype || error.code == heif_error_Unsupported_feature)
     return QCoreApplication::translate("platform", "the picture is stored in a way that cannot be read");
   return kDamaged;
@@ -95,7 +95,7 @@ HeifDecoder::~HeifDecoder() = default;
 bool HeifDecoder::open(QIODevice& device, QString* reason) {
   state_->device = &device;
   state_->context = heif_context_alloc();
-  if (!state_->context) return fail(reason, QCoreApplication::translate("platform", "memory ran out"));
+  if (!state_->context) return fail(reason, QString(kNoMemory));
   state_->av1 = namesAv1(device);
   if (!device.seek(0))
     return fail(reason, QCoreApplication::translate("platform", "the file cannot be read"));
@@ -124,7 +124,7 @@ qint64 HeifDecoder::decodeCost() const {
 std::optional<QImage> HeifDecoder::decode(QString* reason) {
   heif_decoding_options* options = heif_decoding_options_alloc();
   if (!options) {
-    fail(reason, QCoreApplication::translate("platform", "memory ran out"));
+    fail(reason, QString(kNoMemory));
     return std::nullopt;
   }
   options->convert_hdr_to_8bit = 1;
@@ -149,7 +149,7 @@ std::optional<QImage> HeifDecoder::decode(QString* reason) {
   if (plane && w > 0 && h > 0) image = QImage(w, h, QImage::Format_ARGB32);
   if (image.isNull()) {
     heif_image_release(picture);
-    fail(reason, plane ? QCoreApplication::translate("platform", "memory ran out") : kDamaged);
+    fail(reason, plane ? kNoMemory : kDamaged);
     return std::nullopt;
   }
   for (int y = 0; y < h; ++y) {

@@ -31,7 +31,6 @@ constexpr int kAllocationLimitMb = int(kDecodeBudgetBytes >> 20);
 constexpr Reason kNotAPicture{"platform", QT_TRANSLATE_NOOP("platform", "the file is not a picture")};
 constexpr Reason kDamaged{"platform", QT_TRANSLATE_NOOP("platform", "the file is damaged or incomplete")};
 constexpr Reason kTooLarge{"platform", QT_TRANSLATE_NOOP("platform", "the picture is too large")};
-constexpr Reason kNoMemory{"platform", QT_TRANSLATE_NOOP("platform", "memory ran out")};
 
 bool fail(QString* reason, const QString& text) {
   if (reason) *reason = text;

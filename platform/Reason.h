@@ -15,4 +15,14 @@ struct Reason {
   const char* source;
 };
 
+// The one wording of these reasons, for every folder that gives them.
+//: Why a photo, a painting or a file could not be read, rendered or written.
+inline constexpr Reason kNoMemory{"platform", QT_TRANSLATE_NOOP("platform", "memory ran out")};
+
+// Why a file cannot be written: why is the system's or a library's own reason.
+inline QString cannotBeWritten(const QString& why) {
+  //: Why a file cannot be saved; %1 is the system's or a library's reason.
+  return QCoreApplication::translate("platform", "it cannot be written (%1)").arg(why);
+}
+
 }  // namespace platform

@@ -682,6 +682,10 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
         <extracomment>%1 is a size in pixels, &quot;1280 × 960&quot;; %2 the file type, PNG or JPEG.</extracomment>
         <translation>Speichert %1 Pixel als %2.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::PromptStrips</name>
@@ -777,6 +781,10 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
         <source>Writes %1 pixels, %2 s at %3 frames a second, as animated WebP.</source>
         <translation>Speichert %1 Pixel, %2 s mit %3 Bildern pro Sekunde, als animiertes WebP.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::ZoomBox</name>
@@ -803,11 +811,6 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
         <translation>der H.264-Encoder lässt sich nicht starten (%1)</translation>
     </message>
     <message>
-        <source>it cannot be written (%1)</source>
-        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
-        <translation>das Schreiben ist nicht möglich (%1)</translation>
-    </message>
-    <message>
         <source>an MP4 frame needs even sides</source>
         <translation>ein MP4-Einzelbild braucht gerade Seitenlängen</translation>
     </message>
@@ -818,10 +821,6 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
     <message>
         <source>libavformat has no MP4 muxer</source>
         <translation>libavformat hat keinen MP4-Muxer</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <translation>der Arbeitsspeicher reicht nicht aus</translation>
     </message>
     <message>
         <source>the frames cannot be converted to yuv420p</source>
@@ -851,6 +850,7 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
     </message>
     <message>
         <source>its photo does not match its painting</source>
+        <extracomment>Why a painting cannot be opened or rendered: its stored photo is not the one it was painted on.</extracomment>
         <translation>das Foto passt nicht zum Gemälde</translation>
     </message>
     <message>
@@ -1074,10 +1074,6 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
         <translation>es ist bereits in Vorlane geöffnet</translation>
     </message>
     <message>
-        <source>its photo does not match its painting</source>
-        <translation>das Foto passt nicht zum Gemälde</translation>
-    </message>
-    <message>
         <source>the file is damaged</source>
         <translation>die Datei ist beschädigt</translation>
     </message>
@@ -1188,6 +1184,7 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
     </message>
     <message>
         <source>memory ran out</source>
+        <extracomment>Why a photo, a painting or a file could not be read, rendered or written.</extracomment>
         <translation>der Arbeitsspeicher reicht nicht aus</translation>
     </message>
     <message>
@@ -1214,6 +1211,11 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
     <message>
         <source>Load</source>
         <translation>Laden</translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
+        <translation>das Schreiben ist nicht möglich (%1)</translation>
     </message>
 </context>
 <context>
@@ -1454,11 +1456,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>%1: %2</source>
         <extracomment>A failure line (after the program&apos;s name): %1 is a file&apos;s path, %2 what went wrong with that file, e.g. &quot;the file does not exist&quot;.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <extracomment>Why a photo (or the texture) could not be read or rendered.</extracomment>
-        <translation>der Arbeitsspeicher reicht nicht aus</translation>
     </message>
     <message>
         <source>no texture was given</source>

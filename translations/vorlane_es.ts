@@ -682,6 +682,10 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
         <extracomment>%1 is a size in pixels, &quot;1280 × 960&quot;; %2 the file type, PNG or JPEG.</extracomment>
         <translation>Se exportará a %1 píxeles en formato %2.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::PromptStrips</name>
@@ -777,6 +781,10 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
         <source>Writes %1 pixels, %2 s at %3 frames a second, as animated WebP.</source>
         <translation>Se exportará a %1 píxeles, %2 s a %3 fotogramas por segundo, como WebP animado.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::ZoomBox</name>
@@ -803,11 +811,6 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
         <translation>no se puede iniciar el codificador H.264 (%1)</translation>
     </message>
     <message>
-        <source>it cannot be written (%1)</source>
-        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
-        <translation>no se puede escribir (%1)</translation>
-    </message>
-    <message>
         <source>an MP4 frame needs even sides</source>
         <translation>los lados de un fotograma MP4 deben ser pares</translation>
     </message>
@@ -818,10 +821,6 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
     <message>
         <source>libavformat has no MP4 muxer</source>
         <translation>libavformat no tiene multiplexor MP4</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <translation>se ha agotado la memoria</translation>
     </message>
     <message>
         <source>the frames cannot be converted to yuv420p</source>
@@ -851,6 +850,7 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
     </message>
     <message>
         <source>its photo does not match its painting</source>
+        <extracomment>Why a painting cannot be opened or rendered: its stored photo is not the one it was painted on.</extracomment>
         <translation>la foto no coincide con la pintura</translation>
     </message>
     <message>
@@ -1074,10 +1074,6 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
         <translation>ya está abierto en Vorlane</translation>
     </message>
     <message>
-        <source>its photo does not match its painting</source>
-        <translation>la foto no coincide con la pintura</translation>
-    </message>
-    <message>
         <source>the file is damaged</source>
         <translation>el archivo está dañado</translation>
     </message>
@@ -1188,6 +1184,7 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
     </message>
     <message>
         <source>memory ran out</source>
+        <extracomment>Why a photo, a painting or a file could not be read, rendered or written.</extracomment>
         <translation>se ha agotado la memoria</translation>
     </message>
     <message>
@@ -1214,6 +1211,11 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
     <message>
         <source>Load</source>
         <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
+        <translation>no se puede escribir (%1)</translation>
     </message>
 </context>
 <context>
@@ -1456,11 +1458,6 @@ NO HAY NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>%1: %2</source>
         <extracomment>A failure line (after the program&apos;s name): %1 is a file&apos;s path, %2 what went wrong with that file, e.g. &quot;the file does not exist&quot;.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <extracomment>Why a photo (or the texture) could not be read or rendered.</extracomment>
-        <translation>se ha agotado la memoria</translation>
     </message>
     <message>
         <source>no texture was given</source>

@@ -682,6 +682,10 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
         <extracomment>%1 is a size in pixels, &quot;1280 × 960&quot;; %2 the file type, PNG or JPEG.</extracomment>
         <translation>Enregistre une image de %1 pixels en %2.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::PromptStrips</name>
@@ -777,6 +781,10 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
         <source>Writes %1 pixels, %2 s at %3 frames a second, as animated WebP.</source>
         <translation>Enregistre un WebP animé de %1 pixels, %2&#xa0;s à %3 images par seconde.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::ZoomBox</name>
@@ -803,11 +811,6 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
         <translation>l&apos;encodeur H.264 ne peut pas démarrer (%1)</translation>
     </message>
     <message>
-        <source>it cannot be written (%1)</source>
-        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
-        <translation>impossible d&apos;écrire le fichier (%1)</translation>
-    </message>
-    <message>
         <source>an MP4 frame needs even sides</source>
         <translation>les dimensions d&apos;une image MP4 doivent être paires</translation>
     </message>
@@ -818,10 +821,6 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
     <message>
         <source>libavformat has no MP4 muxer</source>
         <translation>libavformat n&apos;a pas de multiplexeur MP4</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>the frames cannot be converted to yuv420p</source>
@@ -851,6 +850,7 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
     </message>
     <message>
         <source>its photo does not match its painting</source>
+        <extracomment>Why a painting cannot be opened or rendered: its stored photo is not the one it was painted on.</extracomment>
         <translation>sa photo ne correspond pas à sa peinture</translation>
     </message>
     <message>
@@ -1074,10 +1074,6 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
         <translation>fichier déjà ouvert dans Vorlane</translation>
     </message>
     <message>
-        <source>its photo does not match its painting</source>
-        <translation>sa photo ne correspond pas à sa peinture</translation>
-    </message>
-    <message>
         <source>the file is damaged</source>
         <translation>le fichier est endommagé</translation>
     </message>
@@ -1188,6 +1184,7 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
     </message>
     <message>
         <source>memory ran out</source>
+        <extracomment>Why a photo, a painting or a file could not be read, rendered or written.</extracomment>
         <translation>mémoire insuffisante</translation>
     </message>
     <message>
@@ -1214,6 +1211,11 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
     <message>
         <source>Load</source>
         <translation>Charger</translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
+        <translation>impossible d&apos;écrire le fichier (%1)</translation>
     </message>
 </context>
 <context>
@@ -1454,11 +1456,6 @@ Ce logiciel est fourni SANS AUCUNE GARANTIE, dans les limites permises par la lo
         <source>%1: %2</source>
         <extracomment>A failure line (after the program&apos;s name): %1 is a file&apos;s path, %2 what went wrong with that file, e.g. &quot;the file does not exist&quot;.</extracomment>
         <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <extracomment>Why a photo (or the texture) could not be read or rendered.</extracomment>
-        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>no texture was given</source>

@@ -682,6 +682,10 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
         <extracomment>%1 is a size in pixels, &quot;1280 × 960&quot;; %2 the file type, PNG or JPEG.</extracomment>
         <translation>Verrà salvata un&apos;immagine di %1 pixel in formato %2.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::PromptStrips</name>
@@ -777,6 +781,10 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
         <source>Writes %1 pixels, %2 s at %3 frames a second, as animated WebP.</source>
         <translation>Verrà creato un WebP animato di %1 pixel, %2 s a %3 fotogrammi al secondo.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::ZoomBox</name>
@@ -803,11 +811,6 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
         <translation>impossibile avviare il codificatore H.264 (%1)</translation>
     </message>
     <message>
-        <source>it cannot be written (%1)</source>
-        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
-        <translation>il file non può essere scritto (%1)</translation>
-    </message>
-    <message>
         <source>an MP4 frame needs even sides</source>
         <translation>i fotogrammi MP4 richiedono lati di lunghezza pari</translation>
     </message>
@@ -818,10 +821,6 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
     <message>
         <source>libavformat has no MP4 muxer</source>
         <translation>libavformat non ha un muxer MP4</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <translation>memoria esaurita</translation>
     </message>
     <message>
         <source>the frames cannot be converted to yuv420p</source>
@@ -851,6 +850,7 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
     </message>
     <message>
         <source>its photo does not match its painting</source>
+        <extracomment>Why a painting cannot be opened or rendered: its stored photo is not the one it was painted on.</extracomment>
         <translation>la foto non corrisponde al dipinto</translation>
     </message>
     <message>
@@ -1074,10 +1074,6 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
         <translation>è già aperto in Vorlane</translation>
     </message>
     <message>
-        <source>its photo does not match its painting</source>
-        <translation>la foto non corrisponde al dipinto</translation>
-    </message>
-    <message>
         <source>the file is damaged</source>
         <translation>il file è danneggiato</translation>
     </message>
@@ -1188,6 +1184,7 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
     </message>
     <message>
         <source>memory ran out</source>
+        <extracomment>Why a photo, a painting or a file could not be read, rendered or written.</extracomment>
         <translation>memoria esaurita</translation>
     </message>
     <message>
@@ -1214,6 +1211,11 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
     <message>
         <source>Load</source>
         <translation>Carica</translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
+        <translation>il file non può essere scritto (%1)</translation>
     </message>
 </context>
 <context>
@@ -1455,11 +1457,6 @@ Non c&apos;è ALCUNA GARANZIA, nei limiti consentiti dalla legge.
         <source>%1: %2</source>
         <extracomment>A failure line (after the program&apos;s name): %1 is a file&apos;s path, %2 what went wrong with that file, e.g. &quot;the file does not exist&quot;.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <extracomment>Why a photo (or the texture) could not be read or rendered.</extracomment>
-        <translation>memoria esaurita</translation>
     </message>
     <message>
         <source>no texture was given</source>

@@ -682,6 +682,10 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
         <extracomment>%1 is a size in pixels, &quot;1280 × 960&quot;; %2 the file type, PNG or JPEG.</extracomment>
         <translation>%1 ピクセルの %2 として書き出します。</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::PromptStrips</name>
@@ -777,6 +781,10 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
         <source>Writes %1 pixels, %2 s at %3 frames a second, as animated WebP.</source>
         <translation>%1 ピクセル、%2 秒、毎秒 %3 フレームのアニメーション WebP として書き出します。</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::ZoomBox</name>
@@ -803,11 +811,6 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
         <translation>H.264 エンコーダーを起動できません（%1）</translation>
     </message>
     <message>
-        <source>it cannot be written (%1)</source>
-        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
-        <translation>ファイルに書き込めません（%1）</translation>
-    </message>
-    <message>
         <source>an MP4 frame needs even sides</source>
         <translation>MP4 のフレームは縦横のピクセル数が偶数である必要があります</translation>
     </message>
@@ -818,10 +821,6 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
     <message>
         <source>libavformat has no MP4 muxer</source>
         <translation>libavformat に MP4 マルチプレクサーがありません</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <translation>メモリが不足しました</translation>
     </message>
     <message>
         <source>the frames cannot be converted to yuv420p</source>
@@ -851,6 +850,7 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
     </message>
     <message>
         <source>its photo does not match its painting</source>
+        <extracomment>Why a painting cannot be opened or rendered: its stored photo is not the one it was painted on.</extracomment>
         <translation>写真が作品と一致しません</translation>
     </message>
     <message>
@@ -1074,10 +1074,6 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
         <translation>すでに Vorlane で開いています</translation>
     </message>
     <message>
-        <source>its photo does not match its painting</source>
-        <translation>写真が作品と一致しません</translation>
-    </message>
-    <message>
         <source>the file is damaged</source>
         <translation>ファイルが破損しています</translation>
     </message>
@@ -1188,6 +1184,7 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
     </message>
     <message>
         <source>memory ran out</source>
+        <extracomment>Why a photo, a painting or a file could not be read, rendered or written.</extracomment>
         <translation>メモリが不足しました</translation>
     </message>
     <message>
@@ -1214,6 +1211,11 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
     <message>
         <source>Load</source>
         <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
+        <translation>ファイルに書き込めません（%1）</translation>
     </message>
 </context>
 <context>
@@ -1448,11 +1450,6 @@ There is NO WARRANTY, to the extent permitted by law.
         <source>%1: %2</source>
         <extracomment>A failure line (after the program&apos;s name): %1 is a file&apos;s path, %2 what went wrong with that file, e.g. &quot;the file does not exist&quot;.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <extracomment>Why a photo (or the texture) could not be read or rendered.</extracomment>
-        <translation>メモリが不足しました</translation>
     </message>
     <message>
         <source>no texture was given</source>

@@ -682,6 +682,10 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
         <extracomment>%1 is a size in pixels, &quot;1280 × 960&quot;; %2 the file type, PNG or JPEG.</extracomment>
         <translation>Grava %1 pixels em %2.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::PromptStrips</name>
@@ -777,6 +781,10 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
         <source>Writes %1 pixels, %2 s at %3 frames a second, as animated WebP.</source>
         <translation>Grava %1 pixels, %2 s a %3 quadros por segundo, em WebP animado.</translation>
     </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
 </context>
 <context>
     <name>desktop::ZoomBox</name>
@@ -803,11 +811,6 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
         <translation>o codificador H.264 não pode ser iniciado (%1)</translation>
     </message>
     <message>
-        <source>it cannot be written (%1)</source>
-        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
-        <translation>o arquivo não pode ser gravado (%1)</translation>
-    </message>
-    <message>
         <source>an MP4 frame needs even sides</source>
         <translation>um quadro MP4 precisa ter largura e altura pares</translation>
     </message>
@@ -818,10 +821,6 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
     <message>
         <source>libavformat has no MP4 muxer</source>
         <translation>a libavformat não tem multiplexador MP4</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <translation>memória insuficiente</translation>
     </message>
     <message>
         <source>the frames cannot be converted to yuv420p</source>
@@ -851,6 +850,7 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
     </message>
     <message>
         <source>its photo does not match its painting</source>
+        <extracomment>Why a painting cannot be opened or rendered: its stored photo is not the one it was painted on.</extracomment>
         <translation>a foto não corresponde à pintura</translation>
     </message>
     <message>
@@ -1074,10 +1074,6 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
         <translation>o arquivo já está aberto no Vorlane</translation>
     </message>
     <message>
-        <source>its photo does not match its painting</source>
-        <translation>a foto não corresponde à pintura</translation>
-    </message>
-    <message>
         <source>the file is damaged</source>
         <translation>o arquivo está danificado</translation>
     </message>
@@ -1188,6 +1184,7 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
     </message>
     <message>
         <source>memory ran out</source>
+        <extracomment>Why a photo, a painting or a file could not be read, rendered or written.</extracomment>
         <translation>memória insuficiente</translation>
     </message>
     <message>
@@ -1214,6 +1211,11 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
     <message>
         <source>Load</source>
         <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <extracomment>Why a file cannot be saved; %1 is the system&apos;s or a library&apos;s reason.</extracomment>
+        <translation>o arquivo não pode ser gravado (%1)</translation>
     </message>
 </context>
 <context>
@@ -1455,11 +1457,6 @@ NÃO HÁ GARANTIAS, na máxima extensão permitida em lei.
         <source>%1: %2</source>
         <extracomment>A failure line (after the program&apos;s name): %1 is a file&apos;s path, %2 what went wrong with that file, e.g. &quot;the file does not exist&quot;.</extracomment>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>memory ran out</source>
-        <extracomment>Why a photo (or the texture) could not be read or rendered.</extracomment>
-        <translation>memória insuficiente</translation>
     </message>
     <message>
         <source>no texture was given</source>

@@ -25,6 +25,7 @@
 #include "platform/LibraryMessages.h"
 #include "platform/PhotoDecoder.h"
 #include "sketch/StylePipeline.h"
+#include "platform/Reason.h"
 
 namespace vorlane_sketch {
 namespace {
@@ -164,8 +165,7 @@ QString failureLine(const QString& file, const QString& reason) {
 }
 
 QString noMemoryReason() {
-  //: Why a photo (or the texture) could not be read or rendered.
-  return QCoreApplication::translate("vorlane-sketch", "memory ran out");
+  return platform::kNoMemory;
 }
 
 void PhotoSketcher::release() {
