@@ -21,8 +21,8 @@ CanvasModel::CanvasModel(PlateRule rule, const QRectF& clip, const QRectF& plate
           [this] { plate_->setReady(painting_->imgready(), touchesActive()); });
 }
 
-void CanvasModel::setPictures(const QImage& photoB, const QImage& photoA) {
-  painting_->setPictures(photoB, photoA);
+void CanvasModel::setPictures(const QImage& photoB, const QImage& photoA, KnownOpaque known) {
+  painting_->setPictures(photoB, photoA, known);
   plate_->resetBaseviewFrame();
 }
 

@@ -39,7 +39,7 @@ class CanvasModel : public QObject {
 
   // Hand-off from the render pass: the painting takes the pictures and starts
   // afresh, the plate goes back to its starting frame.
-  void setPictures(const QImage& photoB, const QImage& photoA);
+  void setPictures(const QImage& photoB, const QImage& photoA, KnownOpaque known = {});
   // The painting's final picture with the indicator where it shows now.
   QImage renderFinalPicture() const;
 

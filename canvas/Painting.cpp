@@ -38,10 +38,15 @@ void ImageLayer::setImage(const QImage& image) {
   setImage(image, nullptr);
 }
 
-void ImageLayer::setImage(const QImage& image, const ImageLayer* sameAs) {
+void ImageLayer::setImage(const QImage& image, const ImageLayer* sameAs, bool knownOpaque) {
   image_ = image;
   // Photo B is also the first work image: one scan serves both.
-  opaque_ = sameAs && sameAs->image_.cacheKey() == image.cacheKey() ? sameAs->opaque_ : allOpaque(image_);
+  if (knownOpaque)
+    opaque_ = !image_.isNull();
+  else if (sameAs && sameAs->image_.cacheKey() == image.cacheKey())
+    opaque_ = sameAs->opaque_;
+  else
+    opaque_ = allOpaque(image_);
   if (changed_) changed_();
 }
 
@@ -141,14 +146,14 @@ void Painting::loadHistory(std::vector<StrokeSegment> steps, int currentstep) {
   historyMoved();
 }
 
-void Painting::replacePictures(const QImage& photoB, const QImage& photoA,
+void Painting::replacePictures(const QImage& photoB, const QImage& photoA, KnownOpaque known,
                                const std::vector<std::uint32_t>* storedWork) {
   if (!keepsHistory_) {
-    setPictures(photoB, photoA);
+    setPictures(photoB, photoA, known);
     return;
   }
-  sketch_.setImage(photoB);
-  org_.setImage(photoA);
+  sketch_.setImage(photoB, nullptr, known.photoB);
+  org_.setImage(photoA, nullptr, known.photoA);
   org_.setHidden(false);
   const QImage base = photoB.format() == QImage::Format_ARGB32_Premultiplied
                           ? photoB
@@ -256,11 +261,10 @@ void Painting::changeBrushMode(BrushMode mode) {
   }
 }
 
-void Painting::setPictures(const QImage& photoB, const QImage& photoA) {
-  // The work image gets pixels of its own before it is painted on.
-  sketch_.setImage(photoB);
+void Painting::setPictures(const QImage& photoB, const QImage& photoA, KnownOpaque known) {
+  sketch_.setImage(photoB, nullptr, known.photoB);
   work_.setImage(photoB, &sketch_);
-  org_.setImage(photoA);
+  org_.setImage(photoA, nullptr, known.photoA);
   setSketchready(true);
   setImgready(true);
   writeScratchFile();
@@ -273,11 +277,13 @@ void Painting::writeScratchFile() {
   // The base is the work image as it starts: never painted on, so it may share
   // its pixels with photo B. It stays in memory for undo; the file is its copy
   // on disk, written off the main thread (a later write is never overtaken by
-  // this one). The work image gets pixels of its own, to paint on in place.
+  // this one). The work image shares them too until its first paint gives it
+  // pixels of its own (prepareWorkImage): a style looked at and left behind
+  // costs no copy.
   const QImage base = work.format() == QImage::Format_ARGB32_Premultiplied
                           ? work
                           : work.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  work = base.copy();
+  work = base;
   history_.setBase(base);
   platform::AsyncImageWriter::shared().write(base, platform::scratchFilePath());
 }

@@ -31,11 +31,19 @@ class ImageLayer {
 
  private:
   friend class Painting;  // paints in place on the work image
-  void setImage(const QImage& image, const ImageLayer* sameAs);
+  void setImage(const QImage& image, const ImageLayer* sameAs, bool knownOpaque = false);
   QImage image_;
   bool hidden_ = false;
   bool opaque_ = false;
   std::function<void()> changed_;
+};
+
+// What the giver of pictures knows of them: a render is opaque throughout, and
+// saying so spares reading every pixel to find out. Pictures not known so are
+// scanned.
+struct KnownOpaque {
+  bool photoB = false;
+  bool photoA = false;
 };
 
 // A paints photo A back; B brings the sketch back.
@@ -113,13 +121,13 @@ class Painting : public QObject {
 
   // Hand-off from the render pass: photo B, the work image (a copy of photo B)
   // and photo A; then the painting starts afresh (ready, scratch file, history).
-  void setPictures(const QImage& photoB, const QImage& photoA);
+  void setPictures(const QImage& photoB, const QImage& photoA, KnownOpaque known = {});
   // New pictures of the same photo (another style) under the same painting:
   // the segments in effect are replayed over the new photo B, the history
   // stays. A painting that does not keep its history starts afresh instead.
   // With a stored work image (coded against photo B, see StrokeHistory) that
   // decodes, it is taken as it is instead of replaying.
-  void replacePictures(const QImage& photoB, const QImage& photoA,
+  void replacePictures(const QImage& photoB, const QImage& photoA, KnownOpaque known = {},
                        const std::vector<std::uint32_t>* storedWork = nullptr);
   // A history read from a document, to be replayed by the next
   // replacePictures(): steps with the first currentstep in effect.

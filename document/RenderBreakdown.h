@@ -5,10 +5,9 @@
 namespace document {
 
 struct RenderBreakdown {
-  double extractMs = 0;  // photo raster out of the prepared photo
+  double extractMs = 0;  // the prepared photo's grey bytes (once per photo)
   double textureMs = 0;  // sketch-brush texture at the photo's size
-  double styleMs = 0;    // grey conversion, style pass and texture blend
-  double imageMs = 0;    // result raster back into an image
+  double styleMs = 0;    // style pass and texture blend
   double handoffMs = 0;  // pictures into the canvas, scratch file, canvas reset
   int pipelineRuns = 0;
   void clear() { *this = RenderBreakdown(); }

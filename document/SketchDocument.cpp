@@ -254,7 +254,13 @@ void SketchDocument::dosketch() {
   // plane and the stored numbers as they were.
   QImage photoB = canvas_->painting()->sketchimgview()->image();
   QImage photoA = canvas_->painting()->orgimgview()->image();
-  sketch::GrayPlane plane;
+  // The plane is written into the memory of the one before the last, already
+  // mapped, where a new one would be faulted in page by page.
+  sketch::GrayPlane plane = std::move(sparePlane_);
+  // A render is opaque throughout; the photo itself, and pictures kept from
+  // before, are as the canvas found them.
+  canvas::KnownOpaque known{canvas_->painting()->sketchimgview()->isOpaque(),
+                            canvas_->painting()->orgimgview()->isOpaque()};
   bool planeWritten = false;
   QString error;
   if (orgimg_.isNull()) error = QStringLiteral("there is no photo");
@@ -262,23 +268,29 @@ void SketchDocument::dosketch() {
   if (error.isEmpty() && renderB) {
     if (currenttype_ == 0) {
       photoB = orgimg_;
+      known.photoB = false;
     } else if (auto image = renderer_->render(orgimg_, currenttype_, plane, &error, &breakdown_)) {
       photoB = *image;
+      known.photoB = true;
       planeWritten = true;
     }
   }
   if (error.isEmpty() && renderA) {
     if (currentAtype_ == 0) {
       photoA = orgimg_;
+      known.photoA = false;
     } else if (renderB && currentAtype_ == currenttype_) {
       // The same style of the same photo is the same rendering, pixel for pixel.
       photoA = photoB;
+      known.photoA = known.photoB;
     } else if (auto image = renderer_->render(orgimg_, currentAtype_, plane, &error, &breakdown_)) {
       photoA = *image;
+      known.photoA = true;
       planeWritten = true;
     }
   }
   if (!error.isEmpty()) {
+    sparePlane_ = std::move(plane);
     renderFailed(error);
     return;
   }
@@ -293,17 +305,18 @@ void SketchDocument::dosketch() {
   if (renderB) persist(currenttype_, renderedType_, kCurrentType);
   if (renderA) persist(currentAtype_, renderedAType_, kCurrentAType);
   if (planeWritten) {
-    grayimgdata_ = std::move(plane);
+    std::swap(grayimgdata_, plane);
     lastwidth_ = orgimg_.width();
     lastheight_ = orgimg_.height();
   }
+  sparePlane_ = std::move(plane);
 
   imgchanged_ = false;
   pendingPick_.reset();
   if (keepsPainting_) {
-    paintingPassDone(photoB, photoA);
+    paintingPassDone(photoB, photoA, known);
   } else {
-    canvas_->setPictures(photoB, photoA);
+    canvas_->setPictures(photoB, photoA, known);
     setModified(false);
     if (sessions_) startRecord();
   }

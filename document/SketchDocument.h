@@ -30,6 +30,7 @@ class QTimer;
 
 namespace canvas {
 class CanvasModel;
+struct KnownOpaque;
 }
 namespace platform {
 class UserDefaults;
@@ -246,7 +247,7 @@ class SketchDocument : public QObject {
   void cannotShare();
   QThreadPool* writer();
   // The painting document's side of the render pass, and of its steps.
-  void paintingPassDone(const QImage& photoB, const QImage& photoA);
+  void paintingPassDone(const QImage& photoB, const QImage& photoA, canvas::KnownOpaque known);
   void recordStroke(int segments);
   void moveRecordedStroke(int by);
   void startRecord();
@@ -275,6 +276,7 @@ class SketchDocument : public QObject {
   int renderedType_ = 0;
   int renderedAType_ = 0;
   sketch::GrayPlane grayimgdata_;
+  sketch::GrayPlane sparePlane_;  // memory for the next pass's plane
   int lastwidth_ = 0;
   int lastheight_ = 0;
   bool imgchanged_ = true;

@@ -189,7 +189,7 @@ void SketchDocument::recordStep(const PaintingStep& step) {
 
 // --- The render pass's hand-off ----------------------------------------------------
 
-void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA) {
+void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA, canvas::KnownOpaque known) {
   canvas::Painting* painting = canvas_->painting();
   if (pendingRecord_ || !pendingBytes_.isEmpty()) {
     // A new painting: a new photo, an opened document or a recovered session.
@@ -215,7 +215,7 @@ void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA
     painting->loadHistory(std::move(segments), inEffect);
     // A document saved with its work image opens without replaying its strokes.
     const WorkCheckpoint* stored = record_.matchingWork();
-    painting->replacePictures(photoB, photoA, stored ? &stored->code : nullptr);
+    painting->replacePictures(photoB, photoA, known, stored ? &stored->code : nullptr);
     record_.work.reset();
     canvas_->plate()->resetBaseviewFrame();
 
@@ -227,7 +227,7 @@ void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA
     // A recovered painting is saved nowhere yet.
     setModified(recovered);
   } else if (pendingMove_) {
-    painting->replacePictures(photoB, photoA);
+    painting->replacePictures(photoB, photoA, known);
     record_.undoPosition = *pendingMove_;
     pendingMove_.reset();
     record_.modified = QDateTime::currentDateTimeUtc();
@@ -236,7 +236,7 @@ void SketchDocument::paintingPassDone(const QImage& photoB, const QImage& photoA
     setModified(true);
   } else {
     // Another style: the same painting over the new pictures, and one more step.
-    painting->replacePictures(photoB, photoA);
+    painting->replacePictures(photoB, photoA, known);
     painting->discardRedo();
     PaintingStep step;
     step.kind = PaintingStep::Kind::Style;

@@ -22,12 +22,12 @@ void StyleRenderer::setTextureName(const QString& textureName) {
   textureName_ = textureName;
   textureLoaded_ = false;
   textureSource_ = QImage();
-  texture_.reset();
-  textureSize_ = QSize();
+  texture_ = {};
 }
 
-const sketch::PixelBuffer* StyleRenderer::textureFor(QSize size, QString* error) {
-  if (texture_ && textureSize_ == size) return &*texture_;
+const sketch::GrayPlane* StyleRenderer::textureFor(QSize size, QString* error) {
+  if (!texture_.empty() && QSize(texture_.width, texture_.height) == size) return &texture_;
+  texture_ = {};
   if (!textureLoaded_) {
     textureLoaded_ = true;
     if (!textureName_.isEmpty()) textureSource_ = platform::imageWithContentsOfFile(textureName_);
@@ -37,18 +37,12 @@ const sketch::PixelBuffer* StyleRenderer::textureFor(QSize size, QString* error)
     return nullptr;
   }
   const QImage scaled = platform::imageByScalingForSize(QSizeF(size), textureSource_);
-  if (scaled.isNull()) {
+  if (scaled.isNull() || !sketch::textureValuesOf(platform::wordsOf(scaled), texture_)) {
+    texture_ = {};
     if (error) *error = QCoreApplication::translate("document", "the sketch texture could not be scaled");
     return nullptr;
   }
-  texture_ = platform::GetImageData(scaled);
-  if (!texture_) {
-    if (error)
-      *error = QCoreApplication::translate("document", "the sketch texture raster could not be made");
-    return nullptr;
-  }
-  textureSize_ = size;
-  return &*texture_;
+  return &texture_;
 }
 
 QImage StyleRenderer::outputImage(QSize size) {
@@ -71,11 +65,13 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   const QSize size(photo.width(), photo.height());
   QElapsedTimer timer;
   timer.start();
-  // The raster is drawn once per prepared photo and only read by the renders;
-  // its memory serves the next photo of the same size.
+  // Every style of a photo starts from the same grey bytes: they are made once
+  // per prepared photo, straight from the image's memory; their memory serves
+  // the next photo of the same size.
   if (photoKey_ != photo.cacheKey()) {
     photoKey_ = 0;
-    if (!platform::fillImageData(photo, photoRaster_)) {
+    const QImage readable = platform::imageAsRasterWords(photo);
+    if (!sketch::greyPlaneOfPhoto(platform::wordsOf(readable), photoGrey_)) {
       if (breakdown) breakdown->extractMs += msSince(timer);
       if (error) *error = QCoreApplication::translate("document", "the photo raster could not be made");
       return std::nullopt;
@@ -84,12 +80,12 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   }
   if (breakdown) breakdown->extractMs += msSince(timer);
   timer.restart();
-  const sketch::PixelBuffer* texture = textureFor(size, error);
+  const sketch::GrayPlane* texture = textureFor(size, error);
   if (breakdown) breakdown->textureMs += msSince(timer);
   if (!texture) return std::nullopt;
 
-  // The pipeline writes its raster words straight into the image's memory,
-  // which are then turned into the image's byte order in place.
+  // The render writes its words straight into the image's memory, in the
+  // image's own byte order.
   timer.restart();
   QImage image = outputImage(size);
   if (image.isNull() || image.format() != QImage::Format_ARGB32_Premultiplied ||
@@ -99,8 +95,8 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
   }
   std::string why;
   const bool rendered =
-      sketch::runStylePipelineScaled(photoRaster_, style, *texture, scale, plane,
-                                     reinterpret_cast<std::uint32_t*>(image.bits()), grey_, &why);
+      sketch::runStyleOnGrey(photoGrey_, style, *texture, sketch::WordOrder::Argb32, scale, plane,
+                             reinterpret_cast<std::uint32_t*>(image.bits()), scratch_, &why);
   if (breakdown) {
     breakdown->styleMs += msSince(timer);
     ++breakdown->pipelineRuns;
@@ -109,9 +105,6 @@ std::optional<QImage> StyleRenderer::render(const QImage& photo, int style, sket
     if (error) *error = QString::fromStdString(why);
     return std::nullopt;
   }
-  timer.restart();
-  platform::rasterWordsToImage(image);
-  if (breakdown) breakdown->imageMs += msSince(timer);
   // Two passes' pictures (photo B and photo A each): those of the pass before
   // the last are free again by the time the next one renders.
   // A larger export's pictures are not kept: each would hold its memory

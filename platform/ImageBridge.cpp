@@ -19,10 +19,6 @@ VORLANE_WIDE void swapWords(const std::uint32_t* __restrict in, std::uint32_t* _
   for (std::size_t i = 0; i < n; ++i) out[i] = __builtin_bswap32(in[i]) | orMask;
 }
 
-VORLANE_WIDE void swapWordsInPlace(std::uint32_t* words, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) words[i] = __builtin_bswap32(words[i]);
-}
-
 void complain(const char* message) {
   sketch::reportDiagnostic(message);
 }
@@ -30,22 +26,13 @@ void complain(const char* message) {
 }  // namespace
 
 std::optional<sketch::PixelBuffer> GetImageData(const QImage& image) {
-  sketch::PixelBuffer buffer;
-  if (!fillImageData(image, buffer)) return std::nullopt;
-  return buffer;
-}
-
-bool fillImageData(const QImage& image, sketch::PixelBuffer& buffer) {
   if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
     complain("Context not created!");
-    return false;
+    return std::nullopt;
   }
-  if (buffer.width != image.width() || buffer.height != image.height() ||
-      buffer.pixels.size() != std::size_t(image.width()) * std::size_t(image.height())) {
-    std::optional<sketch::PixelBuffer> fresh = sketch::PixelBuffer::allocate(image.width(), image.height());
-    if (!fresh) return false;
-    buffer = std::move(*fresh);
-  }
+  std::optional<sketch::PixelBuffer> allocated = sketch::PixelBuffer::allocate(image.width(), image.height());
+  if (!allocated) return std::nullopt;
+  sketch::PixelBuffer& buffer = *allocated;
 
   // The raster takes the image's premultiplied pixels word by word, byte-swapped:
   // premultiplied ARGB32 as it is, RGB32 with its alpha byte forced opaque, and
@@ -58,22 +45,30 @@ bool fillImageData(const QImage& image, sketch::PixelBuffer& buffer) {
     source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (source.isNull() || source.size() != image.size()) {
       complain("Context not created!");
-      return false;
+      return std::nullopt;
     }
   }
   const std::size_t w = std::size_t(buffer.width);
   for (int y = 0; y < buffer.height; ++y)
     swapWords(reinterpret_cast<const std::uint32_t*>(source.constScanLine(y)),
               buffer.pixels.data() + std::size_t(y) * w, w, orMask);
-  return true;
+  return allocated;
 }
 
-bool rasterWordsToImage(QImage& image) {
-  if (image.isNull() || image.format() != QImage::Format_ARGB32_Premultiplied) return false;
-  const std::size_t w = std::size_t(image.width());
-  for (int y = 0; y < image.height(); ++y)
-    swapWordsInPlace(reinterpret_cast<std::uint32_t*>(image.scanLine(y)), w);
-  return true;
+QImage imageAsRasterWords(const QImage& image) {
+  if (image.isNull()) return image;
+  if (image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_RGB32)
+    return image;
+  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+sketch::WordsView wordsOf(const QImage& image) {
+  if (image.isNull() || (image.format() != QImage::Format_ARGB32_Premultiplied &&
+                         image.format() != QImage::Format_RGB32) ||
+      image.bytesPerLine() != qsizetype(image.width()) * 4)
+    return {};
+  return {reinterpret_cast<const std::uint32_t*>(image.constBits()), image.width(), image.height(),
+          sketch::WordOrder::Argb32};
 }
 
 QImage toQImage(const sketch::PixelBuffer& buffer) {

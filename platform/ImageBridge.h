@@ -14,14 +14,14 @@ namespace platform {
 // (no usable image) or "Memory not allocated!" is written to stderr.
 std::optional<sketch::PixelBuffer> GetImageData(const QImage& image);
 
-// The same into buffer, reusing its memory when it already has the image's
-// size; false (buffer possibly changed) where GetImageData gives nothing.
-bool fillImageData(const QImage& image, sketch::PixelBuffer& buffer);
+// The image in a format whose words a render reads as they are (premultiplied
+// ARGB32, or RGB32 whose unused byte the render never reads): the image
+// itself, shared, when it has one; otherwise a premultiplied copy.
+QImage imageAsRasterWords(const QImage& image);
 
-// A Format_ARGB32_Premultiplied image whose words were written as raster words
-// (bytes A, R, G, B) becomes that raster's image, in place: the result equals
-// toQImage of the raster. False, and nothing changed, for any other format.
-bool rasterWordsToImage(QImage& image);
+// The image's memory as words in Qt's order, for a premultiplied ARGB32 or an
+// RGB32 image whose rows lie one after another; an empty view otherwise.
+sketch::WordsView wordsOf(const QImage& image);
 
 // A deep copy of the raster as a Format_ARGB32_Premultiplied image; a null
 // image for an empty or inconsistent raster.

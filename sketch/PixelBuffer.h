@@ -25,6 +25,20 @@ constexpr std::uint8_t redOf(std::uint32_t word) { return (word >> 8) & 0xFF; }
 constexpr std::uint8_t greenOf(std::uint32_t word) { return (word >> 16) & 0xFF; }
 constexpr std::uint8_t blueOf(std::uint32_t word) { return word >> 24; }
 
+// How a 32-bit pixel word holds its bytes. Raster: the raster's own words
+// (makePixel). Argb32: the native 0xAARRGGBB word of Qt's 32-bit images, so a
+// render can read and write an image's memory without turning each word round.
+enum class WordOrder { Raster, Argb32 };
+
+// A raster of width * height words in memory someone else owns, rows one after
+// another, each word in `order`.
+struct WordsView {
+  const std::uint32_t* words = nullptr;
+  int width = 0;
+  int height = 0;
+  WordOrder order = WordOrder::Raster;
+};
+
 struct PixelBuffer {
   int width = 0;
   int height = 0;

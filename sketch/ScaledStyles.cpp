@@ -112,8 +112,8 @@ VORLANE_WIDE void boxBlur(const std::uint8_t* grey, int w, int h, int box, std::
 }
 
 void runScaledStyle(int style, const ScaledTaps& taps, int w, int h, const std::uint8_t* grey,
-                    const std::uint8_t* blurred, std::uint8_t* plane, const std::uint32_t* texture,
-                    std::uint32_t* result) {
+                    const std::uint8_t* blurred, std::uint8_t* plane, TextureValues texture,
+                    std::uint32_t* result, WordOrder order) {
   const int m = scaledMargin(style, taps);
   const bool hasInterior = w - m > m && h - m > m;
   std::vector<std::int32_t> scratch(2 * std::size_t(w));
@@ -130,7 +130,7 @@ void runScaledStyle(int style, const ScaledTaps& taps, int w, int h, const std::
         std::memset(o, o[m], std::size_t(m));
         std::memset(o + w - m, o[w - m - 1], std::size_t(m));
       }
-      if (texture) blendRows(o, texture + row, result + row, std::size_t(w));
+      if (texture) blendRows(o, texture.from(row), result + row, std::size_t(w), order);
     }
   });
 }

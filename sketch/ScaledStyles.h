@@ -12,7 +12,11 @@
 // Seen at the same size, the result looks like the working-size render.
 #include <cstdint>
 
+#include "sketch/PixelBuffer.h"
+
 namespace sketch::detail {
+
+struct TextureValues;
 
 struct ScaledTaps {
   int near;  // round(s): the taps at distance 1 of the working-size kernel
@@ -40,7 +44,7 @@ void boxBlur(const std::uint8_t* grey, int w, int h, int box, std::uint8_t* blur
 // The plane of a style at the taps from the grey bytes and their blur; with a
 // texture the result rows are blended at once.
 void runScaledStyle(int style, const ScaledTaps& taps, int w, int h, const std::uint8_t* grey,
-                    const std::uint8_t* blurred, std::uint8_t* plane, const std::uint32_t* texture,
-                    std::uint32_t* result);
+                    const std::uint8_t* blurred, std::uint8_t* plane, TextureValues texture,
+                    std::uint32_t* result, WordOrder order = WordOrder::Raster);
 
 }  // namespace sketch::detail

@@ -25,8 +25,21 @@ constexpr bool tenthIsExact() {
 }
 static_assert(tenthIsExact());
 
+// The red, green and blue bytes of a word sit at these shifts.
+template <WordOrder O>
+struct Shifts {
+  static constexpr int red = O == WordOrder::Raster ? 8 : 16;
+  static constexpr int green = O == WordOrder::Raster ? 16 : 8;
+  static constexpr int blue = O == WordOrder::Raster ? 24 : 0;
+  // An opaque grey word of value 1.
+  static constexpr std::uint32_t greyOne = O == WordOrder::Raster ? 0x01010100u : 0x00010101u;
+  static constexpr std::uint32_t opaque = O == WordOrder::Raster ? 0xFFu : 0xFF000000u;
+};
+
+template <WordOrder O = WordOrder::Raster>
 VORLANE_INLINE std::uint32_t greyWord(std::uint32_t w) {
-  return tenth(3u * ((w >> 8) & 0xFFu) + 6u * ((w >> 16) & 0xFFu) + (w >> 24));
+  using S = Shifts<O>;
+  return tenth(3u * ((w >> S::red) & 0xFFu) + 6u * ((w >> S::green) & 0xFFu) + ((w >> S::blue) & 0xFFu));
 }
 
 VORLANE_INLINE std::uint8_t clampByte(int a) {
@@ -88,21 +101,47 @@ VORLANE_INLINE void interiorRow(int style, const std::uint8_t* g, int w, int yc,
   }
 }
 
-VORLANE_INLINE void blendRow(const std::uint8_t* __restrict plane, const std::uint32_t* __restrict texture,
-                             std::uint32_t* __restrict out, std::size_t n) {
+// T: the order of texture words; the texture is a plane of values (bytes) or words.
+template <WordOrder O, WordOrder T, class Value>
+VORLANE_INLINE void blendRowIn(const std::uint8_t* __restrict plane, const Value* __restrict texture,
+                               std::uint32_t* __restrict out, std::size_t n) {
+  using S = Shifts<O>;
   for (std::size_t i = 0; i < n; ++i) {
-    const std::uint32_t t = texture[i] >> 24;
+    const std::uint32_t t =
+        sizeof(Value) == 1 ? std::uint32_t(texture[i]) : (std::uint32_t(texture[i]) >> Shifts<T>::blue) & 0xFFu;
     const std::uint32_t p = plane[i];
     const std::uint32_t v = (255u * t + (255u - t) * p) >> 8;
-    out[i] = 0xFFu | v * 0x01010100u;
+    out[i] = S::opaque | v * S::greyOne;
   }
+}
+
+template <WordOrder O>
+VORLANE_INLINE void blendRowTo(const std::uint8_t* plane, TextureValues texture, std::uint32_t* out,
+                               std::size_t n) {
+  if (texture.plane)
+    blendRowIn<O, O>(plane, texture.plane, out, n);
+  else if (texture.order == WordOrder::Argb32)
+    blendRowIn<O, WordOrder::Argb32>(plane, texture.words, out, n);
+  else
+    blendRowIn<O, WordOrder::Raster>(plane, texture.words, out, n);
+}
+
+VORLANE_INLINE void blendRow(const std::uint8_t* plane, TextureValues texture, std::uint32_t* out,
+                             std::size_t n, WordOrder order) {
+  if (order == WordOrder::Argb32)
+    blendRowTo<WordOrder::Argb32>(plane, texture, out, n);
+  else
+    blendRowTo<WordOrder::Raster>(plane, texture, out, n);
 }
 
 }  // namespace
 
 VORLANE_WIDE void greyBytesFromPhoto(const std::uint32_t* __restrict photo, std::uint8_t* __restrict grey,
-                                     std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) grey[i] = std::uint8_t(greyWord(photo[i]));
+                                     std::size_t n, WordOrder order) {
+  if (order == WordOrder::Argb32)
+    for (std::size_t i = 0; i < n; ++i) grey[i] = std::uint8_t(greyWord<WordOrder::Argb32>(photo[i]));
+  else
+    for (std::size_t i = 0; i < n; ++i) grey[i] = std::uint8_t(greyWord(photo[i]));
 }
 
 VORLANE_WIDE void greyWordsInPlace(std::uint32_t* photo, std::size_t n) {
@@ -114,9 +153,9 @@ VORLANE_WIDE void greyBytesFromWords(const std::uint32_t* __restrict words, std:
   for (std::size_t i = 0; i < n; ++i) grey[i] = std::uint8_t(words[i]);
 }
 
-VORLANE_WIDE void blendRows(const std::uint8_t* plane, const std::uint32_t* texture, std::uint32_t* out,
-                            std::size_t n) {
-  blendRow(plane, texture, out, n);
+VORLANE_WIDE void blendRows(const std::uint8_t* plane, TextureValues texture, std::uint32_t* out,
+                            std::size_t n, WordOrder order) {
+  blendRow(plane, texture, out, n, order);
 }
 
 VORLANE_WIDE void styleRows(const StyleJob& job, int y0, int y1, std::int16_t* scratch) {
@@ -133,7 +172,7 @@ VORLANE_WIDE void styleRows(const StyleJob& job, int y0, int y1, std::int16_t* s
       std::memset(o, o[m], std::size_t(m));
       std::memset(o + w - m, o[w - m - 1], std::size_t(m));
     }
-    if (job.texture) blendRow(o, job.texture + row, job.result + row, std::size_t(w));
+    if (job.texture) blendRow(o, job.texture.from(row), job.result + row, std::size_t(w), job.order);
   }
 }
 

@@ -34,4 +34,24 @@ bool runStylePipelineScaled(const PixelBuffer& photo, int style, const PixelBuff
                             GrayPlane& grayimgdata, std::uint32_t* out, std::vector<std::uint8_t>& grey,
                             std::string* error = nullptr);
 
+// The first stage of a render, apart: the photo's grey bytes, which every style
+// of the photo starts from. grey is re-sized to the photo (its memory kept).
+// Returns false (touching nothing) for an empty photo.
+bool greyPlaneOfPhoto(const WordsView& photo, GrayPlane& grey, std::string* error = nullptr);
+
+// The values a blend takes from the texture (the blue byte of each word), a
+// quarter of its words' memory to read per render. Returns false (touching
+// nothing) for an empty texture.
+bool textureValuesOf(const WordsView& texture, GrayPlane& values, std::string* error = nullptr);
+
+// The rest of a render at `scale`, from the photo's grey bytes and the
+// texture's values: the same pixels as runStylePipelineScaled on that photo
+// and texture. out receives width * height words in `order`; scratch is memory
+// the caller keeps (used above scale 1). Returns false (touching nothing) for a
+// style outside 1..7, an empty grey plane, a texture of another size or a scale
+// below 1 or not finite.
+bool runStyleOnGrey(const GrayPlane& grey, int style, const GrayPlane& texture, WordOrder order, double scale,
+                    GrayPlane& grayimgdata, std::uint32_t* out, std::vector<std::uint8_t>& scratch,
+                    std::string* error = nullptr);
+
 }  // namespace sketch

@@ -30,10 +30,10 @@ void overRows(int w, int h, Kernel&& kernel) {
 
 namespace detail {
 
-void runStyle(int style, int w, int h, const std::uint8_t* grey, std::uint8_t* plane,
-              const std::uint32_t* texture, std::uint32_t* result) {
+void runStyle(int style, int w, int h, const std::uint8_t* grey, std::uint8_t* plane, TextureValues texture,
+              std::uint32_t* result, WordOrder order) {
   std::vector<std::int16_t> scratch(2 * std::size_t(w));
-  const StyleJob job{style, w, h, grey, plane, texture, result};
+  const StyleJob job{style, w, h, grey, plane, texture, result, order};
   splitRows(h, std::size_t(w) * std::size_t(h), [&](int worker, int y0, int y1) {
     styleRows(job, y0, y1, scratch.data() + std::size_t(worker) * w);
   });
@@ -60,7 +60,7 @@ bool stylePass(int style, const PixelBuffer& grey, GrayPlane& plane) {
   plane.data.resize(n);
   plane.width = w;
   plane.height = h;
-  detail::runStyle(style, w, h, bytes.get(), plane.data.data(), nullptr, nullptr);
+  detail::runStyle(style, w, h, bytes.get(), plane.data.data(), {}, nullptr);
   return true;
 }
 
@@ -75,10 +75,10 @@ void textureBlend(const GrayPlane& plane, const PixelBuffer& texture, PixelBuffe
   result.width = plane.width;
   result.height = plane.height;
   const std::uint8_t* p = plane.data.data();
-  const std::uint32_t* t = texture.pixels.data();
+  const detail::TextureValues t = detail::blueBytesOf(texture.pixels.data(), WordOrder::Raster);
   std::uint32_t* out = result.pixels.data();
   overRows(plane.width, plane.height, [&](std::size_t first, std::size_t count) {
-    detail::blendRows(p + first, t + first, out + first, count);
+    detail::blendRows(p + first, t.from(first), out + first, count);
   });
 }
 

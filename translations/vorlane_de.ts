@@ -964,10 +964,6 @@ Kopieren Sie das Bild mit Ctrl+C, speichern Sie das Gemälde mit Ctrl+S.</transl
         <translation>die Skizzentextur konnte nicht skaliert werden</translation>
     </message>
     <message>
-        <source>the sketch texture raster could not be made</source>
-        <translation>das Raster der Skizzentextur konnte nicht erstellt werden</translation>
-    </message>
-    <message>
         <source>there is no photo</source>
         <translation>es gibt kein Foto</translation>
     </message>

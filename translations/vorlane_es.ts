@@ -964,10 +964,6 @@ Copia la imagen con Ctrl+C; guarda la pintura con Ctrl+S.</translation>
         <translation>no se ha podido escalar la textura del boceto</translation>
     </message>
     <message>
-        <source>the sketch texture raster could not be made</source>
-        <translation>no se ha podido crear el mapa de bits de la textura del boceto</translation>
-    </message>
-    <message>
         <source>there is no photo</source>
         <translation>no hay ninguna foto</translation>
     </message>

@@ -964,10 +964,6 @@ Copiez l&apos;image avec Ctrl+C&#xa0;; enregistrez la peinture avec Ctrl+S.</tra
         <translation>la texture de croquis n&apos;a pas pu être redimensionnée</translation>
     </message>
     <message>
-        <source>the sketch texture raster could not be made</source>
-        <translation>l&apos;image matricielle de la texture de croquis n&apos;a pas pu être créée</translation>
-    </message>
-    <message>
         <source>there is no photo</source>
         <translation>il n&apos;y a aucune photo</translation>
     </message>

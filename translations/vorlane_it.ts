@@ -964,10 +964,6 @@ Copia l&apos;immagine con Ctrl+C; salva il dipinto con Ctrl+S.</translation>
         <translation>impossibile ridimensionare la texture dello schizzo</translation>
     </message>
     <message>
-        <source>the sketch texture raster could not be made</source>
-        <translation>impossibile creare il raster della texture dello schizzo</translation>
-    </message>
-    <message>
         <source>there is no photo</source>
         <translation>non c&apos;è nessuna foto</translation>
     </message>

@@ -964,10 +964,6 @@ Ctrl+C で画像をコピー、Ctrl+S で作品を保存します。</translatio
         <translation>スケッチのテクスチャを拡大縮小できませんでした</translation>
     </message>
     <message>
-        <source>the sketch texture raster could not be made</source>
-        <translation>スケッチのテクスチャのラスターを作成できませんでした</translation>
-    </message>
-    <message>
         <source>there is no photo</source>
         <translation>写真がありません</translation>
     </message>

@@ -964,10 +964,6 @@ Copie a imagem com Ctrl+C; salve a pintura com Ctrl+S.</translation>
         <translation>a textura do esboço não pôde ser redimensionada</translation>
     </message>
     <message>
-        <source>the sketch texture raster could not be made</source>
-        <translation>não foi possível criar a matriz de pixels da textura do esboço</translation>
-    </message>
-    <message>
         <source>there is no photo</source>
         <translation>não há foto</translation>
     </message>

@@ -155,8 +155,9 @@ TEST(TsFiles, EveryLanguageIsShippedCompleteAndKeepsItsSourcesShape) {
         const bool paragraphs = m.context == "Localizable";
         EXPECT_EQ(shape(translation, paragraphs), shape(m.source, paragraphs));
         // The terminal's 80 columns: no help line grows past the source's widest or 60.
-        if (m.context == "vorlane-sketch" || m.context == "vorlane")
+        if (m.context == "vorlane-sketch" || m.context == "vorlane") {
           EXPECT_LE(columns(translation), std::max<qsizetype>(60, columns(m.source)));
+        }
         EXPECT_EQ(mnemonics(translation), mnemonics(m.source));
       }
     }
@@ -207,7 +208,9 @@ TEST(Languages, EachDesktopMenuAndExportDialogHasUniqueKeys) {
         keys << own;
       }
     }
-    if (language == "de") EXPECT_EQ(bar->actions().value(0)->text(), "&Datei");
+    if (language == "de") {
+      EXPECT_EQ(bar->actions().value(0)->text(), "&Datei");
+    }
     // The export dialogs' fields and buttons, each dialog a keyboard of its own.
     desktop::ExportPictureDialog picture(nullptr, QSize(1280, 960), QSize(4032, 3024), true, 0, 92);
     desktop::TimelapseDialog film(nullptr, QSize(1280, 960), QSize(4032, 3024), true, 10, 1080);

@@ -8,6 +8,7 @@
 #include "CanvasFixture.h"
 #include "canvas/Painting.h"
 #include "platform/AsyncImageWriter.h"
+#include "platform/Paths.h"
 
 using namespace canvas;
 
@@ -195,5 +196,34 @@ TEST(Painting, ReadyFlagsAndHandOff) {
   painting.setPictures(flat(kRed), flat(kGrey));  // a new pair starts afresh
   EXPECT_EQ(painting.history().count(), 0);
   EXPECT_EQ(painting.workimgview()->image(), flat(kRed));
+  platform::AsyncImageWriter::shared().waitForIdle();
+}
+
+// The work image shares photo B's pixels until its first paint: painting then gives it its own, and
+// photo B and the scratch file's picture keep the sketch.
+TEST_F(PaintingTest, TheWorkImageSharesPhotoBUntilItsFirstPaint) {
+  EXPECT_EQ(painting.workimgview()->image().constBits(), painting.sketchimgview()->image().constBits());
+  painting.paintSegment({10, 15}, {30, 15});
+  EXPECT_NE(painting.workimgview()->image().constBits(), painting.sketchimgview()->image().constBits());
+  EXPECT_EQ(work(20, 15), kClear);
+  EXPECT_EQ(painting.sketchimgview()->image(), flat(kGrey));
+  platform::AsyncImageWriter::shared().waitForIdle();
+  EXPECT_EQ(QImage(platform::scratchFilePath()).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            flat(kGrey).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// A picture its giver knows to be opaque is taken at its word; others are read to find out.
+TEST(PaintingLayers, OpacityIsTakenFromTheGiverOrFoundByReading) {
+  Painting painting;
+  const QImage half = fixture::flat(0x80800000, {8, 6});
+  painting.setPictures(half, half);
+  EXPECT_FALSE(painting.sketchimgview()->isOpaque() || painting.orgimgview()->isOpaque());
+  painting.setPictures(fixture::flat(0xff808080, {8, 6}), half, KnownOpaque{false, false});
+  EXPECT_TRUE(painting.sketchimgview()->isOpaque());
+  EXPECT_TRUE(painting.workimgview()->isOpaque());
+  EXPECT_FALSE(painting.orgimgview()->isOpaque());
+  painting.setPictures(half, QImage(), KnownOpaque{true, true});
+  EXPECT_TRUE(painting.sketchimgview()->isOpaque());
+  EXPECT_FALSE(painting.orgimgview()->isOpaque());  // no picture covers nothing
   platform::AsyncImageWriter::shared().waitForIdle();
 }

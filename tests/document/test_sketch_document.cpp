@@ -48,15 +48,22 @@ QImage photo(int w, int h, int seed = 0) {
   return image;
 }
 
-// The engine's own rendering of the prepared photo in style, with the shipped texture.
-QImage engine(const QImage& prepared, int style) {
+// The engine's own rendering of the prepared photo in style, with the shipped texture; plane
+// receives its style plane.
+QImage engine(const QImage& prepared, int style, sketch::GrayPlane* plane = nullptr) {
   auto texture = platform::GetImageData(platform::imageByScalingForSize(
       QSizeF(prepared.size()), platform::imageWithContentsOfFile(QStringLiteral("sketchbrush.png"))));
   auto raster = platform::GetImageData(prepared);
   if (!texture || !raster) return {};
-  sketch::GrayPlane plane;
-  auto result = sketch::runStylePipeline(std::move(*raster), style, *texture, plane);
+  sketch::GrayPlane own;
+  auto result = sketch::runStylePipeline(std::move(*raster), style, *texture, plane ? *plane : own);
   return result ? platform::toQImage(*result) : QImage();
+}
+
+std::vector<std::uint8_t> planeOf(const QImage& prepared, int style) {
+  sketch::GrayPlane plane;
+  engine(prepared, style, &plane);
+  return plane.data;
 }
 
 QImage premultiplied(const QImage& image) {
@@ -224,6 +231,10 @@ TEST_F(DocumentTest, ThePassRendersWhatChangedAgainstThePairTheCanvasShows) {
   EXPECT_TRUE(samePixels(d->W(), d->B()));
   EXPECT_TRUE(d->painting()->imgready());
   EXPECT_FALSE(d->painting()->canUndo());
+  // The grey plane is the last style rendered; the render is known opaque, so photo A no longer
+  // needs to be drawn under it.
+  EXPECT_EQ(doc->grayimgdata().data, planeOf(doc->orgimg(), 3));
+  EXPECT_TRUE(d->painting()->sketchimgview()->isOpaque());
 
   // Only photo A's style changed: photo B is not rendered again.
   const qint64 bKey = d->B().cacheKey();
@@ -233,6 +244,8 @@ TEST_F(DocumentTest, ThePassRendersWhatChangedAgainstThePairTheCanvasShows) {
   EXPECT_EQ(d->B().cacheKey(), bKey);
   EXPECT_TRUE(samePixels(d->A(), engine(doc->orgimg(), 5)));
   EXPECT_EQ(defaults().integerForKey("currentAtype"), 5);
+  EXPECT_EQ(doc->grayimgdata().data, planeOf(doc->orgimg(), 5));
+  EXPECT_TRUE(d->painting()->sketchimgview()->isOpaque() && d->painting()->orgimgview()->isOpaque());
 
   // The settings file changed behind the document's back does not make it render: the canvas
   // shows 3 and 5, and so does the choice.
@@ -245,6 +258,12 @@ TEST_F(DocumentTest, ThePassRendersWhatChangedAgainstThePairTheCanvasShows) {
   doc->dosketch();
   EXPECT_TRUE(samePixels(d->B(), engine(doc->orgimg(), 2)));
   EXPECT_EQ(defaults().integerForKey("currenttype"), 2);
+  // Passes take turns with two planes' memory: each still holds exactly its own style.
+  EXPECT_EQ(doc->grayimgdata().data, planeOf(doc->orgimg(), 2));
+  doc->selectSketchStyle(6);
+  ASSERT_TRUE(doc->renderIfChanged(0));
+  doc->dosketch();
+  EXPECT_EQ(doc->grayimgdata().data, planeOf(doc->orgimg(), 6));
 }
 
 // A photo whose render fails gives everything back: the photo before it, its fit and brush width,

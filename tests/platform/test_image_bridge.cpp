@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <tuple>
 
 #include "platform/ImageBridge.h"
 #include "sketch/StylePipeline.h"
+#include "sketch/Styles.h"
 
 using namespace platform;
 using sketch::makePixel;
@@ -96,51 +99,105 @@ TEST(GetImageData, BytesOfRedTopLeftOtherFormatsAndARoundTripThroughADeepCopy) {
   EXPECT_TRUE(imageByScalingForSize(QSizeF(20, 20), QImage()).isNull());
 }
 
-TEST(FillImageData, EqualsGetImageDataAndReusesMemoryOfTheSameSize) {
+TEST(ImageWords, ReadAsTheyAreWhereTheFormatAllowsElseAPremultipliedCopy) {
   const QImage premultiplied = toQImage(randomPremultiplied(29, 17, 1));
   QImage rgb(29, 17, QImage::Format_RGB32);
   rgb.fill(0x00406080u);  // opaque though the unused byte is 0
-  sketch::PixelBuffer buffer = *sketch::PixelBuffer::allocate(29, 17);
-  const std::uint32_t* memory = buffer.pixels.data();
-  for (const QImage& image : {premultiplied, rgb, premultiplied.convertToFormat(QImage::Format_ARGB32)}) {
-    std::fill(buffer.pixels.begin(), buffer.pixels.end(), 0xDEADBEEFu);
-    ASSERT_TRUE(fillImageData(image, buffer)) << image.format();
-    EXPECT_EQ(buffer.pixels, GetImageData(image).value().pixels) << image.format();
-    EXPECT_EQ(buffer.pixels.data(), memory) << image.format();
-    if (image.format() == QImage::Format_RGB32) {
-      EXPECT_EQ(buffer.pixels[0], makePixel(255, 0x40, 0x60, 0x80));
-    }
+  for (const QImage& shared : {premultiplied, rgb}) {
+    const QImage readable = imageAsRasterWords(shared);
+    EXPECT_EQ(readable.cacheKey(), shared.cacheKey()) << shared.format();
+    const sketch::WordsView view = wordsOf(readable);
+    EXPECT_EQ(view.words, reinterpret_cast<const std::uint32_t*>(shared.constBits()));
+    EXPECT_EQ(std::tuple(view.width, view.height, view.order), std::tuple(29, 17, sketch::WordOrder::Argb32));
   }
-  // Another size takes a raster of that size; a width and height that multiply to the same
-  // count are not the same size.
-  for (const QSize size : {QSize(17, 29), QSize(3, 2)}) {
-    const QImage image = toQImage(randomPremultiplied(size.width(), size.height(), 2));
-    ASSERT_TRUE(fillImageData(image, buffer));
-    EXPECT_EQ(std::pair(buffer.width, buffer.height), std::pair(size.width(), size.height()));
-    EXPECT_EQ(buffer.pixels, GetImageData(image).value().pixels);
-  }
-  testing::internal::CaptureStderr();
-  EXPECT_FALSE(fillImageData(QImage(), buffer));
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Context not created!");
+  const QImage straight = premultiplied.convertToFormat(QImage::Format_ARGB32);
+  const QImage converted = imageAsRasterWords(straight);
+  EXPECT_EQ(converted.format(), QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(converted, premultiplied);
+  EXPECT_TRUE(imageAsRasterWords(QImage()).isNull());
+  // Formats whose words are not Qt's 32-bit ones, and rows with padding, give no view.
+  for (const QImage& image : {straight, premultiplied.convertToFormat(QImage::Format_RGBA8888), QImage()})
+    EXPECT_EQ(wordsOf(image).words, nullptr) << image.format();
+  const QImage padded(reinterpret_cast<const uchar*>(premultiplied.constBits()), 28, 17, 29 * 4,
+                      QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(wordsOf(padded).words, nullptr);
 }
 
-TEST(RasterWordsToImage, TurnsRasterWordsInPlaceIntoTheRastersImage) {
-  const sketch::PixelBuffer raster = randomPremultiplied(31, 9, 3);
-  QImage image(31, 9, QImage::Format_ARGB32_Premultiplied);
-  const uchar* memory = image.constBits();
-  for (int y = 0; y < 9; ++y)
-    std::copy_n(raster.pixels.data() + y * 31, 31, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
-  ASSERT_TRUE(rasterWordsToImage(image));
-  EXPECT_EQ(image.constBits(), memory);
-  EXPECT_EQ(image, toQImage(raster));
-  // Only the premultiplied format holds raster words byte-swapped; others are left exactly as they were.
-  QImage straight(2, 1, QImage::Format_ARGB32);
-  straight.fill(0x80402010u);
-  const QImage before = straight.copy();
-  EXPECT_FALSE(rasterWordsToImage(straight));
-  EXPECT_EQ(straight, before);
-  QImage none;
-  EXPECT_FALSE(rasterWordsToImage(none));
+// A render that reads an image's words and writes into another image's memory gives the pixels
+// the raster render gives, for every style, at the working size and spread to a larger one;
+// the grey bytes are those of the raster.
+TEST(ImageWords, RenderFromAnImagesMemoryEqualsTheRasterRender) {
+  const sketch::PixelBuffer photoRaster = randomPremultiplied(41, 27, 8);
+  const sketch::PixelBuffer textureRaster = randomPremultiplied(41, 27, 9);
+  const QImage photo = toQImage(photoRaster), texture = toQImage(textureRaster);
+  sketch::GrayPlane grey, values;
+  ASSERT_TRUE(sketch::greyPlaneOfPhoto(wordsOf(photo), grey));
+  ASSERT_EQ(std::pair(grey.width, grey.height), std::pair(41, 27));
+  EXPECT_EQ(grey.data[0], sketch::greyOf(photoRaster.pixels[0]));
+  // The texture's values are the blue bytes of its words, in either order.
+  ASSERT_TRUE(sketch::textureValuesOf(wordsOf(texture), values));
+  sketch::GrayPlane rasterValues;
+  ASSERT_TRUE(sketch::textureValuesOf({textureRaster.pixels.data(), 41, 27, sketch::WordOrder::Raster},
+                                      rasterValues));
+  EXPECT_EQ(rasterValues.data, values.data);
+  EXPECT_EQ(values.data[40], sketch::blueOf(textureRaster.pixels[40]));
+  EXPECT_EQ(values.data[40], qBlue(texture.pixel(40, 0)));
+  std::vector<std::uint8_t> scratch, rasterScratch;
+  for (int style = sketch::kFirstStyle; style <= sketch::kLastStyle; ++style) {
+    for (double scale : {1.0, 2.0}) {
+      sketch::GrayPlane expectPlane, plane;
+      std::vector<std::uint32_t> expect(photoRaster.size());
+      ASSERT_TRUE(sketch::runStylePipelineScaled(photoRaster, style, textureRaster, scale, expectPlane,
+                                                 expect.data(), rasterScratch));
+      QImage out(41, 27, QImage::Format_ARGB32_Premultiplied);
+      ASSERT_TRUE(sketch::runStyleOnGrey(grey, style, values, sketch::WordOrder::Argb32, scale, plane,
+                                         reinterpret_cast<std::uint32_t*>(out.bits()), scratch));
+      sketch::PixelBuffer expectRaster{41, 27, expect};
+      EXPECT_EQ(out, toQImage(expectRaster)) << style << " at " << scale;
+      EXPECT_EQ(plane.data, expectPlane.data) << style << " at " << scale;
+    }
+  }
+}
+
+// Refusals say why and write nothing: a texture of another size, no texture, an unknown style,
+// an empty grey plane, a scale below 1.
+TEST(ImageWords, RefusedRendersWriteNothing) {
+  const QImage photo = toQImage(randomPremultiplied(12, 10, 3));
+  sketch::GrayPlane grey, plane, texture, other;
+  ASSERT_TRUE(sketch::greyPlaneOfPhoto(wordsOf(photo), grey));
+  ASSERT_TRUE(sketch::textureValuesOf(wordsOf(toQImage(randomPremultiplied(12, 10, 4))), texture));
+  ASSERT_TRUE(sketch::textureValuesOf(wordsOf(toQImage(randomPremultiplied(10, 12, 4))), other));
+  sketch::GrayPlane kept = grey;
+  std::string why;
+  EXPECT_FALSE(sketch::greyPlaneOfPhoto(wordsOf(QImage()), kept, &why));
+  EXPECT_EQ(why, "the photo raster is empty");
+  EXPECT_EQ(kept.data, grey.data);
+  EXPECT_FALSE(sketch::textureValuesOf(wordsOf(QImage()), kept, &why));
+  EXPECT_EQ(why, "the texture is empty");
+  EXPECT_EQ(kept.data, grey.data);
+  std::vector<std::uint8_t> scratch;
+  std::vector<std::uint32_t> out(120, 7u);
+  const std::vector<std::uint32_t> untouched = out;
+  struct Case {
+    const sketch::GrayPlane* grey;
+    int style;
+    const sketch::GrayPlane* texture;
+    double scale;
+    const char* says;
+  };
+  const sketch::GrayPlane empty;
+  for (const Case& c : {Case{&grey, 2, &other, 1.0, "the texture is 10 x 12, the photo 12 x 10"},
+                        Case{&grey, 2, &empty, 1.0, "the texture is 0 x 0, the photo 12 x 10"},
+                        Case{&grey, 8, &texture, 1.0, "there is no sketch style 8"},
+                        Case{&empty, 2, &texture, 1.0, "the photo raster is empty"},
+                        Case{&grey, 2, &texture, 0.5, "the render scale 0.500000 is not 1 or more"}}) {
+    why.clear();
+    EXPECT_FALSE(sketch::runStyleOnGrey(*c.grey, c.style, *c.texture, sketch::WordOrder::Argb32, c.scale, plane,
+                                        out.data(), scratch, &why));
+    EXPECT_EQ(why, c.says);
+    EXPECT_EQ(out, untouched);
+    EXPECT_TRUE(plane.data.empty());
+  }
 }
 
 // The render into kept memory (every style against the consuming one is the scaled-style test's):

@@ -169,10 +169,10 @@ QString noMemoryReason() {
 }
 
 void PhotoSketcher::release() {
-  photoRaster_ = {};
-  textureRaster_ = {};
+  grey_ = {};
+  textureValues_ = {};
   plane_ = {};
-  std::vector<std::uint8_t>().swap(grey_);
+  std::vector<std::uint8_t>().swap(scratch_);
   painter_.reset();
 }
 
@@ -203,18 +203,21 @@ bool PhotoSketcher::sketch(const QString& input, const std::vector<Target>& targ
     *failure = failureLine(input, reason);
     return false;
   }
-  bool rasterReady = false;
+  bool greyReady = false;
   for (const Target& target : targets) {
     QImage image;
     if (target.style == 0) {
       image = photo->image;
     } else {
-      // The raster is drawn once per photo; every style reads it.
-      if (!rasterReady && !platform::fillImageData(photo->image, photoRaster_)) {
-        *failure = failureLine(input, noMemoryReason());
-        return false;
+      // The grey bytes are made once per photo; every style starts from them.
+      if (!greyReady) {
+        const QImage readable = platform::imageAsRasterWords(photo->image);
+        if (!sketch::greyPlaneOfPhoto(platform::wordsOf(readable), grey_)) {
+          *failure = failureLine(input, noMemoryReason());
+          return false;
+        }
       }
-      rasterReady = true;
+      greyReady = true;
       if (!render(input, target.style, photo->image.size(), scale, &image, failure)) return false;
     }
     // A size below the working size: the working-size render, reduced.
@@ -262,33 +265,32 @@ bool PhotoSketcher::render(const QString& input, int style, QSize size, double s
   }
   // The texture at exactly the photo's size; photos of one size share it. A
   // texture already of that size is taken pixel for pixel.
-  if (textureRaster_.width != size.width() || textureRaster_.height != size.height()) {
-    textureRaster_ = {};
-    const QImage scaled = texture_->image.size() == size
-                              ? texture_->image
-                              : platform::imageByScalingForSize(QSizeF(size), texture_->image);
-    if (scaled.isNull() || !platform::fillImageData(scaled, textureRaster_)) {
-      textureRaster_ = {};
+  if (QSize(textureValues_.width, textureValues_.height) != size) {
+    textureValues_ = {};
+    const QImage scaled = platform::imageAsRasterWords(
+        texture_->image.size() == size ? texture_->image
+                                       : platform::imageByScalingForSize(QSizeF(size), texture_->image));
+    if (!sketch::textureValuesOf(platform::wordsOf(scaled), textureValues_)) {
+      textureValues_ = {};
       *failure = failureLine(
           texture_->name,
           QCoreApplication::translate("vorlane-sketch", "the texture cannot be made the photo's size"));
       return false;
     }
   }
-  // The pipeline writes raster words straight into the image's memory, which
-  // are then put into the image's byte order in place.
+  // The render writes its words straight into the image's memory, in the
+  // image's own byte order.
   QImage result(size, QImage::Format_ARGB32_Premultiplied);
   if (result.isNull() || result.bytesPerLine() != qsizetype(size.width()) * 4) {
     *failure = failureLine(input, noMemoryReason());
     return false;
   }
   std::string error;
-  if (!sketch::runStylePipelineScaled(photoRaster_, style, textureRaster_, scale, plane_,
-                                      reinterpret_cast<std::uint32_t*>(result.bits()), grey_, &error)) {
+  if (!sketch::runStyleOnGrey(grey_, style, textureValues_, sketch::WordOrder::Argb32, scale, plane_,
+                              reinterpret_cast<std::uint32_t*>(result.bits()), scratch_, &error)) {
     *failure = failureLine(input, QString::fromStdString(error));
     return false;
   }
-  platform::rasterWordsToImage(result);
   *image = std::move(result);
   return true;
 }

@@ -71,9 +71,12 @@ class PhotoSketcher {
   const Texture* texture_;
   OutputSettings settings_;
   Commit commit_;
-  sketch::PixelBuffer photoRaster_, textureRaster_;
+  // The photo's grey bytes, the texture's values at its size, the style plane
+  // and the render's scratch: kept so that photos of one size reuse their memory.
+  sketch::GrayPlane grey_;
+  sketch::GrayPlane textureValues_;
   sketch::GrayPlane plane_;
-  std::vector<std::uint8_t> grey_;
+  std::vector<std::uint8_t> scratch_;
   // Documents are rendered as the app renders them, texture and all.
   std::unique_ptr<document::StyleRenderer> painter_;
 };
