@@ -29,8 +29,8 @@ struct TextureValues {
   }
 };
 
-// The blue bytes of texture words in `order`.
-inline TextureValues blueBytesOf(const std::uint32_t* words, WordOrder order) {
+// Texture words in `order`, read for their blue bytes.
+inline TextureValues textureWords(const std::uint32_t* words, WordOrder order) {
   return {nullptr, words, order};
 }
 

@@ -82,7 +82,7 @@ std::optional<PixelBuffer> runStylePipeline(PixelBuffer photo, int style, const 
   std::uint32_t* words = photo.pixels.data();
   greyRows(words, photo.width, photo.height, WordOrder::Raster, grey.get());
   renderFromGrey(grey.get(), photo.width, photo.height, style, detail::scaledTaps(1.0),
-                 detail::blueBytesOf(texture.pixels.data(), WordOrder::Raster), WordOrder::Raster, grayimgdata,
+                 detail::textureWords(texture.pixels.data(), WordOrder::Raster), WordOrder::Raster, grayimgdata,
                  nullptr, words);
   return photo;
 }
@@ -101,7 +101,7 @@ bool runStylePipelineScaled(const PixelBuffer& photo, int style, const PixelBuff
   grey.resize(detail::unitTaps(taps) ? n : 2 * n);
   greyRows(photo.pixels.data(), photo.width, photo.height, WordOrder::Raster, grey.data());
   renderFromGrey(grey.data(), photo.width, photo.height, style, taps,
-                 detail::blueBytesOf(texture.pixels.data(), WordOrder::Raster), WordOrder::Raster, grayimgdata,
+                 detail::textureWords(texture.pixels.data(), WordOrder::Raster), WordOrder::Raster, grayimgdata,
                  grey.data() + n, out);
   return true;
 }

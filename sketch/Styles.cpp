@@ -75,7 +75,7 @@ void textureBlend(const GrayPlane& plane, const PixelBuffer& texture, PixelBuffe
   result.width = plane.width;
   result.height = plane.height;
   const std::uint8_t* p = plane.data.data();
-  const detail::TextureValues t = detail::blueBytesOf(texture.pixels.data(), WordOrder::Raster);
+  const detail::TextureValues t = detail::textureWords(texture.pixels.data(), WordOrder::Raster);
   std::uint32_t* out = result.pixels.data();
   overRows(plane.width, plane.height, [&](std::size_t first, std::size_t count) {
     detail::blendRows(p + first, t.from(first), out + first, count);
